@@ -1,0 +1,70 @@
+#pragma once
+// The one program-wide model record: parameters, derived values, the cell
+// arrays and the flags that every window and both engine procedures share.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kalvion {
+
+// A parameter the user types: its numeric value together with the text it was
+// accepted as. Start-up values carry no text; the results file then prints the
+// number, otherwise the text exactly as typed.
+struct Eingabewert {
+    double wert = 0.0;
+    std::optional<std::string> text;  // UTF-8, as typed
+
+    void setze_zahl(double v) { wert = v; text.reset(); }
+    void setze_text(double v, std::string t) { wert = v; text = std::move(t); }
+};
+
+constexpr int Feldgroesse = 202;  // indices 0..201; cells 1..Zellen are used
+using Zellfeld = std::array<double, Feldgroesse>;
+
+struct Modell {
+    // Parameters
+    Eingabewert Sinterzeit;  // h
+    Eingabewert Sintertemp;  // °C
+    Eingabewert x_max;       // µm
+    Eingabewert D0;          // 1000 · cm²/s
+    Eingabewert Q;           // J/mol
+    std::int16_t i_Diff = 0;
+    bool Kugel = false;
+
+    // Fixed values
+    std::int16_t Zellen = 0;
+    static constexpr double R = 8.31451;
+
+    // Derived values
+    double Sinterzeit_s = 0, Sintertemp_K = 0, x_max_cm = 0, dx = 0, D = 0;
+    double dt_max = 0, Schritte = 0, dt = 0;
+
+    // Cell arrays
+    Zellfeld Flaeche{}, Volumen{}, Menge{}, Fluss{}, Konz{}, Konz_Start{},
+        Konz_10{}, Konz_100{}, Konz_1000{};
+
+    // Totals and counters
+    double Volumen_ges = 0, Menge_ges = 0, Molprozent = 0;
+    // Counts on past 32767: a long run can meet more negative fluxes than a
+    // 16-bit counter holds, and the message must show the true number.
+    std::int64_t Fehlerzahl = 0;
+
+    // Flags
+    bool Berechnung_aktuell = false;
+};
+
+// The program's one instance.
+Modell& modell();
+
+// Start-up values, in the order the main window's load handler assigns them.
+void startwerte_setzen(Modell& m);
+
+// Arrhenius law: (D0 / 1000) · exp(−Q / (Sintertemp_K · R)).
+double diffusionskoeffizient(const Modell& m);
+
+// 1.2 · Sinterzeit_s / dt_max, rounded down; no floor of 200 here.
+double schrittzahl(double Sinterzeit_s, double dt_max);
+
+}  // namespace kalvion

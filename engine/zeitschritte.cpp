@@ -1,0 +1,106 @@
+#include "zeitschritte.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kalvion {
+
+void schritte_vorbereiten(Modell& m)
+{
+    m.dt_max = m.dx * m.dx / (2 * m.D);  // +inf when D = 0: no limit at all
+    m.Schritte = schrittzahl(m.Sinterzeit_s, m.dt_max);
+    if (m.Schritte < 200)
+        m.Schritte = 200;
+    m.dt = m.Sinterzeit_s / m.Schritte;
+    m.Fehlerzahl = 0;
+}
+
+std::int64_t ein_zeitschritt(Modell& m)
+{
+    const int n = m.Zellen;
+    const double D = m.D, dx = m.dx, dt = m.dt;
+    double* const konz = m.Konz.data();
+    double* const menge = m.Menge.data();
+    double* const fluss = m.Fluss.data();
+    const double* const flaeche = m.Flaeche.data();
+    const double* const volumen = m.Volumen.data();
+
+    // All fluxes from the previous profile first, then the cells: explicit.
+    std::int64_t negativ = 0;
+    for (int i = 2; i <= n; ++i) {
+        fluss[i] = (konz[i - 1] - konz[i]) * D / dx;
+        negativ += fluss[i] < 0;
+    }
+
+    menge[1] = menge[1] - dt * (flaeche[2] * fluss[2]);
+    konz[1] = menge[1] / volumen[1];
+    // What face i takes out of cell i-1 it adds to cell i: conservative.
+    for (int i = 2; i <= n - 1; ++i) {
+        menge[i] = (menge[i] + dt * (flaeche[i] * fluss[i])) - dt * (flaeche[i + 1] * fluss[i + 1]);
+        konz[i] = menge[i] / volumen[i];
+    }
+    menge[n] = menge[n] + dt * (flaeche[n] * fluss[n]);
+    konz[n] = menge[n] / volumen[n];
+    return negativ;
+}
+
+std::string fortschrittstext(double k, double n)
+{
+    const double prozent = std::floor(k * 100 / n);
+    return std::to_string(static_cast<long long>(prozent)) + "  %";
+}
+
+namespace {
+
+void schnappschuss(const Modell& m, Zellfeld& ziel)
+{
+    std::copy(m.Konz.begin() + 1, m.Konz.begin() + 1 + m.Zellen, ziel.begin() + 1);
+}
+
+}  // namespace
+
+Laufende zeitschritte(Modell& m, Laufumgebung& u)
+{
+    using Uhr = std::chrono::steady_clock;
+    schritte_vorbereiten(m);
+
+    const double schritte = m.Schritte;  // the loop's end, read once
+    std::string letzter_text;
+    auto letzter_durchlass = Uhr::now();
+
+    for (double k = 1; k <= schritte; ++k) {
+        m.Fehlerzahl += ein_zeitschritt(m);
+
+        if (k == 10)
+            schnappschuss(m, m.Konz_10);
+        else if (k == 100)
+            schnappschuss(m, m.Konz_100);
+        else if (k == 1000)
+            schnappschuss(m, m.Konz_1000);
+
+        // The caption only changes a hundred times per run; setting it at
+        // every step would cost more than the step itself.
+        std::string text = fortschrittstext(k, m.Schritte);
+        if (text != letzter_text) {
+            u.setze_fortschritt(text);
+            letzter_text = std::move(text);
+        }
+
+        // One look at the clock per step; the event loop only every 10 ms.
+        const auto jetzt = Uhr::now();
+        if (jetzt - letzter_durchlass >= Durchlassabstand || k == schritte) {
+            if (!u.ereignisse_verarbeiten())
+                return Laufende::abgebrochen;
+            letzter_durchlass = Uhr::now();
+        }
+    }
+
+    u.melde(std::to_string(m.Fehlerzahl) + " Fehler");
+    m.Berechnung_aktuell = true;
+    u.zeige_cursoranzeige();
+    u.setze_fadenkreuz();
+    u.verberge_startknopf();
+    return Laufende::fertig;
+}
+
+}  // namespace kalvion

@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Kalvion (Release) and starts it.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+install_missing
+build
+exec "$BUILD_DIR/app/kalvion" "$@"
