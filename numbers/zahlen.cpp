@@ -1,6 +1,5 @@
 #include "zahlen.h"
 
-#include <QRegularExpression>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -87,11 +86,7 @@ std::optional<double> lies(const QString& text, const QLocale& locale)
 QString festkomma(double wert, int nachkommastellen, const QLocale& locale)
 {
     const QByteArray format = "%." + QByteArray::number(nachkommastellen) + "f";
-    QString s = druckbar(format.constData(), wert, locale);
-    // "-0.0" for a value that rounds to zero reads as an error to a user.
-    if (s.startsWith(QLatin1Char('-')) && !s.contains(QRegularExpression(QStringLiteral("[1-9]"))))
-        s.remove(0, 1);
-    return s;
+    return druckbar(format.constData(), wert, locale);
 }
 
 QString exponentform(double wert, const QLocale& locale)

@@ -15,7 +15,7 @@ namespace kalvion::zahlen {
 std::optional<double> lies(const QString& text, const QLocale& locale);
 
 // Pattern "0", "0.0", "0.0000": rounded to that many decimals, no group
-// separators, the locale's decimal separator, no "-" on a value that rounds to 0.
+// separators, the locale's decimal separator, "-" for any negative value.
 QString festkomma(double wert, int nachkommastellen, const QLocale& locale);
 
 // Pattern "0.0000E+00": "2,2208E-10".

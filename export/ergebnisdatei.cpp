@@ -1,0 +1,111 @@
+#include "ergebnisdatei.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringEncoder>
+#include <QStringList>
+
+#include "zahlen.h"
+
+namespace kalvion {
+
+namespace {
+
+// A typed parameter goes out exactly as typed; a start-up value in print form.
+QString wert_wie_gehalten(const Eingabewert& w, const QLocale& locale)
+{
+    return w.text ? QString::fromStdString(*w.text) : zahlen::druckform(w.wert, locale);
+}
+
+}  // namespace
+
+std::optional<QByteArray> ergebnisblock(const Modell& m, const QString& dateipfad, const QDate& datum,
+                                        const QLocale& locale)
+{
+    const QString modell = m.Kugel ? QString::fromUtf8("Diffusion bei sphärischer Symmetrie, Daten berechnet am: ")
+                                   : QStringLiteral("Diffusion im linearen Fall, Daten berechnet am: ");
+    const QString strich(35, QLatin1Char('-'));
+
+    QStringList zeilen{
+        dateipfad,
+        modell + locale.toString(datum, QLocale::ShortFormat),
+        QString(),
+        wert_wie_gehalten(m.x_max, locale) + QString::fromUtf8(" Gesamtdiffusionsweg [µm]"),
+        zahlen::druckform(m.Zellen, locale) + QStringLiteral(" Rechenschritte/Weg"),
+        wert_wie_gehalten(m.Sinterzeit, locale) + QStringLiteral(" Sinterdauer [h]"),
+        wert_wie_gehalten(m.D0, locale) + QStringLiteral(" Diffusionskoeffizient D0 [ 1000*cm^2/s ]"),
+        wert_wie_gehalten(m.Q, locale) + QStringLiteral(" Aktivierungsenergie [J/mol]"),
+        wert_wie_gehalten(m.Sintertemp, locale) + QString::fromUtf8(" Sintertemperatur [°C]"),
+        zahlen::druckform(m.Sintertemp_K, locale) + QStringLiteral(" Sintertemperatur [Kelvin]"),
+        zahlen::druckform(m.D, locale) + QStringLiteral("Diffusionskoeffizient D [cm^2/s]"),
+        zahlen::druckform(m.i_Diff, locale) +
+            QStringLiteral(" Zahl der Zellen von links, welche bei Start zu 100% diffundierenden Stoff enthalten"),
+        zahlen::druckform(m.Molprozent, locale) + QStringLiteral(" Gesamtmol% des diffundierenden Stoffes"),
+        QString(),
+        strich,
+        QString::fromUtf8("ort x [µm]      Konzentration      "),
+        strich,
+    };
+    const int zellen = m.Zellen;
+    for (int i = 1; i <= zellen && i < Feldgroesse; ++i)
+        zeilen << zahlen::festkomma(i * m.x_max.wert / m.Zellen, 4, locale) + QLatin1Char(' ') +
+                      zahlen::festkomma(m.Konz[i], 4, locale) + QLatin1Char(' ');
+
+    QStringEncoder cp1252("windows-1252");
+    if (!cp1252.isValid())
+        return std::nullopt;
+    QByteArray block = cp1252(zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    return block;
+}
+
+bool block_anhaengen(const QString& dateipfad, const QByteArray& block)
+{
+    const bool gab_es = QFileInfo::exists(dateipfad);
+    QFile datei(dateipfad);
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    const qint64 vorher = datei.size();
+
+    bool gut = datei.write(block) == block.size() && datei.flush();
+    if (gut) {
+        datei.close();
+        gut = datei.error() == QFileDevice::NoError;
+    }
+    if (!gut) {
+        // The old content stays as it was: no half block is left behind.
+        if (!gab_es) {
+            datei.close();
+            QFile::remove(dateipfad);
+        } else {
+            datei.resize(vorher);
+            datei.close();
+        }
+    }
+    return gut;
+}
+
+QString pfad_zusammensetzen(const QString& ordner, const QString& dateiname)
+{
+    if (ordner.endsWith(QLatin1Char('/')) || ordner.endsWith(QLatin1Char('\\')))
+        return ordner + dateiname;
+    return ordner + QDir::separator() + dateiname;
+}
+
+Speicherergebnis speichere(const Modell& m, const QString& ordner, const QString& dateiname,
+                           const QDate& datum, const QLocale& locale, QString* dateipfad)
+{
+    if (!m.Berechnung_aktuell)
+        return Speicherergebnis::keine_berechnung;
+    if (dateiname.isEmpty())
+        return Speicherergebnis::kein_dateiname;
+    const QString pfad = pfad_zusammensetzen(ordner, dateiname);
+    if (dateipfad)
+        *dateipfad = pfad;
+    const std::optional<QByteArray> block = ergebnisblock(m, QDir::toNativeSeparators(pfad), datum, locale);
+    if (!block || !block_anhaengen(pfad, *block))
+        return Speicherergebnis::fehlgeschlagen;
+    return Speicherergebnis::gespeichert;
+}
+
+}  // namespace kalvion

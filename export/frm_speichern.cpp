@@ -1,0 +1,198 @@
+#include "frm_speichern.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStorageInfo>
+
+#include "ergebnisdatei.h"
+#include "meldung.h"
+#include "twips.h"
+
+namespace kalvion {
+
+namespace {
+
+constexpr int Pfadrolle = Qt::UserRole;
+
+QString wurzel_von(const QString& ordner)
+{
+    return QDir::fromNativeSeparators(QStorageInfo(ordner).rootPath());
+}
+
+}  // namespace
+
+QStringList frm_speichern::laufwerke()
+{
+    QStringList wurzeln;
+    for (const QFileInfo& w : QDir::drives())
+        wurzeln << QDir::fromNativeSeparators(w.absoluteFilePath());
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
+        const QString wurzel = QDir::fromNativeSeparators(v.rootPath());
+        if (v.isValid() && v.isReady() && !wurzeln.contains(wurzel))
+            wurzeln << wurzel;
+    }
+    std::sort(wurzeln.begin() + 1, wurzeln.end());
+    return wurzeln;
+}
+
+frm_speichern::frm_speichern(Modell& m, Hauptfenster&, const QLocale& locale)
+    : QDialog(nullptr, Qt::Window), m_(m), locale_(locale)
+{
+    setWindowTitle(QStringLiteral("Kalvion  -  Daten  speichern"));
+    resize(twips_groesse(6465, 4260));
+
+    txt_dateiname = new QLineEdit(this);
+    txt_dateiname->setGeometry(twips_rechteck(3840, 2640, 2412, 372));
+    cmd_abbrechen = new QPushButton(QStringLiteral("&Abbrechen"), this);
+    cmd_abbrechen->setGeometry(twips_rechteck(3840, 3240, 1092, 492));
+    cmd_ok = new QPushButton(QStringLiteral("&ok"), this);
+    cmd_ok->setGeometry(twips_rechteck(5160, 3240, 1092, 492));
+    drive = new QComboBox(this);
+    drive->setGeometry(twips_rechteck(240, 240, 3200, 315));
+    dir = new QListWidget(this);
+    dir->setGeometry(twips_rechteck(240, 720, 3200, 2790));
+    file = new QListWidget(this);
+    file->setGeometry(twips_rechteck(3840, 360, 2412, 2040));
+    lbl_pfad = new QLabel(this);
+    lbl_pfad->setGeometry(twips_rechteck(240, 3840, 6015, 255));
+    for (auto* k : {cmd_abbrechen, cmd_ok}) {
+        k->setAutoDefault(false);
+        k->setDefault(false);
+    }
+    QWidget* reihe[] = {txt_dateiname, cmd_abbrechen, cmd_ok, drive, dir, file};
+    for (std::size_t i = 0; i + 1 < std::size(reihe); ++i)
+        setTabOrder(reihe[i], reihe[i + 1]);
+
+    // The lists start at the program's current drive and folder.
+    const QString aktuell = QDir::currentPath();
+    drive->addItems(laufwerke());
+    drive->setCurrentIndex(std::max(0, drive->findText(wurzel_von(aktuell))));
+    ordner_ = aktuell;
+    fuelle_ordnerliste();
+    fuelle_dateiliste();
+    Form_Load();
+
+    connect(drive, &QComboBox::currentIndexChanged, this, &frm_speichern::drive_Change);
+    connect(dir, &QListWidget::itemActivated, this, [this](QListWidgetItem* eintrag) {
+        setze_ordner(eintrag->data(Pfadrolle).toString());
+    });
+    connect(file, &QListWidget::itemClicked, this, &frm_speichern::file_Click);
+    connect(txt_dateiname, &QLineEdit::textChanged, this, &frm_speichern::txt_dateiname_Change);
+    connect(cmd_abbrechen, &QPushButton::clicked, this, &frm_speichern::close);
+    connect(cmd_ok, &QPushButton::clicked, this, &frm_speichern::cmd_ok_Click);
+}
+
+void frm_speichern::Form_Load()
+{
+    Laufwerk = drive->currentText();
+    // The folder the list shows, not empty: a name typed without touching the
+    // lists is saved where the dialog shows, not in the root of the drive.
+    Pfad = ordner_;
+    Dateiname.clear();
+}
+
+void frm_speichern::drive_Change()
+{
+    Laufwerk = drive->currentText();
+    if (!QDir(Laufwerk).isReadable()) {
+        kalvion::melde(this, QString::fromUtf8("Zugriff nicht möglich!"));
+        if (drive->currentIndex() != 0)
+            drive->setCurrentIndex(0);  // raises drive_Change for the first drive
+        return;
+    }
+    setze_ordner(Laufwerk);
+    zeige_pfad();
+}
+
+void frm_speichern::setze_ordner(const QString& ordner)
+{
+    const QString neu = QDir::cleanPath(QDir::fromNativeSeparators(ordner));
+    if (neu == ordner_)
+        return;
+    ordner_ = neu;
+    fuelle_ordnerliste();
+    dir_Change();
+}
+
+void frm_speichern::dir_Change()
+{
+    Pfad = ordner_;
+    fuelle_dateiliste();
+    zeige_pfad();
+}
+
+void frm_speichern::file_Click()
+{
+    if (QListWidgetItem* eintrag = file->currentItem())
+        Dateiname = eintrag->text();
+    txt_dateiname->setText(Dateiname);  // raises txt_dateiname_Change
+    zeige_pfad();
+}
+
+void frm_speichern::txt_dateiname_Change()
+{
+    Dateiname = txt_dateiname->text();
+    zeige_pfad();
+}
+
+void frm_speichern::zeige_pfad()
+{
+    lbl_pfad->setText(QDir::toNativeSeparators(pfad_zusammensetzen(Pfad, Dateiname)));
+}
+
+void frm_speichern::cmd_ok_Click()
+{
+    switch (speichere(m_, Pfad, Dateiname, QDate::currentDate(), locale_, &Dateipfad)) {
+    case Speicherergebnis::keine_berechnung:
+        kalvion::melde(this, QString::fromUtf8("Noch keine aktuelle Berechnung durchgeführt!"));
+        close();
+        break;
+    case Speicherergebnis::kein_dateiname:
+        kalvion::melde(this, QStringLiteral("Dateiname fehlt!"));
+        break;
+    case Speicherergebnis::fehlgeschlagen:
+        kalvion::melde(this, QStringLiteral("Speichern fehlgeschlagen!"));
+        break;
+    case Speicherergebnis::gespeichert:
+        close();
+        break;
+    }
+}
+
+void frm_speichern::fuelle_ordnerliste()
+{
+    // The folder tree from the root down to the current folder, then its
+    // subfolders one level deeper; activating an entry opens that folder.
+    dir->clear();
+    QStringList kette;
+    for (QDir d(ordner_);; ) {
+        kette.prepend(d.absolutePath());
+        if (d.isRoot() || !d.cdUp())
+            break;
+    }
+    int tiefe = 0;
+    for (const QString& o : kette) {
+        const QString name = tiefe == 0 ? QDir::toNativeSeparators(o) : QDir(o).dirName();
+        auto* eintrag = new QListWidgetItem(QString(tiefe * 2, QLatin1Char(' ')) + QString::fromUtf8("▾ ") + name, dir);
+        eintrag->setData(Pfadrolle, o);
+        ++tiefe;
+    }
+    dir->setCurrentRow(dir->count() - 1);
+    const QDir aktuell(ordner_);
+    for (const QString& unter : aktuell.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        auto* eintrag = new QListWidgetItem(QString(tiefe * 2, QLatin1Char(' ')) + QString::fromUtf8("▸ ") + unter, dir);
+        eintrag->setData(Pfadrolle, aktuell.absoluteFilePath(unter));
+    }
+}
+
+void frm_speichern::fuelle_dateiliste()
+{
+    file->clear();
+    file->addItems(QDir(ordner_).entryList(QDir::Files, QDir::Name));
+}
+
+}  // namespace kalvion

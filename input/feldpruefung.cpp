@@ -1,0 +1,114 @@
+#include "feldpruefung.h"
+
+#include <cmath>
+
+#include "anfangsprofil.h"
+#include "zahlen.h"
+
+namespace kalvion {
+
+namespace {
+
+const Feldregel Regeln[] = {
+    {Feld::Sintertemp, 0, true, 10000, "900"},
+    {Feld::Sinterzeit, 0, false, 10000, "2"},
+    {Feld::x_max, 0, false, 1000000, "50"},
+    {Feld::D0, 0, true, std::nullopt, "587"},
+    {Feld::Q, 0, true, std::nullopt, "238650"},
+    {Feld::i_Diff, 1, true, 199, "50"},
+};
+
+bool im_bereich(const Feldregel& r, double v)
+{
+    const bool unten = r.untergrenze_erlaubt ? v >= r.untergrenze : v > r.untergrenze;
+    return unten && (!r.obergrenze || v <= *r.obergrenze);
+}
+
+}  // namespace
+
+const Feldregel& regel(Feld f)
+{
+    return Regeln[static_cast<int>(f)];
+}
+
+bool d_neu(Modell& m)
+{
+    const double d = diffusionskoeffizient(m);
+    if (!std::isfinite(d))
+        return false;
+    m.D = d;
+    return true;
+}
+
+bool schritte_neu(Modell& m)
+{
+    // A value is stored only once it could be formed, as a failed division
+    // leaves its target alone.
+    const double nenner = 2 * m.D;
+    if (nenner == 0)
+        return false;
+    const double dt_max = m.dx * m.dx / nenner;
+    if (!std::isfinite(dt_max) || dt_max == 0)
+        return false;
+    m.dt_max = dt_max;
+    const double schritte = schrittzahl(m.Sinterzeit_s, dt_max);
+    if (!std::isfinite(schritte))
+        return false;
+    m.Schritte = schritte;
+    return true;
+}
+
+Pruefung pruefe_feld(Feld f, QString& text, Modell& m, const QLocale& locale)
+{
+    Pruefung p;
+    const std::optional<double> gelesen = zahlen::lies(text, locale);
+    if (!gelesen)
+        return p;
+    const double v = *gelesen;
+    if (!im_bereich(regel(f), v)) {
+        p.ergebnis = Pruefergebnis::ausserhalb;
+        return p;
+    }
+
+    const std::string wie_getippt = text.toStdString();
+    switch (f) {
+    case Feld::Sintertemp:
+        m.Sintertemp.setze_text(v, wie_getippt);
+        m.Sintertemp_K = m.Sintertemp.wert + 273;
+        if (!(p.neues_D = d_neu(m)))
+            return p;
+        break;
+    case Feld::Sinterzeit:
+        m.Sinterzeit.setze_text(v, wie_getippt);
+        m.Sinterzeit_s = m.Sinterzeit.wert * 3600;
+        break;
+    case Feld::x_max:
+        m.x_max.setze_text(v, wie_getippt);
+        m.x_max_cm = m.x_max.wert * std::pow(10.0, -4);
+        m.dx = m.x_max_cm / m.Zellen;
+        break;
+    case Feld::D0:
+        m.D0.setze_text(v, wie_getippt);
+        if (!(p.neues_D = d_neu(m)))
+            return p;
+        break;
+    case Feld::Q:
+        m.Q.setze_text(v, wie_getippt);
+        if (!(p.neues_D = d_neu(m)))
+            return p;
+        break;
+    case Feld::i_Diff:
+        // A half goes to the even neighbour: 150.5 → 150, 151.5 → 152.
+        m.i_Diff = static_cast<std::int16_t>(std::nearbyint(v));
+        text = QString::number(m.i_Diff);
+        anfangsprofil(m);
+        p.neue_Molprozent = true;
+        p.ergebnis = Pruefergebnis::angenommen;
+        return p;
+    }
+    if ((p.neue_Schritte = schritte_neu(m)))
+        p.ergebnis = Pruefergebnis::angenommen;
+    return p;
+}
+
+}  // namespace kalvion

@@ -1,0 +1,309 @@
+#include "frm_grafik.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QWindow>
+
+#include "fensterwechsel.h"
+#include "frm_info.h"
+#include "grafik.h"
+#include "laufbefehl.h"
+#include "meldung.h"
+#include "twips.h"
+#include "zahlen.h"
+
+namespace kalvion {
+
+// The client area: shows the off-screen image and reports size and pointer.
+class Zeichenflaeche : public QWidget {
+public:
+    explicit Zeichenflaeche(frm_grafik* fenster) : QWidget(fenster), fenster_(fenster)
+    {
+        setMouseTracking(true);
+        setAutoFillBackground(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.drawImage(0, 0, fenster_->bild_);
+    }
+    void resizeEvent(QResizeEvent*) override { fenster_->Form_Resize(); }
+    void mouseMoveEvent(QMouseEvent* e) override { fenster_->Form_MouseMove(e->position()); }
+
+private:
+    frm_grafik* fenster_;
+};
+
+namespace {
+
+QLabel* weisses_label(QWidget* eltern, const QString& text, QRect lage)
+{
+    auto* l = new QLabel(text, eltern);
+    l->setAutoFillBackground(true);
+    l->setGeometry(lage);
+    return l;
+}
+
+}  // namespace
+
+frm_grafik::frm_grafik(Modell& m, Dialogfabriken fabriken, const QLocale& locale)
+    : m_(m), fabriken_(std::move(fabriken)), locale_(locale)
+{
+    setWindowTitle(QStringLiteral("Kalvion"));
+    als_programmfenster_markieren(this);
+    fensterwechsel_beobachten();
+    baue_oberflaeche();
+    baue_menues();
+    Form_Load();
+}
+
+frm_grafik::~frm_grafik()
+{
+    // The dialogs are windows of their own; they go with the main window.
+    for (QWidget* w : {eingabe_.data(), speichern_.data(), info_.data()})
+        delete w;
+}
+
+void frm_grafik::baue_oberflaeche()
+{
+    QPalette weiss = palette();
+    weiss.setColor(QPalette::Window, Qt::white);
+    setPalette(weiss);
+
+    flaeche_ = new Zeichenflaeche(this);
+    setCentralWidget(flaeche_);
+    flaeche_->setMinimumSize(1, 1);
+
+    lbl_cursor_position = weisses_label(flaeche_, QString(), twips_rechteck(0, 120, 6015, 375));
+    lbl_fortschritt = weisses_label(flaeche_, QStringLiteral("0"), twips_rechteck(0, 600, 1815, 255));
+    cmd_run = new QPushButton(QStringLiteral("Berechnung &Starten"), flaeche_);
+    cmd_run->setGeometry(twips_rechteck(360, 1200, 2055, 1095));
+    connect(cmd_run, &QPushButton::clicked, this, &frm_grafik::run_Click);
+    setTabOrder(lbl_cursor_position, lbl_fortschritt);
+    setTabOrder(lbl_fortschritt, cmd_run);
+
+    resize(twips_groesse(14685, 8430).width(), twips_groesse(14685, 8430).height() + menuBar()->sizeHint().height());
+}
+
+void frm_grafik::baue_menues()
+{
+    auto eintrag = [this](QMenu* menu, const QString& text, void (frm_grafik::*handler)()) {
+        QAction* a = menu->addAction(text);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    mnu_datei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    mnu_run = eintrag(mnu_datei, QStringLiteral("Berechnung &Starten"), &frm_grafik::run_Click);
+    mnu_speichern = eintrag(mnu_datei, QStringLiteral("&Speichern als ASCII"), &frm_grafik::mnu_speichern_Click);
+    mnu_beenden = eintrag(mnu_datei, QStringLiteral("&Beenden"), &frm_grafik::mnu_beenden_Click);
+    mnu_bearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    mnu_Eingabe = eintrag(mnu_bearbeiten, QStringLiteral("&Eingabe"), &frm_grafik::mnu_Eingabe_Click);
+    mnu_kopieren = eintrag(mnu_bearbeiten, QStringLiteral("&Kopieren"), &frm_grafik::mnu_kopieren_Click);
+    mnu_info = menuBar()->addMenu(QStringLiteral("&Info"));
+    mnu_version = eintrag(mnu_info, QStringLiteral("&Version"), &frm_grafik::mnu_version_Click);
+}
+
+void frm_grafik::Form_Load()
+{
+    m_.Berechnung_aktuell = false;
+    lbl_cursor_position->setVisible(false);
+    flaeche_->setCursor(Qt::ArrowCursor);
+    // The dialog fills itself from the model once the event loop runs, so it
+    // sees the start-up values assigned below.
+    mnu_Eingabe_Click();
+    startwerte_setzen(m_);
+}
+
+bool frm_grafik::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate && kam_von_anderem_programmfenster(this))
+        Form_Activate();
+    return QMainWindow::event(e);
+}
+
+void frm_grafik::Form_Activate()
+{
+    loesche_zeichenflaeche();
+}
+
+void frm_grafik::closeEvent(QCloseEvent* e)
+{
+    // Closing the window in the middle of a run ends the run and the program,
+    // rather than leaving a hidden window computing on.
+    if (laeuft_)
+        mnu_beenden_Click();
+    e->accept();
+}
+
+void frm_grafik::Form_Resize()
+{
+    const qreal dpr = devicePixelRatio();
+    bild_ = QImage(flaeche_->size() * dpr, QImage::Format_RGB32);
+    bild_.setDevicePixelRatio(dpr);
+    bild_.fill(Qt::white);
+
+    const QSize aussen = frameGeometry().size();
+    if (darf_zeichnen(isMinimized(), aussen.width() * Twips_je_Pixel, aussen.height() * Twips_je_Pixel,
+                      m_.Berechnung_aktuell)) {
+        cmd_run->setVisible(false);
+        cmd_run->setEnabled(false);
+        QPainter p(&bild_);
+        p.setFont(font());
+        zeichne_grafik(p, flaeche_->size(), m_, locale_, palette().color(QPalette::WindowText));
+        skala_gesetzt_ = true;
+    }
+    flaeche_->update();
+}
+
+void frm_grafik::Form_MouseMove(QPointF pixel)
+{
+    // Until the first plot the window has no graph units; it reads in twips.
+    const QPointF punkt = skala_gesetzt_ ? Skala::fuer(m_.Zellen).nach_einheiten(pixel, flaeche_->size())
+                                         : pixel * Twips_je_Pixel;
+    lbl_cursor_position->setText(QStringLiteral("x = ") + zahlen::festkomma(punkt.x(), 1, locale_) +
+                                 QStringLiteral("     y = ") + zahlen::festkomma(punkt.y(), 1, locale_));
+}
+
+void frm_grafik::run_Click()
+{
+    if (laeuft_)
+        return;
+    laeuft_ = true;
+    laufbefehl(m_, *this);
+    laeuft_ = false;
+}
+
+void frm_grafik::oeffne(QPointer<QWidget>& fenster, const std::function<QWidget*()>& erzeugen)
+{
+    if (!fenster) {
+        fenster = erzeugen();
+        if (!fenster)
+            return;
+        fenster->setAttribute(Qt::WA_DeleteOnClose);
+        als_programmfenster_markieren(fenster);
+        fenster->winId();
+        if (QWindow* w = fenster->windowHandle())
+            w->setTransientParent(windowHandle());
+    }
+    fenster->show();
+    fenster->raise();
+    fenster->activateWindow();
+}
+
+void frm_grafik::mnu_Eingabe_Click()
+{
+    if (fabriken_.eingabe)
+        oeffne(eingabe_, [this] { return fabriken_.eingabe(*this); });
+}
+
+void frm_grafik::mnu_speichern_Click()
+{
+    if (fabriken_.speichern)
+        oeffne(speichern_, [this] { return fabriken_.speichern(*this); });
+}
+
+void frm_grafik::mnu_version_Click()
+{
+    oeffne(info_, [this] { return new frm_info(*this); });
+}
+
+void frm_grafik::mnu_kopieren_Click()
+{
+    QClipboard* ablage = QGuiApplication::clipboard();
+    ablage->clear();
+    ablage->setImage(bild_);
+    kalvion::melde(this, QStringLiteral("Grafik in Zwischenablage"));
+}
+
+void frm_grafik::mnu_beenden_Click()
+{
+    // Every window goes at once, without its close handling; a run stops at
+    // its next pass through the event loop.
+    beendet_ = true;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->hide();
+    QCoreApplication::quit();
+}
+
+void frm_grafik::freigeben(bool frei)
+{
+    setEnabled(frei);
+}
+
+void frm_grafik::nach_vorn()
+{
+    setVisible(true);
+    show();
+    raise();
+    activateWindow();
+}
+
+void frm_grafik::startknopf_zeigen()
+{
+    cmd_run->setVisible(true);
+    cmd_run->setEnabled(true);
+}
+
+void frm_grafik::setze_fortschritt(const std::string& text)
+{
+    lbl_fortschritt->setText(QString::fromStdString(text));
+}
+
+void frm_grafik::zeige_cursoranzeige()
+{
+    lbl_cursor_position->setVisible(true);
+}
+
+void frm_grafik::setze_fadenkreuz()
+{
+    flaeche_->setCursor(Qt::CrossCursor);
+}
+
+void frm_grafik::verberge_startknopf()
+{
+    cmd_run->setVisible(false);
+    cmd_run->setEnabled(false);
+}
+
+void frm_grafik::melde(const std::string& text)
+{
+    kalvion::melde(this, QString::fromStdString(text));
+}
+
+bool frm_grafik::ereignisse_verarbeiten()
+{
+    QCoreApplication::processEvents();
+    return !beendet_;
+}
+
+void frm_grafik::zeige_fenster()
+{
+    show();
+}
+
+void frm_grafik::loesche_zeichenflaeche()
+{
+    bild_.fill(Qt::white);
+    flaeche_->update();
+}
+
+void frm_grafik::zeige_fortschritt(bool sichtbar)
+{
+    lbl_fortschritt->setVisible(sichtbar);
+}
+
+void frm_grafik::sperre_waehrend_lauf(bool gesperrt)
+{
+    mnu_run->setEnabled(!gesperrt);
+    mnu_Eingabe->setEnabled(!gesperrt);
+}
+
+}  // namespace kalvion

@@ -1,0 +1,137 @@
+#include "grafik.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPolygonF>
+
+#include "zahlen.h"
+
+namespace kalvion {
+
+namespace {
+
+const QColor Gelb(255, 255, 0);
+const QColor Rot(255, 0, 0);
+
+// The frame's edges and spans; 16-bit whole numbers as everywhere in the plot.
+struct Rahmen {
+    std::int16_t x_links = 0, x_rechts = 0, y_unten = 0, y_oben = 100;
+    std::int16_t x_breite() const { return static_cast<std::int16_t>(x_rechts - x_links); }
+    std::int16_t y_hoehe() const { return static_cast<std::int16_t>(y_oben - y_unten); }
+};
+
+class Zeichner {
+public:
+    Zeichner(QPainter& p, QSizeF flaeche, const Skala& s) : p_(p), flaeche_(flaeche), s_(s) {}
+
+    void stift(int breite, const QColor& farbe)
+    {
+        QPen pen(farbe, breite, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        p_.setPen(pen);
+    }
+    void linie(double x1, double y1, double x2, double y2)
+    {
+        p_.drawLine(punkt(x1, y1), punkt(x2, y2));
+    }
+    void text(double x, double y, const QString& t)
+    {
+        // The position is the text's top-left corner.
+        const QPointF oben_links = punkt(x, y);
+        p_.drawText(oben_links + QPointF(0, QFontMetricsF(p_.font()).ascent()), t);
+    }
+    // A dot at cell 1, then a line through every further cell.
+    void kurve(const Zellfeld& a, std::int16_t zellen)
+    {
+        QPolygonF linienzug;
+        for (int i = 1; i <= zellen; ++i)
+            linienzug << punkt(i, a[i]);
+        p_.drawPoint(linienzug.front());
+        p_.drawPolyline(linienzug);
+    }
+
+private:
+    // Coordinates reach the drawing operations in single precision.
+    QPointF punkt(double x, double y) const
+    {
+        return s_.nach_pixel(static_cast<float>(x), static_cast<float>(y), flaeche_);
+    }
+
+    QPainter& p_;
+    QSizeF flaeche_;
+    Skala s_;
+};
+
+}  // namespace
+
+Skala Skala::fuer(std::int16_t zellen)
+{
+    const Rahmen r{0, zellen, 0, 100};
+    return {r.x_links - 0.1 * r.x_breite(), r.x_rechts + 0.1 * r.x_breite(),
+            r.y_oben + 0.1 * r.y_hoehe(), r.y_unten - 0.1 * r.y_hoehe()};
+}
+
+QPointF Skala::nach_pixel(float x, float y, QSizeF flaeche) const
+{
+    return {(x - links) / (rechts - links) * flaeche.width(),
+            (oben - y) / (oben - unten) * flaeche.height()};
+}
+
+QPointF Skala::nach_einheiten(QPointF pixel, QSizeF flaeche) const
+{
+    return {links + (rechts - links) * pixel.x() / flaeche.width(),
+            oben - (oben - unten) * pixel.y() / flaeche.height()};
+}
+
+bool darf_zeichnen(bool minimiert, int aussenbreite_twips, int aussenhoehe_twips, bool aktuell)
+{
+    return !minimiert && aussenbreite_twips >= 1000 && aussenhoehe_twips >= 1000 && aktuell;
+}
+
+void zeichne_grafik(QPainter& p, QSizeF flaeche, const Modell& m, const QLocale& locale,
+                    const QColor& vordergrund)
+{
+    const Rahmen r{0, m.Zellen, 0, 100};
+    const std::int16_t xb = r.x_breite(), yh = r.y_hoehe();
+    Zeichner z(p, flaeche, Skala::fuer(m.Zellen));
+
+    p.setRenderHint(QPainter::Antialiasing, false);
+    z.stift(1, vordergrund);
+    z.linie(r.x_links, r.y_unten, r.x_links, r.y_oben);
+    z.linie(r.x_links, r.y_oben, r.x_rechts, r.y_oben);
+    z.linie(r.x_rechts, r.y_oben, r.x_rechts, r.y_unten);
+    z.linie(r.x_rechts, r.y_unten, r.x_links, r.y_unten);
+
+    for (int k = 0; k <= 20; ++k) {  // every 10 cells, pointing outward
+        const double x = r.x_links + static_cast<std::int16_t>(xb * k) / 20.0;
+        z.linie(x, r.y_unten, x, r.y_unten - 0.01 * yh);
+        z.linie(x, r.y_oben, x, r.y_oben + 0.01 * yh);
+    }
+    for (int k = 0; k <= 20; ++k) {  // every 5 mol%
+        const double y = r.y_unten + static_cast<std::int16_t>(yh * k) / 20.0;
+        z.linie(r.x_links - 0.006 * xb, y, r.x_links, y);
+        z.linie(r.x_rechts + 0.006 * xb, y, r.x_rechts, y);
+    }
+
+    for (int k = 0; k <= 5; ++k) {  // cells converted to µm
+        const double c = r.x_links + static_cast<std::int16_t>(xb * k) / 5.0;
+        z.text(c - 0.01 * xb, r.y_unten - 0.02 * yh,
+               zahlen::festkomma(c * m.x_max.wert / m.Zellen, 0, locale));
+    }
+    for (int k = 0; k <= 5; ++k) {
+        const double v = r.y_unten + static_cast<std::int16_t>(yh * k) / 5.0;
+        z.text(r.x_links - 0.03 * xb, v + 0.015 * yh, zahlen::festkomma(v, 0, locale));
+    }
+
+    p.setRenderHint(QPainter::Antialiasing, true);
+    z.stift(1, Gelb);
+    z.kurve(m.Konz_10, m.Zellen);
+    z.kurve(m.Konz_100, m.Zellen);
+    if (m.Schritte > 2000)
+        z.kurve(m.Konz_1000, m.Zellen);
+    z.stift(2, vordergrund);
+    z.kurve(m.Konz_Start, m.Zellen);
+    z.stift(2, Rot);
+    z.kurve(m.Konz, m.Zellen);
+}
+
+}  // namespace kalvion
