@@ -32,6 +32,18 @@ QLabel* beschriftung(QWidget* eltern, const QString& text, int l, int o, int b, 
     return label;
 }
 
+// A field's caption may use the room up to its field, so that no font cuts it.
+// On a wide font the caption shrinks a little rather than being cut.
+QLabel* feldbeschriftung(QWidget* eltern, const QString& text, int l, int o, int h)
+{
+    QLabel* label = beschriftung(eltern, text, l, o, 1755 - 30 - l, h);
+    QFont schrift = label->font();
+    while (QFontMetrics(schrift).horizontalAdvance(text) > label->width() && schrift.pointSizeF() > 6)
+        schrift.setPointSizeF(schrift.pointSizeF() - 0.25);
+    label->setFont(schrift);
+    return label;
+}
+
 QLineEdit* textfeld(QWidget* eltern, const char* name, int l, int o)
 {
     auto* f = new QLineEdit(QStringLiteral("Text1"), eltern);
@@ -48,6 +60,10 @@ frm_Eingabe::frm_Eingabe(Modell& m, Hauptfenster& haupt, const QLocale& locale)
 {
     setWindowTitle(QStringLiteral("Kalvion - Eingabe"));
     setFixedSize(twips_groesse(9120, 7170));
+    // The layout is measured for a small dialog font.
+    QFont schrift = font();
+    schrift.setPointSizeF(8);
+    setFont(schrift);
     baue_oberflaeche();
 }
 
@@ -63,23 +79,23 @@ void frm_Eingabe::baue_oberflaeche()
     connect(opt_kugel, &QRadioButton::toggled, this, [this](bool an) { if (an) opt_kugel_Click(); });
     connect(opt_linear, &QRadioButton::toggled, this, [this](bool an) { if (an) opt_linear_Click(); });
 
-    beschriftung(this, QString::fromUtf8("Sintertemp. [°C]"), 360, 1560, 1200, 300);
+    feldbeschriftung(this, QString::fromUtf8("Sintertemp. [°C]"), 360, 1560, 300);
     txt_Sintertemp = textfeld(this, "txt_Sintertemp", 1755, 1560);
-    beschriftung(this, QStringLiteral("Sinterzeit [h]"), 360, 2040, 1200, 300);
+    feldbeschriftung(this, QStringLiteral("Sinterzeit [h]"), 360, 2040, 300);
     txt_Sinterzeit = textfeld(this, "txt_Sinterzeit", 1755, 2010);
-    beschriftung(this, QString::fromUtf8("x_max [µm]"), 360, 2640, 1200, 300);
+    feldbeschriftung(this, QString::fromUtf8("x_max [µm]"), 360, 2640, 300);
     txt_x_max = textfeld(this, "txt_x_max", 1755, 2520);
-    beschriftung(this, QString::fromUtf8("Do*1000  [cm²/s]"), 360, 3120, 1320, 300);
+    feldbeschriftung(this, QString::fromUtf8("Do*1000  [cm²/s]"), 360, 3120, 300);
     txt_D0 = textfeld(this, "txt_D0", 1755, 3120);
-    beschriftung(this, QStringLiteral("Q aktiv. [ J/mol ]"), 360, 3600, 1200, 300);
+    feldbeschriftung(this, QStringLiteral("Q aktiv. [ J/mol ]"), 360, 3600, 300);
     txt_Q = textfeld(this, "txt_Q", 1755, 3570);
-    beschriftung(this, QString::fromUtf8(" ->  D  [cm²/s]"), 360, 4080, 1200, 300);
+    feldbeschriftung(this, QString::fromUtf8(" ->  D  [cm²/s]"), 360, 4080, 300);
     lbl_D_ergebnis = beschriftung(this, QStringLiteral("xxx"), 1800, 4080, 1095, 255);
-    beschriftung(this, QStringLiteral("i_Diff   (1-199)"), 360, 4560, 1095, 255);
+    feldbeschriftung(this, QStringLiteral("i_Diff   (1-199)"), 360, 4560, 255);
     txt_i_Diff = textfeld(this, "txt_i_Diff", 1755, 4560);
-    beschriftung(this, QStringLiteral("-> Gesamt [Mol%]"), 360, 5160, 1320, 300);
+    feldbeschriftung(this, QStringLiteral("-> Gesamt [Mol%]"), 360, 5160, 300);
     lbl_molprozent = beschriftung(this, QStringLiteral("0%"), 1800, 5160, 1455, 255);
-    beschriftung(this, QStringLiteral("-> Rechenschritte"), 360, 5640, 1320, 300);
+    feldbeschriftung(this, QStringLiteral("-> Rechenschritte"), 360, 5640, 300);
     lbl_Schritte = beschriftung(this, QStringLiteral("200"), 1800, 5640, 1455, 255);
 
     cmd_ok = new QPushButton(QStringLiteral("ok"), this);

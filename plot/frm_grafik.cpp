@@ -62,6 +62,8 @@ frm_grafik::frm_grafik(Modell& m, Dialogfabriken fabriken, const QLocale& locale
     fensterwechsel_beobachten();
     baue_oberflaeche();
     baue_menues();
+    const QSize client = twips_groesse(14685, 8430);
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
     Form_Load();
 }
 
@@ -89,8 +91,6 @@ void frm_grafik::baue_oberflaeche()
     connect(cmd_run, &QPushButton::clicked, this, &frm_grafik::run_Click);
     setTabOrder(lbl_cursor_position, lbl_fortschritt);
     setTabOrder(lbl_fortschritt, cmd_run);
-
-    resize(twips_groesse(14685, 8430).width(), twips_groesse(14685, 8430).height() + menuBar()->sizeHint().height());
 }
 
 void frm_grafik::baue_menues()
