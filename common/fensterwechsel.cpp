@@ -10,20 +10,28 @@ namespace {
 
 constexpr char Merkmal[] = "kalvion_programmfenster";
 
+// Remembers, for each activation of a top-level window, which window was
+// active before it. Qt activates the new window before it deactivates the old
+// one, so the deactivation cannot tell.
 class Beobachter : public QObject {
 public:
     using QObject::QObject;
-    const QWidget* zuletzt_verlassen = nullptr;  // compared only, never used
-    bool war_programmfenster = false;
+    const QWidget* aktiv = nullptr;  // compared only, never used
+    bool aktiv_ist_programmfenster = false;
+    const QWidget* vorher = nullptr;
+    bool vorher_war_programmfenster = false;
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override
     {
-        if (e->type() == QEvent::WindowDeactivate && o->isWidgetType()) {
+        // Application filters run before the window's own handler sees the event.
+        if (e->type() == QEvent::WindowActivate && o->isWidgetType()) {
             auto* w = static_cast<QWidget*>(o);
-            if (w->isWindow()) {
-                zuletzt_verlassen = w;
-                war_programmfenster = w->property(Merkmal).toBool();
+            if (w->isWindow() && w != aktiv) {
+                vorher = aktiv;
+                vorher_war_programmfenster = aktiv_ist_programmfenster;
+                aktiv = w;
+                aktiv_ist_programmfenster = w->property(Merkmal).toBool();
             }
         }
         return false;
@@ -50,7 +58,8 @@ void fensterwechsel_beobachten()
 
 bool kam_von_anderem_programmfenster(const QWidget* fenster)
 {
-    return beobachter && beobachter->war_programmfenster && beobachter->zuletzt_verlassen != fenster;
+    return beobachter && beobachter->aktiv == fenster && beobachter->vorher_war_programmfenster &&
+           beobachter->vorher != fenster;
 }
 
 }  // namespace kalvion

@@ -14,8 +14,8 @@ void als_programmfenster_markieren(QWidget* fenster);
 // Starts watching activation changes (idempotent; needs a QApplication).
 void fensterwechsel_beobachten();
 
-// True when the window that was deactivated last was one of the program's own
-// windows other than `fenster`.
+// True, while `fenster` is being activated, when the window active before it
+// was another of the program's own windows.
 bool kam_von_anderem_programmfenster(const QWidget* fenster);
 
 }  // namespace kalvion

@@ -39,9 +39,6 @@ public:
     // The drives: the file system roots, "/" first (drive letters on Windows).
     static QStringList laufwerke();
 
-protected:
-    void reject() override { close(); }
-
 private:
     void Form_Load();
     void drive_Change();

@@ -167,10 +167,7 @@ bool frm_Eingabe::event(QEvent* e)
 void frm_Eingabe::closeEvent(QCloseEvent* e)
 {
     // No close button: only "ok" leaves the dialog (and the end of the program).
-    if (geschlossen_durch_ok_ || QCoreApplication::closingDown())
-        e->accept();
-    else
-        e->ignore();
+    e->setAccepted(QCoreApplication::closingDown());
 }
 
 bool frm_Eingabe::eventFilter(QObject* o, QEvent* e)
@@ -317,8 +314,7 @@ void frm_Eingabe::cmd_ok_Click()
     anfangsprofil(m_);
 
     hide();
-    geschlossen_durch_ok_ = true;
-    close();  // discarded: the window deletes itself on closing
+    deleteLater();
     haupt_.freigeben(true);
     haupt_.nach_vorn();
     haupt_.startknopf_zeigen();

@@ -70,7 +70,6 @@ private:
     QLocale locale_;
     bool aktiviert_ = false;
     bool pruefung_laeuft_ = false;
-    bool geschlossen_durch_ok_ = false;
 };
 
 }  // namespace kalvion

@@ -31,7 +31,8 @@ frm_info::frm_info(Hauptfenster& haupt)
 
 void frm_info::cmd_ok_Click()
 {
-    close();  // discarded: the window deletes itself on closing
+    hide();
+    deleteLater();
     haupt_.nach_vorn();
 }
 

@@ -82,6 +82,26 @@ QPointF Skala::nach_einheiten(QPointF pixel, QSizeF flaeche) const
             oben - (oben - unten) * pixel.y() / flaeche.height()};
 }
 
+QStringList x_beschriftungen(const Modell& m, const QLocale& locale)
+{
+    const Rahmen r{0, m.Zellen, 0, 100};
+    QStringList texte;
+    for (int k = 0; k <= 5; ++k) {  // every 40 cells; the product first, then the quotient
+        const double c = r.x_links + static_cast<std::int16_t>(r.x_breite() * k) / 5.0;
+        texte << zahlen::festkomma(c * m.x_max.wert / m.Zellen, 0, locale);
+    }
+    return texte;
+}
+
+QStringList y_beschriftungen(const QLocale& locale)
+{
+    const Rahmen r;
+    QStringList texte;
+    for (int k = 0; k <= 5; ++k)
+        texte << zahlen::festkomma(r.y_unten + static_cast<std::int16_t>(r.y_hoehe() * k) / 5.0, 0, locale);
+    return texte;
+}
+
 bool darf_zeichnen(bool minimiert, int aussenbreite_twips, int aussenhoehe_twips, bool aktuell)
 {
     return !minimiert && aussenbreite_twips >= 1000 && aussenhoehe_twips >= 1000 && aktuell;
@@ -94,6 +114,7 @@ void zeichne_grafik(QPainter& p, QSizeF flaeche, const Modell& m, const QLocale&
     const std::int16_t xb = r.x_breite(), yh = r.y_hoehe();
     Zeichner z(p, flaeche, Skala::fuer(m.Zellen));
 
+    // Crisp one-pixel lines in exactly the colours asked for.
     p.setRenderHint(QPainter::Antialiasing, false);
     z.stift(1, vordergrund);
     z.linie(r.x_links, r.y_unten, r.x_links, r.y_oben);
@@ -112,17 +133,17 @@ void zeichne_grafik(QPainter& p, QSizeF flaeche, const Modell& m, const QLocale&
         z.linie(r.x_rechts + 0.006 * xb, y, r.x_rechts, y);
     }
 
-    for (int k = 0; k <= 5; ++k) {  // cells converted to µm
+    const QStringList x_texte = x_beschriftungen(m, locale);
+    const QStringList y_texte = y_beschriftungen(locale);
+    for (int k = 0; k <= 5; ++k) {
         const double c = r.x_links + static_cast<std::int16_t>(xb * k) / 5.0;
-        z.text(c - 0.01 * xb, r.y_unten - 0.02 * yh,
-               zahlen::festkomma(c * m.x_max.wert / m.Zellen, 0, locale));
+        z.text(c - 0.01 * xb, r.y_unten - 0.02 * yh, x_texte[k]);
     }
     for (int k = 0; k <= 5; ++k) {
         const double v = r.y_unten + static_cast<std::int16_t>(yh * k) / 5.0;
-        z.text(r.x_links - 0.03 * xb, v + 0.015 * yh, zahlen::festkomma(v, 0, locale));
+        z.text(r.x_links - 0.03 * xb, v + 0.015 * yh, y_texte[k]);
     }
 
-    p.setRenderHint(QPainter::Antialiasing, true);
     z.stift(1, Gelb);
     z.kurve(m.Konz_10, m.Zellen);
     z.kurve(m.Konz_100, m.Zellen);

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPointF>
 #include <QSizeF>
+#include <QStringList>
 
 #include "modell.h"
 
@@ -26,6 +27,10 @@ struct Skala {
 // The redraw may draw only on a window that is big enough, not minimized,
 // and only while a completed result is current. Sizes are outer sizes in twips.
 bool darf_zeichnen(bool minimiert, int aussenbreite_twips, int aussenhoehe_twips, bool aktuell);
+
+// The six labels under the x axis (cells converted to µm) and beside the y axis.
+QStringList x_beschriftungen(const Modell& m, const QLocale& locale);
+QStringList y_beschriftungen(const QLocale& locale);
 
 // Draws the whole graph for a client area of the given size, in the painter's
 // font and the given foreground colour, onto an already cleared surface.

@@ -1,0 +1,384 @@
+// The main window: start-up, the graph, the cursor read-out, the run command,
+// the menus, the clipboard and the info dialog, on real widgets offscreen.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "anfangsprofil.h"
+#include "frm_grafik.h"
+#include "frm_info.h"
+#include "grafik.h"
+#include "meldungsrekorder.h"
+#include "zeitschritte.h"
+
+using namespace kalvion;
+
+namespace {
+
+const QLocale C_Locale = QLocale::c();
+
+bool dunkel(const QImage& b, int x, int y) { return qGray(b.pixel(x, y)) < 128; }
+bool weiss(const QImage& b, int x, int y) { return b.pixel(x, y) == qRgb(255, 255, 255); }
+
+bool ganz_weiss(const QImage& b)
+{
+    for (int y = 0; y < b.height(); ++y)
+        for (int x = 0; x < b.width(); ++x)
+            if (!weiss(b, x, y))
+                return false;
+    return true;
+}
+
+int zaehle(const QImage& b, QRgb farbe)
+{
+    int n = 0;
+    for (int y = 0; y < b.height(); ++y)
+        for (int x = 0; x < b.width(); ++x)
+            n += b.pixel(x, y) == farbe;
+    return n;
+}
+
+Modell gerechnet()
+{
+    Modell m;
+    startwerte_setzen(m);
+    anfangsprofil(m);
+    struct Still : Laufumgebung {
+        void setze_fortschritt(const std::string&) override {}
+        void zeige_cursoranzeige() override {}
+        void setze_fadenkreuz() override {}
+        void verberge_startknopf() override {}
+        void melde(const std::string&) override {}
+        bool ereignisse_verarbeiten() override { return true; }
+        void zeige_fenster() override {}
+        void loesche_zeichenflaeche() override {}
+        void zeige_fortschritt(bool) override {}
+        void sperre_waehrend_lauf(bool) override {}
+        void Form_Resize() override {}
+    } still;
+    zeitschritte(m, still);
+    return m;
+}
+
+QImage zeichne(const Modell& m, QSize groesse = {960, 600})
+{
+    QImage b(groesse, QImage::Format_RGB32);
+    b.fill(Qt::white);
+    QPainter p(&b);
+    zeichne_grafik(p, groesse, m, C_Locale, Qt::black);
+    return b;
+}
+
+void maus(QWidget* flaeche, QPointF wo)
+{
+    QMouseEvent e(QEvent::MouseMove, wo, flaeche->mapToGlobal(wo), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(flaeche, &e);
+}
+
+}  // namespace
+
+class tst_grafik : public QObject {
+    Q_OBJECT
+private slots:
+    void rahmen_und_teilstriche()
+    {
+        const QImage b = zeichne(gerechnet());
+        // Frame from 80 to 880 across and 50 to 550 down.
+        QVERIFY(dunkel(b, 80, 100));
+        QVERIFY(dunkel(b, 880, 300));
+        QVERIFY(dunkel(b, 500, 50));
+        QVERIFY(dunkel(b, 880, 550));
+        QVERIFY(weiss(b, 620, 45));
+        QVERIFY(weiss(b, 890, 300));
+        // y tick at 50 mol% (row 300) points 4.8 px outward on both sides.
+        QVERIFY(dunkel(b, 77, 300));
+        QVERIFY(dunkel(b, 883, 300));
+        QVERIFY(weiss(b, 73, 300));
+        QVERIFY(weiss(b, 77, 310));
+        // x tick at cell 10 (column 120) points 5 px down and up.
+        QVERIFY(dunkel(b, 120, 553));
+        QVERIFY(dunkel(b, 120, 47));
+        QVERIFY(weiss(b, 120, 557));
+        QVERIFY(weiss(b, 100, 553));
+    }
+
+    void kurven_in_ihren_farben()
+    {
+        const QImage b = zeichne(gerechnet());
+        QVERIFY(zaehle(b, qRgb(255, 0, 0)) > 500);    // the final profile, 2 px
+        QVERIFY(zaehle(b, qRgb(255, 255, 0)) > 300);  // the snapshots
+    }
+
+    void dritte_gelbe_kurve_data()
+    {
+        QTest::addColumn<double>("schritte");
+        QTest::addColumn<bool>("gezeichnet");
+        QTest::newRow("2000 Schritte: zwei") << 2000.0 << false;
+        QTest::newRow("2001 Schritte: drei") << 2001.0 << true;
+        QTest::newRow("6140 Schritte: drei") << 6140.0 << true;
+    }
+    void dritte_gelbe_kurve()
+    {
+        QFETCH(double, schritte);
+        QFETCH(bool, gezeichnet);
+        Modell m = gerechnet();
+        m.Konz_1000.fill(70);  // a flat line at 70 mol%: row 550 − 70·5 = 200
+        m.Schritte = schritte;
+        const QImage b = zeichne(m);
+        QCOMPARE(b.pixel(700, 200) == qRgb(255, 255, 0), gezeichnet);
+    }
+
+    void beschriftungen_data()
+    {
+        QTest::addColumn<double>("x_max");
+        QTest::addColumn<QStringList>("x_texte");
+        QTest::newRow("50 µm") << 50.0 << QStringList{"0", "10", "20", "30", "40", "50"};
+        QTest::newRow("1 µm") << 1.0 << QStringList{"0", "0", "0", "1", "1", "1"};
+        QTest::newRow("1000000 µm") << 1e6 << QStringList{"0", "200000", "400000", "600000", "800000", "1000000"};
+    }
+    void beschriftungen()
+    {
+        QFETCH(double, x_max);
+        QFETCH(QStringList, x_texte);
+        Modell m;
+        startwerte_setzen(m);
+        m.x_max.setze_zahl(x_max);
+        QCOMPARE(x_beschriftungen(m, C_Locale), x_texte);
+        QCOMPARE(y_beschriftungen(QLocale(QLocale::German)), (QStringList{"0", "20", "40", "60", "80", "100"}));
+    }
+
+    void zeichnen_nur_wenn_moeglich_data()
+    {
+        QTest::addColumn<bool>("minimiert");
+        QTest::addColumn<int>("breite");
+        QTest::addColumn<int>("hoehe");
+        QTest::addColumn<bool>("aktuell");
+        QTest::addColumn<bool>("erwartet");
+        QTest::newRow("normal") << false << 14685 << 8430 << true << true;
+        QTest::newRow("genau 1000 Twips") << false << 1000 << 1000 << true << true;
+        QTest::newRow("999 Twips hoch") << false << 5000 << 999 << true << false;
+        QTest::newRow("999 Twips breit") << false << 999 << 5000 << true << false;
+        QTest::newRow("minimiert") << true << 14685 << 8430 << true << false;
+        QTest::newRow("keine aktuelle Berechnung") << false << 14685 << 8430 << false << false;
+    }
+    void zeichnen_nur_wenn_moeglich()
+    {
+        QFETCH(bool, minimiert);
+        QFETCH(int, breite);
+        QFETCH(int, hoehe);
+        QFETCH(bool, aktuell);
+        QFETCH(bool, erwartet);
+        QCOMPARE(darf_zeichnen(minimiert, breite, hoehe, aktuell), erwartet);
+    }
+
+    void startzustand()
+    {
+        Modell m;
+        frm_grafik w(m, {}, C_Locale);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.windowTitle(), QString("Kalvion"));
+        QVERIFY(w.cmd_run->isVisible());
+        QVERIFY(w.cmd_run->isEnabled());
+        QCOMPARE(w.cmd_run->text(), QString("Berechnung &Starten"));
+        QCOMPARE(w.lbl_fortschritt->text(), QString("0"));
+        QVERIFY(!w.lbl_cursor_position->isVisible());
+        QCOMPARE(w.centralWidget()->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(w.centralWidget()->size(), QSize(979, 562));
+        QCOMPARE(m.D0.wert, 587.0);
+        QVERIFY(ganz_weiss(w.bild()));
+        QCOMPARE(w.mnu_datei->title(), QString("&Datei"));
+        QCOMPARE(w.mnu_speichern->text(), QString("&Speichern als ASCII"));
+        QCOMPARE(w.mnu_kopieren->text(), QString("&Kopieren"));
+        QCOMPARE(w.mnu_version->text(), QString("&Version"));
+        QVERIFY(w.mnu_run->shortcut().isEmpty());
+
+        // The read-out works before any plot, in the window's own units.
+        maus(w.centralWidget(), {10, 20});
+        QCOMPARE(w.lbl_cursor_position->text(), QString("x = 150.0     y = 300.0"));
+    }
+
+    void ein_ganzer_lauf()
+    {
+        Modell m;
+        frm_grafik w(m, {}, C_Locale);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Meldungsrekorder meldungen;
+        bool gesperrt_waehrend_lauf = false;
+        QString fortschritt_am_ende;
+        meldungen.waehrenddessen = [&](const QString&) {
+            gesperrt_waehrend_lauf = !w.mnu_run->isEnabled() && !w.mnu_Eingabe->isEnabled();
+            fortschritt_am_ende = w.lbl_fortschritt->text();
+        };
+
+        QTest::mouseClick(w.cmd_run, Qt::LeftButton);
+
+        QCOMPARE(meldungen.texte, QStringList{"0 Fehler"});
+        QVERIFY(gesperrt_waehrend_lauf);
+        QCOMPARE(fortschritt_am_ende, QString("100  %"));
+        QVERIFY(m.Berechnung_aktuell);
+        QVERIFY(!w.cmd_run->isVisible());
+        QVERIFY(!w.cmd_run->isEnabled());
+        QVERIFY(!w.lbl_fortschritt->isVisible());
+        QVERIFY(w.lbl_cursor_position->isVisible());
+        QVERIFY(w.mnu_run->isEnabled());
+        QVERIFY(w.mnu_Eingabe->isEnabled());
+        QCOMPARE(w.centralWidget()->cursor().shape(), Qt::CrossCursor);
+        QVERIFY(zaehle(w.bild(), qRgb(255, 0, 0)) > 500);
+
+        // The read-out in graph units, at the top-left pixel and on the "20" tick.
+        maus(w.centralWidget(), {0, 0});
+        QCOMPARE(w.lbl_cursor_position->text(), QString("x = -20.0     y = 110.0"));
+        const QSize f = w.centralWidget()->size();
+        maus(w.centralWidget(), {f.width() * 100.0 / 240, f.height() / 2.0});
+        QVERIFY(w.lbl_cursor_position->text().startsWith("x = 80.0     y = "));
+
+        // A second run from the menu starts again from the initial profile.
+        const Zellfeld erstes = m.Konz;
+        w.mnu_run->trigger();
+        QCOMPARE(m.Konz, erstes);
+        QCOMPARE(meldungen.texte.size(), 2);
+    }
+
+    void groesse_und_zustand_loeschen_oder_zeichnen()
+    {
+        Modell m;
+        frm_grafik w(m, {}, C_Locale);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Meldungsrekorder meldungen;
+        w.mnu_run->trigger();
+        QVERIFY(!ganz_weiss(w.bild()));
+
+        w.showMinimized();
+        w.Form_Resize();
+        QVERIFY(ganz_weiss(w.bild()));
+        w.showNormal();
+        w.Form_Resize();
+        QVERIFY(!ganz_weiss(w.bild()));
+
+        // After the parameters are accepted again the result is out of date.
+        m.Berechnung_aktuell = false;
+        w.resize(800, 500);
+        QTRY_COMPARE(w.bild().size(), w.centralWidget()->size() * w.devicePixelRatio());
+        QVERIFY(ganz_weiss(w.bild()));
+        maus(w.centralWidget(), {0, 0});
+        QCOMPARE(w.lbl_cursor_position->text(), QString("x = -20.0     y = 110.0"));
+    }
+
+    void kopieren()
+    {
+        Modell m;
+        frm_grafik w(m, {}, C_Locale);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Meldungsrekorder meldungen;
+        w.mnu_kopieren->trigger();
+        QCOMPARE(meldungen.texte, QStringList{"Grafik in Zwischenablage"});
+        const QImage leer = QGuiApplication::clipboard()->image();
+        QCOMPARE(leer.size(), w.centralWidget()->size());
+        QVERIFY(ganz_weiss(leer));
+
+        w.mnu_run->trigger();
+        w.mnu_kopieren->trigger();
+        const QImage grafik = QGuiApplication::clipboard()->image();
+        QCOMPARE(grafik.size(), w.centralWidget()->size());
+        QVERIFY(zaehle(grafik, qRgb(255, 0, 0)) > 500);
+    }
+
+    void info_nur_einmal_und_ok_loescht_die_grafik()
+    {
+        Modell m;
+        frm_grafik w(m, {}, C_Locale);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Meldungsrekorder meldungen;
+        w.mnu_run->trigger();
+        QVERIFY(!ganz_weiss(w.bild()));
+
+        w.mnu_version->trigger();
+        w.mnu_version->trigger();
+        int infos = 0;
+        for (QWidget* t : QApplication::topLevelWidgets())
+            infos += qobject_cast<frm_info*>(t) && t->isVisible();
+        QCOMPARE(infos, 1);
+        auto* info = qobject_cast<frm_info*>(w.info());
+        QVERIFY(info);
+        QCOMPARE(info->windowTitle(), QString("Kalvion - Info"));
+        QVERIFY(info->Label3->text().startsWith("Kalvion.exe    -   Version 1.2          "));
+        QVERIFY(info->Label3->text().endsWith("  02.2009"));
+        QVERIFY(info->Label1->text().startsWith("Kontakt:  "));
+        QVERIFY(!(info->windowFlags() & Qt::WindowCloseButtonHint));
+        QTest::keyClick(info, Qt::Key_Escape);
+        QVERIFY(info->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(info));
+
+        QTest::mouseClick(info->cmd_ok, Qt::LeftButton);
+        QTRY_VERIFY(!w.info());
+        QTRY_VERIFY(w.isActiveWindow());
+        QVERIFY(ganz_weiss(w.bild()));
+        // A resize draws the last result again.
+        w.Form_Resize();
+        QVERIFY(!ganz_weiss(w.bild()));
+        QVERIFY(meldungen.texte.size() == 1);
+    }
+
+    void meldungsbox_loescht_nicht()
+    {
+        Modell m;
+        frm_grafik w(m, {}, C_Locale);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        // The real "0 Fehler" box: closed by a key press as soon as it is up.
+        QTimer::singleShot(50, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                QTest::keyClick(box, Qt::Key_Return);
+        });
+        w.mnu_run->trigger();
+        w.activateWindow();
+        QTRY_VERIFY(w.isActiveWindow());
+        QVERIFY(zaehle(w.bild(), qRgb(255, 0, 0)) > 500);
+    }
+
+    void beenden_waehrend_eines_laufs()
+    {
+        Modell m;
+        frm_grafik w(m, {}, C_Locale);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        startwerte_setzen(m);
+        m.Sinterzeit_s = 3600.0 * 1000;  // a long run
+        Meldungsrekorder meldungen;
+        QTimer::singleShot(0, w.mnu_beenden, &QAction::trigger);
+        w.mnu_run->trigger();
+        QVERIFY(meldungen.texte.isEmpty());
+        QVERIFY(!m.Berechnung_aktuell);
+        QVERIFY(!w.isVisible());
+    }
+
+    void schliessen_waehrend_eines_laufs()
+    {
+        Modell m;
+        frm_grafik w(m, {}, C_Locale);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        startwerte_setzen(m);
+        m.Sinterzeit_s = 3600.0 * 1000;
+        Meldungsrekorder meldungen;
+        QTimer::singleShot(0, &w, &QWidget::close);
+        w.mnu_run->trigger();
+        QVERIFY(meldungen.texte.isEmpty());
+        QVERIFY(!w.isVisible());
+    }
+};
+
+QTEST_MAIN(tst_grafik)
+#include "tst_grafik.moc"
