@@ -10,18 +10,19 @@ namespace kalvion {
 namespace {
 
 const Feldregel Regeln[] = {
-    {Feld::Sintertemp, 0, true, 10000, "900"},
-    {Feld::Sinterzeit, 0, false, 10000, "2"},
-    {Feld::x_max, 0, false, 1000000, "50"},
-    {Feld::D0, 0, true, std::nullopt, "587"},
-    {Feld::Q, 0, true, std::nullopt, "238650"},
-    {Feld::i_Diff, 1, true, 199, "50"},
+    {Feld::Sintertemp, 0, true, 10000, false, "900"},
+    {Feld::Sinterzeit, 0, false, 10000, false, "2"},
+    {Feld::x_max, 0, false, 1000000, false, "50"},
+    {Feld::D0, 0, true, std::nullopt, false, "587"},
+    {Feld::Q, 0, true, std::nullopt, false, "238650"},
+    {Feld::i_Diff, 1, true, 199, true, "50"},
 };
 
 bool im_bereich(const Feldregel& r, double v)
 {
     const bool unten = r.untergrenze_erlaubt ? v >= r.untergrenze : v > r.untergrenze;
-    return unten && (!r.obergrenze || v <= *r.obergrenze);
+    const double oben = r.obergrenze_gerundet ? std::nearbyint(v) : v;
+    return unten && (!r.obergrenze || oben <= *r.obergrenze);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ struct Feldregel {
     double untergrenze;
     bool untergrenze_erlaubt;          // v == untergrenze passes
     std::optional<double> obergrenze;  // inclusive; none for D0 and Q
+    bool obergrenze_gerundet;          // the cell count is compared once rounded: 199.4 passes
     const char* reset;
 };
 

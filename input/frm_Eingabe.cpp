@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgWidget>
+#include <QPointer>
 #include <QTimer>
 #include <cmath>
 
@@ -210,11 +211,12 @@ void frm_Eingabe::feld_verlassen(Feld f)
         break;
     case Pruefergebnis::fehler: {
         // The press that moved the focus may have been on a button; the box
-        // takes its release, so the button must not stay pressed.
-        QWidget* ziel = QApplication::focusWidget();
+        // takes its release, so the button must not stay pressed once the
+        // press has been handled.
+        QPointer<QAbstractButton> knopf = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
         kalvion::melde(this, QStringLiteral("Unerlaubte Eingabe !"));
-        if (auto* knopf = qobject_cast<QAbstractButton*>(ziel))
-            knopf->setDown(false);
+        if (knopf)
+            QTimer::singleShot(0, knopf, [knopf] { knopf->setDown(false); });
         eingabe->setText(QString::fromLatin1(regel(f).reset));
         break;
     }

@@ -1,0 +1,358 @@
+// The parameter dialog: activation, model options, the six field checks and
+// "ok", typed into real widgets in the German and the C locale.
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSvgWidget>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "frm_Eingabe.h"
+#include "hauptfenster.h"
+#include "meldungsrekorder.h"
+
+using namespace kalvion;
+
+namespace {
+
+const QLocale Deutsch(QLocale::German, QLocale::Germany);
+
+struct FalschesHauptfenster : Hauptfenster {
+    bool frei = true;
+    int nach_vorn_gerufen = 0;
+    int startknopf_gezeigt = 0;
+    void freigeben(bool f) override { frei = f; }
+    void nach_vorn() override { ++nach_vorn_gerufen; }
+    void startknopf_zeigen() override { ++startknopf_gezeigt; }
+};
+
+// One opened dialog on a fresh model, ready for typing.
+struct Sitzung {
+    Modell m;
+    FalschesHauptfenster haupt;
+    std::unique_ptr<frm_Eingabe> dlg;
+
+    explicit Sitzung(const QLocale& locale, std::function<void(Modell&)> vorher = {})
+    {
+        startwerte_setzen(m);
+        if (vorher)
+            vorher(m);
+        dlg = std::make_unique<frm_Eingabe>(m, haupt, locale);
+        dlg->show();
+        QApplication::setActiveWindow(dlg.get());
+        QTRY_VERIFY(dlg->lbl_D_ergebnis->text() != "xxx");
+    }
+
+    // Types into a field and leaves it with Tab, as a user would, or by a
+    // click on another control.
+    void tippe(QLineEdit* feld, const QString& text, QWidget* weiter = nullptr)
+    {
+        feld->setFocus(Qt::MouseFocusReason);
+        QVERIFY(feld->hasFocus());
+        feld->selectAll();
+        QTest::keyClick(feld, Qt::Key_Delete);
+        QTest::keyClicks(feld, text);
+        if (weiter)
+            klick(weiter);
+        else
+            QTest::keyClick(feld, Qt::Key_Tab);
+        QVERIFY(!feld->hasFocus());
+    }
+
+    // Clicks near the left edge, where an option button has its mark.
+    static void klick(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2)); }
+};
+
+QLineEdit* feld_nach_name(frm_Eingabe& d, const QString& name)
+{
+    return d.findChild<QLineEdit*>(name);
+}
+
+}  // namespace
+
+class tst_eingabe : public QObject {
+    Q_OBJECT
+private slots:
+    void erste_oeffnung_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("d_text");
+        QTest::newRow("deutsch") << Deutsch << "2,2208E-10";
+        QTest::newRow("C") << QLocale::c() << "2.2208E-10";
+    }
+    void erste_oeffnung()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, d_text);
+        Sitzung s(locale);
+        frm_Eingabe& d = *s.dlg;
+        QCOMPARE(d.windowTitle(), QString("Kalvion - Eingabe"));
+        QCOMPARE(d.txt_Sintertemp->text(), QString("1050"));
+        QCOMPARE(d.txt_Sinterzeit->text(), QString("2"));
+        QCOMPARE(d.txt_x_max->text(), QString("50"));
+        QCOMPARE(d.txt_D0->text(), QString("587"));
+        QCOMPARE(d.txt_Q->text(), QString("238650"));
+        QCOMPARE(d.txt_i_Diff->text(), QString("20"));
+        QVERIFY(d.opt_linear->isChecked());
+        QVERIFY(d.Image_linear->isVisible());
+        QVERIFY(!d.Image_kugel->isVisible());
+        QCOMPARE(d.lbl_D_ergebnis->text(), d_text);
+        QCOMPARE(d.lbl_Schritte->text(), QString("6140"));
+        QCOMPARE(d.lbl_molprozent->text(), QString("10"));
+        QVERIFY(!s.haupt.frei);  // the main window waits for "ok"
+        QCOMPARE(d.size(), QSize(608, 478));
+        QVERIFY(!(d.windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!(d.windowFlags() & Qt::WindowMinMaxButtonsHint));
+    }
+
+    void modell_umschalten()
+    {
+        Sitzung s(Deutsch);
+        Sitzung::klick(s.dlg->opt_kugel);
+        QVERIFY(s.m.Kugel);
+        QCOMPARE(s.dlg->lbl_molprozent->text(), QString("27,04"));
+        QVERIFY(s.dlg->Image_kugel->isVisible());
+        QVERIFY(!s.dlg->Image_linear->isVisible());
+        Sitzung::klick(s.dlg->opt_linear);
+        QVERIFY(!s.m.Kugel);
+        QCOMPARE(s.dlg->lbl_molprozent->text(), QString("10"));
+        QVERIFY(s.dlg->Image_linear->isVisible());
+    }
+
+    void feldpruefung_data()
+    {
+        QTest::addColumn<QString>("feld");
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QString>("danach");
+        QTest::addColumn<bool>("meldung");
+        QTest::addColumn<QString>("schritte");  // lbl_Schritte afterwards
+        QTest::addColumn<QString>("mol");       // lbl_molprozent afterwards
+
+        QTest::newRow("Temperatur 10000") << "txt_Sintertemp" << "10000" << "10000" << false << "" << "10";
+        QTest::newRow("Temperatur 0") << "txt_Sintertemp" << "0" << "0" << false << "0" << "10";
+        QTest::newRow("Temperatur -1") << "txt_Sintertemp" << "-1" << "900" << false << "6140" << "10";
+        QTest::newRow("Temperatur 10000,5") << "txt_Sintertemp" << "10000,5" << "900" << false << "6140" << "10";
+        QTest::newRow("Temperatur abc") << "txt_Sintertemp" << "abc" << "900" << true << "6140" << "10";
+        QTest::newRow("Temperatur leer") << "txt_Sintertemp" << "" << "900" << true << "6140" << "10";
+        QTest::newRow("Temperatur 1.5 deutsch") << "txt_Sintertemp" << "1.5" << "900" << true << "6140" << "10";
+        QTest::newRow("Temperatur 1050,0") << "txt_Sintertemp" << "1050,0" << "1050,0" << false << "6140" << "10";
+        QTest::newRow("Zeit 0") << "txt_Sinterzeit" << "0" << "2" << false << "6140" << "10";
+        QTest::newRow("Zeit 10000") << "txt_Sinterzeit" << "10000" << "10000" << false << "30700008" << "10";
+        QTest::newRow("Zeit 10001") << "txt_Sinterzeit" << "10001" << "2" << false << "6140" << "10";
+        QTest::newRow("Weg 0") << "txt_x_max" << "0" << "50" << false << "6140" << "10";
+        QTest::newRow("Weg 1000000") << "txt_x_max" << "1000000" << "1000000" << false << "0" << "10";
+        QTest::newRow("Weg 1000001") << "txt_x_max" << "1000001" << "50" << false << "6140" << "10";
+        QTest::newRow("i_Diff 0,99") << "txt_i_Diff" << "0,99" << "50" << false << "6140" << "10";
+        QTest::newRow("i_Diff 199,6") << "txt_i_Diff" << "199,6" << "50" << false << "6140" << "10";
+        QTest::newRow("i_Diff 1,4") << "txt_i_Diff" << "1,4" << "1" << false << "6140" << "0,5";
+        QTest::newRow("i_Diff 199,4") << "txt_i_Diff" << "199,4" << "199" << false << "6140" << "99,5";
+        QTest::newRow("i_Diff 150,5") << "txt_i_Diff" << "150,5" << "150" << false << "6140" << "75";
+        QTest::newRow("i_Diff 151,5") << "txt_i_Diff" << "151,5" << "152" << false << "6140" << "76";
+        QTest::newRow("i_Diff x") << "txt_i_Diff" << "x" << "50" << true << "6140" << "10";
+        QTest::newRow("D0 0") << "txt_D0" << "0" << "587" << true << "6140" << "10";
+        QTest::newRow("D0 1E300") << "txt_D0" << "1E300" << "1E300" << false << "" << "10";
+        QTest::newRow("D0 zu viele Schritte") << "txt_D0" << "1E308" << "587" << true << "6140" << "10";
+        QTest::newRow("i_Diff 199,5 zur geraden 200") << "txt_i_Diff" << "199,5" << "50" << false << "6140" << "10";
+        QTest::newRow("D0 -1") << "txt_D0" << "-1" << "587" << false << "6140" << "10";
+        QTest::newRow("Q 10^300") << "txt_Q" << "1E300" << "238650" << true << "6140" << "10";
+        QTest::newRow("Q 0") << "txt_Q" << "0" << "0" << false << "" << "10";
+    }
+    void feldpruefung()
+    {
+        QFETCH(QString, feld);
+        QFETCH(QString, eingabe);
+        QFETCH(QString, danach);
+        QFETCH(bool, meldung);
+        QFETCH(QString, schritte);
+        QFETCH(QString, mol);
+        Sitzung s(Deutsch);
+        Meldungsrekorder meldungen;
+        QLineEdit* f = feld_nach_name(*s.dlg, feld);
+        QVERIFY(f);
+        s.tippe(f, eingabe);
+        QCOMPARE(f->text(), danach);
+        QCOMPARE(meldungen.texte, meldung ? QStringList{"Unerlaubte Eingabe !"} : QStringList{});
+        if (!schritte.isEmpty())
+            QCOMPARE(s.dlg->lbl_Schritte->text(), schritte);
+        QCOMPARE(s.dlg->lbl_molprozent->text(), mol);
+    }
+
+    void angenommen_wie_getippt()
+    {
+        Sitzung s(Deutsch);
+        s.tippe(s.dlg->txt_Sintertemp, "1051");
+        QCOMPARE(s.m.Sintertemp_K, 1324.0);
+        QCOMPARE(*s.m.Sintertemp.text, std::string("1051"));
+        s.tippe(s.dlg->txt_i_Diff, "150,5");
+        QCOMPARE(s.m.i_Diff, std::int16_t(150));
+        QCOMPARE(s.m.Molprozent, 75.0);  // the initial profile is rebuilt at once
+        s.tippe(s.dlg->txt_x_max, "2,5E1");
+        QCOMPARE(s.m.dx, 25 * 1e-4 / 200);
+    }
+
+    void abgelehnt_laesst_modell_stehen()
+    {
+        Sitzung s(Deutsch);
+        s.tippe(s.dlg->txt_Sintertemp, "-1");
+        QCOMPARE(s.m.Sintertemp.wert, 1050.0);
+        QVERIFY(!s.m.Sintertemp.text);
+        QCOMPARE(s.m.Sintertemp_K, 1323.0);
+    }
+
+    void d_null_und_die_folgen()
+    {
+        Sitzung s(Deutsch);
+        Meldungsrekorder meldungen;
+        // (Leaving by a click on the option, so that no other field is left.)
+        QWidget* weg = s.dlg->opt_linear;
+        s.tippe(s.dlg->txt_D0, "0", weg);
+        QCOMPARE(meldungen.texte, QStringList{"Unerlaubte Eingabe !"});
+        QCOMPARE(s.dlg->lbl_D_ergebnis->text(), QString("0,0000E+00"));
+        QCOMPARE(s.dlg->txt_D0->text(), QString("587"));
+        QCOMPARE(s.m.D0.wert, 0.0);
+        QCOMPARE(s.m.D, 0.0);
+
+        // While D is 0 the step count of x_max and time cannot be formed.
+        s.tippe(s.dlg->txt_x_max, "60", weg);
+        QCOMPARE(s.dlg->txt_x_max->text(), QString("50"));
+        s.tippe(s.dlg->txt_Sinterzeit, "3", weg);
+        QCOMPARE(s.dlg->txt_Sinterzeit->text(), QString("2"));
+        QCOMPARE(meldungen.texte.size(), 3);
+        QCOMPARE(s.m.x_max.wert, 60.0);  // stored before the failing refresh
+
+        // An accepted D0 makes D positive again and ends it.
+        s.tippe(s.dlg->txt_D0, "587", weg);
+        QCOMPARE(s.dlg->lbl_D_ergebnis->text(), QString("2,2208E-10"));
+        s.tippe(s.dlg->txt_Sinterzeit, "3", weg);
+        QCOMPARE(s.dlg->txt_Sinterzeit->text(), QString("3"));
+        QCOMPARE(meldungen.texte.size(), 3);
+
+        // "ok" after Q = 10^300 was refused stores the field's reset text.
+        s.tippe(s.dlg->txt_Q, "1E300");
+        QCOMPARE(s.m.D, 0.0);
+        QTest::mouseClick(s.dlg->cmd_ok, Qt::LeftButton);
+        QCOMPARE(s.m.Q.wert, 238650.0);
+        QVERIFY(s.m.D > 0);
+    }
+
+    void oeffnet_bei_d_null()
+    {
+        Sitzung s(Deutsch, [](Modell& m) {
+            m.D0.setze_text(0, "0");
+            m.D = 0;
+        });
+        QCOMPARE(s.dlg->lbl_Schritte->text(), QString::fromUtf8("– (D = 0)"));
+        QCOMPARE(s.dlg->lbl_D_ergebnis->text(), QString("0,0000E+00"));
+        s.tippe(s.dlg->txt_D0, "587");
+        QCOMPARE(s.dlg->lbl_Schritte->text(), QString("6140"));
+    }
+
+    void ausserhalb_dann_ok_speichert_ruecksetzwert()
+    {
+        Sitzung s(Deutsch);
+        s.tippe(s.dlg->txt_Sinterzeit, "5");
+        QCOMPARE(s.dlg->lbl_Schritte->text(), QString("15350"));
+        s.tippe(s.dlg->txt_Sinterzeit, "0");
+        QCOMPARE(s.dlg->lbl_Schritte->text(), QString("15350"));  // from the previous value
+        QTest::mouseClick(s.dlg->cmd_ok, Qt::LeftButton);
+        QCOMPARE(s.m.Sinterzeit.wert, 2.0);
+        QCOMPARE(s.m.Sinterzeit_s, 7200.0);
+    }
+
+    void ok_uebernimmt_und_schliesst()
+    {
+        Sitzung s(Deutsch);
+        s.m.Berechnung_aktuell = true;
+        s.tippe(s.dlg->txt_Sintertemp, "1050,0");
+        QPointer<frm_Eingabe> dlg = s.dlg.release();
+        QTest::mouseClick(dlg->cmd_ok, Qt::LeftButton);
+        QVERIFY(!dlg->isVisible());
+        QTRY_VERIFY(!dlg);  // discarded
+        QVERIFY(s.haupt.frei);
+        QCOMPARE(s.haupt.nach_vorn_gerufen, 1);
+        QCOMPARE(s.haupt.startknopf_gezeigt, 1);
+        QVERIFY(!s.m.Berechnung_aktuell);
+        QCOMPARE(*s.m.Sintertemp.text, std::string("1050,0"));
+        QCOMPARE(s.m.D, 0.587 * std::exp(-238650 / (1323 * 8.31451)));
+        QCOMPARE(s.m.Konz_Start[20], 100.0);
+
+        // Opened again, the dialog shows what was accepted, exactly as typed.
+        frm_Eingabe wieder(s.m, s.haupt, Deutsch);
+        wieder.show();
+        QTRY_COMPARE(wieder.txt_Sintertemp->text(), QString("1050,0"));
+        QCOMPARE(wieder.txt_Sinterzeit->text(), QString("2"));
+    }
+
+    void ok_mit_unveraenderten_feldern()
+    {
+        Sitzung s(QLocale::c());
+        const Modell vorher = s.m;
+        QTest::mouseClick(s.dlg.release()->cmd_ok, Qt::LeftButton);
+        QCOMPARE(s.m.D, vorher.D);
+        QCOMPARE(s.m.dx, vorher.dx);
+        QCOMPARE(s.m.Sintertemp_K, vorher.Sintertemp_K);
+        QCOMPARE(s.m.Sinterzeit_s, vorher.Sinterzeit_s);
+    }
+
+    void escape_und_enter_tun_nichts()
+    {
+        Sitzung s(Deutsch);
+        s.dlg->txt_Q->setFocus();
+        QTest::keyClick(s.dlg->txt_Q, Qt::Key_Escape);
+        QTest::keyClick(s.dlg->txt_Q, Qt::Key_Return);
+        QTest::keyClick(s.dlg->txt_Q, Qt::Key_Enter);
+        QVERIFY(s.dlg->isVisible());
+        QCOMPARE(s.haupt.nach_vorn_gerufen, 0);
+        s.dlg->close();
+        QVERIFY(s.dlg->isVisible());  // no close button, and no closing by other means
+    }
+
+    void anderes_programm_ist_kein_verlassen()
+    {
+        Sitzung s(Deutsch);
+        Meldungsrekorder meldungen;
+        s.dlg->txt_Sintertemp->setFocus();
+        s.dlg->txt_Sintertemp->setText("abc");
+        QFocusEvent weg(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(s.dlg->txt_Sintertemp, &weg);
+        QVERIFY(meldungen.texte.isEmpty());
+        QCOMPARE(s.dlg->txt_Sintertemp->text(), QString("abc"));
+        // The check runs when the focus later moves within the dialog.
+        QTest::keyClick(s.dlg->txt_Sintertemp, Qt::Key_Tab);
+        QCOMPARE(meldungen.texte, QStringList{"Unerlaubte Eingabe !"});
+    }
+
+    void meldung_nur_einmal()
+    {
+        // A real modal box takes the focus from the dialog while it is up.
+        Sitzung s(Deutsch);
+        int boxen = 0;
+        Meldungsrekorder meldungen;
+        meldungen.waehrenddessen = [&](const QString& text) {
+            ++boxen;
+            QMessageBox box(QMessageBox::NoIcon, "Kalvion", text, QMessageBox::Ok, s.dlg.get());
+            QTimer::singleShot(50, &box, [&box] { QTest::keyClick(&box, Qt::Key_Return); });
+            box.exec();
+        };
+        s.tippe(s.dlg->txt_Q, "nichts");
+        QCOMPARE(boxen, 1);
+        QApplication::setActiveWindow(s.dlg.get());
+        QTRY_VERIFY(s.dlg->isActiveWindow());
+        QCOMPARE(s.dlg->txt_Q->text(), QString("238650"));
+        // Clicking "ok" right from a bad field: one message, and "ok" stays up.
+        s.dlg->txt_Q->setFocus();
+        s.dlg->txt_Q->setText("nichts");
+        QTest::mousePress(s.dlg->cmd_ok, Qt::LeftButton);
+        QCOMPARE(boxen, 2);
+        QTRY_VERIFY(!s.dlg->cmd_ok->isDown());
+        QVERIFY(s.dlg->isVisible());
+    }
+};
+
+QTEST_MAIN(tst_eingabe)
+#include "tst_eingabe.moc"
