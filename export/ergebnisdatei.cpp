@@ -63,24 +63,20 @@ bool block_anhaengen(const QString& dateipfad, const QByteArray& block)
 {
     const bool gab_es = QFileInfo::exists(dateipfad);
     QFile datei(dateipfad);
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Append))
+    // Unbuffered: a failing write is seen at once, not at some later flush.
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
     const qint64 vorher = datei.size();
 
-    bool gut = datei.write(block) == block.size() && datei.flush();
-    if (gut) {
-        datei.close();
-        gut = datei.error() == QFileDevice::NoError;
-    }
+    bool gut = datei.write(block) == block.size();
+    datei.close();
+    gut = gut && datei.error() == QFileDevice::NoError;
     if (!gut) {
         // The old content stays as it was: no half block is left behind.
-        if (!gab_es) {
-            datei.close();
+        if (gab_es)
+            QFile::resize(dateipfad, vorher);
+        else
             QFile::remove(dateipfad);
-        } else {
-            datei.resize(vorher);
-            datei.close();
-        }
     }
     return gut;
 }

@@ -1,0 +1,243 @@
+// The results file: the 217-line block byte for byte, appending, and saves
+// that fail without touching what the file held before.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+#include "anfangsprofil.h"
+#include "ergebnisdatei.h"
+#include "zeitschritte.h"
+
+using namespace kalvion;
+
+namespace {
+
+const QLocale Deutsch(QLocale::German, QLocale::Germany);
+const QDate Tag(2026, 12, 8);
+
+struct Still : Laufumgebung {
+    void setze_fortschritt(const std::string&) override {}
+    void zeige_cursoranzeige() override {}
+    void setze_fadenkreuz() override {}
+    void verberge_startknopf() override {}
+    void melde(const std::string&) override {}
+    bool ereignisse_verarbeiten() override { return true; }
+    void zeige_fenster() override {}
+    void loesche_zeichenflaeche() override {}
+    void zeige_fortschritt(bool) override {}
+    void sperre_waehrend_lauf(bool) override {}
+    void Form_Resize() override {}
+};
+
+Modell standardlauf(bool kugel = false)
+{
+    Modell m;
+    startwerte_setzen(m);
+    m.Kugel = kugel;
+    anfangsprofil(m);
+    Still still;
+    zeitschritte(m, still);
+    return m;
+}
+
+QList<QByteArray> zeilen(const QByteArray& block)
+{
+    QList<QByteArray> z = block.split('\n');
+    z.removeLast();  // after the last line end
+    return z;
+}
+
+QByteArray lies(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void schreibe(const QString& pfad, const QByteArray& inhalt)
+{
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+}
+
+}  // namespace
+
+class tst_ergebnisdatei : public QObject {
+    Q_OBJECT
+private slots:
+    void block_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QByteArray>("zeile2");
+        QTest::addColumn<QByteArray>("zeile11");
+        QTest::addColumn<QByteArray>("erste_zeile_start");
+        QTest::addColumn<QByteArray>("letzte_zeile_start");
+        QTest::newRow("deutsch") << Deutsch << QByteArray("Diffusion im linearen Fall, Daten berechnet am: 08.12.26")
+                                 << QByteArray(" 2,22077604716197E-10 Diffusionskoeffizient D [cm^2/s]")
+                                 << QByteArray("0,2500 22,0") << QByteArray("50,0000 0,97");
+        QTest::newRow("C") << QLocale::c()
+                           << "Diffusion im linearen Fall, Daten berechnet am: " + QLocale::c().toString(Tag, QLocale::ShortFormat).toLatin1()
+                           << QByteArray(" 2.22077604716197E-10 Diffusionskoeffizient D [cm^2/s]")
+                           << QByteArray("0.2500 22.0") << QByteArray("50.0000 0.97");
+    }
+    void block()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QByteArray, zeile2);
+        QFETCH(QByteArray, zeile11);
+        QFETCH(QByteArray, erste_zeile_start);
+        QFETCH(QByteArray, letzte_zeile_start);
+
+        const auto b = ergebnisblock(standardlauf(), "/daten/ergebnis.txt", Tag, locale);
+        QVERIFY(b);
+        QVERIFY(b->endsWith("\r\n"));
+        const QList<QByteArray> z = zeilen(*b);
+        QCOMPARE(z.size(), 217);
+        for (const QByteArray& zeile : z)
+            QVERIFY(zeile.endsWith('\r'));  // CR LF after every line
+        QCOMPARE(b->count('\n'), 217);
+        QCOMPARE(b->count('\r'), 217);
+
+        auto zeile = [&](int n) { return z[n - 1].chopped(1); };
+        QCOMPARE(zeile(1), QByteArray("/daten/ergebnis.txt"));
+        QCOMPARE(zeile(2), zeile2);
+        QCOMPARE(zeile(3), QByteArray());
+        QCOMPARE(zeile(4), QByteArray(" 50  Gesamtdiffusionsweg [\xB5m]"));
+        QCOMPARE(zeile(5), QByteArray(" 200  Rechenschritte/Weg"));
+        QCOMPARE(zeile(6), QByteArray(" 2  Sinterdauer [h]"));
+        QCOMPARE(zeile(7), QByteArray(" 587  Diffusionskoeffizient D0 [ 1000*cm^2/s ]"));
+        QCOMPARE(zeile(8), QByteArray(" 238650  Aktivierungsenergie [J/mol]"));
+        QCOMPARE(zeile(9), QByteArray(" 1050  Sintertemperatur [\xB0" "C]"));
+        QCOMPARE(zeile(10), QByteArray(" 1323  Sintertemperatur [Kelvin]"));
+        QCOMPARE(zeile(11), zeile11);
+        QCOMPARE(zeile(12), QByteArray(" 20  Zahl der Zellen von links, welche bei Start zu 100% diffundierenden Stoff enthalten"));
+        QCOMPARE(zeile(13), QByteArray(" 10  Gesamtmol% des diffundierenden Stoffes"));
+        QCOMPARE(zeile(14), QByteArray());
+        QCOMPARE(zeile(15), QByteArray(35, '-'));
+        QCOMPARE(zeile(16), QByteArray("ort x [\xB5m]      Konzentration      "));
+        QCOMPARE(zeile(16).size(), 35);
+        QCOMPARE(zeile(17), QByteArray(35, '-'));
+        QVERIFY2(zeile(18).startsWith(erste_zeile_start), zeile(18).constData());
+        QVERIFY2(zeile(217).startsWith(letzte_zeile_start), zeile(217).constData());
+        QVERIFY(zeile(217).endsWith(' '));
+        QCOMPARE(zeile(217).count(' '), 2);
+    }
+
+    void volle_erste_zelle_und_getippte_texte()
+    {
+        Modell m;
+        startwerte_setzen(m);
+        anfangsprofil(m);
+        m.Sintertemp.setze_text(1050, "1050,0");
+        m.x_max.setze_text(50, "50");
+        const auto b = ergebnisblock(m, "x", Tag, Deutsch);
+        QVERIFY(b);
+        const QList<QByteArray> z = zeilen(*b);
+        QCOMPARE(z[3], QByteArray("50 Gesamtdiffusionsweg [\xB5m]\r"));
+        QCOMPARE(z[8], QByteArray("1050,0 Sintertemperatur [\xB0" "C]\r"));
+        QCOMPARE(z[17], QByteArray("0,2500 100,0000 \r"));
+        QCOMPARE(z[18], QByteArray("0,5000 100,0000 \r"));
+        QCOMPARE(z[36], QByteArray("5,0000 100,0000 \r"));
+        QCOMPARE(z[37], QByteArray("5,2500 0,0000 \r"));
+    }
+
+    void kugel_zeile_2()
+    {
+        const auto b = ergebnisblock(standardlauf(true), "x", Tag, Deutsch);
+        QVERIFY(b);
+        QVERIFY(zeilen(*b)[1].startsWith("Diffusion bei sph\xE4rischer Symmetrie, Daten berechnet am: "));
+    }
+
+    void pfade_data()
+    {
+        QTest::addColumn<QString>("ordner");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("pfad");
+        QTest::newRow("Wurzel") << "/" << "a.txt" << "/a.txt";
+        QTest::newRow("Laufwerkswurzel") << "C:\\" << "a.txt" << "C:\\a.txt";
+        QTest::newRow("Unterordner") << "/home/k" << "a.txt" << "/home/k/a.txt";
+        QTest::newRow("ohne Namen") << "/home/k" << "" << "/home/k/";
+    }
+    void pfade()
+    {
+        QFETCH(QString, ordner);
+        QFETCH(QString, name);
+        QFETCH(QString, pfad);
+        QCOMPARE(pfad_zusammensetzen(ordner, name), pfad);
+    }
+
+    void zweimal_speichern_haengt_an()
+    {
+        QTemporaryDir d;
+        const Modell m = standardlauf();
+        QString pfad;
+        QCOMPARE(speichere(m, d.path(), "e.txt", Tag, Deutsch, &pfad), Speicherergebnis::gespeichert);
+        QCOMPARE(speichere(m, d.path(), "e.txt", Tag, Deutsch), Speicherergebnis::gespeichert);
+        QCOMPARE(pfad, d.path() + "/e.txt");
+        const QByteArray inhalt = lies(pfad);
+        const QByteArray ein_block = *ergebnisblock(m, pfad, Tag, Deutsch);
+        QCOMPARE(inhalt, ein_block + ein_block);
+        QVERIFY(inhalt.startsWith(pfad.toLatin1() + "\r\n"));
+    }
+
+    void verweigert()
+    {
+        QTemporaryDir d;
+        Modell m = standardlauf();
+        QCOMPARE(speichere(m, d.path(), "", Tag, Deutsch), Speicherergebnis::kein_dateiname);
+        m.Berechnung_aktuell = false;
+        QCOMPARE(speichere(m, d.path(), "e.txt", Tag, Deutsch), Speicherergebnis::keine_berechnung);
+        QVERIFY(QDir(d.path()).isEmpty());
+    }
+
+    void fehlschlag_data()
+    {
+        QTest::addColumn<QString>("ordner");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Ordner fehlt") << "/gibt/es/nicht" << "e.txt";
+        QTest::newRow("Name ist ein Ordner") << "@tmp" << "ordner";
+        QTest::newRow("Medium voll") << "/dev" << "full";
+    }
+    void fehlschlag()
+    {
+        QFETCH(QString, ordner);
+        QFETCH(QString, name);
+        QTemporaryDir d;
+        QDir(d.path()).mkdir("ordner");
+        if (ordner == "@tmp")
+            ordner = d.path();
+        QCOMPARE(speichere(standardlauf(), ordner, name, Tag, Deutsch), Speicherergebnis::fehlgeschlagen);
+        QVERIFY(!QFile::exists("/gibt/es/nicht/e.txt"));
+    }
+
+    void fehlschlag_laesst_alte_datei_unveraendert()
+    {
+        // A file size limit makes the write fail part of the way through.
+        QTemporaryDir d;
+        const QString pfad = d.path() + "/alt.txt";
+        const QByteArray alt("alte Daten\r\n", 12);
+        schreibe(pfad, alt);
+        const QString neu = d.path() + "/neu.txt";
+
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit vorher{};
+        getrlimit(RLIMIT_FSIZE, &vorher);
+        rlimit klein = vorher;
+        klein.rlim_cur = 1000;
+        setrlimit(RLIMIT_FSIZE, &klein);
+        const Speicherergebnis anhaengen = speichere(standardlauf(), d.path(), "alt.txt", Tag, Deutsch);
+        const Speicherergebnis anlegen = speichere(standardlauf(), d.path(), "neu.txt", Tag, Deutsch);
+        setrlimit(RLIMIT_FSIZE, &vorher);
+
+        QCOMPARE(anhaengen, Speicherergebnis::fehlgeschlagen);
+        QCOMPARE(lies(pfad), alt);
+        QCOMPARE(anlegen, Speicherergebnis::fehlgeschlagen);
+        QVERIFY(!QFile::exists(neu));  // no empty or half file left behind
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_ergebnisdatei)
+#include "tst_ergebnisdatei.moc"

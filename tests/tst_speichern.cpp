@@ -1,0 +1,205 @@
+// The save dialog: the linked drive, folder and file lists, the composed
+// path, and "&ok" with its refusals, on real widgets.
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "anfangsprofil.h"
+#include "frm_speichern.h"
+#include "hauptfenster.h"
+#include "meldungsrekorder.h"
+
+using namespace kalvion;
+
+namespace {
+
+struct KeinHauptfenster : Hauptfenster {
+    void freigeben(bool) override {}
+    void nach_vorn() override {}
+    void startknopf_zeigen() override {}
+};
+
+QListWidgetItem* eintrag(QListWidget* liste, const QString& endung)
+{
+    for (int i = 0; i < liste->count(); ++i)
+        if (liste->item(i)->text().endsWith(endung))
+            return liste->item(i);
+    return nullptr;
+}
+
+}  // namespace
+
+class tst_speichern : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir ordner_;
+    QString vorher_;
+    Modell m_;
+    KeinHauptfenster haupt_;
+
+    // Opens a dialog as the main window's menu does: discarded on closing.
+    QPointer<frm_speichern> oeffne()
+    {
+        auto* d = new frm_speichern(m_, haupt_, QLocale::c());
+        d->setAttribute(Qt::WA_DeleteOnClose);
+        d->show();
+        return d;
+    }
+
+    QByteArray inhalt(const QString& name)
+    {
+        QFile f(ordner_.path() + "/" + name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void init()
+    {
+        vorher_ = QDir::currentPath();
+        QDir(ordner_.path()).mkdir("unter");
+        QFile alt(ordner_.path() + "/alt.txt");
+        QVERIFY(alt.open(QIODevice::WriteOnly));
+        alt.write("alt\r\n");
+        alt.close();
+        QDir::setCurrent(ordner_.path());
+        startwerte_setzen(m_);
+        anfangsprofil(m_);
+        m_.Berechnung_aktuell = true;
+    }
+    void cleanup()
+    {
+        QDir::setCurrent(vorher_);
+        for (const QString& n : QDir(ordner_.path()).entryList(QDir::Files))
+            QFile::remove(ordner_.path() + "/" + n);
+    }
+
+    void oeffnet_im_aktuellen_ordner()
+    {
+        auto d = oeffne();
+        QCOMPARE(d->windowTitle(), QString("Kalvion  -  Daten  speichern"));
+        QCOMPARE(d->size(), QSize(431, 284));
+        QCOMPARE(d->drive->itemText(0), QString("/"));
+        QVERIFY(d->lbl_pfad->text().isEmpty());
+        QVERIFY(d->txt_dateiname->text().isEmpty());
+        QCOMPARE(d->Pfad, ordner_.path());
+        QVERIFY(eintrag(d->file, "alt.txt"));
+        QVERIFY(eintrag(d->dir, "unter"));
+        d->close();
+    }
+
+    void name_tippen_und_speichern()
+    {
+        auto d = oeffne();
+        Meldungsrekorder meldungen;
+        QTest::keyClicks(d->txt_dateiname, "neu.txt");
+        QCOMPARE(d->Dateiname, QString("neu.txt"));
+        QCOMPARE(d->lbl_pfad->text(), ordner_.path() + "/neu.txt");
+        QTest::mouseClick(d->cmd_ok, Qt::LeftButton);
+        QVERIFY(meldungen.texte.isEmpty());
+        QTRY_VERIFY(!d);  // closed and discarded
+        QVERIFY(inhalt("neu.txt").startsWith((ordner_.path() + "/neu.txt\r\n").toLatin1()));
+        QCOMPARE(inhalt("neu.txt").count('\n'), 217);
+    }
+
+    void ordner_wechseln()
+    {
+        auto d = oeffne();
+        QListWidgetItem* unter = eintrag(d->dir, "unter");
+        d->dir->setCurrentItem(unter);
+        QTest::keyClick(d->dir, Qt::Key_Return);
+        QCOMPARE(d->Pfad, ordner_.path() + "/unter");
+        QCOMPARE(d->lbl_pfad->text(), ordner_.path() + "/unter/");
+        QCOMPARE(d->file->count(), 0);
+        QTest::keyClicks(d->txt_dateiname, "x");
+        QCOMPARE(d->lbl_pfad->text(), ordner_.path() + "/unter/x");
+
+        d->setze_ordner("/");
+        QCOMPARE(d->lbl_pfad->text(), QString("/x"));  // a root already ends in its separator
+        d->close();
+    }
+
+    void datei_waehlen_haengt_an()
+    {
+        auto d = oeffne();
+        QListWidgetItem* alt = eintrag(d->file, "alt.txt");
+        QTest::mouseClick(d->file->viewport(), Qt::LeftButton, {}, d->file->visualItemRect(alt).center());
+        QCOMPARE(d->txt_dateiname->text(), QString("alt.txt"));
+        QCOMPARE(d->lbl_pfad->text(), ordner_.path() + "/alt.txt");
+        QTest::mouseClick(d->cmd_ok, Qt::LeftButton);
+        QTRY_VERIFY(!d);
+        QVERIFY(inhalt("alt.txt").startsWith("alt\r\n" + (ordner_.path() + "/alt.txt\r\n").toLatin1()));
+    }
+
+    void leerer_name()
+    {
+        auto d = oeffne();
+        Meldungsrekorder meldungen;
+        QTest::keyClicks(d->txt_dateiname, "a");
+        QTest::keyClick(d->txt_dateiname, Qt::Key_Backspace);
+        QCOMPARE(d->lbl_pfad->text(), ordner_.path() + "/");
+        QTest::mouseClick(d->cmd_ok, Qt::LeftButton);
+        QCOMPARE(meldungen.texte, QStringList{"Dateiname fehlt!"});
+        QVERIFY(d && d->isVisible());
+        d->close();
+    }
+
+    void ohne_berechnung()
+    {
+        m_.Berechnung_aktuell = false;
+        auto d = oeffne();
+        Meldungsrekorder meldungen;
+        QTest::keyClicks(d->txt_dateiname, "neu.txt");
+        QTest::mouseClick(d->cmd_ok, Qt::LeftButton);
+        QCOMPARE(meldungen.texte, QStringList{QString::fromUtf8("Noch keine aktuelle Berechnung durchgeführt!")});
+        QTRY_VERIFY(!d);
+        QVERIFY(!QFile::exists(ordner_.path() + "/neu.txt"));
+    }
+
+    void fehlschlag_laesst_dialog_offen()
+    {
+        auto d = oeffne();
+        Meldungsrekorder meldungen;
+        QTest::keyClicks(d->txt_dateiname, "unter");  // a folder, not a file
+        QTest::mouseClick(d->cmd_ok, Qt::LeftButton);
+        QCOMPARE(meldungen.texte, QStringList{"Speichern fehlgeschlagen!"});
+        QVERIFY(d && d->isVisible());
+        QCOMPARE(d->Dateiname, QString("unter"));
+        d->close();
+    }
+
+    void abbrechen_und_neu_oeffnen()
+    {
+        auto d = oeffne();
+        QTest::keyClicks(d->txt_dateiname, "neu.txt");
+        QTest::mouseClick(d->cmd_abbrechen, Qt::LeftButton);
+        QTRY_VERIFY(!d);
+        QVERIFY(!QFile::exists(ordner_.path() + "/neu.txt"));
+        auto wieder = oeffne();
+        QVERIFY(wieder->txt_dateiname->text().isEmpty());
+        QVERIFY(wieder->lbl_pfad->text().isEmpty());
+        wieder->close();
+    }
+
+    void laufwerk_nicht_lesbar()
+    {
+        auto d = oeffne();
+        Meldungsrekorder meldungen;
+        d->drive->addItem("/kein/laufwerk");
+        d->drive->setCurrentIndex(d->drive->count() - 1);
+        QCOMPARE(meldungen.texte, QStringList{QString::fromUtf8("Zugriff nicht möglich!")});
+        QCOMPARE(d->drive->currentIndex(), 0);
+        QCOMPARE(d->Pfad, QString("/"));
+        QCOMPARE(d->lbl_pfad->text(), QString("/"));
+        d->close();
+    }
+};
+
+QTEST_MAIN(tst_speichern)
+#include "tst_speichern.moc"
