@@ -153,14 +153,16 @@ void frm_Eingabe::showEvent(QShowEvent* e)
     // Filled once the event loop runs: at start-up the main window assigns the
     // model's start-up values only after it has opened this dialog.
     QTimer::singleShot(0, this, [this] {
-        if (!aktiviert_)
+        if (!aktiviert_ && !uebernommen_)
             Form_Activate();
     });
 }
 
 bool frm_Eingabe::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate && kam_von_anderem_programmfenster(this))
+    // Once "ok" has hidden it, a late activation must not disable the main
+    // window again.
+    if (e->type() == QEvent::WindowActivate && kam_von_anderem_programmfenster(this) && !uebernommen_)
         Form_Activate();
     return QDialog::event(e);
 }
@@ -315,6 +317,7 @@ void frm_Eingabe::cmd_ok_Click()
     m_.D = diffusionskoeffizient(m_);
     anfangsprofil(m_);
 
+    uebernommen_ = true;
     hide();
     deleteLater();
     haupt_.freigeben(true);

@@ -70,6 +70,7 @@ private:
     QLocale locale_;
     bool aktiviert_ = false;
     bool pruefung_laeuft_ = false;
+    bool uebernommen_ = false;  // "ok" was pressed; the dialog is on its way out
 };
 
 }  // namespace kalvion
