@@ -1,0 +1,244 @@
+// Hostile and random input: field reading never crashes and never accepts
+// what it cannot read back; accepted parameter sets never leave NaN or
+// infinity behind; two program sessions saving to one file keep both blocks.
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+#include "feldpruefung.h"
+#include "frm_Eingabe.h"
+#include "frm_speichern.h"
+#include "hauptfenster.h"
+#include "laufbefehl.h"
+#include "meldungsrekorder.h"
+#include "programm.h"
+#include "zahlen.h"
+
+using namespace kalvion;
+
+namespace {
+
+const QLocale Deutsch(QLocale::German, QLocale::Germany);
+const Feld Felder[] = {Feld::Sintertemp, Feld::Sinterzeit, Feld::x_max, Feld::D0, Feld::Q, Feld::i_Diff};
+
+struct KeinHauptfenster : Hauptfenster {
+    void freigeben(bool) override {}
+    void nach_vorn() override {}
+    void startknopf_zeigen() override {}
+};
+
+struct Still : Laufumgebung {
+    void setze_fortschritt(const std::string&) override {}
+    void zeige_cursoranzeige() override {}
+    void setze_fadenkreuz() override {}
+    void verberge_startknopf() override {}
+    void melde(const std::string&) override {}
+    bool ereignisse_verarbeiten() override { return true; }
+    void zeige_fenster() override {}
+    void loesche_zeichenflaeche() override {}
+    void zeige_fortschritt(bool) override {}
+    void sperre_waehrend_lauf(bool) override {}
+    void Form_Resize() override {}
+};
+
+QStringList feindliche_texte(QRandomGenerator& zufall)
+{
+    QStringList t{"", " ", "1e309", "-1e309", "-0", "+0", "NaN", "nan", "inf", "-inf", "Infinity",
+                  ",", ".", "-", "+", "E5", "1E", "1E+", "1,2,3", "1.2.3", "1,2.3", "1.2,3", "1 000",
+                  "1\u00a0000", "\u0661\u0662", "\u22121", "\uff11", "0x10", "1e-400", "9" + QString(400, '9'),
+                  QString(100000, '7'), QString::fromLatin1("1\0", 2), "\t5\t", "5\n", "1e308", "4,9E-324",
+                  "199,5", "200", "0,5", "1", "10000", "10000,0000001", "1000000", "-0,0", "1E+300",
+                  "\u00e4", "\U0001F600", "'", "\"", "%s%n", "1e99999999999999999999"};
+    const QString zeichen = QStringLiteral("0123456789,.-+eE \t\u2212\u00a0a\x01");
+    while (t.size() < 1500) {
+        QString s;
+        const int laenge = zufall.bounded(1, 14);
+        for (int i = 0; i < laenge; ++i)
+            s += zeichen[zufall.bounded(zeichen.size())];
+        t << s;
+    }
+    return t;
+}
+
+double modellwert(const Modell& m, Feld f)
+{
+    switch (f) {
+    case Feld::Sintertemp: return m.Sintertemp.wert;
+    case Feld::Sinterzeit: return m.Sinterzeit.wert;
+    case Feld::x_max: return m.x_max.wert;
+    case Feld::D0: return m.D0.wert;
+    case Feld::Q: return m.Q.wert;
+    case Feld::i_Diff: return m.i_Diff;
+    }
+    return NAN;
+}
+
+bool alles_endlich(const Modell& m)
+{
+    const double werte[] = {m.Sinterzeit.wert, m.Sintertemp.wert, m.x_max.wert, m.D0.wert, m.Q.wert,
+                            m.Sinterzeit_s, m.Sintertemp_K, m.x_max_cm, m.dx, m.D, m.dt_max, m.Schritte,
+                            m.Volumen_ges, m.Menge_ges, m.Molprozent};
+    for (double v : werte)
+        if (!std::isfinite(v))
+            return false;
+    for (const Zellfeld* f : {&m.Flaeche, &m.Volumen, &m.Menge, &m.Konz, &m.Konz_Start})
+        for (double v : *f)
+            if (!std::isfinite(v))
+                return false;
+    return true;
+}
+
+}  // namespace
+
+class tst_robust : public QObject {
+    Q_OBJECT
+private slots:
+    void feindliche_eingaben_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("deutsch") << Deutsch;
+        QTest::newRow("C") << QLocale::c();
+    }
+    void feindliche_eingaben()
+    {
+        QFETCH(QLocale, locale);
+        QRandomGenerator zufall(20261208);
+        const QStringList texte = feindliche_texte(zufall);
+        Modell m;
+        startwerte_setzen(m);
+        KeinHauptfenster haupt;
+        frm_Eingabe dlg(m, haupt, locale);
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        QTRY_VERIFY(dlg.isActiveWindow());
+        QTRY_VERIFY(dlg.lbl_D_ergebnis->text() != "xxx");
+        Meldungsrekorder meldungen;
+
+        int angenommen = 0, zurueckgesetzt = 0;
+        for (int n = 0; n < texte.size(); ++n) {
+            const Feld f = Felder[n % 6];
+            QLineEdit* feld = dlg.feld(f);
+            const Feldregel& r = regel(f);
+            feld->setFocus();
+            feld->setText(texte[n]);
+            const qsizetype vorher = meldungen.texte.size();
+            QTest::keyClick(feld, Qt::Key_Tab);
+            const QString danach = feld->text();
+            const bool gemeldet = meldungen.texte.size() > vorher;
+
+            if (danach == QLatin1String(r.reset) && (gemeldet || !zahlen::lies(texte[n], locale) ||
+                                                     danach != texte[n])) {
+                ++zurueckgesetzt;
+                continue;
+            }
+            // Accepted: it reads back, lies within the field's bounds, and the
+            // model holds that very number.
+            ++angenommen;
+            QVERIFY2(!gemeldet, qPrintable(texte[n].left(40)));
+            const auto v = zahlen::lies(danach, locale);
+            QVERIFY2(v && std::isfinite(*v), qPrintable(texte[n].left(40)));
+            QVERIFY(*v >= r.untergrenze);
+            if (r.obergrenze)
+                QVERIFY(*v <= *r.obergrenze);
+            QCOMPARE(modellwert(m, f), *v);
+            QVERIFY(std::isfinite(m.D) && std::isfinite(m.Schritte));
+        }
+        QVERIFY(angenommen > 100);
+        QVERIFY(zurueckgesetzt > 100);
+        QVERIFY(meldungen.texte.size() > 100);
+        for (const QString& t : meldungen.texte)
+            QCOMPARE(t, QString("Unerlaubte Eingabe !"));
+    }
+
+    void zufaellige_parametersaetze()
+    {
+        QRandomGenerator zufall(42);
+        auto zwischen = [&](double a, double b) { return a + (b - a) * zufall.generateDouble(); };
+        KeinHauptfenster haupt;
+        Meldungsrekorder meldungen;
+        int gerechnet = 0;
+        for (int n = 0; n < 60; ++n) {
+            QStringList werte{QString::number(zwischen(0, 10000)), QString::number(zwischen(0.001, 10000)),
+                              QString::number(zwischen(0.001, 1e6)), QString::number(zwischen(0, 1e6)),
+                              QString::number(zwischen(0, 1e6)), QString::number(zufall.bounded(1, 200))};
+            switch (n % 6) {  // the extremes, one at a time
+            case 0: werte[0] = "0"; break;
+            case 1: werte[0] = "10000"; break;
+            case 2: werte[4] = "0"; break;
+            case 3: werte[3] = "0"; break;
+            case 4: werte[2] = "1000000"; break;
+            default: break;
+            }
+            Modell m;
+            startwerte_setzen(m);
+            m.Kugel = n % 2;
+            auto* dlg = new frm_Eingabe(m, haupt, QLocale::c());
+            dlg->show();
+            QApplication::setActiveWindow(dlg);
+            QTRY_VERIFY(dlg->isActiveWindow());
+            QTRY_VERIFY(dlg->lbl_D_ergebnis->text() != "xxx");
+            for (int f = 0; f < 6; ++f) {
+                dlg->feld(Felder[f])->setFocus();
+                dlg->feld(Felder[f])->setText(werte[f]);
+            }
+            dlg->cmd_ok->setFocus();
+            QTest::mouseClick(dlg->cmd_ok, Qt::LeftButton);
+            QTest::mouseClick(dlg->cmd_ok, Qt::LeftButton);  // the first may have met a message
+            QVERIFY2(alles_endlich(m), qPrintable(werte.join(' ')));
+
+            Modell probe = m;
+            schritte_vorbereiten(probe);
+            if (probe.Schritte <= 200000) {
+                Still still;
+                QCOMPARE(laufbefehl(m, still), Laufende::fertig);
+                double summe = 0;
+                for (int i = 1; i <= m.Zellen; ++i)
+                    summe += m.Menge[i];
+                QVERIFY(std::fabs(summe - m.Menge_ges) <= 1e-12 * m.Menge_ges);
+                QVERIFY(alles_endlich(m));
+                ++gerechnet;
+            }
+            delete dlg;
+        }
+        QVERIFY(gerechnet >= 10);
+    }
+
+    void zwei_sitzungen_eine_datei()
+    {
+        QTemporaryDir ordner;
+        Meldungsrekorder meldungen;
+        for (int sitzung = 0; sitzung < 2; ++sitzung) {
+            Modell m;
+            auto w = programm_starten(m, QLocale::c());
+            w->show();
+            QTRY_VERIFY(w->eingabe());
+            auto* dlg = qobject_cast<frm_Eingabe*>(w->eingabe());
+            QTRY_COMPARE(dlg->txt_Sintertemp->text(), QString("1050"));
+            QTest::mouseClick(dlg->cmd_ok, Qt::LeftButton);
+            QTRY_VERIFY(!w->eingabe());
+            QTest::mouseClick(w->cmd_run, Qt::LeftButton);
+            w->mnu_speichern->trigger();
+            auto* speichern = qobject_cast<frm_speichern*>(w->speichern());
+            speichern->setze_ordner(ordner.path());
+            QTest::keyClicks(speichern->txt_dateiname, "gemeinsam.txt");
+            QTest::mouseClick(speichern->cmd_ok, Qt::LeftButton);
+            QTRY_VERIFY(!w->speichern());
+        }
+        QFile datei(ordner.path() + "/gemeinsam.txt");
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QByteArray inhalt = datei.readAll();
+        QCOMPARE(inhalt.count("\r\n"), 2 * 217);
+        const qsizetype mitte = inhalt.size() / 2;
+        QCOMPARE(inhalt.left(mitte), inhalt.mid(mitte));
+        QVERIFY(inhalt.mid(mitte).startsWith((ordner.path() + "/gemeinsam.txt\r\n").toLatin1()));
+    }
+};
+
+QTEST_MAIN(tst_robust)
+#include "tst_robust.moc"
