@@ -44,10 +44,18 @@ std::int64_t ein_zeitschritt(Modell& m)
     return negativ;
 }
 
+namespace {
+
+double prozent(double k, double n)
+{
+    return std::floor(k * 100 / n);
+}
+
+}  // namespace
+
 std::string fortschrittstext(double k, double n)
 {
-    const double prozent = std::floor(k * 100 / n);
-    return std::to_string(static_cast<long long>(prozent)) + "  %";
+    return std::to_string(static_cast<long long>(prozent(k, n))) + "  %";
 }
 
 namespace {
@@ -65,7 +73,7 @@ Laufende zeitschritte(Modell& m, Laufumgebung& u)
     schritte_vorbereiten(m);
 
     const double schritte = m.Schritte;  // the loop's end, read once
-    std::string letzter_text;
+    double gezeigt = -1;
     auto letzter_durchlass = Uhr::now();
 
     for (double k = 1; k <= schritte; ++k) {
@@ -80,10 +88,9 @@ Laufende zeitschritte(Modell& m, Laufumgebung& u)
 
         // The caption only changes a hundred times per run; setting it at
         // every step would cost more than the step itself.
-        std::string text = fortschrittstext(k, m.Schritte);
-        if (text != letzter_text) {
-            u.setze_fortschritt(text);
-            letzter_text = std::move(text);
+        if (const double p = prozent(k, m.Schritte); p != gezeigt) {
+            u.setze_fortschritt(fortschrittstext(k, m.Schritte));
+            gezeigt = p;
         }
 
         // One look at the clock per step; the event loop only every 10 ms.

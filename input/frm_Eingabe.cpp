@@ -33,15 +33,11 @@ QLabel* beschriftung(QWidget* eltern, const QString& text, int l, int o, int b, 
     return label;
 }
 
-// A field's caption may use the room up to its field, so that no font cuts it.
-// On a wide font the caption shrinks a little rather than being cut.
+// A field's caption may use the room up to its field.
 QLabel* feldbeschriftung(QWidget* eltern, const QString& text, int l, int o, int h)
 {
     QLabel* label = beschriftung(eltern, text, l, o, 1755 - 30 - l, h);
-    QFont schrift = label->font();
-    while (QFontMetrics(schrift).horizontalAdvance(text) > label->width() && schrift.pointSizeF() > 6)
-        schrift.setPointSizeF(schrift.pointSizeF() - 0.25);
-    label->setFont(schrift);
+    text_einpassen(label);
     return label;
 }
 

@@ -27,6 +27,8 @@ frm_info::frm_info(Hauptfenster& haupt)
     Label3->setGeometry(twips_rechteck(120, 120, 4095, 255));
     Label1 = new QLabel(QStringLiteral("Kontakt:  Fehlerberichte im Kalvion-Projekt"), this);
     Label1->setGeometry(twips_rechteck(0, 1800, 4095, 255));
+    text_einpassen(Label3);
+    text_einpassen(Label1);
 }
 
 void frm_info::cmd_ok_Click()

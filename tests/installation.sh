@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs into an empty prefix and starts the installed program: it must come
+# up and keep running (ended here after a few seconds) rather than fail.
+set -euo pipefail
+build_dir=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+for f in bin/kalvion share/applications/kalvion.desktop share/icons/hicolor/scalable/apps/kalvion.svg; do
+  [[ -e "$prefix/$f" ]] || { echo "missing: $f"; exit 1; }
+done
+grep -q '^Exec=kalvion$' "$prefix/share/applications/kalvion.desktop"
+grep -q '^Categories=.*Science' "$prefix/share/applications/kalvion.desktop"
+status=0
+QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/kalvion" || status=$?
+[[ $status -eq 124 ]] || { echo "kalvion ended by itself with status $status"; exit 1; }
+echo "installed tree starts"
