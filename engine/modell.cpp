@@ -16,16 +16,31 @@ void startwerte_setzen(Modell& m)
     m.Kugel = false;
     m.Zellen = 200;
     m.x_max.setze_zahl(50);
-    m.x_max_cm = m.x_max.wert * std::pow(10.0, -4);
-    m.dx = m.x_max_cm / m.Zellen;
+    weg_ableiten(m);
     m.D0.setze_zahl(587);
     m.Q.setze_zahl(238650);
     m.Sintertemp.setze_zahl(1050);
-    m.Sintertemp_K = 273 + m.Sintertemp.wert;
+    kelvin_ableiten(m);
     m.D = diffusionskoeffizient(m);
     m.Sinterzeit.setze_zahl(2);
-    m.Sinterzeit_s = 3600 * m.Sinterzeit.wert;
+    sekunden_ableiten(m);
     m.i_Diff = 20;
+}
+
+void kelvin_ableiten(Modell& m)
+{
+    m.Sintertemp_K = m.Sintertemp.wert + 273;
+}
+
+void sekunden_ableiten(Modell& m)
+{
+    m.Sinterzeit_s = m.Sinterzeit.wert * 3600;
+}
+
+void weg_ableiten(Modell& m)
+{
+    m.x_max_cm = m.x_max.wert * std::pow(10.0, -4);
+    m.dx = m.x_max_cm / m.Zellen;
 }
 
 double diffusionskoeffizient(const Modell& m)

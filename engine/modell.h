@@ -61,6 +61,12 @@ Modell& modell();
 // Start-up values, in the order the main window's load handler assigns them.
 void startwerte_setzen(Modell& m);
 
+// The derived forms of the entered values: kelvin (+ 273, a whole number),
+// seconds, and the path in cm with its cell length.
+void kelvin_ableiten(Modell& m);
+void sekunden_ableiten(Modell& m);
+void weg_ableiten(Modell& m);
+
 // Arrhenius law: (D0 / 1000) · exp(−Q / (Sintertemp_K · R)).
 double diffusionskoeffizient(const Modell& m);
 

@@ -98,7 +98,7 @@ Laufende zeitschritte(Modell& m, Laufumgebung& u)
         if (jetzt - letzter_durchlass >= Durchlassabstand || k == schritte) {
             if (!u.ereignisse_verarbeiten())
                 return Laufende::abgebrochen;
-            letzter_durchlass = Uhr::now();
+            letzter_durchlass = jetzt;
         }
     }
 

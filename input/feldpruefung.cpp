@@ -9,13 +9,15 @@ namespace kalvion {
 
 namespace {
 
+// field, lower bound, inclusive?, upper bound, rounded?, reset text, target,
+// derived unit, then D, step count and total mol% refreshed on acceptance.
 const Feldregel Regeln[] = {
-    {Feld::Sintertemp, 0, true, 10000, false, "900"},
-    {Feld::Sinterzeit, 0, false, 10000, false, "2"},
-    {Feld::x_max, 0, false, 1000000, false, "50"},
-    {Feld::D0, 0, true, std::nullopt, false, "587"},
-    {Feld::Q, 0, true, std::nullopt, false, "238650"},
-    {Feld::i_Diff, 1, true, 199, true, "50"},
+    {Feld::Sintertemp, 0, true, 10000, false, "900", &Modell::Sintertemp, kelvin_ableiten, true, true, false},
+    {Feld::Sinterzeit, 0, false, 10000, false, "2", &Modell::Sinterzeit, sekunden_ableiten, false, true, false},
+    {Feld::x_max, 0, false, 1000000, false, "50", &Modell::x_max, weg_ableiten, false, true, false},
+    {Feld::D0, 0, true, std::nullopt, false, "587", &Modell::D0, nullptr, true, true, false},
+    {Feld::Q, 0, true, std::nullopt, false, "238650", &Modell::Q, nullptr, true, true, false},
+    {Feld::i_Diff, 1, true, 199, true, "50", nullptr, nullptr, false, false, true},
 };
 
 bool im_bereich(const Feldregel& r, double v)
@@ -71,44 +73,26 @@ Pruefung pruefe_feld(Feld f, QString& text, Modell& m, const QLocale& locale)
         return p;
     }
 
-    const std::string wie_getippt = text.toStdString();
-    switch (f) {
-    case Feld::Sintertemp:
-        m.Sintertemp.setze_text(v, wie_getippt);
-        m.Sintertemp_K = m.Sintertemp.wert + 273;
-        if (!(p.neues_D = d_neu(m)))
-            return p;
-        break;
-    case Feld::Sinterzeit:
-        m.Sinterzeit.setze_text(v, wie_getippt);
-        m.Sinterzeit_s = m.Sinterzeit.wert * 3600;
-        break;
-    case Feld::x_max:
-        m.x_max.setze_text(v, wie_getippt);
-        m.x_max_cm = m.x_max.wert * std::pow(10.0, -4);
-        m.dx = m.x_max_cm / m.Zellen;
-        break;
-    case Feld::D0:
-        m.D0.setze_text(v, wie_getippt);
-        if (!(p.neues_D = d_neu(m)))
-            return p;
-        break;
-    case Feld::Q:
-        m.Q.setze_text(v, wie_getippt);
-        if (!(p.neues_D = d_neu(m)))
-            return p;
-        break;
-    case Feld::i_Diff:
+    const Feldregel& r = regel(f);
+    if (r.ziel) {
+        (m.*r.ziel).setze_text(v, text.toStdString());
+    } else {
         // A half goes to the even neighbour: 150.5 → 150, 151.5 → 152.
         m.i_Diff = static_cast<std::int16_t>(std::nearbyint(v));
         text = QString::number(m.i_Diff);
+    }
+    if (r.ableiten)
+        r.ableiten(m);
+    // Whatever was stored before a refresh failed stays stored.
+    if (r.d_neu && !(p.neues_D = d_neu(m)))
+        return p;
+    if (r.schritte_neu && !(p.neue_Schritte = schritte_neu(m)))
+        return p;
+    if (r.molprozent_neu) {
         anfangsprofil(m);
         p.neue_Molprozent = true;
-        p.ergebnis = Pruefergebnis::angenommen;
-        return p;
     }
-    if ((p.neue_Schritte = schritte_neu(m)))
-        p.ergebnis = Pruefergebnis::angenommen;
+    p.ergebnis = Pruefergebnis::angenommen;
     return p;
 }
 

@@ -19,6 +19,9 @@ struct Feldregel {
     std::optional<double> obergrenze;  // inclusive; none for D0 and Q
     bool obergrenze_gerundet;          // the cell count is compared once rounded: 199.4 passes
     const char* reset;
+    Eingabewert Modell::*ziel;         // where the accepted text goes; none for the cell count
+    void (*ableiten)(Modell&);         // the derived unit, or none
+    bool d_neu, schritte_neu, molprozent_neu;  // what an accepted entry refreshes, in this order
 };
 
 const Feldregel& regel(Feld f);

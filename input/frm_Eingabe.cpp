@@ -300,12 +300,11 @@ void frm_Eingabe::uebernimm(Eingabewert& ziel, const QLineEdit* quelle)
 void frm_Eingabe::cmd_ok_Click()
 {
     uebernimm(m_.x_max, txt_x_max);
-    m_.x_max_cm = m_.x_max.wert * std::pow(10.0, -4);
-    m_.dx = m_.x_max_cm / m_.Zellen;
+    weg_ableiten(m_);
     uebernimm(m_.Sintertemp, txt_Sintertemp);
-    m_.Sintertemp_K = m_.Sintertemp.wert + 273;
+    kelvin_ableiten(m_);
     uebernimm(m_.Sinterzeit, txt_Sinterzeit);
-    m_.Sinterzeit_s = m_.Sinterzeit.wert * 3600;
+    sekunden_ableiten(m_);
     uebernimm(m_.Q, txt_Q);
     uebernimm(m_.D0, txt_D0);
     if (const auto v = zahlen::lies(txt_i_Diff->text(), locale_); v && *v >= 1 && *v <= 199)

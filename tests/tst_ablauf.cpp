@@ -141,6 +141,20 @@ private slots:
             const QString erwartet = zahl(i * 50.0 / 200, 4, locale) + " " + zahl(r.konz[i], 4, locale) + " \r";
             QCOMPARE(QString::fromLatin1(zeilen[16 + i]), erwartet);
         }
+
+        // 7. The parameters accepted again bring back the run button.
+        w->mnu_Eingabe->trigger();
+        QTRY_VERIFY(w->eingabe());
+        auto* wieder = qobject_cast<frm_Eingabe*>(w->eingabe());
+        QTRY_COMPARE(wieder->txt_Sintertemp->text(), QString("1100"));
+        QCOMPARE(wieder->opt_kugel->isChecked(), kugel);
+        QVERIFY(!w->isEnabled());
+        QTest::mouseClick(wieder->cmd_ok, Qt::LeftButton);
+        QTRY_VERIFY(!w->eingabe());
+        QVERIFY(w->isEnabled());
+        QVERIFY(w->cmd_run->isVisible());
+        QVERIFY(w->cmd_run->isEnabled());
+        QVERIFY(!m.Berechnung_aktuell);
     }
 };
 

@@ -7,10 +7,8 @@
 #include <csignal>
 #include <sys/resource.h>
 
-#include "anfangsprofil.h"
 #include "ergebnisdatei.h"
-#include "zeitschritte.h"
-
+#include "testhilfen.h"
 using namespace kalvion;
 
 namespace {
@@ -18,30 +16,7 @@ namespace {
 const QLocale Deutsch(QLocale::German, QLocale::Germany);
 const QDate Tag(2026, 12, 8);
 
-struct Still : Laufumgebung {
-    void setze_fortschritt(const std::string&) override {}
-    void zeige_cursoranzeige() override {}
-    void setze_fadenkreuz() override {}
-    void verberge_startknopf() override {}
-    void melde(const std::string&) override {}
-    bool ereignisse_verarbeiten() override { return true; }
-    void zeige_fenster() override {}
-    void loesche_zeichenflaeche() override {}
-    void zeige_fortschritt(bool) override {}
-    void sperre_waehrend_lauf(bool) override {}
-    void Form_Resize() override {}
-};
 
-Modell standardlauf(bool kugel = false)
-{
-    Modell m;
-    startwerte_setzen(m);
-    m.Kugel = kugel;
-    anfangsprofil(m);
-    Still still;
-    zeitschritte(m, still);
-    return m;
-}
 
 QList<QByteArray> zeilen(const QByteArray& block)
 {

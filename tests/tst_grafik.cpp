@@ -10,13 +10,13 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
-#include "anfangsprofil.h"
 #include "frm_grafik.h"
 #include "frm_info.h"
 #include "grafik.h"
 #include "meldungsrekorder.h"
-#include "zeitschritte.h"
+#include "testhilfen.h"
 
 using namespace kalvion;
 
@@ -45,27 +45,6 @@ int zaehle(const QImage& b, QRgb farbe)
     return n;
 }
 
-Modell gerechnet()
-{
-    Modell m;
-    startwerte_setzen(m);
-    anfangsprofil(m);
-    struct Still : Laufumgebung {
-        void setze_fortschritt(const std::string&) override {}
-        void zeige_cursoranzeige() override {}
-        void setze_fadenkreuz() override {}
-        void verberge_startknopf() override {}
-        void melde(const std::string&) override {}
-        bool ereignisse_verarbeiten() override { return true; }
-        void zeige_fenster() override {}
-        void loesche_zeichenflaeche() override {}
-        void zeige_fortschritt(bool) override {}
-        void sperre_waehrend_lauf(bool) override {}
-        void Form_Resize() override {}
-    } still;
-    zeitschritte(m, still);
-    return m;
-}
 
 QImage zeichne(const Modell& m, QSize groesse = {960, 600})
 {
@@ -86,10 +65,24 @@ void maus(QWidget* flaeche, QPointF wo)
 
 class tst_grafik : public QObject {
     Q_OBJECT
+
+    // A fresh main window for every test, without dialogs.
+    Modell m_;
+    std::unique_ptr<frm_grafik> w_;
+
 private slots:
+    void init()
+    {
+        m_ = Modell{};
+        w_ = std::make_unique<frm_grafik>(m_, Dialogfabriken{}, C_Locale);
+        w_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+    }
+    void cleanup() { w_.reset(); }
+
     void rahmen_und_teilstriche()
     {
-        const QImage b = zeichne(gerechnet());
+        const QImage b = zeichne(standardlauf());
         // Frame from 80 to 880 across and 50 to 550 down.
         QVERIFY(dunkel(b, 80, 100));
         QVERIFY(dunkel(b, 880, 300));
@@ -111,7 +104,7 @@ private slots:
 
     void kurven_in_ihren_farben()
     {
-        const QImage b = zeichne(gerechnet());
+        const QImage b = zeichne(standardlauf());
         QVERIFY(zaehle(b, qRgb(255, 0, 0)) > 500);    // the final profile, 2 px
         QVERIFY(zaehle(b, qRgb(255, 255, 0)) > 300);  // the snapshots
     }
@@ -128,7 +121,7 @@ private slots:
     {
         QFETCH(double, schritte);
         QFETCH(bool, gezeichnet);
-        Modell m = gerechnet();
+        Modell m = standardlauf();
         m.Konz_1000.fill(70);  // a flat line at 70 mol%: row 550 − 70·5 = 200
         m.Schritte = schritte;
         const QImage b = zeichne(m);
@@ -180,10 +173,8 @@ private slots:
 
     void startzustand()
     {
-        Modell m;
-        frm_grafik w(m, {}, C_Locale);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Modell& m = m_;
+        frm_grafik& w = *w_;
         QCOMPARE(w.windowTitle(), QString("Kalvion"));
         QVERIFY(w.cmd_run->isVisible());
         QVERIFY(w.cmd_run->isEnabled());
@@ -207,10 +198,8 @@ private slots:
 
     void ein_ganzer_lauf()
     {
-        Modell m;
-        frm_grafik w(m, {}, C_Locale);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Modell& m = m_;
+        frm_grafik& w = *w_;
         Meldungsrekorder meldungen;
         bool gesperrt_waehrend_lauf = false;
         QString fortschritt_am_ende;
@@ -250,10 +239,8 @@ private slots:
 
     void groesse_und_zustand_loeschen_oder_zeichnen()
     {
-        Modell m;
-        frm_grafik w(m, {}, C_Locale);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Modell& m = m_;
+        frm_grafik& w = *w_;
         Meldungsrekorder meldungen;
         w.mnu_run->trigger();
         QVERIFY(!ganz_weiss(w.bild()));
@@ -276,10 +263,7 @@ private slots:
 
     void kopieren()
     {
-        Modell m;
-        frm_grafik w(m, {}, C_Locale);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        frm_grafik& w = *w_;
         Meldungsrekorder meldungen;
         w.mnu_kopieren->trigger();
         QCOMPARE(meldungen.texte, QStringList{"Grafik in Zwischenablage"});
@@ -296,10 +280,7 @@ private slots:
 
     void info_nur_einmal_und_ok_loescht_die_grafik()
     {
-        Modell m;
-        frm_grafik w(m, {}, C_Locale);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        frm_grafik& w = *w_;
         Meldungsrekorder meldungen;
         w.mnu_run->trigger();
         QVERIFY(!ganz_weiss(w.bild()));
@@ -333,9 +314,7 @@ private slots:
 
     void meldungsbox_loescht_nicht()
     {
-        Modell m;
-        frm_grafik w(m, {}, C_Locale);
-        w.show();
+        frm_grafik& w = *w_;
         QVERIFY(QTest::qWaitForWindowActive(&w));
         // The real "0 Fehler" box: closed by a key press as soon as it is up.
         QTimer::singleShot(50, [] {
@@ -350,10 +329,8 @@ private slots:
 
     void beenden_waehrend_eines_laufs()
     {
-        Modell m;
-        frm_grafik w(m, {}, C_Locale);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Modell& m = m_;
+        frm_grafik& w = *w_;
         startwerte_setzen(m);
         m.Sinterzeit_s = 3600.0 * 1000;  // a long run
         Meldungsrekorder meldungen;
@@ -366,10 +343,8 @@ private slots:
 
     void schliessen_waehrend_eines_laufs()
     {
-        Modell m;
-        frm_grafik w(m, {}, C_Locale);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Modell& m = m_;
+        frm_grafik& w = *w_;
         startwerte_setzen(m);
         m.Sinterzeit_s = 3600.0 * 1000;
         Meldungsrekorder meldungen;

@@ -4,37 +4,12 @@
 #include <QTest>
 #include <cmath>
 
-#include "anfangsprofil.h"
-#include "zeitschritte.h"
-
+#include "testhilfen.h"
 using namespace kalvion;
 
 namespace {
 
-struct Still : Laufumgebung {
-    void setze_fortschritt(const std::string&) override {}
-    void zeige_cursoranzeige() override {}
-    void setze_fadenkreuz() override {}
-    void verberge_startknopf() override {}
-    void melde(const std::string&) override {}
-    bool ereignisse_verarbeiten() override { return true; }
-    void zeige_fenster() override {}
-    void loesche_zeichenflaeche() override {}
-    void zeige_fortschritt(bool) override {}
-    void sperre_waehrend_lauf(bool) override {}
-    void Form_Resize() override {}
-};
 
-Modell standardlauf(bool kugel)
-{
-    Modell m;
-    startwerte_setzen(m);
-    m.Kugel = kugel;
-    anfangsprofil(m);
-    Still still;
-    zeitschritte(m, still);
-    return m;
-}
 
 // Slab source 0 < x < h in a bar 0 < x < l closed at both ends (images):
 // C = C0/2 Σn [erf((h + 2nl − x)/2√(Dt)) + erf((h − 2nl + x)/2√(Dt))].

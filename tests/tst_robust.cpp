@@ -19,7 +19,7 @@
 #include "meldungsrekorder.h"
 #include "programm.h"
 #include "zahlen.h"
-
+#include "testhilfen.h"
 using namespace kalvion;
 
 namespace {
@@ -33,19 +33,6 @@ struct KeinHauptfenster : Hauptfenster {
     void startknopf_zeigen() override {}
 };
 
-struct Still : Laufumgebung {
-    void setze_fortschritt(const std::string&) override {}
-    void zeige_cursoranzeige() override {}
-    void setze_fadenkreuz() override {}
-    void verberge_startknopf() override {}
-    void melde(const std::string&) override {}
-    bool ereignisse_verarbeiten() override { return true; }
-    void zeige_fenster() override {}
-    void loesche_zeichenflaeche() override {}
-    void zeige_fortschritt(bool) override {}
-    void sperre_waehrend_lauf(bool) override {}
-    void Form_Resize() override {}
-};
 
 QStringList feindliche_texte(QRandomGenerator& zufall)
 {
@@ -195,7 +182,7 @@ private slots:
             Modell probe = m;
             schritte_vorbereiten(probe);
             if (probe.Schritte <= 200000) {
-                Still still;
+                StilleUmgebung still;
                 QCOMPARE(laufbefehl(m, still), Laufende::fertig);
                 double summe = 0;
                 for (int i = 1; i <= m.Zellen; ++i)
