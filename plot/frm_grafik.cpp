@@ -189,9 +189,11 @@ void frm_grafik::oeffne(QPointer<QWidget>& fenster, const std::function<QWidget*
             return;
         fenster->setAttribute(Qt::WA_DeleteOnClose);
         als_programmfenster_markieren(fenster);
+        // Kept above the main window by the window manager, also at start-up
+        // when the main window is not shown yet.
+        winId();
         fenster->winId();
-        if (QWindow* w = fenster->windowHandle())
-            w->setTransientParent(windowHandle());
+        fenster->windowHandle()->setTransientParent(windowHandle());
     }
     fenster->show();
     fenster->raise();

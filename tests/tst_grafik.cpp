@@ -316,12 +316,18 @@ private slots:
     {
         frm_grafik& w = *w_;
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        // The real "0 Fehler" box: closed by a key press as soon as it is up.
-        QTimer::singleShot(50, [] {
-            if (QWidget* box = QApplication::activeModalWidget())
+        // The real "0 Fehler" box: closed by a key press as soon as it is up,
+        // however long the run takes.
+        QTimer schliesser;
+        connect(&schliesser, &QTimer::timeout, [&schliesser] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                schliesser.stop();
                 QTest::keyClick(box, Qt::Key_Return);
+            }
         });
+        schliesser.start(20);
         w.mnu_run->trigger();
+        QVERIFY(!schliesser.isActive());
         w.activateWindow();
         QTRY_VERIFY(w.isActiveWindow());
         QVERIFY(zaehle(w.bild(), qRgb(255, 0, 0)) > 500);
