@@ -35,7 +35,8 @@ QStringList frm_speichern::laufwerke()
         if (v.isValid() && v.isReady() && !wurzeln.contains(wurzel))
             wurzeln << wurzel;
     }
-    std::sort(wurzeln.begin() + 1, wurzeln.end());
+    if (wurzeln.size() > 1)
+        std::sort(wurzeln.begin() + 1, wurzeln.end());  // the system's own root stays first
     return wurzeln;
 }
 

@@ -242,7 +242,6 @@ void frm_grafik::freigeben(bool frei)
 
 void frm_grafik::nach_vorn()
 {
-    setVisible(true);
     show();
     raise();
     activateWindow();
