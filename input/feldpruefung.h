@@ -11,6 +11,8 @@
 namespace kalvion {
 
 enum class Feld { Sintertemp, Sinterzeit, x_max, D0, Q, i_Diff };
+inline constexpr Feld Alle_Felder[] = {Feld::Sintertemp, Feld::Sinterzeit, Feld::x_max,
+                                       Feld::D0, Feld::Q, Feld::i_Diff};
 
 struct Feldregel {
     Feld feld;

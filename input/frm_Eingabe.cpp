@@ -126,7 +126,7 @@ void frm_Eingabe::baue_oberflaeche()
                         txt_D0, txt_Q, txt_i_Diff, cmd_ok};
     for (std::size_t i = 0; i + 1 < std::size(reihe); ++i)
         setTabOrder(reihe[i], reihe[i + 1]);
-    for (Feld f : {Feld::Sintertemp, Feld::Sinterzeit, Feld::x_max, Feld::D0, Feld::Q, Feld::i_Diff})
+    for (Feld f : Alle_Felder)
         feld(f)->installEventFilter(this);
 }
 
@@ -178,7 +178,7 @@ bool frm_Eingabe::eventFilter(QObject* o, QEvent* e)
         // message box or another program taking the focus does not.
         const bool innerhalb = neu && neu != o && isAncestorOf(neu);
         if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason && innerhalb) {
-            for (Feld f : {Feld::Sintertemp, Feld::Sinterzeit, Feld::x_max, Feld::D0, Feld::Q, Feld::i_Diff})
+            for (Feld f : Alle_Felder)
                 if (feld(f) == o)
                     feld_verlassen(f);
         }

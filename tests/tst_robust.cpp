@@ -25,7 +25,6 @@ using namespace kalvion;
 namespace {
 
 const QLocale Deutsch(QLocale::German, QLocale::Germany);
-const Feld Felder[] = {Feld::Sintertemp, Feld::Sinterzeit, Feld::x_max, Feld::D0, Feld::Q, Feld::i_Diff};
 
 struct KeinHauptfenster : Hauptfenster {
     void freigeben(bool) override {}
@@ -109,7 +108,7 @@ private slots:
 
         int angenommen = 0, zurueckgesetzt = 0;
         for (int n = 0; n < texte.size(); ++n) {
-            const Feld f = Felder[n % 6];
+            const Feld f = Alle_Felder[n % 6];
             QLineEdit* feld = dlg.feld(f);
             const Feldregel& r = regel(f);
             feld->setFocus();
@@ -171,8 +170,8 @@ private slots:
             QTRY_VERIFY(dlg->isActiveWindow());
             QTRY_VERIFY(dlg->lbl_D_ergebnis->text() != "xxx");
             for (int f = 0; f < 6; ++f) {
-                dlg->feld(Felder[f])->setFocus();
-                dlg->feld(Felder[f])->setText(werte[f]);
+                dlg->feld(Alle_Felder[f])->setFocus();
+                dlg->feld(Alle_Felder[f])->setText(werte[f]);
             }
             dlg->cmd_ok->setFocus();
             QTest::mouseClick(dlg->cmd_ok, Qt::LeftButton);
