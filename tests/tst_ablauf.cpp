@@ -1,6 +1,7 @@
 // The road of a typical use through the real windows: start, a new
 // temperature, "ok", a run, the plot and its read-out, the clipboard and a
-// save, checked against an independent computation of the profile.
+// save, checked against an independent computation of the profile; and two
+// sessions saving to one file.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -26,6 +27,18 @@ namespace {
 QString zahl(double v, int stellen, const QLocale& l)
 {
     return QString::number(v, 'f', stellen).replace('.', l.decimalPoint());
+}
+
+// "Datei → Speichern als ASCII": a folder picked, a name typed, "&ok".
+void speichere_ueber_menue(frm_grafik& w, const QString& ordner, const QString& name)
+{
+    w.mnu_speichern->trigger();
+    auto* speichern = qobject_cast<frm_speichern*>(w.speichern());
+    QVERIFY(speichern);
+    speichern->setze_ordner(ordner);
+    QTest::keyClicks(speichern->txt_dateiname, name);
+    QTest::mouseClick(speichern->cmd_ok, Qt::LeftButton);
+    QTRY_VERIFY(!w.speichern());
 }
 
 void verlasse_mit(QLineEdit* feld, const QString& text)
@@ -120,13 +133,7 @@ private slots:
         QCOMPARE(meldungen.texte.last(), QString("Grafik in Zwischenablage"));
 
         // 6. Save: a folder picked, a name typed, "&ok".
-        w->mnu_speichern->trigger();
-        auto* speichern = qobject_cast<frm_speichern*>(w->speichern());
-        QVERIFY(speichern);
-        speichern->setze_ordner(ordner.path());
-        QTest::keyClicks(speichern->txt_dateiname, "ergebnis.txt");
-        QTest::mouseClick(speichern->cmd_ok, Qt::LeftButton);
-        QTRY_VERIFY(!w->speichern());
+        speichere_ueber_menue(*w, ordner.path(), "ergebnis.txt");
 
         QFile datei(ordner.path() + "/ergebnis.txt");
         QVERIFY(datei.open(QIODevice::ReadOnly));
@@ -155,6 +162,32 @@ private slots:
         QVERIFY(w->cmd_run->isVisible());
         QVERIFY(w->cmd_run->isEnabled());
         QVERIFY(!m.Berechnung_aktuell);
+    }
+
+    // Two sessions of the program saving to one file keep both blocks whole.
+    void zwei_sitzungen_eine_datei()
+    {
+        QTemporaryDir ordner;
+        Meldungsrekorder meldungen;
+        for (int sitzung = 0; sitzung < 2; ++sitzung) {
+            Modell m;
+            auto w = programm_starten(m, QLocale::c());
+            w->show();
+            QTRY_VERIFY(w->eingabe());
+            auto* dlg = qobject_cast<frm_Eingabe*>(w->eingabe());
+            QTRY_COMPARE(dlg->txt_Sintertemp->text(), QString("1050"));
+            QTest::mouseClick(dlg->cmd_ok, Qt::LeftButton);
+            QTRY_VERIFY(!w->eingabe());
+            QTest::mouseClick(w->cmd_run, Qt::LeftButton);
+            speichere_ueber_menue(*w, ordner.path(), "gemeinsam.txt");
+        }
+        QFile datei(ordner.path() + "/gemeinsam.txt");
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QByteArray inhalt = datei.readAll();
+        QCOMPARE(inhalt.count("\r\n"), 2 * 217);
+        const qsizetype mitte = inhalt.size() / 2;
+        QCOMPARE(inhalt.left(mitte), inhalt.mid(mitte));
+        QVERIFY(inhalt.mid(mitte).startsWith((ordner.path() + "/gemeinsam.txt\r\n").toLatin1()));
     }
 };
 
