@@ -1,26 +1,26 @@
 #include "zahlen.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <system_error>
 
 namespace kalvion::zahlen {
 
 namespace {
 
-// Replaces the C decimal point of a printf result with the locale's separator.
-QString mit_dezimaltrenner(const char* c_text, const QLocale& locale)
+// Formats like printf in the C locale, whatever locale the process runs in
+// (QApplication hands the user's LC_NUMERIC to the C library), then puts in
+// the locale's decimal separator and an upper-case exponent letter.
+QString druckbar(double wert, std::chars_format format, int stellen, const QLocale& locale)
 {
-    QString s = QString::fromLatin1(c_text);
+    char puffer[400];  // "%.0f" of 1e300 has 301 digits
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert, format, stellen);
+    if (fehler != std::errc())
+        return QStringLiteral("?");
+    QString s = QString::fromLatin1(puffer, ende - puffer);
+    s.replace(QLatin1Char('e'), QLatin1Char('E'));
     s.replace(QLatin1Char('.'), locale.decimalPoint());
     return s;
-}
-
-QString druckbar(const char* format, double wert, const QLocale& locale)
-{
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, format, wert);
-    return mit_dezimaltrenner(puffer, locale);
 }
 
 }  // namespace
@@ -77,34 +77,35 @@ std::optional<double> lies(const QString& text, const QLocale& locale)
     if (i != t.size())
         return std::nullopt;
 
-    const double v = std::strtod(c.constData(), nullptr);
-    if (!std::isfinite(v))
+    // from_chars ignores the C library's locale, unlike strtod.
+    double v = 0;
+    const auto [ende, fehler] = std::from_chars(c.constData(), c.constData() + c.size(), v);
+    if (fehler != std::errc() || ende != c.constData() + c.size() || !std::isfinite(v))
         return std::nullopt;
     return v == 0 ? 0.0 : v;  // "-0" reads as 0
 }
 
 QString festkomma(double wert, int nachkommastellen, const QLocale& locale)
 {
-    const QByteArray format = "%." + QByteArray::number(nachkommastellen) + "f";
-    return druckbar(format.constData(), wert, locale);
+    return druckbar(wert, std::chars_format::fixed, nachkommastellen, locale);
 }
 
 QString exponentform(double wert, const QLocale& locale)
 {
-    return druckbar("%.4E", wert, locale);
+    return druckbar(wert, std::chars_format::scientific, 4, locale);
 }
 
 QString allgemein(double wert, const QLocale& locale)
 {
     if (wert == 0)
         return QStringLiteral("0");
-    return druckbar("%.15G", wert, locale);
+    return druckbar(wert, std::chars_format::general, 15, locale);
 }
 
 QString ganzzahl(double wert, const QLocale& locale)
 {
     if (std::fabs(wert) < 1e15)
-        return druckbar("%.0f", wert, locale);
+        return druckbar(wert, std::chars_format::fixed, 0, locale);
     return allgemein(wert, locale);
 }
 

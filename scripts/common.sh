@@ -6,23 +6,43 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev libgl-dev)
 
+as_root() {
+  if [[ $(id -u) -ne 0 ]]; then sudo "$@"; else "$@"; fi
+}
+
+# Installs the given packages (default: PACKAGES) that are not installed yet.
 install_missing() {
+  local wanted=("$@")
+  ((${#wanted[@]})) || wanted=("${PACKAGES[@]}")
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "${wanted[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
       missing+=("$p")
     fi
   done
   if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
-    local sudo=""
-    [[ $(id -u) -ne 0 ]] && sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+    as_root apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq "${missing[@]}"
   fi
+}
+
+# Generates the given locales (e.g. de_DE.UTF-8) that the C library lacks.
+ensure_locales() {
+  install_missing locales
+  local generate=0
+  for l in "$@"; do
+    local short=${l/UTF-8/utf8}
+    if ! locale -a 2>/dev/null | grep -qx -e "$l" -e "$short"; then
+      as_root sed -i "s/^# *\($l UTF-8\)/\1/" /etc/locale.gen
+      grep -q "^$l UTF-8" /etc/locale.gen || echo "$l UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+      generate=1
+    fi
+  done
+  if ((generate)); then as_root locale-gen >/dev/null; fi
 }
 
 build() {
   cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release
-  cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+  cmake --build "$BUILD_DIR" --parallel "$(nproc)" "$@"
 }

@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Kalvion and runs every test through ctest.
+# Installs what is missing, builds Kalvion and runs every test through ctest,
+# once with the C locale and once with the German one, as our users run it.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_missing
+ensure_locales de_DE.UTF-8 en_US.UTF-8
 build
 cd "$BUILD_DIR"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+status=0
+for l in C.UTF-8 de_DE.UTF-8; do
+  echo "== ctest with LANG=$l"
+  LANG=$l LC_ALL=$l QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" || status=1
+done
+exit $status

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <clocale>
 
 #include "frm_Eingabe.h"
 #include "frm_speichern.h"
@@ -162,6 +163,79 @@ private slots:
         QVERIFY(w->cmd_run->isVisible());
         QVERIFY(w->cmd_run->isEnabled());
         QVERIFY(!m.Berechnung_aktuell);
+    }
+
+    // A German user types a fraction into every field, with the C library in
+    // German as on such a desktop: every value is computed and saved as typed.
+    void deutsche_brueche_data()
+    {
+        QTest::addColumn<bool>("kugel");
+        QTest::addColumn<QString>("i_diff_getippt");
+        QTest::addColumn<int>("i_diff");
+        QTest::newRow("linear, i_Diff 150,5 zur geraden 150") << false << "150,5" << 150;
+        QTest::newRow("sphärisch, i_Diff 151,5 zur geraden 152") << true << "151,5" << 152;
+        QTest::newRow("sphärisch, i_Diff 150,5") << true << "150,5" << 150;
+    }
+    void deutsche_brueche()
+    {
+        QFETCH(bool, kugel);
+        QFETCH(QString, i_diff_getippt);
+        QFETCH(int, i_diff);
+        const QLocale deutsch(QLocale::German, QLocale::Germany);
+        const QByteArray c_vorher = std::setlocale(LC_ALL, nullptr);
+        QVERIFY2(std::setlocale(LC_ALL, "de_DE.UTF-8"), "de_DE.UTF-8 is not generated here");
+        struct Zurueck {
+            QByteArray l;
+            ~Zurueck() { std::setlocale(LC_ALL, l.constData()); }
+        } zurueck{c_vorher};
+        Meldungsrekorder meldungen;
+        QTemporaryDir ordner;
+        Modell m;
+
+        auto w = programm_starten(m, deutsch);
+        w->show();
+        QTRY_VERIFY(w->eingabe());
+        auto* dlg = qobject_cast<frm_Eingabe*>(w->eingabe());
+        QTRY_COMPARE(dlg->txt_Sintertemp->text(), QString("1050"));
+        QApplication::setActiveWindow(dlg);
+        QTRY_VERIFY(dlg->isActiveWindow());
+        if (kugel)
+            QTest::mouseClick(dlg->opt_kugel, Qt::LeftButton, {}, QPoint(8, dlg->opt_kugel->height() / 2));
+        verlasse_mit(dlg->txt_Sintertemp, "1050,5");
+        verlasse_mit(dlg->txt_Sinterzeit, "1,5");
+        verlasse_mit(dlg->txt_x_max, "37,5");
+        verlasse_mit(dlg->txt_D0, "587,25");
+        verlasse_mit(dlg->txt_Q, "238650,5");
+        verlasse_mit(dlg->txt_i_Diff, i_diff_getippt);
+        QCOMPARE(dlg->txt_i_Diff->text(), QString::number(i_diff));
+        QVERIFY(meldungen.texte.isEmpty());
+
+        const Referenz r = referenzlauf(kugel, i_diff, 1050.5, 1.5, 37.5, 587.25, 238650.5);
+        QCOMPARE(dlg->lbl_Schritte->text(), QString::number(r.schritte, 'f', 0));
+        QTest::mouseClick(dlg->cmd_ok, Qt::LeftButton);
+        QTRY_VERIFY(!w->eingabe());
+        QTest::mouseClick(w->cmd_run, Qt::LeftButton);
+        QCOMPARE(m.Schritte, r.schritte);
+        QCOMPARE(meldungen.texte, QStringList{QString::number(r.negative) + " Fehler"});
+        speichere_ueber_menue(*w, ordner.path(), "brueche.txt");
+
+        QFile datei(ordner.path() + "/brueche.txt");
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QList<QByteArray> zeilen = datei.readAll().split('\n');
+        QCOMPARE(zeilen.size(), 218);
+        QCOMPARE(zeilen[3], QByteArray("37,5 Gesamtdiffusionsweg [\xB5m]\r"));
+        QCOMPARE(zeilen[5], QByteArray("1,5 Sinterdauer [h]\r"));
+        QCOMPARE(zeilen[6], QByteArray("587,25 Diffusionskoeffizient D0 [ 1000*cm^2/s ]\r"));
+        QCOMPARE(zeilen[7], QByteArray("238650,5 Aktivierungsenergie [J/mol]\r"));
+        QCOMPARE(zeilen[8], QByteArray("1050,5 Sintertemperatur [\xB0" "C]\r"));
+        QCOMPARE(zeilen[9], QByteArray(" 1323,5  Sintertemperatur [Kelvin]\r"));
+        const double d = 0.58725 * std::exp(-238650.5 / (1323.5 * 8.31451));
+        QCOMPARE(zeilen[10], QString::asprintf(" %.15G Diffusionskoeffizient D [cm^2/s]\r", d).replace('.', ',').toLatin1());
+        QCOMPARE(zeilen[11].left(5), QByteArray(" ") + QByteArray::number(i_diff) + " ");
+        for (int i = 1; i <= 200; ++i) {
+            const QString erwartet = zahl(i * 37.5 / 200, 4, deutsch) + " " + zahl(r.konz[i], 4, deutsch) + " \r";
+            QCOMPARE(QString::fromLatin1(zeilen[16 + i]), erwartet);
+        }
     }
 
     // Two sessions of the program saving to one file keep both blocks whole.

@@ -1,5 +1,7 @@
-// Number reading and the display patterns, in the German and the C locale.
+// Number reading and the display patterns, in the German and the C locale,
+// each under the C library locales a desktop may hand the process.
 #include <QTest>
+#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -15,6 +17,32 @@ const QLocale C_Locale = QLocale::c();
 class tst_zahlen : public QObject {
     Q_OBJECT
 private slots:
+    // Every check runs again with the C library switched to another locale, as
+    // QApplication does from the user's environment: no result may change.
+    void initTestCase_data()
+    {
+        QTest::addColumn<QByteArray>("c_bibliothek");
+        QTest::newRow("C.UTF-8") << QByteArray("C.UTF-8");
+        QTest::newRow("de_DE.UTF-8") << QByteArray("de_DE.UTF-8");
+        QTest::newRow("en_US.UTF-8") << QByteArray("en_US.UTF-8");
+    }
+    void init()
+    {
+        QFETCH_GLOBAL(QByteArray, c_bibliothek);
+        QVERIFY2(std::setlocale(LC_ALL, c_bibliothek.constData()),
+                 "locale not generated here; scripts/test.sh sets it up");
+    }
+    void cleanupTestCase() { std::setlocale(LC_ALL, "C"); }
+
+    void c_bibliothek_ist_wirklich_umgestellt()
+    {
+        // Proves the switch above reaches the C library: a German LC_NUMERIC
+        // has a decimal comma.
+        QFETCH_GLOBAL(QByteArray, c_bibliothek);
+        const char* trenner = std::localeconv()->decimal_point;
+        QCOMPARE(QByteArray(trenner), QByteArray(c_bibliothek.startsWith("de_") ? "," : "."));
+    }
+
     void lesen_data()
     {
         QTest::addColumn<QLocale>("locale");
@@ -45,6 +73,12 @@ private slots:
         QTest::newRow("de doppeltes Vorzeichen") << Deutsch << "--1" << false << 0.0;
         QTest::newRow("de arabische Ziffern") << Deutsch << QString::fromUtf8("١٢") << false << 0.0;
         QTest::newRow("de Unicode-Minus") << Deutsch << QString::fromUtf8("\u22121") << false << 0.0;
+        QTest::newRow("de Sinterzeit 1,5") << Deutsch << "1,5" << true << 1.5;
+        QTest::newRow("de Temperatur 1050,9") << Deutsch << "1050,9" << true << 1050.9;
+        QTest::newRow("de Exponent mit Komma") << Deutsch << "1,05E3" << true << 1050.0;
+        QTest::newRow("de 0,5") << Deutsch << "0,5" << true << 0.5;
+        QTest::newRow("de i_Diff 199,6") << Deutsch << "199,6" << true << 199.6;
+        QTest::newRow("de winzig") << Deutsch << "1E-400" << false << 0.0;
         QTest::newRow("C Punkt") << C_Locale << "1.5" << true << 1.5;
         QTest::newRow("C Komma abgelehnt") << C_Locale << "1,5" << false << 0.0;
         QTest::newRow("C Gruppen abgelehnt") << C_Locale << "1,000" << false << 0.0;
