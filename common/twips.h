@@ -2,8 +2,6 @@
 // Window geometry is given in twips; 15 twips are one pixel at 96 dpi. Qt's
 // high-DPI scaling takes care of other screens.
 
-#include <QFontMetrics>
-#include <QLabel>
 #include <QRect>
 #include <QSize>
 
@@ -19,19 +17,5 @@ inline QRect twips_rechteck(int links, int oben, int breite, int hoehe)
 }
 
 inline QSize twips_groesse(int breite, int hoehe) { return {px(breite), px(hoehe)}; }
-
-}  // namespace kalvion
-
-namespace kalvion {
-
-// Labels are placed at fixed sizes; on a wide font a text shrinks a little
-// rather than being cut.
-inline void text_einpassen(QLabel* label)
-{
-    QFont schrift = label->font();
-    while (QFontMetrics(schrift).horizontalAdvance(label->text()) > label->width() && schrift.pointSizeF() > 6)
-        schrift.setPointSizeF(schrift.pointSizeF() - 0.25);
-    label->setFont(schrift);
-}
 
 }  // namespace kalvion

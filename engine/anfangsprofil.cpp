@@ -10,7 +10,7 @@ void anfangsprofil(Modell& m)
     for (int i = 1; i <= n; ++i) {
         // A spherical face's area goes with the square of its radius; the
         // surface (face 1) has area 1, the innermost face (1/Zellen)².
-        m.Flaeche[i] = m.Kugel ? std::pow(static_cast<double>((1 + n) - i) / n, 2) * 1 : 1.0;
+        m.Flaeche[i] = m.Kugel ? std::pow(static_cast<double>((1 + n) - i) / n, 2) : 1.0;
         m.Volumen[i] = m.Flaeche[i] * m.dx;
     }
 

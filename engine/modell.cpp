@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "anfangsprofil.h"
+
 namespace kalvion {
 
 Modell& modell()
@@ -48,9 +50,72 @@ double diffusionskoeffizient(const Modell& m)
     return (m.D0.wert / 1000) * std::exp(-m.Q.wert / (m.Sintertemp_K * Modell::R));
 }
 
+bool d_ableiten(Modell& m)
+{
+    const double d = diffusionskoeffizient(m);
+    if (!std::isfinite(d))
+        return false;
+    m.D = d;
+    return true;
+}
+
+double stabilitaetsgrenze(double dx, double D)
+{
+    return dx * dx / (2 * D);
+}
+
 double schrittzahl(double Sinterzeit_s, double dt_max)
 {
     return std::floor(1.2 * Sinterzeit_s / dt_max);
+}
+
+bool schritte_ableiten(Modell& m)
+{
+    // A value is stored only once it could be formed, as a failed division
+    // leaves its target alone.
+    if (m.D == 0)
+        return false;
+    const double dt_max = stabilitaetsgrenze(m.dx, m.D);
+    if (!std::isfinite(dt_max) || dt_max == 0)
+        return false;
+    m.dt_max = dt_max;
+    const double schritte = schrittzahl(m.Sinterzeit_s, dt_max);
+    if (!std::isfinite(schritte))
+        return false;
+    m.Schritte = schritte;
+    return true;
+}
+
+double zellzahl_gerundet(double getippt)
+{
+    // nearbyint rounds a half to the even neighbour in the default rounding mode.
+    return std::nearbyint(getippt);
+}
+
+std::int16_t zellzahl(double getippt)
+{
+    return static_cast<std::int16_t>(zellzahl_gerundet(getippt));
+}
+
+void parameter_uebernehmen(Modell& m, const Parametersatz& p)
+{
+    auto setze = [](Eingabewert& ziel, const std::optional<Eingabewert>& wert) {
+        if (wert)
+            ziel = *wert;
+    };
+    setze(m.x_max, p.x_max);
+    weg_ableiten(m);
+    setze(m.Sintertemp, p.Sintertemp);
+    kelvin_ableiten(m);
+    setze(m.Sinterzeit, p.Sinterzeit);
+    sekunden_ableiten(m);
+    setze(m.Q, p.Q);
+    setze(m.D0, p.D0);
+    if (p.i_Diff)
+        m.i_Diff = *p.i_Diff;
+    m.D = diffusionskoeffizient(m);
+    anfangsprofil(m);
+    m.Berechnung_aktuell = false;
 }
 
 }  // namespace kalvion

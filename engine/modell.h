@@ -61,8 +61,11 @@ Modell& modell();
 // Start-up values, in the order the main window's load handler assigns them.
 void startwerte_setzen(Modell& m);
 
-// The derived forms of the entered values: kelvin (+ 273, a whole number),
-// seconds, and the path in cm with its cell length.
+// Every value derived from the parameters is computed here and nowhere else.
+// After a parameter changes: kelvin, seconds or the path first, then D, then
+// dt_max and Schritte.
+
+// Kelvin (+ 273, a whole number), seconds, and the path in cm with its cell length.
 void kelvin_ableiten(Modell& m);
 void sekunden_ableiten(Modell& m);
 void weg_ableiten(Modell& m);
@@ -70,7 +73,36 @@ void weg_ableiten(Modell& m);
 // Arrhenius law: (D0 / 1000) · exp(−Q / (Sintertemp_K · R)).
 double diffusionskoeffizient(const Modell& m);
 
+// Stores D; false, with D left as it was, when it is beyond a double.
+bool d_ableiten(Modell& m);
+
+// The stability limit of the explicit scheme, dx² / (2 · D).
+double stabilitaetsgrenze(double dx, double D);
+
 // 1.2 · Sinterzeit_s / dt_max, rounded down; no floor of 200 here.
 double schrittzahl(double Sinterzeit_s, double dt_max);
+
+// dt_max and Schritte as the parameter dialog shows them (without the run's
+// floor of 200). False when they cannot be formed (D = 0, a result beyond a
+// double); whatever could be formed before that stays stored.
+bool schritte_ableiten(Modell& m);
+
+// The initially filled cells: a typed count rounded to the nearest whole
+// number, a half to the even neighbour (150.5 → 150, 151.5 → 152). The range
+// is checked on the rounded double, before it becomes a 16-bit count.
+inline constexpr double Zellzahl_min = 1, Zellzahl_max = 199;
+double zellzahl_gerundet(double getippt);
+std::int16_t zellzahl(double getippt);  // needs a count within the range
+
+// What the parameter dialog's "ok" accepts: each typed value with its text;
+// a value that is missing keeps what the model holds.
+struct Parametersatz {
+    std::optional<Eingabewert> x_max, Sintertemp, Sinterzeit, Q, D0;
+    std::optional<std::int16_t> i_Diff;
+};
+
+// Stores the parameters and brings every derived value, the initial profile
+// and Molprozent up to date; the last run is no longer current.
+void parameter_uebernehmen(Modell& m, const Parametersatz& p);
 
 }  // namespace kalvion

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "anfangsprofil.h"
+
 namespace kalvion {
 
 void schritte_vorbereiten(Modell& m)
 {
-    m.dt_max = m.dx * m.dx / (2 * m.D);  // +inf when D = 0: no limit at all
+    m.dt_max = stabilitaetsgrenze(m.dx, m.D);  // +inf when D = 0: no limit at all
     m.Schritte = schrittzahl(m.Sinterzeit_s, m.dt_max);
     if (m.Schritte < 200)
         m.Schritte = 200;
@@ -67,10 +69,13 @@ void schnappschuss(const Modell& m, Zellfeld& ziel)
 
 }  // namespace
 
-Laufende zeitschritte(Modell& m, Laufumgebung& u)
+Laufausgang zeitschritte(Modell& m, const Laufbegleitung& begleitung)
 {
     using Uhr = std::chrono::steady_clock;
     schritte_vorbereiten(m);
+    // A half-computed profile is no result: neither a redraw nor a save may
+    // take it for one until the run has finished.
+    m.Berechnung_aktuell = false;
 
     const double schritte = m.Schritte;  // the loop's end, read once
     double gezeigt = -1;
@@ -89,25 +94,36 @@ Laufende zeitschritte(Modell& m, Laufumgebung& u)
         // The caption only changes a hundred times per run; setting it at
         // every step would cost more than the step itself.
         if (const double p = prozent(k, m.Schritte); p != gezeigt) {
-            u.setze_fortschritt(fortschrittstext(k, m.Schritte));
+            if (begleitung.fortschritt)
+                begleitung.fortschritt(fortschrittstext(k, m.Schritte));
             gezeigt = p;
         }
 
         // One look at the clock per step; the event loop only every 10 ms.
         const auto jetzt = Uhr::now();
-        if (jetzt - letzter_durchlass >= Durchlassabstand || k == schritte) {
-            if (!u.ereignisse_verarbeiten())
-                return Laufende::abgebrochen;
+        if (begleitung.zwischendurch && (jetzt - letzter_durchlass >= Durchlassabstand || k == schritte)) {
+            switch (begleitung.zwischendurch()) {
+            case Fortgang::weiter: break;
+            case Fortgang::abbrechen: return {Laufergebnis::abgebrochen, m.Fehlerzahl};
+            case Fortgang::programmende: return {Laufergebnis::programmende, m.Fehlerzahl};
+            }
             letzter_durchlass = jetzt;
         }
     }
 
-    u.melde(std::to_string(m.Fehlerzahl) + " Fehler");
     m.Berechnung_aktuell = true;
-    u.zeige_cursoranzeige();
-    u.setze_fadenkreuz();
-    u.verberge_startknopf();
-    return Laufende::fertig;
+    return {Laufergebnis::fertig, m.Fehlerzahl};
+}
+
+Laufausgang lauf_rechnen(Modell& m, const Laufbegleitung& begleitung)
+{
+    anfangsprofil(m);
+    return zeitschritte(m, begleitung);
+}
+
+std::string fehlertext(std::int64_t fehlerzahl)
+{
+    return std::to_string(fehlerzahl) + " Fehler";
 }
 
 }  // namespace kalvion

@@ -9,6 +9,7 @@
 #include <QStorageInfo>
 
 #include "ergebnisdatei.h"
+#include "benannt.h"
 #include "meldung.h"
 #include "twips.h"
 
@@ -40,25 +41,25 @@ QStringList frm_speichern::laufwerke()
     return wurzeln;
 }
 
-frm_speichern::frm_speichern(Modell& m, Hauptfenster&, const QLocale& locale)
+frm_speichern::frm_speichern(Modell& m, const QLocale& locale)
     : QDialog(nullptr, Qt::Window), m_(m), locale_(locale)
 {
     setWindowTitle(QStringLiteral("Kalvion  -  Daten  speichern"));
     resize(twips_groesse(6465, 4260));
 
-    txt_dateiname = new QLineEdit(this);
+    txt_dateiname = benannt(new QLineEdit(this), "txt_dateiname");
     txt_dateiname->setGeometry(twips_rechteck(3840, 2640, 2412, 372));
-    cmd_abbrechen = new QPushButton(QStringLiteral("&Abbrechen"), this);
+    cmd_abbrechen = benannt(new QPushButton(QStringLiteral("&Abbrechen"), this), "cmd_abbrechen");
     cmd_abbrechen->setGeometry(twips_rechteck(3840, 3240, 1092, 492));
-    cmd_ok = new QPushButton(QStringLiteral("&ok"), this);
+    cmd_ok = benannt(new QPushButton(QStringLiteral("&ok"), this), "cmd_ok");
     cmd_ok->setGeometry(twips_rechteck(5160, 3240, 1092, 492));
-    drive = new QComboBox(this);
+    drive = benannt(new QComboBox(this), "drive");
     drive->setGeometry(twips_rechteck(240, 240, 3200, 315));
-    dir = new QListWidget(this);
+    dir = benannt(new QListWidget(this), "dir");
     dir->setGeometry(twips_rechteck(240, 720, 3200, 2790));
-    file = new QListWidget(this);
+    file = benannt(new QListWidget(this), "file");
     file->setGeometry(twips_rechteck(3840, 360, 2412, 2040));
-    lbl_pfad = new QLabel(this);
+    lbl_pfad = benannt(new QLabel(this), "lbl_pfad");
     lbl_pfad->setGeometry(twips_rechteck(240, 3840, 6015, 255));
     for (auto* k : {cmd_abbrechen, cmd_ok}) {
         k->setAutoDefault(false);

@@ -15,21 +15,13 @@ class QPushButton;
 
 namespace kalvion {
 
-class Hauptfenster;
-
+// Its controls carry their names as objectName.
 class frm_speichern : public QDialog {
     Q_OBJECT
 public:
-    frm_speichern(Modell& m, Hauptfenster& haupt, const QLocale& locale = QLocale());
+    explicit frm_speichern(Modell& m, const QLocale& locale = QLocale());
 
-    QLineEdit* txt_dateiname = nullptr;
-    QPushButton* cmd_abbrechen = nullptr;
-    QPushButton* cmd_ok = nullptr;
-    QComboBox* drive = nullptr;
-    QListWidget* dir = nullptr;
-    QListWidget* file = nullptr;
-    QLabel* lbl_pfad = nullptr;
-
+    // The dialog's state while it is open.
     QString Laufwerk, Pfad, Dateiname, Dateipfad;
 
     // The folder of the directory list; setting it raises dir_Change.
@@ -53,6 +45,13 @@ private:
     Modell& m_;
     QLocale locale_;
     QString ordner_;
+    QLineEdit* txt_dateiname = nullptr;
+    QPushButton* cmd_abbrechen = nullptr;
+    QPushButton* cmd_ok = nullptr;
+    QComboBox* drive = nullptr;
+    QListWidget* dir = nullptr;
+    QListWidget* file = nullptr;
+    QLabel* lbl_pfad = nullptr;
 };
 
 }  // namespace kalvion

@@ -17,8 +17,9 @@
 
 #include "anfangsprofil.h"
 #include "fensterwechsel.h"
-#include "hauptfenster.h"
+#include "benannt.h"
 #include "meldung.h"
+#include "textpassung.h"
 #include "twips.h"
 #include "zahlen.h"
 
@@ -41,19 +42,27 @@ QLabel* feldbeschriftung(QWidget* eltern, const QString& text, int l, int o, int
     return label;
 }
 
-QLineEdit* textfeld(QWidget* eltern, const char* name, int l, int o)
-{
-    auto* f = new QLineEdit(QStringLiteral("Text1"), eltern);
-    f->setObjectName(QString::fromLatin1(name));
-    f->setGeometry(twips_rechteck(l, o, 975, 350));
-    return f;
-}
+// Where each field and its caption stand, in twips.
+struct Feldlage {
+    Feld feld;
+    const char* beschriftung;  // UTF-8
+    int beschriftung_oben, beschriftung_hoehe;
+    int oben;
+};
+constexpr Feldlage Feldlagen[] = {
+    {Feld::Sintertemp, "Sintertemp. [°C]", 1560, 300, 1560},
+    {Feld::Sinterzeit, "Sinterzeit [h]", 2040, 300, 2010},
+    {Feld::x_max, "x_max [µm]", 2640, 300, 2520},
+    {Feld::D0, "Do*1000  [cm²/s]", 3120, 300, 3120},
+    {Feld::Q, "Q aktiv. [ J/mol ]", 3600, 300, 3570},
+    {Feld::i_Diff, "i_Diff   (1-199)", 4560, 255, 4560},
+};
+constexpr int Feld_links = 1755, Beschriftung_links = 360;
 
 }  // namespace
 
-frm_Eingabe::frm_Eingabe(Modell& m, Hauptfenster& haupt, const QLocale& locale)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_(m), haupt_(haupt), locale_(locale)
+frm_Eingabe::frm_Eingabe(Modell& m, const QLocale& locale)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_(m), locale_(locale)
 {
     setWindowTitle(QStringLiteral("Kalvion - Eingabe"));
     setFixedSize(twips_groesse(9120, 7170));
@@ -66,36 +75,32 @@ frm_Eingabe::frm_Eingabe(Modell& m, Hauptfenster& haupt, const QLocale& locale)
 
 void frm_Eingabe::baue_oberflaeche()
 {
-    Modell_rahmen = new QGroupBox(QStringLiteral("Modell"), this);
-    Modell_rahmen->setObjectName(QStringLiteral("Modell"));
-    Modell_rahmen->setGeometry(twips_rechteck(360, 240, 2415, 975));
-    opt_linear = new QRadioButton(QStringLiteral("linear"), Modell_rahmen);
+    auto* rahmen = benannt(new QGroupBox(QStringLiteral("Modell"), this), "Modell");
+    rahmen->setGeometry(twips_rechteck(360, 240, 2415, 975));
+    opt_linear = benannt(new QRadioButton(QStringLiteral("linear"), rahmen), "opt_linear");
     opt_linear->setGeometry(twips_rechteck(120, 240, 2175, 375));
-    opt_kugel = new QRadioButton(QString::fromUtf8("sphärisch"), Modell_rahmen);
+    opt_kugel = benannt(new QRadioButton(QString::fromUtf8("sphärisch"), rahmen), "opt_kugel");
     opt_kugel->setGeometry(twips_rechteck(120, 600, 2055, 255));
     connect(opt_kugel, &QRadioButton::toggled, this, [this](bool an) { if (an) opt_kugel_Click(); });
     connect(opt_linear, &QRadioButton::toggled, this, [this](bool an) { if (an) opt_linear_Click(); });
 
-    feldbeschriftung(this, QString::fromUtf8("Sintertemp. [°C]"), 360, 1560, 300);
-    txt_Sintertemp = textfeld(this, "txt_Sintertemp", 1755, 1560);
-    feldbeschriftung(this, QStringLiteral("Sinterzeit [h]"), 360, 2040, 300);
-    txt_Sinterzeit = textfeld(this, "txt_Sinterzeit", 1755, 2010);
-    feldbeschriftung(this, QString::fromUtf8("x_max [µm]"), 360, 2640, 300);
-    txt_x_max = textfeld(this, "txt_x_max", 1755, 2520);
-    feldbeschriftung(this, QString::fromUtf8("Do*1000  [cm²/s]"), 360, 3120, 300);
-    txt_D0 = textfeld(this, "txt_D0", 1755, 3120);
-    feldbeschriftung(this, QStringLiteral("Q aktiv. [ J/mol ]"), 360, 3600, 300);
-    txt_Q = textfeld(this, "txt_Q", 1755, 3570);
+    for (const Feldlage& l : Feldlagen) {
+        feldbeschriftung(this, QString::fromUtf8(l.beschriftung), Beschriftung_links, l.beschriftung_oben,
+                         l.beschriftung_hoehe);
+        auto* f = new QLineEdit(QStringLiteral("Text1"), this);
+        f->setObjectName(QStringLiteral("txt_") + QString::fromLatin1(regel(l.feld).name));
+        f->setGeometry(twips_rechteck(Feld_links, l.oben, 975, 350));
+        f->installEventFilter(this);
+        felder_[static_cast<int>(l.feld)] = f;
+    }
     feldbeschriftung(this, QString::fromUtf8(" ->  D  [cm²/s]"), 360, 4080, 300);
-    lbl_D_ergebnis = beschriftung(this, QStringLiteral("xxx"), 1800, 4080, 1095, 255);
-    feldbeschriftung(this, QStringLiteral("i_Diff   (1-199)"), 360, 4560, 255);
-    txt_i_Diff = textfeld(this, "txt_i_Diff", 1755, 4560);
+    lbl_D_ergebnis = benannt(beschriftung(this, QStringLiteral("xxx"), 1800, 4080, 1095, 255), "lbl_D_ergebnis");
     feldbeschriftung(this, QStringLiteral("-> Gesamt [Mol%]"), 360, 5160, 300);
-    lbl_molprozent = beschriftung(this, QStringLiteral("0%"), 1800, 5160, 1455, 255);
+    lbl_molprozent = benannt(beschriftung(this, QStringLiteral("0%"), 1800, 5160, 1455, 255), "lbl_molprozent");
     feldbeschriftung(this, QStringLiteral("-> Rechenschritte"), 360, 5640, 300);
-    lbl_Schritte = beschriftung(this, QStringLiteral("200"), 1800, 5640, 1455, 255);
+    lbl_Schritte = benannt(beschriftung(this, QStringLiteral("200"), 1800, 5640, 1455, 255), "lbl_Schritte");
 
-    cmd_ok = new QPushButton(QStringLiteral("ok"), this);
+    cmd_ok = benannt(new QPushButton(QStringLiteral("ok"), this), "cmd_ok");
     cmd_ok->setGeometry(twips_rechteck(360, 6120, 2415, 710));
     // No default button: Enter in a field does nothing.
     cmd_ok->setAutoDefault(false);
@@ -114,33 +119,21 @@ void frm_Eingabe::baue_oberflaeche()
         marke->setStyleSheet(QStringLiteral("background: black"));
     }
 
-    Image_kugel = new QSvgWidget(QStringLiteral(":/bilder/kugel.svg"), this);
+    Image_kugel = benannt(new QSvgWidget(QStringLiteral(":/bilder/kugel.svg"), this), "Image_kugel");
     Image_kugel->setGeometry(twips_rechteck(3400, 1560, 5250, 5250));
-    Image_linear = new QSvgWidget(QStringLiteral(":/bilder/linear.svg"), this);
+    Image_linear = benannt(new QSvgWidget(QStringLiteral(":/bilder/linear.svg"), this), "Image_linear");
     Image_linear->setGeometry(twips_rechteck(3400, 1560, 5250, 5250));
     Image_kugel->hide();
     Image_linear->hide();
 
     // Tab order: the options, the six fields, then "ok".
-    QWidget* reihe[] = {opt_linear, opt_kugel, txt_Sintertemp, txt_Sinterzeit, txt_x_max,
-                        txt_D0, txt_Q, txt_i_Diff, cmd_ok};
-    for (std::size_t i = 0; i + 1 < std::size(reihe); ++i)
-        setTabOrder(reihe[i], reihe[i + 1]);
-    for (Feld f : Alle_Felder)
-        feld(f)->installEventFilter(this);
-}
-
-QLineEdit* frm_Eingabe::feld(Feld f) const
-{
-    switch (f) {
-    case Feld::Sintertemp: return txt_Sintertemp;
-    case Feld::Sinterzeit: return txt_Sinterzeit;
-    case Feld::x_max: return txt_x_max;
-    case Feld::D0: return txt_D0;
-    case Feld::Q: return txt_Q;
-    case Feld::i_Diff: return txt_i_Diff;
+    QWidget* vorher = opt_kugel;
+    setTabOrder(opt_linear, opt_kugel);
+    for (Feld f : Alle_Felder) {
+        setTabOrder(vorher, feld(f));
+        vorher = feld(f);
     }
-    return nullptr;
+    setTabOrder(vorher, cmd_ok);
 }
 
 void frm_Eingabe::showEvent(QShowEvent* e)
@@ -193,12 +186,12 @@ void frm_Eingabe::feld_verlassen(Feld f)
     QString text = eingabe->text();
     const Pruefung p = pruefe_feld(f, text, m_, locale_);
 
-    if (p.neues_D)
+    if (p.d_gebildet)
         d_anzeigen();
-    if (p.neue_Schritte)
+    if (p.schritte_gebildet)
         schritte_anzeigen();
-    if (p.neue_Molprozent)
-        lbl_molprozent->setText(zahlen::molprozent(m_.Molprozent, locale_));
+    if (p.molprozent_gebildet)
+        molprozent_anzeigen();
 
     switch (p.ergebnis) {
     case Pruefergebnis::angenommen:
@@ -225,22 +218,19 @@ void frm_Eingabe::feld_verlassen(Feld f)
 void frm_Eingabe::Form_Activate()
 {
     aktiviert_ = true;
-    haupt_.freigeben(false);
+    emit aktiviert();
     waehle(m_.Kugel ? opt_kugel : opt_linear);
-    txt_Sintertemp->setText(feldtext(m_.Sintertemp));
-    txt_Sinterzeit->setText(feldtext(m_.Sinterzeit));
-    txt_x_max->setText(feldtext(m_.x_max));
-    txt_D0->setText(feldtext(m_.D0));
-    txt_Q->setText(feldtext(m_.Q));
-    txt_i_Diff->setText(QString::number(m_.i_Diff));
+    for (Feld f : Alle_Felder)
+        feld(f)->setText(feldtext(m_, f, locale_));
     // With D = 0 no step limit can be formed; the dialog says so instead of a
     // number and stays usable.
-    if (schritte_neu(m_))
+    if (schritte_ableiten(m_))
         schritte_anzeigen();
     else
         lbl_Schritte->setText(m_.D == 0 ? QString::fromUtf8("– (D = 0)") : QStringLiteral("unendlich"));
-    molprozent_neu();
-    d_neu(m_);
+    anfangsprofil(m_);
+    molprozent_anzeigen();
+    d_ableiten(m_);
     d_anzeigen();
 }
 
@@ -257,7 +247,8 @@ void frm_Eingabe::opt_kugel_Click()
     m_.Kugel = true;
     Image_linear->setVisible(false);
     Image_kugel->setVisible(true);
-    molprozent_neu();
+    anfangsprofil(m_);
+    molprozent_anzeigen();
 }
 
 void frm_Eingabe::opt_linear_Click()
@@ -265,7 +256,8 @@ void frm_Eingabe::opt_linear_Click()
     m_.Kugel = false;
     Image_linear->setVisible(true);
     Image_kugel->setVisible(false);
-    molprozent_neu();
+    anfangsprofil(m_);
+    molprozent_anzeigen();
 }
 
 void frm_Eingabe::d_anzeigen()
@@ -278,47 +270,24 @@ void frm_Eingabe::schritte_anzeigen()
     lbl_Schritte->setText(zahlen::ganzzahl(m_.Schritte, locale_));
 }
 
-void frm_Eingabe::molprozent_neu()
+void frm_Eingabe::molprozent_anzeigen()
 {
-    anfangsprofil(m_);
     lbl_molprozent->setText(zahlen::molprozent(m_.Molprozent, locale_));
-}
-
-QString frm_Eingabe::feldtext(const Eingabewert& w) const
-{
-    return w.text ? QString::fromStdString(*w.text) : zahlen::allgemein(w.wert, locale_);
-}
-
-void frm_Eingabe::uebernimm(Eingabewert& ziel, const QLineEdit* quelle)
-{
-    // Every field passed its check or holds its reset text; a text that still
-    // cannot be read keeps the value held before.
-    if (const auto v = zahlen::lies(quelle->text(), locale_))
-        ziel.setze_text(*v, quelle->text().toStdString());
 }
 
 void frm_Eingabe::cmd_ok_Click()
 {
-    uebernimm(m_.x_max, txt_x_max);
-    weg_ableiten(m_);
-    uebernimm(m_.Sintertemp, txt_Sintertemp);
-    kelvin_ableiten(m_);
-    uebernimm(m_.Sinterzeit, txt_Sinterzeit);
-    sekunden_ableiten(m_);
-    uebernimm(m_.Q, txt_Q);
-    uebernimm(m_.D0, txt_D0);
-    if (const auto v = zahlen::lies(txt_i_Diff->text(), locale_); v && *v >= 1 && *v <= 199)
-        m_.i_Diff = static_cast<std::int16_t>(std::nearbyint(*v));
-    m_.D = diffusionskoeffizient(m_);
-    anfangsprofil(m_);
+    std::array<QString, 6> texte;
+    for (Feld f : Alle_Felder)
+        texte[static_cast<int>(f)] = feld(f)->text();
+    // Every field passed its check or holds its reset text; a text that still
+    // cannot be read keeps the value held before.
+    parameter_uebernehmen(m_, parametersatz(texte, locale_));
 
     uebernommen_ = true;
     hide();
     deleteLater();
-    haupt_.freigeben(true);
-    haupt_.nach_vorn();
-    haupt_.startknopf_zeigen();
-    m_.Berechnung_aktuell = false;
+    emit uebernommen();
 }
 
 }  // namespace kalvion

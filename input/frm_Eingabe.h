@@ -1,15 +1,15 @@
 #pragma once
 // "Kalvion - Eingabe": the six parameters, the model choice and the derived
 // values D, step count and total mol%. Its "ok" is the only way back to the
-// main window.
+// main window. Its controls carry their names as objectName.
 
 #include <QDialog>
 #include <QLocale>
+#include <array>
 
 #include "feldpruefung.h"
 #include "modell.h"
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,30 +18,16 @@ class QSvgWidget;
 
 namespace kalvion {
 
-class Hauptfenster;
-
 class frm_Eingabe : public QDialog {
     Q_OBJECT
 public:
-    frm_Eingabe(Modell& m, Hauptfenster& haupt, const QLocale& locale = QLocale());
+    explicit frm_Eingabe(Modell& m, const QLocale& locale = QLocale());
 
-    QGroupBox* Modell_rahmen = nullptr;  // the frame "Modell"
-    QRadioButton* opt_linear = nullptr;
-    QRadioButton* opt_kugel = nullptr;
-    QLineEdit* txt_Sintertemp = nullptr;
-    QLineEdit* txt_Sinterzeit = nullptr;
-    QLineEdit* txt_x_max = nullptr;
-    QLineEdit* txt_D0 = nullptr;
-    QLineEdit* txt_Q = nullptr;
-    QLineEdit* txt_i_Diff = nullptr;
-    QLabel* lbl_D_ergebnis = nullptr;
-    QLabel* lbl_molprozent = nullptr;
-    QLabel* lbl_Schritte = nullptr;
-    QPushButton* cmd_ok = nullptr;
-    QSvgWidget* Image_kugel = nullptr;
-    QSvgWidget* Image_linear = nullptr;
-
-    QLineEdit* feld(Feld f) const;
+signals:
+    // The dialog has filled itself from the model: the main window waits.
+    void aktiviert();
+    // "ok" has stored the parameters and closed the dialog.
+    void uebernommen();
 
 protected:
     bool event(QEvent* e) override;
@@ -58,16 +44,23 @@ private:
     void cmd_ok_Click();
     void feld_verlassen(Feld f);
     void waehle(QRadioButton* option);
+    QLineEdit* feld(Feld f) const { return felder_[static_cast<int>(f)]; }
 
     void d_anzeigen();
     void schritte_anzeigen();
-    void molprozent_neu();
-    QString feldtext(const Eingabewert& w) const;
-    void uebernimm(Eingabewert& ziel, const QLineEdit* quelle);
+    void molprozent_anzeigen();
 
     Modell& m_;
-    Hauptfenster& haupt_;
     QLocale locale_;
+    std::array<QLineEdit*, 6> felder_{};  // indexed by Feld
+    QRadioButton* opt_linear = nullptr;
+    QRadioButton* opt_kugel = nullptr;
+    QLabel* lbl_D_ergebnis = nullptr;
+    QLabel* lbl_molprozent = nullptr;
+    QLabel* lbl_Schritte = nullptr;
+    QPushButton* cmd_ok = nullptr;
+    QSvgWidget* Image_kugel = nullptr;
+    QSvgWidget* Image_linear = nullptr;
     bool aktiviert_ = false;
     bool pruefung_laeuft_ = false;
     bool uebernommen_ = false;  // "ok" was pressed; the dialog is on its way out

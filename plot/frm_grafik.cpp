@@ -10,13 +10,14 @@
 #include <QPushButton>
 #include <QWindow>
 
+#include "benannt.h"
 #include "fensterwechsel.h"
 #include "frm_info.h"
 #include "grafik.h"
-#include "laufbefehl.h"
 #include "meldung.h"
 #include "twips.h"
 #include "zahlen.h"
+#include "zeitschritte.h"
 
 namespace kalvion {
 
@@ -44,9 +45,9 @@ private:
 
 namespace {
 
-QLabel* weisses_label(QWidget* eltern, const QString& text, QRect lage)
+QLabel* weisses_label(QWidget* eltern, const char* name, const QString& text, QRect lage)
 {
-    auto* l = new QLabel(text, eltern);
+    auto* l = benannt(new QLabel(text, eltern), name);
     l->setAutoFillBackground(true);
     l->setGeometry(lage);
     return l;
@@ -84,9 +85,9 @@ void frm_grafik::baue_oberflaeche()
     setCentralWidget(flaeche_);
     flaeche_->setMinimumSize(1, 1);
 
-    lbl_cursor_position = weisses_label(flaeche_, QString(), twips_rechteck(0, 120, 6015, 375));
-    lbl_fortschritt = weisses_label(flaeche_, QStringLiteral("0"), twips_rechteck(0, 600, 1815, 255));
-    cmd_run = new QPushButton(QStringLiteral("Berechnung &Starten"), flaeche_);
+    lbl_cursor_position = weisses_label(flaeche_, "lbl_cursor_position", QString(), twips_rechteck(0, 120, 6015, 375));
+    lbl_fortschritt = weisses_label(flaeche_, "lbl_fortschritt", QStringLiteral("0"), twips_rechteck(0, 600, 1815, 255));
+    cmd_run = benannt(new QPushButton(QStringLiteral("Berechnung &Starten"), flaeche_), "cmd_run");
     cmd_run->setGeometry(twips_rechteck(360, 1200, 2055, 1095));
     connect(cmd_run, &QPushButton::clicked, this, &frm_grafik::run_Click);
     setTabOrder(lbl_cursor_position, lbl_fortschritt);
@@ -95,20 +96,23 @@ void frm_grafik::baue_oberflaeche()
 
 void frm_grafik::baue_menues()
 {
-    auto eintrag = [this](QMenu* menu, const QString& text, void (frm_grafik::*handler)()) {
-        QAction* a = menu->addAction(text);
+    auto menu = [this](const char* name, const QString& text) {
+        return benannt(menuBar()->addMenu(text), name);
+    };
+    auto eintrag = [this](QMenu* m, const char* name, const QString& text, void (frm_grafik::*handler)()) {
+        QAction* a = benannt(m->addAction(text), name);
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    mnu_datei = menuBar()->addMenu(QStringLiteral("&Datei"));
-    mnu_run = eintrag(mnu_datei, QStringLiteral("Berechnung &Starten"), &frm_grafik::run_Click);
-    mnu_speichern = eintrag(mnu_datei, QStringLiteral("&Speichern als ASCII"), &frm_grafik::mnu_speichern_Click);
-    mnu_beenden = eintrag(mnu_datei, QStringLiteral("&Beenden"), &frm_grafik::mnu_beenden_Click);
-    mnu_bearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
-    mnu_Eingabe = eintrag(mnu_bearbeiten, QStringLiteral("&Eingabe"), &frm_grafik::mnu_Eingabe_Click);
-    mnu_kopieren = eintrag(mnu_bearbeiten, QStringLiteral("&Kopieren"), &frm_grafik::mnu_kopieren_Click);
-    mnu_info = menuBar()->addMenu(QStringLiteral("&Info"));
-    mnu_version = eintrag(mnu_info, QStringLiteral("&Version"), &frm_grafik::mnu_version_Click);
+    QMenu* datei = menu("mnu_datei", QStringLiteral("&Datei"));
+    mnu_run = eintrag(datei, "mnu_run", QStringLiteral("Berechnung &Starten"), &frm_grafik::run_Click);
+    eintrag(datei, "mnu_speichern", QStringLiteral("&Speichern als ASCII"), &frm_grafik::mnu_speichern_Click);
+    eintrag(datei, "mnu_beenden", QStringLiteral("&Beenden"), &frm_grafik::mnu_beenden_Click);
+    QMenu* bearbeiten = menu("mnu_bearbeiten", QStringLiteral("&Bearbeiten"));
+    mnu_Eingabe = eintrag(bearbeiten, "mnu_Eingabe", QStringLiteral("&Eingabe"), &frm_grafik::mnu_Eingabe_Click);
+    eintrag(bearbeiten, "mnu_kopieren", QStringLiteral("&Kopieren"), &frm_grafik::mnu_kopieren_Click);
+    QMenu* info = menu("mnu_info", QStringLiteral("&Info"));
+    eintrag(info, "mnu_version", QStringLiteral("&Version"), &frm_grafik::mnu_version_Click);
 }
 
 void frm_grafik::Form_Load()
@@ -153,8 +157,7 @@ void frm_grafik::Form_Resize()
     const QSize aussen = frameGeometry().size();
     if (darf_zeichnen(isMinimized(), aussen.width() * Twips_je_Pixel, aussen.height() * Twips_je_Pixel,
                       m_.Berechnung_aktuell)) {
-        cmd_run->setVisible(false);
-        cmd_run->setEnabled(false);
+        startknopf_verbergen();
         QPainter p(&bild_);
         p.setFont(font());
         zeichne_grafik(p, flaeche_->size(), m_, locale_, palette().color(QPalette::WindowText));
@@ -177,7 +180,32 @@ void frm_grafik::run_Click()
     if (laeuft_)
         return;
     laeuft_ = true;
-    laufbefehl(m_, *this);
+    startknopf_verbergen();
+    // No second run and no parameter dialog may rebuild the arrays under the
+    // running loop.
+    sperre_waehrend_lauf(true);
+    show();
+    loesche_zeichenflaeche();
+    lbl_fortschritt->setVisible(true);
+
+    const Laufbegleitung begleitung{
+        [this](const std::string& text) { lbl_fortschritt->setText(QString::fromStdString(text)); },
+        [this] {
+            QCoreApplication::processEvents();
+            return beendet_ ? Fortgang::programmende : Fortgang::weiter;
+        },
+    };
+    const Laufausgang ausgang = lauf_rechnen(m_, begleitung);
+    if (ausgang.ergebnis == Laufergebnis::programmende)
+        return;  // the program is ending; nothing is shown any more
+
+    kalvion::melde(this, QString::fromStdString(fehlertext(ausgang.fehlerzahl)));
+    lbl_cursor_position->setVisible(true);
+    flaeche_->setCursor(Qt::CrossCursor);
+    startknopf_verbergen();
+    lbl_fortschritt->setVisible(false);
+    sperre_waehrend_lauf(false);
+    Form_Resize();
     laeuft_ = false;
 }
 
@@ -214,7 +242,11 @@ void frm_grafik::mnu_speichern_Click()
 
 void frm_grafik::mnu_version_Click()
 {
-    oeffne(info_, [this] { return new frm_info(*this); });
+    oeffne(info_, [this] {
+        auto* info = new frm_info;
+        connect(info, &frm_info::geschlossen, this, &frm_grafik::nach_vorn);
+        return info;
+    });
 }
 
 void frm_grafik::mnu_kopieren_Click()
@@ -253,52 +285,23 @@ void frm_grafik::startknopf_zeigen()
     cmd_run->setEnabled(true);
 }
 
-void frm_grafik::setze_fortschritt(const std::string& text)
-{
-    lbl_fortschritt->setText(QString::fromStdString(text));
-}
-
-void frm_grafik::zeige_cursoranzeige()
-{
-    lbl_cursor_position->setVisible(true);
-}
-
-void frm_grafik::setze_fadenkreuz()
-{
-    flaeche_->setCursor(Qt::CrossCursor);
-}
-
-void frm_grafik::verberge_startknopf()
+void frm_grafik::startknopf_verbergen()
 {
     cmd_run->setVisible(false);
     cmd_run->setEnabled(false);
 }
 
-void frm_grafik::melde(const std::string& text)
+void frm_grafik::parameter_uebernommen()
 {
-    kalvion::melde(this, QString::fromStdString(text));
-}
-
-bool frm_grafik::ereignisse_verarbeiten()
-{
-    QCoreApplication::processEvents();
-    return !beendet_;
-}
-
-void frm_grafik::zeige_fenster()
-{
-    show();
+    freigeben(true);
+    nach_vorn();
+    startknopf_zeigen();
 }
 
 void frm_grafik::loesche_zeichenflaeche()
 {
     bild_.fill(Qt::white);
     flaeche_->update();
-}
-
-void frm_grafik::zeige_fortschritt(bool sichtbar)
-{
-    lbl_fortschritt->setVisible(sichtbar);
 }
 
 void frm_grafik::sperre_waehrend_lauf(bool gesperrt)

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the graph of the last run, the run button, the progress
 // text, the cursor read-out and the menus that lead to every other window.
+// Its controls and menu items carry their names as objectName.
 
 #include <QImage>
 #include <QLocale>
@@ -8,29 +9,27 @@
 #include <QPointer>
 #include <functional>
 
-#include "hauptfenster.h"
-#include "laufumgebung.h"
 #include "modell.h"
 
 class QAction;
 class QLabel;
-class QMenu;
 class QPushButton;
 
 namespace kalvion {
 
 class Zeichenflaeche;
+class frm_grafik;
 
-// Opens a dialog for the main window; the app supplies them, so that this
-// window needs none of the dialogs' headers.
-using Dialogfabrik = std::function<QWidget*(Hauptfenster&)>;
+// Creates a dialog for the main window and connects its signals; the app
+// supplies them, so that this window needs none of the dialogs' headers.
+using Dialogfabrik = std::function<QWidget*(frm_grafik&)>;
 
 struct Dialogfabriken {
     Dialogfabrik eingabe;
     Dialogfabrik speichern;
 };
 
-class frm_grafik : public QMainWindow, public Hauptfenster, private Laufumgebung {
+class frm_grafik : public QMainWindow {
     Q_OBJECT
 public:
     frm_grafik(Modell& m, Dialogfabriken fabriken, const QLocale& locale = QLocale());
@@ -40,32 +39,17 @@ public:
     // and the window is big enough.
     void Form_Resize();
 
-    // Hauptfenster
-    void freigeben(bool frei) override;
-    void nach_vorn() override;
-    void startknopf_zeigen() override;
+    // What the dialogs' signals lead to.
+    void freigeben(bool frei);    // enable or disable the whole window
+    void nach_vorn();             // make visible, show non-modal, activate
+    void startknopf_zeigen();     // cmd_run visible, then enabled
+    void parameter_uebernommen(); // the parameter dialog's "ok"
 
     const QImage& bild() const { return bild_; }
     bool laeuft() const { return laeuft_; }
-
-    QLabel* lbl_cursor_position = nullptr;
-    QLabel* lbl_fortschritt = nullptr;
-    QPushButton* cmd_run = nullptr;
-    QMenu* mnu_datei = nullptr;
-    QMenu* mnu_bearbeiten = nullptr;
-    QMenu* mnu_info = nullptr;
-    QAction* mnu_run = nullptr;
-    QAction* mnu_speichern = nullptr;
-    QAction* mnu_beenden = nullptr;
-    QAction* mnu_Eingabe = nullptr;
-    QAction* mnu_kopieren = nullptr;
-    QAction* mnu_version = nullptr;
-
     QWidget* eingabe() const { return eingabe_; }
     QWidget* speichern() const { return speichern_; }
     QWidget* info() const { return info_; }
-
-    void Form_MouseMove(QPointF pixel);
 
 protected:
     bool event(QEvent* e) override;
@@ -74,6 +58,7 @@ protected:
 private:
     void Form_Load();
     void Form_Activate();
+    void Form_MouseMove(QPointF pixel);
     void run_Click();
     void mnu_Eingabe_Click();
     void mnu_speichern_Click();
@@ -83,23 +68,19 @@ private:
     void baue_oberflaeche();
     void baue_menues();
     void oeffne(QPointer<QWidget>& fenster, const std::function<QWidget*()>& erzeugen);
-
-    // Laufumgebung
-    void setze_fortschritt(const std::string& text) override;
-    void zeige_cursoranzeige() override;
-    void setze_fadenkreuz() override;
-    void verberge_startknopf() override;
-    void melde(const std::string& text) override;
-    bool ereignisse_verarbeiten() override;
-    void zeige_fenster() override;
-    void loesche_zeichenflaeche() override;
-    void zeige_fortschritt(bool sichtbar) override;
-    void sperre_waehrend_lauf(bool gesperrt) override;
+    void startknopf_verbergen();
+    void loesche_zeichenflaeche();
+    void sperre_waehrend_lauf(bool gesperrt);  // mnu_run, mnu_Eingabe
 
     Modell& m_;
     Dialogfabriken fabriken_;
     QLocale locale_;
     Zeichenflaeche* flaeche_ = nullptr;
+    QLabel* lbl_cursor_position = nullptr;
+    QLabel* lbl_fortschritt = nullptr;
+    QPushButton* cmd_run = nullptr;
+    QAction* mnu_run = nullptr;
+    QAction* mnu_Eingabe = nullptr;
     QImage bild_;
     bool skala_gesetzt_ = false;
     bool laeuft_ = false;

@@ -3,28 +3,22 @@
 
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
-
 namespace kalvion {
-
-class Hauptfenster;
 
 class frm_info : public QDialog {
     Q_OBJECT
 public:
-    explicit frm_info(Hauptfenster& haupt);
+    explicit frm_info(QWidget* eltern = nullptr);
 
-    QPushButton* cmd_ok = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label1 = nullptr;
+signals:
+    // "OK" has closed the dialog: the main window comes to the front.
+    void geschlossen();
 
 protected:
     void reject() override {}  // Escape does not close it
 
 private:
     void cmd_ok_Click();
-    Hauptfenster& haupt_;
 };
 
 }  // namespace kalvion

@@ -2,5 +2,5 @@
 # Installs what is missing, builds Kalvion (Release) and starts it.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_missing
-build
+build --target kalvion
 exec "$BUILD_DIR/app/kalvion" "$@"

@@ -1,32 +1,76 @@
 #pragma once
-// What several tests need: a run environment that does nothing, and a model
-// that has run through the start-up parameters.
+// What several tests need: the two locales, a model that has run through the
+// start-up parameters, and, where the test links the widgets, controls found
+// by name, typing into a field and counting pixels.
+#include <QLocale>
+#include <QObject>
+#include <memory>
+
 #include "anfangsprofil.h"
-#include "laufumgebung.h"
 #include "modell.h"
 #include "zeitschritte.h"
 
-struct StilleUmgebung : kalvion::Laufumgebung {
-    void setze_fortschritt(const std::string&) override {}
-    void zeige_cursoranzeige() override {}
-    void setze_fadenkreuz() override {}
-    void verberge_startknopf() override {}
-    void melde(const std::string&) override {}
-    bool ereignisse_verarbeiten() override { return true; }
-    void zeige_fenster() override {}
-    void loesche_zeichenflaeche() override {}
-    void zeige_fortschritt(bool) override {}
-    void sperre_waehrend_lauf(bool) override {}
-    void Form_Resize() override {}
-};
+inline const QLocale Deutsch(QLocale::German, QLocale::Germany);
+inline const QLocale C_Locale = QLocale::c();
 
 inline kalvion::Modell standardlauf(bool kugel = false)
 {
     kalvion::Modell m;
     kalvion::startwerte_setzen(m);
     m.Kugel = kugel;
-    kalvion::anfangsprofil(m);
-    StilleUmgebung still;
-    kalvion::zeitschritte(m, still);
+    kalvion::lauf_rechnen(m);
     return m;
 }
+
+// A control by its name; a missing one ends the test program at once.
+template <class T>
+T* kind(const QObject* fenster, const char* name)
+{
+    T* k = fenster->findChild<T*>(QString::fromLatin1(name));
+    if (!k)
+        qFatal("no control named %s", name);
+    return k;
+}
+
+template <class T, class U>
+T* kind(const std::unique_ptr<U>& fenster, const char* name)
+{
+    return kind<T>(fenster.get(), name);
+}
+
+#ifdef QT_WIDGETS_LIB
+#include <QImage>
+#include <QLineEdit>
+#include <QTest>
+
+// Types into a field and leaves it as a user would: with Tab, or by a click
+// on another control.
+inline void verlasse_mit(QLineEdit* feld, const QString& text, QWidget* weiter = nullptr)
+{
+    feld->setFocus(Qt::MouseFocusReason);
+    QVERIFY(feld->hasFocus());
+    feld->selectAll();
+    QTest::keyClick(feld, Qt::Key_Delete);
+    QTest::keyClicks(feld, text);
+    if (weiter)
+        QTest::mouseClick(weiter, Qt::LeftButton, {}, QPoint(8, weiter->height() / 2));
+    else
+        QTest::keyClick(feld, Qt::Key_Tab);
+    QVERIFY(!feld->hasFocus());
+}
+
+// A click near the left edge, where an option button has its mark.
+inline void klick_links(QWidget* w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+}
+
+inline int zaehle(const QImage& b, QRgb farbe)
+{
+    int n = 0;
+    for (int y = 0; y < b.height(); ++y)
+        for (int x = 0; x < b.width(); ++x)
+            n += b.pixel(x, y) == farbe;
+    return n;
+}
+#endif

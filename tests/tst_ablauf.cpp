@@ -20,6 +20,7 @@
 #include "meldungsrekorder.h"
 #include "programm.h"
 #include "referenz.h"
+#include "testhilfen.h"
 
 using namespace kalvion;
 
@@ -33,22 +34,13 @@ QString zahl(double v, int stellen, const QLocale& l)
 // "Datei → Speichern als ASCII": a folder picked, a name typed, "&ok".
 void speichere_ueber_menue(frm_grafik& w, const QString& ordner, const QString& name)
 {
-    w.mnu_speichern->trigger();
+    kind<QAction>(&w, "mnu_speichern")->trigger();
     auto* speichern = qobject_cast<frm_speichern*>(w.speichern());
     QVERIFY(speichern);
     speichern->setze_ordner(ordner);
-    QTest::keyClicks(speichern->txt_dateiname, name);
-    QTest::mouseClick(speichern->cmd_ok, Qt::LeftButton);
+    QTest::keyClicks(kind<QLineEdit>(speichern, "txt_dateiname"), name);
+    QTest::mouseClick(kind<QPushButton>(speichern, "cmd_ok"), Qt::LeftButton);
     QTRY_VERIFY(!w.speichern());
-}
-
-void verlasse_mit(QLineEdit* feld, const QString& text)
-{
-    feld->setFocus(Qt::MouseFocusReason);
-    feld->selectAll();
-    QTest::keyClick(feld, Qt::Key_Delete);
-    QTest::keyClicks(feld, text);
-    QTest::keyClick(feld, Qt::Key_Tab);
 }
 
 }  // namespace
@@ -61,11 +53,11 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<bool>("kugel");
         QTest::addColumn<int>("i_diff");
-        QTest::newRow("linear, deutsch") << QLocale(QLocale::German, QLocale::Germany) << false << 20;
+        QTest::newRow("linear, deutsch") << Deutsch << false << 20;
         QTest::newRow("linear, C") << QLocale::c() << false << 20;
-        QTest::newRow("sphärisch, deutsch") << QLocale(QLocale::German, QLocale::Germany) << true << 20;
+        QTest::newRow("sphärisch, deutsch") << Deutsch << true << 20;
         QTest::newRow("linear, i_Diff 1") << QLocale::c() << false << 1;
-        QTest::newRow("sphärisch, i_Diff 199") << QLocale(QLocale::German, QLocale::Germany) << true << 199;
+        QTest::newRow("sphärisch, i_Diff 199") << Deutsch << true << 199;
     }
     void typischer_gebrauch()
     {
@@ -82,54 +74,49 @@ private slots:
         QTRY_VERIFY(w->eingabe());
         auto* dlg = qobject_cast<frm_Eingabe*>(w->eingabe());
         QVERIFY(dlg);
-        QTRY_COMPARE(dlg->txt_Sintertemp->text(), QString("1050"));
-        QCOMPARE(dlg->lbl_Schritte->text(), QString("6140"));
-        QCOMPARE(dlg->lbl_D_ergebnis->text(), QString("2.2208E-10").replace('.', locale.decimalPoint()));
+        QTRY_COMPARE(kind<QLineEdit>(dlg, "txt_Sintertemp")->text(), QString("1050"));
+        QCOMPARE(kind<QLabel>(dlg, "lbl_Schritte")->text(), QString("6140"));
+        QCOMPARE(kind<QLabel>(dlg, "lbl_D_ergebnis")->text(), QString("2.2208E-10").replace('.', locale.decimalPoint()));
         QVERIFY(!w->isEnabled());
         QApplication::setActiveWindow(dlg);
         QTRY_VERIFY(dlg->isActiveWindow());
 
         // 2. A new temperature, the field left: D and the step count follow.
-        verlasse_mit(dlg->txt_Sintertemp, "1100");
+        verlasse_mit(kind<QLineEdit>(dlg, "txt_Sintertemp"), "1100");
         const double d = 0.587 * std::exp(-238650 / (1373 * 8.31451));
-        QCOMPARE(dlg->lbl_D_ergebnis->text(),
+        QCOMPARE(kind<QLabel>(dlg, "lbl_D_ergebnis")->text(),
                  QString::asprintf("%.4E", d).replace('.', locale.decimalPoint()));
         if (kugel)
-            QTest::mouseClick(dlg->opt_kugel, Qt::LeftButton, {}, QPoint(8, dlg->opt_kugel->height() / 2));
+            klick_links(kind<QRadioButton>(dlg, "opt_kugel"));
         if (i_diff != 20)
-            verlasse_mit(dlg->txt_i_Diff, QString::number(i_diff));
+            verlasse_mit(kind<QLineEdit>(dlg, "txt_i_Diff"), QString::number(i_diff));
 
         // 3. "ok": the main window is back with its run button.
-        QTest::mouseClick(dlg->cmd_ok, Qt::LeftButton);
+        QTest::mouseClick(kind<QPushButton>(dlg, "cmd_ok"), Qt::LeftButton);
         QTRY_VERIFY(!w->eingabe());
         QVERIFY(w->isEnabled());
-        QVERIFY(w->cmd_run->isVisible());
+        QVERIFY(kind<QPushButton>(w, "cmd_run")->isVisible());
         QVERIFY(!m.Berechnung_aktuell);
 
         // 4. The run, its progress and its message.
         const Referenz r = referenzlauf(kugel, i_diff, 1100, 2, 50, 587, 238650);
         QString letzter_fortschritt;
-        meldungen.waehrenddessen = [&](const QString&) { letzter_fortschritt = w->lbl_fortschritt->text(); };
-        QTest::mouseClick(w->cmd_run, Qt::LeftButton);
+        meldungen.waehrenddessen = [&](const QString&) { letzter_fortschritt = kind<QLabel>(w, "lbl_fortschritt")->text(); };
+        QTest::mouseClick(kind<QPushButton>(w, "cmd_run"), Qt::LeftButton);
         QCOMPARE(meldungen.texte, QStringList{QString::number(r.negative) + " Fehler"});
         QCOMPARE(letzter_fortschritt, QString("100  %"));
         QCOMPARE(m.Schritte, r.schritte);
-        QVERIFY(!w->cmd_run->isVisible());
+        QVERIFY(!kind<QPushButton>(w, "cmd_run")->isVisible());
 
         // 5. The plot, the read-out and the clipboard.
-        const QImage& bild = w->bild();
-        int rot = 0;
-        for (int y = 0; y < bild.height(); ++y)
-            for (int x = 0; x < bild.width(); ++x)
-                rot += bild.pixel(x, y) == qRgb(255, 0, 0);
-        QVERIFY(rot > 300);
+        QVERIFY(zaehle(w->bild(), qRgb(255, 0, 0)) > 300);
         QWidget* flaeche = w->centralWidget();
         QMouseEvent bewegung(QEvent::MouseMove, QPointF(0, 0), flaeche->mapToGlobal(QPointF(0, 0)),
                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(flaeche, &bewegung);
-        QCOMPARE(w->lbl_cursor_position->text(),
+        QCOMPARE(kind<QLabel>(w, "lbl_cursor_position")->text(),
                  QString("x = -20.0     y = 110.0").replace('.', locale.decimalPoint()));
-        w->mnu_kopieren->trigger();
+        kind<QAction>(w, "mnu_kopieren")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->image().size(), flaeche->size());
         QCOMPARE(meldungen.texte.last(), QString("Grafik in Zwischenablage"));
 
@@ -151,17 +138,17 @@ private slots:
         }
 
         // 7. The parameters accepted again bring back the run button.
-        w->mnu_Eingabe->trigger();
+        kind<QAction>(w, "mnu_Eingabe")->trigger();
         QTRY_VERIFY(w->eingabe());
         auto* wieder = qobject_cast<frm_Eingabe*>(w->eingabe());
-        QTRY_COMPARE(wieder->txt_Sintertemp->text(), QString("1100"));
-        QCOMPARE(wieder->opt_kugel->isChecked(), kugel);
+        QTRY_COMPARE(kind<QLineEdit>(wieder, "txt_Sintertemp")->text(), QString("1100"));
+        QCOMPARE(kind<QRadioButton>(wieder, "opt_kugel")->isChecked(), kugel);
         QVERIFY(!w->isEnabled());
-        QTest::mouseClick(wieder->cmd_ok, Qt::LeftButton);
+        QTest::mouseClick(kind<QPushButton>(wieder, "cmd_ok"), Qt::LeftButton);
         QTRY_VERIFY(!w->eingabe());
         QVERIFY(w->isEnabled());
-        QVERIFY(w->cmd_run->isVisible());
-        QVERIFY(w->cmd_run->isEnabled());
+        QVERIFY(kind<QPushButton>(w, "cmd_run")->isVisible());
+        QVERIFY(kind<QPushButton>(w, "cmd_run")->isEnabled());
         QVERIFY(!m.Berechnung_aktuell);
     }
 
@@ -181,8 +168,7 @@ private slots:
         QFETCH(bool, kugel);
         QFETCH(QString, i_diff_getippt);
         QFETCH(int, i_diff);
-        const QLocale deutsch(QLocale::German, QLocale::Germany);
-        const QByteArray c_vorher = std::setlocale(LC_ALL, nullptr);
+                const QByteArray c_vorher = std::setlocale(LC_ALL, nullptr);
         QVERIFY2(std::setlocale(LC_ALL, "de_DE.UTF-8"), "de_DE.UTF-8 is not generated here");
         struct Zurueck {
             QByteArray l;
@@ -192,29 +178,29 @@ private slots:
         QTemporaryDir ordner;
         Modell m;
 
-        auto w = programm_starten(m, deutsch);
+        auto w = programm_starten(m, Deutsch);
         w->show();
         QTRY_VERIFY(w->eingabe());
         auto* dlg = qobject_cast<frm_Eingabe*>(w->eingabe());
-        QTRY_COMPARE(dlg->txt_Sintertemp->text(), QString("1050"));
+        QTRY_COMPARE(kind<QLineEdit>(dlg, "txt_Sintertemp")->text(), QString("1050"));
         QApplication::setActiveWindow(dlg);
         QTRY_VERIFY(dlg->isActiveWindow());
         if (kugel)
-            QTest::mouseClick(dlg->opt_kugel, Qt::LeftButton, {}, QPoint(8, dlg->opt_kugel->height() / 2));
-        verlasse_mit(dlg->txt_Sintertemp, "1050,5");
-        verlasse_mit(dlg->txt_Sinterzeit, "1,5");
-        verlasse_mit(dlg->txt_x_max, "37,5");
-        verlasse_mit(dlg->txt_D0, "587,25");
-        verlasse_mit(dlg->txt_Q, "238650,5");
-        verlasse_mit(dlg->txt_i_Diff, i_diff_getippt);
-        QCOMPARE(dlg->txt_i_Diff->text(), QString::number(i_diff));
+            klick_links(kind<QRadioButton>(dlg, "opt_kugel"));
+        verlasse_mit(kind<QLineEdit>(dlg, "txt_Sintertemp"), "1050,5");
+        verlasse_mit(kind<QLineEdit>(dlg, "txt_Sinterzeit"), "1,5");
+        verlasse_mit(kind<QLineEdit>(dlg, "txt_x_max"), "37,5");
+        verlasse_mit(kind<QLineEdit>(dlg, "txt_D0"), "587,25");
+        verlasse_mit(kind<QLineEdit>(dlg, "txt_Q"), "238650,5");
+        verlasse_mit(kind<QLineEdit>(dlg, "txt_i_Diff"), i_diff_getippt);
+        QCOMPARE(kind<QLineEdit>(dlg, "txt_i_Diff")->text(), QString::number(i_diff));
         QVERIFY(meldungen.texte.isEmpty());
 
         const Referenz r = referenzlauf(kugel, i_diff, 1050.5, 1.5, 37.5, 587.25, 238650.5);
-        QCOMPARE(dlg->lbl_Schritte->text(), QString::number(r.schritte, 'f', 0));
-        QTest::mouseClick(dlg->cmd_ok, Qt::LeftButton);
+        QCOMPARE(kind<QLabel>(dlg, "lbl_Schritte")->text(), QString::number(r.schritte, 'f', 0));
+        QTest::mouseClick(kind<QPushButton>(dlg, "cmd_ok"), Qt::LeftButton);
         QTRY_VERIFY(!w->eingabe());
-        QTest::mouseClick(w->cmd_run, Qt::LeftButton);
+        QTest::mouseClick(kind<QPushButton>(w, "cmd_run"), Qt::LeftButton);
         QCOMPARE(m.Schritte, r.schritte);
         QCOMPARE(meldungen.texte, QStringList{QString::number(r.negative) + " Fehler"});
         speichere_ueber_menue(*w, ordner.path(), "brueche.txt");
@@ -233,7 +219,7 @@ private slots:
         QCOMPARE(zeilen[10], QString::asprintf(" %.15G Diffusionskoeffizient D [cm^2/s]\r", d).replace('.', ',').toLatin1());
         QCOMPARE(zeilen[11].left(5), QByteArray(" ") + QByteArray::number(i_diff) + " ");
         for (int i = 1; i <= 200; ++i) {
-            const QString erwartet = zahl(i * 37.5 / 200, 4, deutsch) + " " + zahl(r.konz[i], 4, deutsch) + " \r";
+            const QString erwartet = zahl(i * 37.5 / 200, 4, Deutsch) + " " + zahl(r.konz[i], 4, Deutsch) + " \r";
             QCOMPARE(QString::fromLatin1(zeilen[16 + i]), erwartet);
         }
     }
@@ -249,10 +235,10 @@ private slots:
             w->show();
             QTRY_VERIFY(w->eingabe());
             auto* dlg = qobject_cast<frm_Eingabe*>(w->eingabe());
-            QTRY_COMPARE(dlg->txt_Sintertemp->text(), QString("1050"));
-            QTest::mouseClick(dlg->cmd_ok, Qt::LeftButton);
+            QTRY_COMPARE(kind<QLineEdit>(dlg, "txt_Sintertemp")->text(), QString("1050"));
+            QTest::mouseClick(kind<QPushButton>(dlg, "cmd_ok"), Qt::LeftButton);
             QTRY_VERIFY(!w->eingabe());
-            QTest::mouseClick(w->cmd_run, Qt::LeftButton);
+            QTest::mouseClick(kind<QPushButton>(w, "cmd_run"), Qt::LeftButton);
             speichere_ueber_menue(*w, ordner.path(), "gemeinsam.txt");
         }
         QFile datei(ordner.path() + "/gemeinsam.txt");

@@ -7,71 +7,42 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSvgWidget>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
 #include "frm_Eingabe.h"
-#include "hauptfenster.h"
 #include "meldungsrekorder.h"
+#include "testhilfen.h"
 
 using namespace kalvion;
 
 namespace {
 
-const QLocale Deutsch(QLocale::German, QLocale::Germany);
-
-struct FalschesHauptfenster : Hauptfenster {
-    bool frei = true;
-    int nach_vorn_gerufen = 0;
-    int startknopf_gezeigt = 0;
-    void freigeben(bool f) override { frei = f; }
-    void nach_vorn() override { ++nach_vorn_gerufen; }
-    void startknopf_zeigen() override { ++startknopf_gezeigt; }
-};
-
-// One opened dialog on a fresh model, ready for typing.
+// One opened dialog on a fresh model, ready for typing, with what it signals
+// to the main window recorded.
 struct Sitzung {
     Modell m;
-    FalschesHauptfenster haupt;
     std::unique_ptr<frm_Eingabe> dlg;
+    std::unique_ptr<QSignalSpy> aktiviert, uebernommen;
 
     explicit Sitzung(const QLocale& locale, std::function<void(Modell&)> vorher = {})
     {
         startwerte_setzen(m);
         if (vorher)
             vorher(m);
-        dlg = std::make_unique<frm_Eingabe>(m, haupt, locale);
+        dlg = std::make_unique<frm_Eingabe>(m, locale);
+        aktiviert = std::make_unique<QSignalSpy>(dlg.get(), &frm_Eingabe::aktiviert);
+        uebernommen = std::make_unique<QSignalSpy>(dlg.get(), &frm_Eingabe::uebernommen);
         dlg->show();
         QApplication::setActiveWindow(dlg.get());
-        QTRY_VERIFY(dlg->lbl_D_ergebnis->text() != "xxx");
+        QTRY_VERIFY(kind<QLabel>(dlg, "lbl_D_ergebnis")->text() != "xxx");
     }
 
-    // Types into a field and leaves it with Tab, as a user would, or by a
-    // click on another control.
-    void tippe(QLineEdit* feld, const QString& text, QWidget* weiter = nullptr)
-    {
-        feld->setFocus(Qt::MouseFocusReason);
-        QVERIFY(feld->hasFocus());
-        feld->selectAll();
-        QTest::keyClick(feld, Qt::Key_Delete);
-        QTest::keyClicks(feld, text);
-        if (weiter)
-            klick(weiter);
-        else
-            QTest::keyClick(feld, Qt::Key_Tab);
-        QVERIFY(!feld->hasFocus());
-    }
-
-    // Clicks near the left edge, where an option button has its mark.
-    static void klick(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2)); }
+    void tippe(QLineEdit* feld, const QString& text, QWidget* weiter = nullptr) { verlasse_mit(feld, text, weiter); }
 };
-
-QLineEdit* feld_nach_name(frm_Eingabe& d, const QString& name)
-{
-    return d.findChild<QLineEdit*>(name);
-}
 
 }  // namespace
 
@@ -92,19 +63,20 @@ private slots:
         Sitzung s(locale);
         frm_Eingabe& d = *s.dlg;
         QCOMPARE(d.windowTitle(), QString("Kalvion - Eingabe"));
-        QCOMPARE(d.txt_Sintertemp->text(), QString("1050"));
-        QCOMPARE(d.txt_Sinterzeit->text(), QString("2"));
-        QCOMPARE(d.txt_x_max->text(), QString("50"));
-        QCOMPARE(d.txt_D0->text(), QString("587"));
-        QCOMPARE(d.txt_Q->text(), QString("238650"));
-        QCOMPARE(d.txt_i_Diff->text(), QString("20"));
-        QVERIFY(d.opt_linear->isChecked());
-        QVERIFY(d.Image_linear->isVisible());
-        QVERIFY(!d.Image_kugel->isVisible());
-        QCOMPARE(d.lbl_D_ergebnis->text(), d_text);
-        QCOMPARE(d.lbl_Schritte->text(), QString("6140"));
-        QCOMPARE(d.lbl_molprozent->text(), QString("10"));
-        QVERIFY(!s.haupt.frei);  // the main window waits for "ok"
+        QCOMPARE(kind<QLineEdit>(&d, "txt_Sintertemp")->text(), QString("1050"));
+        QCOMPARE(kind<QLineEdit>(&d, "txt_Sinterzeit")->text(), QString("2"));
+        QCOMPARE(kind<QLineEdit>(&d, "txt_x_max")->text(), QString("50"));
+        QCOMPARE(kind<QLineEdit>(&d, "txt_D0")->text(), QString("587"));
+        QCOMPARE(kind<QLineEdit>(&d, "txt_Q")->text(), QString("238650"));
+        QCOMPARE(kind<QLineEdit>(&d, "txt_i_Diff")->text(), QString("20"));
+        QVERIFY(kind<QRadioButton>(&d, "opt_linear")->isChecked());
+        QVERIFY(kind<QSvgWidget>(&d, "Image_linear")->isVisible());
+        QVERIFY(!kind<QSvgWidget>(&d, "Image_kugel")->isVisible());
+        QCOMPARE(kind<QLabel>(&d, "lbl_D_ergebnis")->text(), d_text);
+        QCOMPARE(kind<QLabel>(&d, "lbl_Schritte")->text(), QString("6140"));
+        QCOMPARE(kind<QLabel>(&d, "lbl_molprozent")->text(), QString("10"));
+        QCOMPARE(s.aktiviert->count(), 1);  // the main window waits for "ok"
+        QCOMPARE(s.uebernommen->count(), 0);
         QCOMPARE(d.size(), QSize(608, 478));
         QVERIFY(!(d.windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(!(d.windowFlags() & Qt::WindowMinMaxButtonsHint));
@@ -113,15 +85,15 @@ private slots:
     void modell_umschalten()
     {
         Sitzung s(Deutsch);
-        Sitzung::klick(s.dlg->opt_kugel);
+        klick_links(kind<QRadioButton>(s.dlg, "opt_kugel"));
         QVERIFY(s.m.Kugel);
-        QCOMPARE(s.dlg->lbl_molprozent->text(), QString("27,04"));
-        QVERIFY(s.dlg->Image_kugel->isVisible());
-        QVERIFY(!s.dlg->Image_linear->isVisible());
-        Sitzung::klick(s.dlg->opt_linear);
+        QCOMPARE(kind<QLabel>(s.dlg, "lbl_molprozent")->text(), QString("27,04"));
+        QVERIFY(kind<QSvgWidget>(s.dlg, "Image_kugel")->isVisible());
+        QVERIFY(!kind<QSvgWidget>(s.dlg, "Image_linear")->isVisible());
+        klick_links(kind<QRadioButton>(s.dlg, "opt_linear"));
         QVERIFY(!s.m.Kugel);
-        QCOMPARE(s.dlg->lbl_molprozent->text(), QString("10"));
-        QVERIFY(s.dlg->Image_linear->isVisible());
+        QCOMPARE(kind<QLabel>(s.dlg, "lbl_molprozent")->text(), QString("10"));
+        QVERIFY(kind<QSvgWidget>(s.dlg, "Image_linear")->isVisible());
     }
 
     void feldpruefung_data()
@@ -172,33 +144,33 @@ private slots:
         QFETCH(QString, mol);
         Sitzung s(Deutsch);
         Meldungsrekorder meldungen;
-        QLineEdit* f = feld_nach_name(*s.dlg, feld);
+        QLineEdit* f = s.dlg->findChild<QLineEdit*>(feld);
         QVERIFY(f);
         s.tippe(f, eingabe);
         QCOMPARE(f->text(), danach);
         QCOMPARE(meldungen.texte, meldung ? QStringList{"Unerlaubte Eingabe !"} : QStringList{});
         if (!schritte.isEmpty())
-            QCOMPARE(s.dlg->lbl_Schritte->text(), schritte);
-        QCOMPARE(s.dlg->lbl_molprozent->text(), mol);
+            QCOMPARE(kind<QLabel>(s.dlg, "lbl_Schritte")->text(), schritte);
+        QCOMPARE(kind<QLabel>(s.dlg, "lbl_molprozent")->text(), mol);
     }
 
     void angenommen_wie_getippt()
     {
         Sitzung s(Deutsch);
-        s.tippe(s.dlg->txt_Sintertemp, "1051");
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_Sintertemp"), "1051");
         QCOMPARE(s.m.Sintertemp_K, 1324.0);
         QCOMPARE(*s.m.Sintertemp.text, std::string("1051"));
-        s.tippe(s.dlg->txt_i_Diff, "150,5");
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_i_Diff"), "150,5");
         QCOMPARE(s.m.i_Diff, std::int16_t(150));
         QCOMPARE(s.m.Molprozent, 75.0);  // the initial profile is rebuilt at once
-        s.tippe(s.dlg->txt_x_max, "2,5E1");
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_x_max"), "2,5E1");
         QCOMPARE(s.m.dx, 25 * 1e-4 / 200);
     }
 
     void abgelehnt_laesst_modell_stehen()
     {
         Sitzung s(Deutsch);
-        s.tippe(s.dlg->txt_Sintertemp, "-1");
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_Sintertemp"), "-1");
         QCOMPARE(s.m.Sintertemp.wert, 1050.0);
         QVERIFY(!s.m.Sintertemp.text);
         QCOMPARE(s.m.Sintertemp_K, 1323.0);
@@ -209,33 +181,33 @@ private slots:
         Sitzung s(Deutsch);
         Meldungsrekorder meldungen;
         // (Leaving by a click on the option, so that no other field is left.)
-        QWidget* weg = s.dlg->opt_linear;
-        s.tippe(s.dlg->txt_D0, "0", weg);
+        QWidget* weg = kind<QRadioButton>(s.dlg, "opt_linear");
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_D0"), "0", weg);
         QCOMPARE(meldungen.texte, QStringList{"Unerlaubte Eingabe !"});
-        QCOMPARE(s.dlg->lbl_D_ergebnis->text(), QString("0,0000E+00"));
-        QCOMPARE(s.dlg->txt_D0->text(), QString("587"));
+        QCOMPARE(kind<QLabel>(s.dlg, "lbl_D_ergebnis")->text(), QString("0,0000E+00"));
+        QCOMPARE(kind<QLineEdit>(s.dlg, "txt_D0")->text(), QString("587"));
         QCOMPARE(s.m.D0.wert, 0.0);
         QCOMPARE(s.m.D, 0.0);
 
         // While D is 0 the step count of x_max and time cannot be formed.
-        s.tippe(s.dlg->txt_x_max, "60", weg);
-        QCOMPARE(s.dlg->txt_x_max->text(), QString("50"));
-        s.tippe(s.dlg->txt_Sinterzeit, "3", weg);
-        QCOMPARE(s.dlg->txt_Sinterzeit->text(), QString("2"));
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_x_max"), "60", weg);
+        QCOMPARE(kind<QLineEdit>(s.dlg, "txt_x_max")->text(), QString("50"));
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_Sinterzeit"), "3", weg);
+        QCOMPARE(kind<QLineEdit>(s.dlg, "txt_Sinterzeit")->text(), QString("2"));
         QCOMPARE(meldungen.texte.size(), 3);
         QCOMPARE(s.m.x_max.wert, 60.0);  // stored before the failing refresh
 
         // An accepted D0 makes D positive again and ends it.
-        s.tippe(s.dlg->txt_D0, "587", weg);
-        QCOMPARE(s.dlg->lbl_D_ergebnis->text(), QString("2,2208E-10"));
-        s.tippe(s.dlg->txt_Sinterzeit, "3", weg);
-        QCOMPARE(s.dlg->txt_Sinterzeit->text(), QString("3"));
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_D0"), "587", weg);
+        QCOMPARE(kind<QLabel>(s.dlg, "lbl_D_ergebnis")->text(), QString("2,2208E-10"));
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_Sinterzeit"), "3", weg);
+        QCOMPARE(kind<QLineEdit>(s.dlg, "txt_Sinterzeit")->text(), QString("3"));
         QCOMPARE(meldungen.texte.size(), 3);
 
         // "ok" after Q = 10^300 was refused stores the field's reset text.
-        s.tippe(s.dlg->txt_Q, "1E300");
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_Q"), "1E300");
         QCOMPARE(s.m.D, 0.0);
-        QTest::mouseClick(s.dlg->cmd_ok, Qt::LeftButton);
+        QTest::mouseClick(kind<QPushButton>(s.dlg, "cmd_ok"), Qt::LeftButton);
         QCOMPARE(s.m.Q.wert, 238650.0);
         QVERIFY(s.m.D > 0);
     }
@@ -246,20 +218,20 @@ private slots:
             m.D0.setze_text(0, "0");
             m.D = 0;
         });
-        QCOMPARE(s.dlg->lbl_Schritte->text(), QString::fromUtf8("– (D = 0)"));
-        QCOMPARE(s.dlg->lbl_D_ergebnis->text(), QString("0,0000E+00"));
-        s.tippe(s.dlg->txt_D0, "587");
-        QCOMPARE(s.dlg->lbl_Schritte->text(), QString("6140"));
+        QCOMPARE(kind<QLabel>(s.dlg, "lbl_Schritte")->text(), QString::fromUtf8("– (D = 0)"));
+        QCOMPARE(kind<QLabel>(s.dlg, "lbl_D_ergebnis")->text(), QString("0,0000E+00"));
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_D0"), "587");
+        QCOMPARE(kind<QLabel>(s.dlg, "lbl_Schritte")->text(), QString("6140"));
     }
 
     void ausserhalb_dann_ok_speichert_ruecksetzwert()
     {
         Sitzung s(Deutsch);
-        s.tippe(s.dlg->txt_Sinterzeit, "5");
-        QCOMPARE(s.dlg->lbl_Schritte->text(), QString("15350"));
-        s.tippe(s.dlg->txt_Sinterzeit, "0");
-        QCOMPARE(s.dlg->lbl_Schritte->text(), QString("15350"));  // from the previous value
-        QTest::mouseClick(s.dlg->cmd_ok, Qt::LeftButton);
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_Sinterzeit"), "5");
+        QCOMPARE(kind<QLabel>(s.dlg, "lbl_Schritte")->text(), QString("15350"));
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_Sinterzeit"), "0");
+        QCOMPARE(kind<QLabel>(s.dlg, "lbl_Schritte")->text(), QString("15350"));  // from the previous value
+        QTest::mouseClick(kind<QPushButton>(s.dlg, "cmd_ok"), Qt::LeftButton);
         QCOMPARE(s.m.Sinterzeit.wert, 2.0);
         QCOMPARE(s.m.Sinterzeit_s, 7200.0);
     }
@@ -268,31 +240,29 @@ private slots:
     {
         Sitzung s(Deutsch);
         s.m.Berechnung_aktuell = true;
-        s.tippe(s.dlg->txt_Sintertemp, "1050,0");
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_Sintertemp"), "1050,0");
         QPointer<frm_Eingabe> dlg = s.dlg.release();
-        QTest::mouseClick(dlg->cmd_ok, Qt::LeftButton);
+        QTest::mouseClick(kind<QPushButton>(dlg, "cmd_ok"), Qt::LeftButton);
         QVERIFY(!dlg->isVisible());
         QTRY_VERIFY(!dlg);  // discarded
-        QVERIFY(s.haupt.frei);
-        QCOMPARE(s.haupt.nach_vorn_gerufen, 1);
-        QCOMPARE(s.haupt.startknopf_gezeigt, 1);
+        QCOMPARE(s.uebernommen->count(), 1);  // the main window comes back
         QVERIFY(!s.m.Berechnung_aktuell);
         QCOMPARE(*s.m.Sintertemp.text, std::string("1050,0"));
         QCOMPARE(s.m.D, 0.587 * std::exp(-238650 / (1323 * 8.31451)));
         QCOMPARE(s.m.Konz_Start[20], 100.0);
 
         // Opened again, the dialog shows what was accepted, exactly as typed.
-        frm_Eingabe wieder(s.m, s.haupt, Deutsch);
+        frm_Eingabe wieder(s.m, Deutsch);
         wieder.show();
-        QTRY_COMPARE(wieder.txt_Sintertemp->text(), QString("1050,0"));
-        QCOMPARE(wieder.txt_Sinterzeit->text(), QString("2"));
+        QTRY_COMPARE(kind<QLineEdit>(&wieder, "txt_Sintertemp")->text(), QString("1050,0"));
+        QCOMPARE(kind<QLineEdit>(&wieder, "txt_Sinterzeit")->text(), QString("2"));
     }
 
     void ok_mit_unveraenderten_feldern()
     {
         Sitzung s(QLocale::c());
         const Modell vorher = s.m;
-        QTest::mouseClick(s.dlg.release()->cmd_ok, Qt::LeftButton);
+        QTest::mouseClick(kind<QPushButton>(s.dlg.release(), "cmd_ok"), Qt::LeftButton);
         QCOMPARE(s.m.D, vorher.D);
         QCOMPARE(s.m.dx, vorher.dx);
         QCOMPARE(s.m.Sintertemp_K, vorher.Sintertemp_K);
@@ -302,12 +272,12 @@ private slots:
     void escape_und_enter_tun_nichts()
     {
         Sitzung s(Deutsch);
-        s.dlg->txt_Q->setFocus();
-        QTest::keyClick(s.dlg->txt_Q, Qt::Key_Escape);
-        QTest::keyClick(s.dlg->txt_Q, Qt::Key_Return);
-        QTest::keyClick(s.dlg->txt_Q, Qt::Key_Enter);
+        kind<QLineEdit>(s.dlg, "txt_Q")->setFocus();
+        QTest::keyClick(kind<QLineEdit>(s.dlg, "txt_Q"), Qt::Key_Escape);
+        QTest::keyClick(kind<QLineEdit>(s.dlg, "txt_Q"), Qt::Key_Return);
+        QTest::keyClick(kind<QLineEdit>(s.dlg, "txt_Q"), Qt::Key_Enter);
         QVERIFY(s.dlg->isVisible());
-        QCOMPARE(s.haupt.nach_vorn_gerufen, 0);
+        QCOMPARE(s.uebernommen->count(), 0);
         s.dlg->close();
         QVERIFY(s.dlg->isVisible());  // no close button, and no closing by other means
     }
@@ -316,14 +286,14 @@ private slots:
     {
         Sitzung s(Deutsch);
         Meldungsrekorder meldungen;
-        s.dlg->txt_Sintertemp->setFocus();
-        s.dlg->txt_Sintertemp->setText("abc");
+        kind<QLineEdit>(s.dlg, "txt_Sintertemp")->setFocus();
+        kind<QLineEdit>(s.dlg, "txt_Sintertemp")->setText("abc");
         QFocusEvent weg(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-        QCoreApplication::sendEvent(s.dlg->txt_Sintertemp, &weg);
+        QCoreApplication::sendEvent(kind<QLineEdit>(s.dlg, "txt_Sintertemp"), &weg);
         QVERIFY(meldungen.texte.isEmpty());
-        QCOMPARE(s.dlg->txt_Sintertemp->text(), QString("abc"));
+        QCOMPARE(kind<QLineEdit>(s.dlg, "txt_Sintertemp")->text(), QString("abc"));
         // The check runs when the focus later moves within the dialog.
-        QTest::keyClick(s.dlg->txt_Sintertemp, Qt::Key_Tab);
+        QTest::keyClick(kind<QLineEdit>(s.dlg, "txt_Sintertemp"), Qt::Key_Tab);
         QCOMPARE(meldungen.texte, QStringList{"Unerlaubte Eingabe !"});
     }
 
@@ -339,17 +309,17 @@ private slots:
             QTimer::singleShot(50, &box, [&box] { QTest::keyClick(&box, Qt::Key_Return); });
             box.exec();
         };
-        s.tippe(s.dlg->txt_Q, "nichts");
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_Q"), "nichts");
         QCOMPARE(boxen, 1);
         QApplication::setActiveWindow(s.dlg.get());
         QTRY_VERIFY(s.dlg->isActiveWindow());
-        QCOMPARE(s.dlg->txt_Q->text(), QString("238650"));
+        QCOMPARE(kind<QLineEdit>(s.dlg, "txt_Q")->text(), QString("238650"));
         // Clicking "ok" right from a bad field: one message, and "ok" stays up.
-        s.dlg->txt_Q->setFocus();
-        s.dlg->txt_Q->setText("nichts");
-        QTest::mousePress(s.dlg->cmd_ok, Qt::LeftButton);
+        kind<QLineEdit>(s.dlg, "txt_Q")->setFocus();
+        kind<QLineEdit>(s.dlg, "txt_Q")->setText("nichts");
+        QTest::mousePress(kind<QPushButton>(s.dlg, "cmd_ok"), Qt::LeftButton);
         QCOMPARE(boxen, 2);
-        QTRY_VERIFY(!s.dlg->cmd_ok->isDown());
+        QTRY_VERIFY(!kind<QPushButton>(s.dlg, "cmd_ok")->isDown());
         QVERIFY(s.dlg->isVisible());
     }
 };

@@ -4,7 +4,6 @@
 #include <numeric>
 
 #include "anfangsprofil.h"
-#include "laufbefehl.h"
 #include "modell.h"
 #include "zeitschritte.h"
 
@@ -12,23 +11,18 @@ using namespace kalvion;
 
 namespace {
 
-// Records what a run does to the main window; the event loop is a no-op.
-struct Protokoll : Laufumgebung {
-    std::vector<std::string> fortschritte, meldungen, ablauf;
+// Records what a run reports; its passes through the "event loop" can stop it.
+struct Protokoll {
+    std::vector<std::string> fortschritte;
     int durchlaesse = 0;
-    int abbrechen_nach = -1;  // stop the run at this pass through the loop
+    int anhalten_bei = -1;  // answer `anhalten_mit` at this pass
+    Fortgang anhalten_mit = Fortgang::abbrechen;
 
-    void setze_fortschritt(const std::string& t) override { fortschritte.push_back(t); }
-    void zeige_cursoranzeige() override { ablauf.push_back("cursor"); }
-    void setze_fadenkreuz() override { ablauf.push_back("fadenkreuz"); }
-    void verberge_startknopf() override { ablauf.push_back("knopf_weg"); }
-    void melde(const std::string& t) override { meldungen.push_back(t); ablauf.push_back("meldung"); }
-    bool ereignisse_verarbeiten() override { return ++durchlaesse != abbrechen_nach; }
-    void zeige_fenster() override { ablauf.push_back("fenster"); }
-    void loesche_zeichenflaeche() override { ablauf.push_back("loeschen"); }
-    void zeige_fortschritt(bool s) override { ablauf.push_back(s ? "fortschritt_an" : "fortschritt_aus"); }
-    void sperre_waehrend_lauf(bool g) override { ablauf.push_back(g ? "sperre" : "frei"); }
-    void Form_Resize() override { ablauf.push_back("zeichnen"); }
+    Laufbegleitung begleitung()
+    {
+        return {[this](const std::string& t) { fortschritte.push_back(t); },
+                [this] { return ++durchlaesse == anhalten_bei ? anhalten_mit : Fortgang::weiter; }};
+    }
 };
 
 Modell start(bool kugel = false, int i_diff = 20)
@@ -73,8 +67,11 @@ private slots:
     {
         Modell m = start();
         m.Sintertemp.setze_zahl(1051);
-        m.Sintertemp_K = 273 + m.Sintertemp.wert;
+        kelvin_ableiten(m);
         QCOMPARE(m.Sintertemp_K, 1324.0);
+        m.Sintertemp.setze_zahl(1050.5);
+        kelvin_ableiten(m);
+        QCOMPARE(m.Sintertemp_K, 1323.5);
     }
 
     void schrittweite()
@@ -159,7 +156,7 @@ private slots:
     {
         Modell m = start();
         Protokoll p;
-        laufbefehl(m, p);
+        lauf_rechnen(m, p.begleitung());
         QVERIFY(m.Konz[1] < 100);
         anfangsprofil(m);
         QCOMPARE(m.Konz[1], 100.0);
@@ -183,7 +180,8 @@ private slots:
         QFETCH(double, k200);
         Modell m = start(kugel);
         Protokoll p;
-        QCOMPARE(laufbefehl(m, p), Laufende::fertig);
+        const Laufausgang ausgang = lauf_rechnen(m, p.begleitung());
+        QCOMPARE(ausgang.ergebnis, Laufergebnis::fertig);
 
         QCOMPARE(m.Schritte, 6140.0);
         QCOMPARE(runde(m.Konz[1], 2), k1);
@@ -191,9 +189,9 @@ private slots:
         QCOMPARE(runde(m.Konz[200], kugel ? 2 : 3), k200);
         QVERIFY(std::fabs(summe_menge(m) - m.Menge_ges) <= 1e-12 * m.Menge_ges);
         QVERIFY(m.Berechnung_aktuell);
-        QCOMPARE(p.meldungen.size(), std::size_t(1));
+        QCOMPARE(ausgang.fehlerzahl, m.Fehlerzahl);
         if (!kugel)
-            QCOMPARE(p.meldungen.front(), std::string("0 Fehler"));
+            QCOMPARE(fehlertext(ausgang.fehlerzahl), std::string("0 Fehler"));
         QCOMPARE(p.fortschritte.front(), std::string("0  %"));
         QCOMPARE(p.fortschritte.back(), std::string("100  %"));
         QCOMPARE(p.fortschritte.size(), std::size_t(101));
@@ -205,7 +203,7 @@ private slots:
     {
         Modell m = start();
         Protokoll p;
-        laufbefehl(m, p);
+        lauf_rechnen(m, p.begleitung());
         QCOMPARE(runde(m.Konz_10[20], 2), 56.85);
         QCOMPARE(runde(m.Konz_10[21], 2), 43.15);
         QCOMPARE(m.Konz_10[0], 0.0);
@@ -224,9 +222,9 @@ private slots:
     {
         Modell m = start(true);
         Protokoll p;
-        laufbefehl(m, p);
+        lauf_rechnen(m, p.begleitung());
         const Zellfeld erstes = m.Konz;
-        laufbefehl(m, p);
+        lauf_rechnen(m, p.begleitung());
         QCOMPARE(m.Konz, erstes);
     }
 
@@ -238,7 +236,7 @@ private slots:
         m.Konz_1000.fill(-1);  // marks what a short run must leave alone
         m.Konz_1000[0] = m.Konz_1000[201] = 0;
         Protokoll p;
-        laufbefehl(m, p);
+        lauf_rechnen(m, p.begleitung());
         QCOMPARE(m.Schritte, 200.0);
         QCOMPARE(m.dt, 36.0 / 200);
         QCOMPARE(p.fortschritte.back(), std::string("100  %"));
@@ -250,11 +248,9 @@ private slots:
     {
         Modell m = start();
         m.D = 0;
-        Protokoll p;
-        laufbefehl(m, p);
+        QCOMPARE(lauf_rechnen(m).fehlerzahl, 0);
         QCOMPARE(m.Schritte, 200.0);
         QCOMPARE(m.Konz, m.Konz_Start);
-        QCOMPARE(p.meldungen, std::vector<std::string>{"0 Fehler"});
     }
 
     void fehlerzahl_laeuft_ueber_16_bit()
@@ -268,56 +264,63 @@ private slots:
             m.Menge[i] = m.Konz[i] * m.Volumen[i];
         }
         m.D = 1e-30;
-        Protokoll p;
-        zeitschritte(m, p);
+        const Laufausgang ausgang = zeitschritte(m);
         QCOMPARE(m.Fehlerzahl, std::int64_t(199) * 200);
-        QCOMPARE(p.meldungen.back(), std::string("39800 Fehler"));
-    }
-
-    void ablauf_des_laufbefehls()
-    {
-        Modell m = start();
-        Protokoll p;
-        laufbefehl(m, p);
-        const std::vector<std::string> erwartet{"knopf_weg", "sperre", "fenster", "loeschen",
-            "fortschritt_an", "meldung", "cursor", "fadenkreuz", "knopf_weg",
-            "fortschritt_aus", "frei", "zeichnen"};
-        QCOMPARE(p.ablauf, erwartet);
+        QCOMPARE(ausgang.fehlerzahl, m.Fehlerzahl);
+        QCOMPARE(fehlertext(ausgang.fehlerzahl), std::string("39800 Fehler"));
     }
 
     void lauf_macht_ergebnis_ungueltig_bis_zum_ende()
     {
         Modell m = start();
         m.Berechnung_aktuell = true;
-        struct Pruefer : Protokoll {
-            Modell* m = nullptr;
-            bool waehrenddessen = true;
-            bool ereignisse_verarbeiten() override { waehrenddessen = m->Berechnung_aktuell; return true; }
-        } p;
-        p.m = &m;
-        laufbefehl(m, p);
-        QVERIFY(!p.waehrenddessen);
+        bool je_aktuell = false;  // at any pass through the event loop
+        lauf_rechnen(m, {{}, [&] {
+                             je_aktuell = je_aktuell || m.Berechnung_aktuell;
+                             return Fortgang::weiter;
+                         }});
+        QVERIFY(!je_aktuell);
         QVERIFY(m.Berechnung_aktuell);
     }
 
-    void abbruch_beim_beenden()
+    // Whoever runs the engine may stop it at a pass through its event loop:
+    // a cancel or the end of the program. Nothing of the run counts then.
+    void angehalten_data()
     {
+        QTest::addColumn<int>("fortgang");
+        QTest::addColumn<int>("ergebnis");
+        QTest::newRow("abgebrochen") << int(Fortgang::abbrechen) << int(Laufergebnis::abgebrochen);
+        QTest::newRow("Programmende") << int(Fortgang::programmende) << int(Laufergebnis::programmende);
+    }
+    void angehalten()
+    {
+        QFETCH(int, fortgang);
+        QFETCH(int, ergebnis);
         Modell m = start();
-        m.Sinterzeit_s = 1e6;  // long enough for several passes
+        m.Sinterzeit_s = 1e8;  // far more steps than the three passes below take
+        m.Berechnung_aktuell = true;
         Protokoll p;
-        p.abbrechen_nach = 1;
-        p.durchlaesse = 0;
-        // Force a pass at the first step: the clock is not under test here.
-        QCOMPARE(laufbefehl(m, p), Laufende::abgebrochen);
-        QVERIFY(p.meldungen.empty());
+        p.anhalten_bei = 3;
+        p.anhalten_mit = Fortgang(fortgang);
+        QCOMPARE(int(lauf_rechnen(m, p.begleitung()).ergebnis), ergebnis);
+        QCOMPARE(p.durchlaesse, 3);
         QVERIFY(!m.Berechnung_aktuell);
-        QCOMPARE(p.ablauf.back(), std::string("fortschritt_an"));
+    }
+
+    void ohne_begleitung()
+    {
+        // A front end without a window needs nothing to run the engine.
+        Modell m = start();
+        QCOMPARE(lauf_rechnen(m).ergebnis, Laufergebnis::fertig);
+        QVERIFY(m.Berechnung_aktuell);
+        QCOMPARE(m.Schritte, 6140.0);
     }
 
     void fortschrittstexte()
     {
         QCOMPARE(fortschrittstext(1, 6140), std::string("0  %"));
         QCOMPARE(fortschrittstext(2272, 6140), std::string("37  %"));
+        QCOMPARE(fortschrittstext(6139, 6140), std::string("99  %"));  // cut, not rounded
         QCOMPARE(fortschrittstext(6140, 6140), std::string("100  %"));
     }
 };

@@ -13,7 +13,6 @@ using namespace kalvion;
 
 namespace {
 
-const QLocale Deutsch(QLocale::German, QLocale::Germany);
 const QDate Tag(2026, 12, 8);
 
 

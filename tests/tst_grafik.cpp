@@ -22,8 +22,6 @@ using namespace kalvion;
 
 namespace {
 
-const QLocale C_Locale = QLocale::c();
-
 bool dunkel(const QImage& b, int x, int y) { return qGray(b.pixel(x, y)) < 128; }
 bool weiss(const QImage& b, int x, int y) { return b.pixel(x, y) == qRgb(255, 255, 255); }
 
@@ -34,15 +32,6 @@ bool ganz_weiss(const QImage& b)
             if (!weiss(b, x, y))
                 return false;
     return true;
-}
-
-int zaehle(const QImage& b, QRgb farbe)
-{
-    int n = 0;
-    for (int y = 0; y < b.height(); ++y)
-        for (int x = 0; x < b.width(); ++x)
-            n += b.pixel(x, y) == farbe;
-    return n;
 }
 
 
@@ -176,24 +165,24 @@ private slots:
         Modell& m = m_;
         frm_grafik& w = *w_;
         QCOMPARE(w.windowTitle(), QString("Kalvion"));
-        QVERIFY(w.cmd_run->isVisible());
-        QVERIFY(w.cmd_run->isEnabled());
-        QCOMPARE(w.cmd_run->text(), QString("Berechnung &Starten"));
-        QCOMPARE(w.lbl_fortschritt->text(), QString("0"));
-        QVERIFY(!w.lbl_cursor_position->isVisible());
+        QVERIFY(kind<QPushButton>(&w, "cmd_run")->isVisible());
+        QVERIFY(kind<QPushButton>(&w, "cmd_run")->isEnabled());
+        QCOMPARE(kind<QPushButton>(&w, "cmd_run")->text(), QString("Berechnung &Starten"));
+        QCOMPARE(kind<QLabel>(&w, "lbl_fortschritt")->text(), QString("0"));
+        QVERIFY(!kind<QLabel>(&w, "lbl_cursor_position")->isVisible());
         QCOMPARE(w.centralWidget()->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(w.centralWidget()->size(), QSize(979, 562));
         QCOMPARE(m.D0.wert, 587.0);
         QVERIFY(ganz_weiss(w.bild()));
-        QCOMPARE(w.mnu_datei->title(), QString("&Datei"));
-        QCOMPARE(w.mnu_speichern->text(), QString("&Speichern als ASCII"));
-        QCOMPARE(w.mnu_kopieren->text(), QString("&Kopieren"));
-        QCOMPARE(w.mnu_version->text(), QString("&Version"));
-        QVERIFY(w.mnu_run->shortcut().isEmpty());
+        QCOMPARE(kind<QMenu>(&w, "mnu_datei")->title(), QString("&Datei"));
+        QCOMPARE(kind<QAction>(&w, "mnu_speichern")->text(), QString("&Speichern als ASCII"));
+        QCOMPARE(kind<QAction>(&w, "mnu_kopieren")->text(), QString("&Kopieren"));
+        QCOMPARE(kind<QAction>(&w, "mnu_version")->text(), QString("&Version"));
+        QVERIFY(kind<QAction>(&w, "mnu_run")->shortcut().isEmpty());
 
         // The read-out works before any plot, in the window's own units.
         maus(w.centralWidget(), {10, 20});
-        QCOMPARE(w.lbl_cursor_position->text(), QString("x = 150.0     y = 300.0"));
+        QCOMPARE(kind<QLabel>(&w, "lbl_cursor_position")->text(), QString("x = 150.0     y = 300.0"));
     }
 
     void ein_ganzer_lauf()
@@ -204,35 +193,35 @@ private slots:
         bool gesperrt_waehrend_lauf = false;
         QString fortschritt_am_ende;
         meldungen.waehrenddessen = [&](const QString&) {
-            gesperrt_waehrend_lauf = !w.mnu_run->isEnabled() && !w.mnu_Eingabe->isEnabled();
-            fortschritt_am_ende = w.lbl_fortschritt->text();
+            gesperrt_waehrend_lauf = !kind<QAction>(&w, "mnu_run")->isEnabled() && !kind<QAction>(&w, "mnu_Eingabe")->isEnabled();
+            fortschritt_am_ende = kind<QLabel>(&w, "lbl_fortschritt")->text();
         };
 
-        QTest::mouseClick(w.cmd_run, Qt::LeftButton);
+        QTest::mouseClick(kind<QPushButton>(&w, "cmd_run"), Qt::LeftButton);
 
         QCOMPARE(meldungen.texte, QStringList{"0 Fehler"});
         QVERIFY(gesperrt_waehrend_lauf);
         QCOMPARE(fortschritt_am_ende, QString("100  %"));
         QVERIFY(m.Berechnung_aktuell);
-        QVERIFY(!w.cmd_run->isVisible());
-        QVERIFY(!w.cmd_run->isEnabled());
-        QVERIFY(!w.lbl_fortschritt->isVisible());
-        QVERIFY(w.lbl_cursor_position->isVisible());
-        QVERIFY(w.mnu_run->isEnabled());
-        QVERIFY(w.mnu_Eingabe->isEnabled());
+        QVERIFY(!kind<QPushButton>(&w, "cmd_run")->isVisible());
+        QVERIFY(!kind<QPushButton>(&w, "cmd_run")->isEnabled());
+        QVERIFY(!kind<QLabel>(&w, "lbl_fortschritt")->isVisible());
+        QVERIFY(kind<QLabel>(&w, "lbl_cursor_position")->isVisible());
+        QVERIFY(kind<QAction>(&w, "mnu_run")->isEnabled());
+        QVERIFY(kind<QAction>(&w, "mnu_Eingabe")->isEnabled());
         QCOMPARE(w.centralWidget()->cursor().shape(), Qt::CrossCursor);
         QVERIFY(zaehle(w.bild(), qRgb(255, 0, 0)) > 500);
 
         // The read-out in graph units, at the top-left pixel and on the "20" tick.
         maus(w.centralWidget(), {0, 0});
-        QCOMPARE(w.lbl_cursor_position->text(), QString("x = -20.0     y = 110.0"));
+        QCOMPARE(kind<QLabel>(&w, "lbl_cursor_position")->text(), QString("x = -20.0     y = 110.0"));
         const QSize f = w.centralWidget()->size();
         maus(w.centralWidget(), {f.width() * 100.0 / 240, f.height() / 2.0});
-        QVERIFY(w.lbl_cursor_position->text().startsWith("x = 80.0     y = "));
+        QVERIFY(kind<QLabel>(&w, "lbl_cursor_position")->text().startsWith("x = 80.0     y = "));
 
         // A second run from the menu starts again from the initial profile.
         const Zellfeld erstes = m.Konz;
-        w.mnu_run->trigger();
+        kind<QAction>(&w, "mnu_run")->trigger();
         QCOMPARE(m.Konz, erstes);
         QCOMPARE(meldungen.texte.size(), 2);
     }
@@ -242,7 +231,7 @@ private slots:
         Modell& m = m_;
         frm_grafik& w = *w_;
         Meldungsrekorder meldungen;
-        w.mnu_run->trigger();
+        kind<QAction>(&w, "mnu_run")->trigger();
         QVERIFY(!ganz_weiss(w.bild()));
 
         w.showMinimized();
@@ -258,21 +247,21 @@ private slots:
         QTRY_COMPARE(w.bild().size(), w.centralWidget()->size() * w.devicePixelRatio());
         QVERIFY(ganz_weiss(w.bild()));
         maus(w.centralWidget(), {0, 0});
-        QCOMPARE(w.lbl_cursor_position->text(), QString("x = -20.0     y = 110.0"));
+        QCOMPARE(kind<QLabel>(&w, "lbl_cursor_position")->text(), QString("x = -20.0     y = 110.0"));
     }
 
     void kopieren()
     {
         frm_grafik& w = *w_;
         Meldungsrekorder meldungen;
-        w.mnu_kopieren->trigger();
+        kind<QAction>(&w, "mnu_kopieren")->trigger();
         QCOMPARE(meldungen.texte, QStringList{"Grafik in Zwischenablage"});
         const QImage leer = QGuiApplication::clipboard()->image();
         QCOMPARE(leer.size(), w.centralWidget()->size());
         QVERIFY(ganz_weiss(leer));
 
-        w.mnu_run->trigger();
-        w.mnu_kopieren->trigger();
+        kind<QAction>(&w, "mnu_run")->trigger();
+        kind<QAction>(&w, "mnu_kopieren")->trigger();
         const QImage grafik = QGuiApplication::clipboard()->image();
         QCOMPARE(grafik.size(), w.centralWidget()->size());
         QVERIFY(zaehle(grafik, qRgb(255, 0, 0)) > 500);
@@ -282,11 +271,11 @@ private slots:
     {
         frm_grafik& w = *w_;
         Meldungsrekorder meldungen;
-        w.mnu_run->trigger();
+        kind<QAction>(&w, "mnu_run")->trigger();
         QVERIFY(!ganz_weiss(w.bild()));
 
-        w.mnu_version->trigger();
-        w.mnu_version->trigger();
+        kind<QAction>(&w, "mnu_version")->trigger();
+        kind<QAction>(&w, "mnu_version")->trigger();
         int infos = 0;
         for (QWidget* t : QApplication::topLevelWidgets())
             infos += qobject_cast<frm_info*>(t) && t->isVisible();
@@ -294,15 +283,15 @@ private slots:
         auto* info = qobject_cast<frm_info*>(w.info());
         QVERIFY(info);
         QCOMPARE(info->windowTitle(), QString("Kalvion - Info"));
-        QVERIFY(info->Label3->text().startsWith("Kalvion.exe    -   Version 1.2          "));
-        QVERIFY(info->Label3->text().endsWith("  02.2009"));
-        QVERIFY(info->Label1->text().startsWith("Kontakt:  "));
+        QVERIFY(kind<QLabel>(info, "Label3")->text().startsWith("Kalvion.exe    -   Version 1.2          "));
+        QVERIFY(kind<QLabel>(info, "Label3")->text().endsWith("  02.2009"));
+        QVERIFY(kind<QLabel>(info, "Label1")->text().startsWith("Kontakt:  "));
         QVERIFY(!(info->windowFlags() & Qt::WindowCloseButtonHint));
         QTest::keyClick(info, Qt::Key_Escape);
         QVERIFY(info->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(info));
 
-        QTest::mouseClick(info->cmd_ok, Qt::LeftButton);
+        QTest::mouseClick(kind<QPushButton>(info, "cmd_ok"), Qt::LeftButton);
         QTRY_VERIFY(!w.info());
         QTRY_VERIFY(w.isActiveWindow());
         QVERIFY(ganz_weiss(w.bild()));
@@ -326,7 +315,7 @@ private slots:
             }
         });
         schliesser.start(20);
-        w.mnu_run->trigger();
+        kind<QAction>(&w, "mnu_run")->trigger();
         QVERIFY(!schliesser.isActive());
         w.activateWindow();
         QTRY_VERIFY(w.isActiveWindow());
@@ -340,8 +329,8 @@ private slots:
         startwerte_setzen(m);
         m.Sinterzeit_s = 3600.0 * 1000;  // a long run
         Meldungsrekorder meldungen;
-        QTimer::singleShot(0, w.mnu_beenden, &QAction::trigger);
-        w.mnu_run->trigger();
+        QTimer::singleShot(0, kind<QAction>(&w, "mnu_beenden"), &QAction::trigger);
+        kind<QAction>(&w, "mnu_run")->trigger();
         QVERIFY(meldungen.texte.isEmpty());
         QVERIFY(!m.Berechnung_aktuell);
         QVERIFY(!w.isVisible());
@@ -355,7 +344,7 @@ private slots:
         m.Sinterzeit_s = 3600.0 * 1000;
         Meldungsrekorder meldungen;
         QTimer::singleShot(0, &w, &QWidget::close);
-        w.mnu_run->trigger();
+        kind<QAction>(&w, "mnu_run")->trigger();
         QVERIFY(meldungen.texte.isEmpty());
         QVERIFY(!w.isVisible());
     }

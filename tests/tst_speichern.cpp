@@ -13,18 +13,12 @@
 
 #include "anfangsprofil.h"
 #include "frm_speichern.h"
-#include "hauptfenster.h"
 #include "meldungsrekorder.h"
+#include "testhilfen.h"
 
 using namespace kalvion;
 
 namespace {
-
-struct KeinHauptfenster : Hauptfenster {
-    void freigeben(bool) override {}
-    void nach_vorn() override {}
-    void startknopf_zeigen() override {}
-};
 
 QListWidgetItem* eintrag(QListWidget* liste, const QString& endung)
 {
@@ -42,12 +36,11 @@ class tst_speichern : public QObject {
     QTemporaryDir ordner_;
     QString vorher_;
     Modell m_;
-    KeinHauptfenster haupt_;
 
     // Opens a dialog as the main window's menu does: discarded on closing.
     QPointer<frm_speichern> oeffne()
     {
-        auto* d = new frm_speichern(m_, haupt_, QLocale::c());
+        auto* d = new frm_speichern(m_, QLocale::c());
         d->setAttribute(Qt::WA_DeleteOnClose);
         d->show();
         return d;
@@ -85,12 +78,12 @@ private slots:
         auto d = oeffne();
         QCOMPARE(d->windowTitle(), QString("Kalvion  -  Daten  speichern"));
         QCOMPARE(d->size(), QSize(431, 284));
-        QCOMPARE(d->drive->itemText(0), QString("/"));
-        QVERIFY(d->lbl_pfad->text().isEmpty());
-        QVERIFY(d->txt_dateiname->text().isEmpty());
+        QCOMPARE(kind<QComboBox>(d, "drive")->itemText(0), QString("/"));
+        QVERIFY(kind<QLabel>(d, "lbl_pfad")->text().isEmpty());
+        QVERIFY(kind<QLineEdit>(d, "txt_dateiname")->text().isEmpty());
         QCOMPARE(d->Pfad, ordner_.path());
-        QVERIFY(eintrag(d->file, "alt.txt"));
-        QVERIFY(eintrag(d->dir, "unter"));
+        QVERIFY(eintrag(kind<QListWidget>(d, "file"), "alt.txt"));
+        QVERIFY(eintrag(kind<QListWidget>(d, "dir"), "unter"));
         d->close();
     }
 
@@ -98,10 +91,10 @@ private slots:
     {
         auto d = oeffne();
         Meldungsrekorder meldungen;
-        QTest::keyClicks(d->txt_dateiname, "neu.txt");
+        QTest::keyClicks(kind<QLineEdit>(d, "txt_dateiname"), "neu.txt");
         QCOMPARE(d->Dateiname, QString("neu.txt"));
-        QCOMPARE(d->lbl_pfad->text(), ordner_.path() + "/neu.txt");
-        QTest::mouseClick(d->cmd_ok, Qt::LeftButton);
+        QCOMPARE(kind<QLabel>(d, "lbl_pfad")->text(), ordner_.path() + "/neu.txt");
+        QTest::mouseClick(kind<QPushButton>(d, "cmd_ok"), Qt::LeftButton);
         QVERIFY(meldungen.texte.isEmpty());
         QTRY_VERIFY(!d);  // closed and discarded
         QVERIFY(inhalt("neu.txt").startsWith((ordner_.path() + "/neu.txt\r\n").toLatin1()));
@@ -111,28 +104,28 @@ private slots:
     void ordner_wechseln()
     {
         auto d = oeffne();
-        QListWidgetItem* unter = eintrag(d->dir, "unter");
-        d->dir->setCurrentItem(unter);
-        QTest::keyClick(d->dir, Qt::Key_Return);
+        QListWidgetItem* unter = eintrag(kind<QListWidget>(d, "dir"), "unter");
+        kind<QListWidget>(d, "dir")->setCurrentItem(unter);
+        QTest::keyClick(kind<QListWidget>(d, "dir"), Qt::Key_Return);
         QCOMPARE(d->Pfad, ordner_.path() + "/unter");
-        QCOMPARE(d->lbl_pfad->text(), ordner_.path() + "/unter/");
-        QCOMPARE(d->file->count(), 0);
-        QTest::keyClicks(d->txt_dateiname, "x");
-        QCOMPARE(d->lbl_pfad->text(), ordner_.path() + "/unter/x");
+        QCOMPARE(kind<QLabel>(d, "lbl_pfad")->text(), ordner_.path() + "/unter/");
+        QCOMPARE(kind<QListWidget>(d, "file")->count(), 0);
+        QTest::keyClicks(kind<QLineEdit>(d, "txt_dateiname"), "x");
+        QCOMPARE(kind<QLabel>(d, "lbl_pfad")->text(), ordner_.path() + "/unter/x");
 
         d->setze_ordner("/");
-        QCOMPARE(d->lbl_pfad->text(), QString("/x"));  // a root already ends in its separator
+        QCOMPARE(kind<QLabel>(d, "lbl_pfad")->text(), QString("/x"));  // a root already ends in its separator
         d->close();
     }
 
     void datei_waehlen_haengt_an()
     {
         auto d = oeffne();
-        QListWidgetItem* alt = eintrag(d->file, "alt.txt");
-        QTest::mouseClick(d->file->viewport(), Qt::LeftButton, {}, d->file->visualItemRect(alt).center());
-        QCOMPARE(d->txt_dateiname->text(), QString("alt.txt"));
-        QCOMPARE(d->lbl_pfad->text(), ordner_.path() + "/alt.txt");
-        QTest::mouseClick(d->cmd_ok, Qt::LeftButton);
+        QListWidgetItem* alt = eintrag(kind<QListWidget>(d, "file"), "alt.txt");
+        QTest::mouseClick(kind<QListWidget>(d, "file")->viewport(), Qt::LeftButton, {}, kind<QListWidget>(d, "file")->visualItemRect(alt).center());
+        QCOMPARE(kind<QLineEdit>(d, "txt_dateiname")->text(), QString("alt.txt"));
+        QCOMPARE(kind<QLabel>(d, "lbl_pfad")->text(), ordner_.path() + "/alt.txt");
+        QTest::mouseClick(kind<QPushButton>(d, "cmd_ok"), Qt::LeftButton);
         QTRY_VERIFY(!d);
         QVERIFY(inhalt("alt.txt").startsWith("alt\r\n" + (ordner_.path() + "/alt.txt\r\n").toLatin1()));
     }
@@ -141,10 +134,10 @@ private slots:
     {
         auto d = oeffne();
         Meldungsrekorder meldungen;
-        QTest::keyClicks(d->txt_dateiname, "a");
-        QTest::keyClick(d->txt_dateiname, Qt::Key_Backspace);
-        QCOMPARE(d->lbl_pfad->text(), ordner_.path() + "/");
-        QTest::mouseClick(d->cmd_ok, Qt::LeftButton);
+        QTest::keyClicks(kind<QLineEdit>(d, "txt_dateiname"), "a");
+        QTest::keyClick(kind<QLineEdit>(d, "txt_dateiname"), Qt::Key_Backspace);
+        QCOMPARE(kind<QLabel>(d, "lbl_pfad")->text(), ordner_.path() + "/");
+        QTest::mouseClick(kind<QPushButton>(d, "cmd_ok"), Qt::LeftButton);
         QCOMPARE(meldungen.texte, QStringList{"Dateiname fehlt!"});
         QVERIFY(d && d->isVisible());
         d->close();
@@ -155,8 +148,8 @@ private slots:
         m_.Berechnung_aktuell = false;
         auto d = oeffne();
         Meldungsrekorder meldungen;
-        QTest::keyClicks(d->txt_dateiname, "neu.txt");
-        QTest::mouseClick(d->cmd_ok, Qt::LeftButton);
+        QTest::keyClicks(kind<QLineEdit>(d, "txt_dateiname"), "neu.txt");
+        QTest::mouseClick(kind<QPushButton>(d, "cmd_ok"), Qt::LeftButton);
         QCOMPARE(meldungen.texte, QStringList{QString::fromUtf8("Noch keine aktuelle Berechnung durchgeführt!")});
         QTRY_VERIFY(!d);
         QVERIFY(!QFile::exists(ordner_.path() + "/neu.txt"));
@@ -166,8 +159,8 @@ private slots:
     {
         auto d = oeffne();
         Meldungsrekorder meldungen;
-        QTest::keyClicks(d->txt_dateiname, "unter");  // a folder, not a file
-        QTest::mouseClick(d->cmd_ok, Qt::LeftButton);
+        QTest::keyClicks(kind<QLineEdit>(d, "txt_dateiname"), "unter");  // a folder, not a file
+        QTest::mouseClick(kind<QPushButton>(d, "cmd_ok"), Qt::LeftButton);
         QCOMPARE(meldungen.texte, QStringList{"Speichern fehlgeschlagen!"});
         QVERIFY(d && d->isVisible());
         QCOMPARE(d->Dateiname, QString("unter"));
@@ -177,13 +170,13 @@ private slots:
     void abbrechen_und_neu_oeffnen()
     {
         auto d = oeffne();
-        QTest::keyClicks(d->txt_dateiname, "neu.txt");
-        QTest::mouseClick(d->cmd_abbrechen, Qt::LeftButton);
+        QTest::keyClicks(kind<QLineEdit>(d, "txt_dateiname"), "neu.txt");
+        QTest::mouseClick(kind<QPushButton>(d, "cmd_abbrechen"), Qt::LeftButton);
         QTRY_VERIFY(!d);
         QVERIFY(!QFile::exists(ordner_.path() + "/neu.txt"));
         auto wieder = oeffne();
-        QVERIFY(wieder->txt_dateiname->text().isEmpty());
-        QVERIFY(wieder->lbl_pfad->text().isEmpty());
+        QVERIFY(kind<QLineEdit>(wieder, "txt_dateiname")->text().isEmpty());
+        QVERIFY(kind<QLabel>(wieder, "lbl_pfad")->text().isEmpty());
         wieder->close();
     }
 
@@ -191,12 +184,12 @@ private slots:
     {
         auto d = oeffne();
         Meldungsrekorder meldungen;
-        d->drive->addItem("/kein/laufwerk");
-        d->drive->setCurrentIndex(d->drive->count() - 1);
+        kind<QComboBox>(d, "drive")->addItem("/kein/laufwerk");
+        kind<QComboBox>(d, "drive")->setCurrentIndex(kind<QComboBox>(d, "drive")->count() - 1);
         QCOMPARE(meldungen.texte, QStringList{QString::fromUtf8("Zugriff nicht möglich!")});
-        QCOMPARE(d->drive->currentIndex(), 0);
+        QCOMPARE(kind<QComboBox>(d, "drive")->currentIndex(), 0);
         QCOMPARE(d->Pfad, QString("/"));
-        QCOMPARE(d->lbl_pfad->text(), QString("/"));
+        QCOMPARE(kind<QLabel>(d, "lbl_pfad")->text(), QString("/"));
         d->close();
     }
 };

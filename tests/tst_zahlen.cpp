@@ -5,14 +5,10 @@
 #include <cmath>
 #include <limits>
 
+#include "testhilfen.h"
 #include "zahlen.h"
 
 using namespace kalvion;
-
-namespace {
-const QLocale Deutsch(QLocale::German, QLocale::Germany);
-const QLocale C_Locale = QLocale::c();
-}  // namespace
 
 class tst_zahlen : public QObject {
     Q_OBJECT
