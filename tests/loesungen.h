@@ -1,0 +1,60 @@
+#pragma once
+// Closed-form solutions of the diffusion equation for the two geometries, and
+// the largest deviation of a model's profile from them at its sintering time.
+#include <algorithm>
+#include <cmath>
+
+#include "modell.h"
+
+// Slab source 0 < x < h in a bar 0 < x < l closed at both ends (images):
+// C = C0/2 Σn [erf((h + 2nl − x)/2√(Dt)) + erf((h − 2nl + x)/2√(Dt))].
+inline double stab(double x, double h, double l, double dt, double c0)
+{
+    const double w = 2 * std::sqrt(dt);
+    double c = 0;
+    for (int n = -20; n <= 20; ++n)
+        c += std::erf((h + 2 * n * l - x) / w) + std::erf((h - 2 * n * l + x) / w);
+    return c0 / 2 * c;
+}
+
+// A sphere of radius R closed at its surface, with C0 in the shell
+// R − h < r < R at t = 0: the mean plus the eigen-series with tan(αR) = αR.
+inline double kugel(double r, double h, double radius, double dt, double c0)
+{
+    const double innen = radius - h;
+    double c = c0 * (1 - std::pow(innen / radius, 3));
+    auto stamm = [](double a, double x) { return std::sin(a * x) / (a * a) - x * std::cos(a * x) / a; };
+    for (int n = 1; n <= 400; ++n) {
+        // The root of sin z − z cos z between nπ and (n + ½)π, by bisection.
+        double lo = n * M_PI + 1e-9, hi = (n + 0.5) * M_PI - 1e-9;
+        for (int k = 0; k < 200; ++k) {
+            const double mitte = (lo + hi) / 2;
+            const double f = std::sin(mitte) - mitte * std::cos(mitte);
+            const double f_lo = std::sin(lo) - lo * std::cos(lo);
+            (f * f_lo > 0 ? lo : hi) = mitte;
+        }
+        const double a = (lo + hi) / 2 / radius;
+        const double norm = radius / 2 - std::sin(2 * a * radius) / (4 * a);
+        const double koeff = c0 * (stamm(a, radius) - stamm(a, innen)) / norm;
+        c += koeff * std::sin(a * r) / r * std::exp(-a * a * dt);
+    }
+    return c;
+}
+
+// Largest |Konz − closed form| over the cell centres, for the model's own
+// geometry, source width i_Diff · dx and D · Sinterzeit_s.
+inline double abweichung_von_geschlossener_loesung(const kalvion::Modell& m)
+{
+    const double l = m.x_max_cm, h = m.i_Diff * m.dx, dt = m.D * m.Sinterzeit_s;
+    double groesste = 0;
+    for (int i = 1; i <= m.Zellen; ++i) {
+        const double mitte = (i - 0.5) * m.dx;  // from the surface or left end
+        const double exakt = m.Kugel ? kugel(l - mitte, h, l, dt, 100) : stab(mitte, h, l, dt, 100);
+        groesste = std::max(groesste, std::fabs(m.Konz[i] - exakt));
+    }
+    return groesste;
+}
+
+// What the stepped run of the start-up values keeps to.
+inline constexpr double Toleranz_stab = 0.01;   // mol%
+inline constexpr double Toleranz_kugel = 0.5;   // mol%
