@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "anfangsprofil.h"
+#include "sprung.h"
 
 namespace kalvion {
 
@@ -69,19 +70,76 @@ void schnappschuss(const Modell& m, Zellfeld& ziel)
 
 }  // namespace
 
-Laufausgang zeitschritte(Modell& m, const Laufbegleitung& begleitung)
+bool schrittzahl_zaehlbar(double schritte)
+{
+    return std::isfinite(schritte) && schritte <= Groesste_Schrittzahl;
+}
+
+double laufschritte(const Modell& m)
+{
+    Modell probe;
+    probe.dx = m.dx;
+    probe.D = m.D;
+    probe.Sinterzeit_s = m.Sinterzeit_s;
+    schritte_vorbereiten(probe);
+    return probe.Schritte;
+}
+
+double miss_zellschrittkosten(const Modell& m)
+{
+    using Uhr = std::chrono::steady_clock;
+    Modell probe = m;
+    anfangsprofil(probe);
+    schritte_vorbereiten(probe);
+    // Repeated until a millisecond has passed, so that the clock's resolution
+    // does not matter; the best of three keeps other load out.
+    double beste = 1e300;
+    for (int wiederholung = 0; wiederholung < 3; ++wiederholung) {
+        long long zellschritte = 0;
+        const auto anfang = Uhr::now();
+        std::chrono::duration<double> vergangen{};
+        do {
+            for (int k = 0; k < 50; ++k)
+                ein_zeitschritt(probe);
+            zellschritte += 50LL * probe.Zellen;
+            vergangen = Uhr::now() - anfang;
+        } while (vergangen.count() < 1e-3);
+        beste = std::min(beste, vergangen.count() / zellschritte);
+    }
+    return beste;
+}
+
+double geschaetzte_dauer(double schritte, int zellen, double sekunden_je_zellschritt)
+{
+    return schritte * zellen * sekunden_je_zellschritt;
+}
+
+Laufausgang zeitschritte(Modell& m, const Laufbegleitung& begleitung, Verfahren verfahren)
 {
     using Uhr = std::chrono::steady_clock;
     schritte_vorbereiten(m);
     // A half-computed profile is no result: neither a redraw nor a save may
     // take it for one until the run has finished.
     m.Berechnung_aktuell = false;
+    if (!schrittzahl_zaehlbar(m.Schritte))
+        return {Laufergebnis::nicht_zaehlbar, 0};
 
     const double schritte = m.Schritte;  // the loop's end, read once
+    const bool springen = verfahren == Verfahren::sprung && schritte > Schritte_vor_dem_Sprung;
+    const double gestuft = springen ? Schritte_vor_dem_Sprung : schritte;
     double gezeigt = -1;
+    auto melde_fortschritt = [&](double k) {
+        // The caption only changes a hundred times per run; setting it at
+        // every step would cost more than the step itself.
+        if (const double p = prozent(k, m.Schritte); p != gezeigt) {
+            if (begleitung.fortschritt)
+                begleitung.fortschritt(fortschrittstext(k, m.Schritte));
+            gezeigt = p;
+        }
+    };
     auto letzter_durchlass = Uhr::now();
 
-    for (double k = 1; k <= schritte; ++k) {
+    for (double k = 1; k <= gestuft; ++k) {
         m.Fehlerzahl += ein_zeitschritt(m);
 
         if (k == 10)
@@ -90,18 +148,11 @@ Laufausgang zeitschritte(Modell& m, const Laufbegleitung& begleitung)
             schnappschuss(m, m.Konz_100);
         else if (k == 1000)
             schnappschuss(m, m.Konz_1000);
-
-        // The caption only changes a hundred times per run; setting it at
-        // every step would cost more than the step itself.
-        if (const double p = prozent(k, m.Schritte); p != gezeigt) {
-            if (begleitung.fortschritt)
-                begleitung.fortschritt(fortschrittstext(k, m.Schritte));
-            gezeigt = p;
-        }
+        melde_fortschritt(k);
 
         // One look at the clock per step; the event loop only every 10 ms.
         const auto jetzt = Uhr::now();
-        if (begleitung.zwischendurch && (jetzt - letzter_durchlass >= Durchlassabstand || k == schritte)) {
+        if (begleitung.zwischendurch && (jetzt - letzter_durchlass >= Durchlassabstand || k == gestuft)) {
             switch (begleitung.zwischendurch()) {
             case Fortgang::weiter: break;
             case Fortgang::abbrechen: return {Laufergebnis::abgebrochen, m.Fehlerzahl};
@@ -110,20 +161,27 @@ Laufausgang zeitschritte(Modell& m, const Laufbegleitung& begleitung)
             letzter_durchlass = jetzt;
         }
     }
+    if (springen) {
+        springe(m, schritte - gestuft);
+        melde_fortschritt(schritte);
+    }
 
     m.Berechnung_aktuell = true;
-    return {Laufergebnis::fertig, m.Fehlerzahl};
+    return {Laufergebnis::fertig, m.Fehlerzahl, springen};
 }
 
-Laufausgang lauf_rechnen(Modell& m, const Laufbegleitung& begleitung)
+Laufausgang lauf_rechnen(Modell& m, const Laufbegleitung& begleitung, Verfahren verfahren)
 {
     anfangsprofil(m);
-    return zeitschritte(m, begleitung);
+    return zeitschritte(m, begleitung, verfahren);
 }
 
-std::string fehlertext(std::int64_t fehlerzahl)
+std::string fehlertext(const Laufausgang& ausgang)
 {
-    return std::to_string(fehlerzahl) + " Fehler";
+    std::string text = std::to_string(ausgang.fehlerzahl) + " Fehler";
+    if (ausgang.gesprungen)
+        text += " (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)";
+    return text;
 }
 
 }  // namespace kalvion

@@ -8,8 +8,14 @@
 
 namespace kalvion {
 
-// How a run ended.
-enum class Laufergebnis { fertig, abgebrochen, programmende };
+// How a run ended: all steps done, cancelled or stopped because the program
+// ends on the way, or refused before the first step because its step count
+// cannot be counted.
+enum class Laufergebnis { fertig, abgebrochen, programmende, nicht_zaehlbar };
+
+// Stepping through every step, or stepping through step 1000 and jumping over
+// the rest (same profile within 1e-9 mol%, in a blink).
+enum class Verfahren { schrittweise, sprung };
 
 // What the front end answers when the run passes through its event loop.
 enum class Fortgang { weiter, abbrechen, programmende };
@@ -27,7 +33,28 @@ struct Laufbegleitung {
 struct Laufausgang {
     Laufergebnis ergebnis = Laufergebnis::fertig;
     std::int64_t fehlerzahl = 0;  // negative face fluxes met
+    bool gesprungen = false;      // the steps after step 1000 were jumped over
 };
+
+// The loop counts its steps in a double: beyond 2^53 a step count cannot be
+// counted exactly (k + 1 == k) and such a run would never end.
+inline constexpr double Groesste_Schrittzahl = 9007199254740992.0;  // 2^53
+bool schrittzahl_zaehlbar(double schritte);
+
+// The step count a run of the current parameters will make (at least 200),
+// without changing the model.
+double laufschritte(const Modell& m);
+
+// What one cell-step costs on this machine, in seconds: measured by stepping
+// a copy of the model for about a millisecond.
+double miss_zellschrittkosten(const Modell& m);
+
+// How long stepping a run of `schritte` steps over `zellen` cells takes at
+// that cost, in seconds.
+double geschaetzte_dauer(double schritte, int zellen, double sekunden_je_zellschritt);
+
+// Stepping through a run longer than this is worth the jump.
+inline constexpr double Sprung_ab_Sekunden = 0.05;
 
 // The event loop is passed through at most this often during a run.
 inline constexpr std::chrono::milliseconds Durchlassabstand{10};
@@ -41,17 +68,21 @@ std::int64_t ein_zeitschritt(Modell& m);
 
 // Steps the initial profile through the whole sintering time and keeps the
 // snapshots after steps 10, 100 and 1000. A finished run leaves Fehlerzahl
-// set and the result current; a run stopped on the way leaves it not current.
-Laufausgang zeitschritte(Modell& m, const Laufbegleitung& begleitung = {});
+// set and the result current; a run stopped on the way, or refused, leaves it
+// not current. With the jump, Fehlerzahl counts the stepped steps only.
+Laufausgang zeitschritte(Modell& m, const Laufbegleitung& begleitung = {},
+                         Verfahren verfahren = Verfahren::schrittweise);
 
 // The whole computation of "Berechnung Starten": the initial profile from the
 // current parameters, then the time stepping.
-Laufausgang lauf_rechnen(Modell& m, const Laufbegleitung& begleitung = {});
+Laufausgang lauf_rechnen(Modell& m, const Laufbegleitung& begleitung = {},
+                         Verfahren verfahren = Verfahren::schrittweise);
 
 // "37  %" for step k of n: the percentage cut, never rounded up.
 std::string fortschrittstext(double k, double n);
 
-// The message after a run: "0 Fehler".
-std::string fehlertext(std::int64_t fehlerzahl);
+// The message after a run: "0 Fehler", and after a jump
+// "0 Fehler (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)".
+std::string fehlertext(const Laufausgang& ausgang);
 
 }  // namespace kalvion

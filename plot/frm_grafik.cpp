@@ -199,7 +199,7 @@ void frm_grafik::run_Click()
     if (ausgang.ergebnis == Laufergebnis::programmende)
         return;  // the program is ending; nothing is shown any more
 
-    kalvion::melde(this, QString::fromStdString(fehlertext(ausgang.fehlerzahl)));
+    kalvion::melde(this, QString::fromStdString(fehlertext(ausgang)));
     lbl_cursor_position->setVisible(true);
     flaeche_->setCursor(Qt::CrossCursor);
     startknopf_verbergen();

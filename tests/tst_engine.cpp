@@ -191,7 +191,7 @@ private slots:
         QVERIFY(m.Berechnung_aktuell);
         QCOMPARE(ausgang.fehlerzahl, m.Fehlerzahl);
         if (!kugel)
-            QCOMPARE(fehlertext(ausgang.fehlerzahl), std::string("0 Fehler"));
+            QCOMPARE(fehlertext(ausgang), std::string("0 Fehler"));
         QCOMPARE(p.fortschritte.front(), std::string("0  %"));
         QCOMPARE(p.fortschritte.back(), std::string("100  %"));
         QCOMPARE(p.fortschritte.size(), std::size_t(101));
@@ -267,7 +267,7 @@ private slots:
         const Laufausgang ausgang = zeitschritte(m);
         QCOMPARE(m.Fehlerzahl, std::int64_t(199) * 200);
         QCOMPARE(ausgang.fehlerzahl, m.Fehlerzahl);
-        QCOMPARE(fehlertext(ausgang.fehlerzahl), std::string("39800 Fehler"));
+        QCOMPARE(fehlertext(ausgang), std::string("39800 Fehler"));
     }
 
     void lauf_macht_ergebnis_ungueltig_bis_zum_ende()
@@ -314,6 +314,92 @@ private slots:
         QCOMPARE(lauf_rechnen(m).ergebnis, Laufergebnis::fertig);
         QVERIFY(m.Berechnung_aktuell);
         QCOMPARE(m.Schritte, 6140.0);
+    }
+
+    // A step count the loop cannot count exactly is refused before any step.
+    void nicht_zaehlbar_data()
+    {
+        QTest::addColumn<double>("x_max");
+        QTest::addColumn<double>("d");
+        QTest::addColumn<bool>("zaehlbar");
+        // Schritte = 1.2 · 7200 / (dx² / 2D) with dx = x_max · 1e-4 / 200.
+        QTest::newRow("2^53 + 2") << 1.0 << 9007199254740994.0 * 2.5e-13 / (2 * 8640) << false;
+        QTest::newRow("unendlich") << 1e-200 << 1.0 << false;
+        QTest::newRow("Start") << 50.0 << 2.2207760471619703e-10 << true;
+    }
+    void nicht_zaehlbar()
+    {
+        QFETCH(double, x_max);
+        QFETCH(double, d);
+        QFETCH(bool, zaehlbar);
+        Modell m = start();
+        m.x_max.setze_zahl(x_max);
+        weg_ableiten(m);
+        m.D = d;
+        anfangsprofil(m);
+        m.Berechnung_aktuell = true;
+        const Zellfeld vorher = m.Konz;
+        Protokoll p;
+        const double schritte = laufschritte(m);
+        QCOMPARE(schrittzahl_zaehlbar(schritte), zaehlbar);
+        if (zaehlbar)
+            return;
+        QVERIFY(!std::isfinite(schritte) || schritte > Groesste_Schrittzahl);
+        QCOMPARE(zeitschritte(m, p.begleitung()).ergebnis, Laufergebnis::nicht_zaehlbar);
+        QCOMPARE(m.Konz, vorher);  // no step was made
+        QVERIFY(p.fortschritte.empty());
+        QVERIFY(!m.Berechnung_aktuell);
+    }
+
+    // Through step 1000 the jump steps as always: the snapshots and the error
+    // count of those steps are bit for bit the stepped ones.
+    void sprung_im_lauf_data()
+    {
+        QTest::addColumn<bool>("kugel");
+        QTest::newRow("linear") << false;
+        QTest::newRow("sphärisch") << true;
+    }
+    void sprung_im_lauf()
+    {
+        QFETCH(bool, kugel);
+        Modell gestuft = start(kugel), gesprungen = start(kugel);
+        const Laufausgang a = lauf_rechnen(gestuft);
+        Protokoll p;
+        const Laufausgang b = lauf_rechnen(gesprungen, p.begleitung(), Verfahren::sprung);
+        QVERIFY(!a.gesprungen);
+        QVERIFY(b.gesprungen);
+        QCOMPARE(gesprungen.Konz_10, gestuft.Konz_10);
+        QCOMPARE(gesprungen.Konz_100, gestuft.Konz_100);
+        QCOMPARE(gesprungen.Konz_1000, gestuft.Konz_1000);
+        QCOMPARE(gesprungen.Schritte, gestuft.Schritte);
+        for (int i = 1; i <= 200; ++i)
+            QVERIFY(std::fabs(gesprungen.Konz[i] - gestuft.Konz[i]) <= 1e-9);
+        QVERIFY(gesprungen.Berechnung_aktuell);
+        QCOMPARE(p.fortschritte.back(), std::string("100  %"));
+        Modell hand = start(kugel);
+        anfangsprofil(hand);
+        schritte_vorbereiten(hand);
+        std::int64_t fehler_bis_1000 = 0;
+        for (int k = 0; k < 1000; ++k)
+            fehler_bis_1000 += ein_zeitschritt(hand);
+        QCOMPARE(b.fehlerzahl, fehler_bis_1000);
+        QCOMPARE(fehlertext(b), std::to_string(fehler_bis_1000) +
+                                    " Fehler (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)");
+
+        // A run of fewer than 1000 steps has nothing to jump over.
+        Modell kurz = start(kugel);
+        kurz.Sinterzeit_s = 600;
+        QVERIFY(!lauf_rechnen(kurz, {}, Verfahren::sprung).gesprungen);
+    }
+
+    void dauer_schaetzen()
+    {
+        const Modell m = start();
+        const double kosten = miss_zellschrittkosten(m);
+        QVERIFY(kosten > 0 && kosten < 1e-6);  // a cell-step takes nanoseconds
+        QCOMPARE(geschaetzte_dauer(6140, 200, 1e-9), 6140 * 200 * 1e-9);
+        QCOMPARE(laufschritte(m), 6140.0);
+        QCOMPARE(m.Schritte, 0.0);  // the model itself is untouched
     }
 
     void fortschrittstexte()
