@@ -1,0 +1,6 @@
+# The project version reaches the code through one generated header; every
+# program that shows its version links kalvion_version.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/kalvion_version.h.in
+  ${PROJECT_BINARY_DIR}/version/kalvion_version.h @ONLY)
+add_library(kalvion_version INTERFACE)
+target_include_directories(kalvion_version INTERFACE ${PROJECT_BINARY_DIR}/version)
