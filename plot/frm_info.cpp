@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "benannt.h"
+#include "kalvion_version.h"
 #include "textpassung.h"
 #include "twips.h"
 
@@ -25,7 +26,8 @@ frm_info::frm_info(QWidget* eltern)
     connect(cmd_ok, &QPushButton::clicked, this, &frm_info::cmd_ok_Click);
 
     auto* Label3 = benannt(
-        new QLabel(QStringLiteral("Kalvion.exe    -   Version 1.2          Kalvion-Projekt  02.2009"), this), "Label3");
+        new QLabel(QStringLiteral("Kalvion.exe    -   Version " KALVION_VERSION "          Kalvion-Projekt  02.2009"), this),
+        "Label3");
     Label3->setGeometry(twips_rechteck(120, 120, 4095, 255));
     auto* Label1 = benannt(new QLabel(QStringLiteral("Kontakt:  Fehlerberichte im Kalvion-Projekt"), this), "Label1");
     Label1->setGeometry(twips_rechteck(0, 1800, 4095, 255));

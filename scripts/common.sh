@@ -1,10 +1,15 @@
-# Shared by run.sh and test.sh: installs the Debian packages that are missing,
+# Shared by run.sh, test.sh and package.sh: installs the Debian packages that are missing,
 # then configures and builds the project in $BUILD_DIR.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
-PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev libgl-dev libeigen3-dev)
+# The first line builds the program, the second builds the Debian package
+# (dpkg-shlibdeps, file, help2man) and checks it (desktop-file-validate,
+# appstreamcli); the third drives the real-desktop test.
+PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev libgl-dev libeigen3-dev
+          dpkg-dev file help2man desktop-file-utils appstream
+          xvfb openbox xdotool x11-utils imagemagick)
 
 as_root() {
   if [[ $(id -u) -ne 0 ]]; then sudo "$@"; else "$@"; fi

@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Builds the Debian package from an existing build tree into a temporary folder
+# and checks what a user gets from it: every file, the dependencies, clean
+# desktop metadata, and programs that start from the unpacked tree.
+# Usage: paket.sh BUILD_DIR CPACK VERSION PROGRAM...
+# The first PROGRAM is the window program; each further one is a command-line
+# program that must answer --version. Empty names are ignored.
+set -euo pipefail
+build_dir=$1
+cpack=$2
+version=$3
+shift 3
+programme=()
+for p in "$@"; do [[ -n $p ]] && programme+=("$p"); done
+
+if ! command -v dpkg-deb >/dev/null; then
+  echo "SKIPPED: dpkg-deb is not installed (Debian package dpkg), so there is no package to check"
+  exit 77
+fi
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fehler=0
+fehlt() { echo "FAIL: $*"; fehler=1; }
+
+# --- build ---------------------------------------------------------------
+if ! "$cpack" -G DEB -B "$tmp/paket" --config "$build_dir/CPackConfig.cmake" >"$tmp/cpack.log" 2>&1; then
+  cat "$tmp/cpack.log"
+  echo "FAIL: cpack could not build the package"
+  exit 1
+fi
+debs=("$tmp"/paket/*.deb)
+[[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || { ls "$tmp/paket"; echo "FAIL: expected one .deb"; exit 1; }
+deb=${debs[0]}
+echo "built $(basename "$deb")"
+
+# --- control fields --------------------------------------------------------
+[[ $(dpkg-deb -f "$deb" Package) == kalvion ]] || fehlt "package name is not kalvion"
+[[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fehlt "package version is not $version"
+depends=$(dpkg-deb -f "$deb" Depends)
+for bibliothek in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg; do
+  [[ $depends == *"$bibliothek"* ]] || fehlt "Depends does not name $bibliothek: $depends"
+done
+
+# --- contents --------------------------------------------------------------
+inhalt=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's#^\./##')
+desktop=usr/share/applications/kalvion.desktop
+metainfo=usr/share/metainfo/de.kalvion.Kalvion.metainfo.xml
+erwartet=("$desktop" "$metainfo" usr/share/icons/hicolor/scalable/apps/kalvion.svg)
+for p in "${programme[@]}"; do
+  erwartet+=("usr/bin/$p" "usr/share/man/man1/$p.1.gz")
+done
+for f in "${erwartet[@]}"; do
+  grep -qxF "$f" <<<"$inhalt" || fehlt "package lacks $f"
+done
+# Every program the package ships needs its manual page, whoever added it.
+for f in $(grep '^usr/bin/.' <<<"$inhalt" || true); do
+  grep -qxF "usr/share/man/man1/${f#usr/bin/}.1.gz" <<<"$inhalt" || fehlt "no manual page for $f"
+done
+
+wurzel=$tmp/wurzel
+dpkg-deb -x "$deb" "$wurzel"
+
+# --- desktop entry and software-centre entry -------------------------------
+if [[ -f $wurzel/$desktop ]]; then
+  grep -qx 'Icon=kalvion' "$wurzel/$desktop" || fehlt "desktop entry names another icon"
+  programm=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$wurzel/$desktop")
+  [[ -x $wurzel/usr/bin/$programm ]] || fehlt "desktop entry starts '$programm', which the package lacks"
+  if command -v desktop-file-validate >/dev/null; then
+    meldungen=$(desktop-file-validate "$wurzel/$desktop" 2>&1) || true
+    [[ -z $meldungen ]] || fehlt "desktop-file-validate: $meldungen"
+  else
+    echo "desktop-file-validate not installed (desktop-file-utils): desktop entry not validated"
+  fi
+fi
+if [[ -f $wurzel/$metainfo ]]; then
+  grep -qF '<launchable type="desktop-id">kalvion.desktop</launchable>' "$wurzel/$metainfo" ||
+    fehlt "metainfo does not launch kalvion.desktop"
+  for f in $(grep '^usr/bin/.' <<<"$inhalt" || true); do
+    grep -qF "<binary>${f#usr/bin/}</binary>" "$wurzel/$metainfo" || fehlt "metainfo does not provide ${f#usr/bin/}"
+  done
+  if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$wurzel/$metainfo" >"$tmp/appstream.log" 2>&1 ||
+      fehlt "appstreamcli validate: $(cat "$tmp/appstream.log")"
+  else
+    echo "appstreamcli not installed (appstream): metainfo not validated"
+  fi
+fi
+
+# --- manual pages ----------------------------------------------------------
+for p in "${programme[@]}"; do
+  seite=$wurzel/usr/share/man/man1/$p.1.gz
+  [[ -f $seite ]] || continue
+  grep -qiE "^\.TH \"?$p\"? \"?1" <<<"$(zcat "$seite")" || fehlt "$p.1.gz is no section-1 page for $p"
+  if command -v man >/dev/null; then
+    warnungen=$(man --warnings -E UTF-8 -l "$seite" 2>&1 >/dev/null) || true
+    [[ -z $warnungen ]] || fehlt "man warns about $p.1.gz: $warnungen"
+  fi
+done
+
+# --- the programs start from the unpacked tree -----------------------------
+fenster=${programme[0]}
+if [[ -x $wurzel/usr/bin/$fenster ]]; then
+  status=0
+  QT_QPA_PLATFORM=offscreen timeout 3 "$wurzel/usr/bin/$fenster" || status=$?
+  [[ $status -eq 124 ]] || fehlt "$fenster ended by itself with status $status"
+fi
+for p in "${programme[@]:1}"; do
+  [[ -x $wurzel/usr/bin/$p ]] || continue
+  # A command-line program needs no display.
+  status=0
+  ausgabe=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 "$wurzel/usr/bin/$p" --version) || status=$?
+  [[ $status -eq 0 ]] || fehlt "$p --version ended with status $status"
+  [[ $ausgabe == *"$version"* ]] || fehlt "$p --version does not print $version: $ausgabe"
+done
+
+((fehler == 0)) || exit 1
+echo "package holds ${programme[*]} with desktop entry, icon, metainfo and manual pages; programs start"
