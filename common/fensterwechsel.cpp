@@ -12,27 +12,49 @@ constexpr char Merkmal[] = "kalvion_programmfenster";
 
 // Remembers, for each activation of a top-level window, which window was
 // active before it. Qt activates the new window before it deactivates the old
-// one, so the deactivation cannot tell.
+// one; so a window deactivated while it is still the active one lost the
+// focus to another program. While another program has the focus no window of
+// this program is active, and a return from there is no move between the
+// program's windows.
 class Beobachter : public QObject {
 public:
-    using QObject::QObject;
+    explicit Beobachter(QObject* eltern) : QObject(eltern)
+    {
+        connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState zustand) {
+            if (zustand != Qt::ApplicationActive)
+                keines_aktiv();
+        });
+    }
+
     const QWidget* aktiv = nullptr;  // compared only, never used
     bool aktiv_ist_programmfenster = false;
     const QWidget* vorher = nullptr;
     bool vorher_war_programmfenster = false;
 
+    void keines_aktiv()
+    {
+        vorher = aktiv;
+        vorher_war_programmfenster = aktiv_ist_programmfenster;
+        aktiv = nullptr;
+        aktiv_ist_programmfenster = false;
+    }
+
 protected:
     bool eventFilter(QObject* o, QEvent* e) override
     {
         // Application filters run before the window's own handler sees the event.
-        if (e->type() == QEvent::WindowActivate && o->isWidgetType()) {
-            auto* w = static_cast<QWidget*>(o);
-            if (w->isWindow() && w != aktiv) {
-                vorher = aktiv;
-                vorher_war_programmfenster = aktiv_ist_programmfenster;
-                aktiv = w;
-                aktiv_ist_programmfenster = w->property(Merkmal).toBool();
-            }
+        if (!o->isWidgetType() || !static_cast<QWidget*>(o)->isWindow())
+            return false;
+        auto* w = static_cast<QWidget*>(o);
+        if (e->type() == QEvent::WindowActivate && w != aktiv) {
+            vorher = aktiv;
+            vorher_war_programmfenster = aktiv_ist_programmfenster;
+            aktiv = w;
+            aktiv_ist_programmfenster = w->property(Merkmal).toBool();
+        } else if (e->type() == QEvent::WindowDeactivate && w == aktiv) {
+            // Deactivated with no other window of ours activated first: the
+            // focus went to another program.
+            keines_aktiv();
         }
         return false;
     }

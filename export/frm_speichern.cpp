@@ -11,6 +11,7 @@
 #include "ergebnisdatei.h"
 #include "benannt.h"
 #include "meldung.h"
+#include "tastatur.h"
 #include "twips.h"
 
 namespace kalvion {
@@ -64,6 +65,7 @@ frm_speichern::frm_speichern(Modell& m, const QLocale& locale)
     for (auto* k : {cmd_abbrechen, cmd_ok}) {
         k->setAutoDefault(false);
         k->setDefault(false);
+        enter_drueckt(k);
     }
     QWidget* reihe[] = {txt_dateiname, cmd_abbrechen, cmd_ok, drive, dir, file};
     for (std::size_t i = 0; i + 1 < std::size(reihe); ++i)
@@ -81,6 +83,12 @@ frm_speichern::frm_speichern(Modell& m, const QLocale& locale)
     connect(drive, &QComboBox::currentIndexChanged, this, &frm_speichern::drive_Change);
     connect(dir, &QListWidget::itemActivated, this, [this](QListWidgetItem* eintrag) {
         setze_ordner(eintrag->data(Pfadrolle).toString());
+    });
+    // Any change of the current entry, by the mouse or the arrow keys, picks
+    // that file: what is highlighted is what "&ok" appends to.
+    connect(file, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* eintrag) {
+        if (eintrag)
+            file_Click();
     });
     connect(file, &QListWidget::itemClicked, this, &frm_speichern::file_Click);
     connect(txt_dateiname, &QLineEdit::textChanged, this, &frm_speichern::txt_dateiname_Change);
@@ -143,7 +151,11 @@ void frm_speichern::txt_dateiname_Change()
 
 void frm_speichern::zeige_pfad()
 {
-    lbl_pfad->setText(QDir::toNativeSeparators(pfad_zusammensetzen(Pfad, Dateiname)));
+    // A deep path keeps its file name in sight: shortened in the middle, and
+    // whole in the tooltip.
+    const QString pfad = QDir::toNativeSeparators(pfad_zusammensetzen(Pfad, Dateiname));
+    lbl_pfad->setText(lbl_pfad->fontMetrics().elidedText(pfad, Qt::ElideMiddle, lbl_pfad->width()));
+    lbl_pfad->setToolTip(pfad);
 }
 
 void frm_speichern::cmd_ok_Click()

@@ -16,10 +16,10 @@
 #include <cmath>
 
 #include "anfangsprofil.h"
-#include "fensterwechsel.h"
 #include "benannt.h"
 #include "meldung.h"
 #include "textpassung.h"
+#include "tastatur.h"
 #include "twips.h"
 #include "zahlen.h"
 
@@ -98,13 +98,16 @@ void frm_Eingabe::baue_oberflaeche()
     feldbeschriftung(this, QStringLiteral("-> Gesamt [Mol%]"), 360, 5160, 300);
     lbl_molprozent = benannt(beschriftung(this, QStringLiteral("0%"), 1800, 5160, 1455, 255), "lbl_molprozent");
     feldbeschriftung(this, QStringLiteral("-> Rechenschritte"), 360, 5640, 300);
-    lbl_Schritte = benannt(beschriftung(this, QStringLiteral("200"), 1800, 5640, 1455, 255), "lbl_Schritte");
+    // As wide as the room up to the picture: a step count such as
+    // "4,9642083616109E+15" must be read whole, never as "4,96420836" or "5".
+    lbl_Schritte = benannt(beschriftung(this, QStringLiteral("200"), 1800, 5640, 3400 - 1800 - 15, 255), "lbl_Schritte");
 
     cmd_ok = benannt(new QPushButton(QStringLiteral("ok"), this), "cmd_ok");
     cmd_ok->setGeometry(twips_rechteck(360, 6120, 2415, 710));
     // No default button: Enter in a field does nothing.
     cmd_ok->setAutoDefault(false);
     cmd_ok->setDefault(false);
+    enter_drueckt(cmd_ok);
     connect(cmd_ok, &QPushButton::clicked, this, &frm_Eingabe::cmd_ok_Click);
 
     beschriftung(this, QString::fromUtf8("200 (gleich lange) Zellen längs Diffusionsweg der Länge  x_max  [ µm ]"),
@@ -140,20 +143,14 @@ void frm_Eingabe::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
     // Filled once the event loop runs: at start-up the main window assigns the
-    // model's start-up values only after it has opened this dialog.
+    // model's start-up values only after it has opened this dialog. It fills
+    // itself once per opening: the main window is disabled meanwhile, and a
+    // return from another program or window must not throw away what the
+    // user has typed but not yet left.
     QTimer::singleShot(0, this, [this] {
         if (!aktiviert_ && !uebernommen_)
             Form_Activate();
     });
-}
-
-bool frm_Eingabe::event(QEvent* e)
-{
-    // Once "ok" has hidden it, a late activation must not disable the main
-    // window again.
-    if (e->type() == QEvent::WindowActivate && kam_von_anderem_programmfenster(this) && !uebernommen_)
-        Form_Activate();
-    return QDialog::event(e);
 }
 
 void frm_Eingabe::closeEvent(QCloseEvent* e)
@@ -227,7 +224,7 @@ void frm_Eingabe::Form_Activate()
     if (schritte_ableiten(m_))
         schritte_anzeigen();
     else
-        lbl_Schritte->setText(m_.D == 0 ? QString::fromUtf8("– (D = 0)") : QStringLiteral("unendlich"));
+        text_setzen_eingepasst(lbl_Schritte, m_.D == 0 ? QString::fromUtf8("– (D = 0)") : QStringLiteral("unendlich"));
     anfangsprofil(m_);
     molprozent_anzeigen();
     d_ableiten(m_);
@@ -262,17 +259,17 @@ void frm_Eingabe::opt_linear_Click()
 
 void frm_Eingabe::d_anzeigen()
 {
-    lbl_D_ergebnis->setText(zahlen::exponentform(m_.D, locale_));
+    text_setzen_eingepasst(lbl_D_ergebnis, zahlen::exponentform(m_.D, locale_));
 }
 
 void frm_Eingabe::schritte_anzeigen()
 {
-    lbl_Schritte->setText(zahlen::ganzzahl(m_.Schritte, locale_));
+    text_setzen_eingepasst(lbl_Schritte, zahlen::ganzzahl(m_.Schritte, locale_));
 }
 
 void frm_Eingabe::molprozent_anzeigen()
 {
-    lbl_molprozent->setText(zahlen::molprozent(m_.Molprozent, locale_));
+    text_setzen_eingepasst(lbl_molprozent, zahlen::molprozent(m_.Molprozent, locale_));
 }
 
 void frm_Eingabe::cmd_ok_Click()

@@ -30,7 +30,6 @@ signals:
     void uebernommen();
 
 protected:
-    bool event(QEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;

@@ -15,6 +15,7 @@
 #include "frm_info.h"
 #include "grafik.h"
 #include "meldung.h"
+#include "tastatur.h"
 #include "twips.h"
 #include "zahlen.h"
 #include "zeitschritte.h"
@@ -89,6 +90,7 @@ void frm_grafik::baue_oberflaeche()
     lbl_fortschritt = weisses_label(flaeche_, "lbl_fortschritt", QStringLiteral("0"), twips_rechteck(0, 600, 1815, 255));
     cmd_run = benannt(new QPushButton(QStringLiteral("Berechnung &Starten"), flaeche_), "cmd_run");
     cmd_run->setGeometry(twips_rechteck(360, 1200, 2055, 1095));
+    enter_drueckt(cmd_run);
     connect(cmd_run, &QPushButton::clicked, this, &frm_grafik::run_Click);
     setTabOrder(lbl_cursor_position, lbl_fortschritt);
     setTabOrder(lbl_fortschritt, cmd_run);
@@ -135,7 +137,10 @@ bool frm_grafik::event(QEvent* e)
 
 void frm_grafik::Form_Activate()
 {
-    loesche_zeichenflaeche();
+    // Cleared on coming back from a dialog; a completed result that is still
+    // current is drawn again at once, so that neither the user nor "&Kopieren"
+    // meets a blank window that stands for a result.
+    Form_Resize();
 }
 
 void frm_grafik::closeEvent(QCloseEvent* e)
@@ -296,6 +301,8 @@ void frm_grafik::parameter_uebernommen()
     freigeben(true);
     nach_vorn();
     startknopf_zeigen();
+    // The last result is out of date now, however the activation went.
+    Form_Resize();
 }
 
 void frm_grafik::loesche_zeichenflaeche()

@@ -6,6 +6,7 @@
 #include "benannt.h"
 #include "kalvion_version.h"
 #include "textpassung.h"
+#include "tastatur.h"
 #include "twips.h"
 
 namespace kalvion {
@@ -23,6 +24,7 @@ frm_info::frm_info(QWidget* eltern)
     fett.setBold(true);
     cmd_ok->setFont(fett);
     cmd_ok->setAutoDefault(false);
+    enter_drueckt(cmd_ok);
     connect(cmd_ok, &QPushButton::clicked, this, &frm_info::cmd_ok_Click);
 
     auto* Label3 = benannt(

@@ -224,6 +224,49 @@ private slots:
         }
     }
 
+    // Typed but not yet left, a field keeps its text when the user switches to
+    // another program, or clicks the disabled main window, and comes back.
+    void wechsel_behaelt_getipptes()
+    {
+        Meldungsrekorder meldungen;
+        QTemporaryDir ordner;
+        Modell m;
+        auto w = programm_starten(m, Deutsch);
+        w->show();
+        QTRY_VERIFY(w->eingabe());
+        auto* dlg = qobject_cast<frm_Eingabe*>(w->eingabe());
+        QTRY_COMPARE(kind<QLineEdit>(dlg, "txt_Sintertemp")->text(), QString("1050"));
+        // As a window manager does: the main window comes up, then the dialog.
+        QApplication::setActiveWindow(w.get());
+        QApplication::setActiveWindow(dlg);
+        QTRY_VERIFY(dlg->isActiveWindow());
+
+        auto* zeit = kind<QLineEdit>(dlg, "txt_Sinterzeit");
+        zeit->setFocus(Qt::MouseFocusReason);
+        zeit->selectAll();
+        QTest::keyClicks(zeit, "7,5");
+        QApplication::setActiveWindow(nullptr);  // another program
+        QTRY_VERIFY(!dlg->isActiveWindow());
+        QApplication::setActiveWindow(dlg);
+        QTRY_VERIFY(dlg->isActiveWindow());
+        QCOMPARE(zeit->text(), QString("7,5"));
+        QApplication::setActiveWindow(w.get());  // a click on the disabled main window
+        QApplication::setActiveWindow(dlg);
+        QTRY_VERIFY(dlg->isActiveWindow());
+        QCOMPARE(zeit->text(), QString("7,5"));
+
+        zeit->setFocus();
+        QTest::keyClick(zeit, Qt::Key_Tab);
+        QTest::mouseClick(kind<QPushButton>(dlg, "cmd_ok"), Qt::LeftButton);
+        QTRY_VERIFY(!w->eingabe());
+        QTest::mouseClick(kind<QPushButton>(w, "cmd_run"), Qt::LeftButton);
+        QCOMPARE(m.Schritte, referenzlauf(false, 20, 1050, 7.5, 50, 587, 238650).schritte);
+        speichere_ueber_menue(*w, ordner.path(), "wechsel.txt");
+        QFile datei(ordner.path() + "/wechsel.txt");
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        QCOMPARE(datei.readAll().split('\n')[5], QByteArray("7,5 Sinterdauer [h]\r"));
+    }
+
     // Two sessions of the program saving to one file keep both blocks whole.
     void zwei_sitzungen_eine_datei()
     {

@@ -5,17 +5,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSvgWidget>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <memory>
 
 #include "frm_Eingabe.h"
 #include "meldungsrekorder.h"
 #include "testhilfen.h"
+#include "zahlen.h"
 
 using namespace kalvion;
 
@@ -256,6 +259,58 @@ private slots:
         wieder.show();
         QTRY_COMPARE(kind<QLineEdit>(&wieder, "txt_Sintertemp")->text(), QString("1050,0"));
         QCOMPARE(kind<QLineEdit>(&wieder, "txt_Sinterzeit")->text(), QString("2"));
+    }
+
+    // "ok" stores what the fields show, reset texts included, with every
+    // value derived from them.
+    void ok_nach_ruecksetzen_leitet_ab()
+    {
+        Sitzung s(Deutsch);
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_Sintertemp"), "-1");
+        QCOMPARE(kind<QLineEdit>(s.dlg, "txt_Sintertemp")->text(), QString("900"));
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_x_max"), "0");
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_D0"), "600,5");
+        QTest::mouseClick(kind<QPushButton>(s.dlg.release(), "cmd_ok"), Qt::LeftButton);
+        QCOMPARE(s.m.Sintertemp.wert, 900.0);
+        QCOMPARE(s.m.Sintertemp_K, 1173.0);
+        QCOMPARE(s.m.x_max.wert, 50.0);
+        QCOMPARE(s.m.dx, 50 * std::pow(10.0, -4) / 200);
+        QCOMPARE(s.m.D, 0.6005 * std::exp(-238650 / (1173 * 8.31451)));
+        QCOMPARE(*s.m.D0.text, std::string("600,5"));
+    }
+
+    // Enter presses the focused "ok", as on every desktop; in a field it
+    // does nothing.
+    void enter_auf_ok()
+    {
+        Sitzung s(Deutsch);
+        auto* ok = kind<QPushButton>(s.dlg, "cmd_ok");
+        QPointer<frm_Eingabe> dlg = s.dlg.release();
+        kind<QLineEdit>(dlg, "txt_i_Diff")->setFocus();
+        QTest::keyClick(kind<QLineEdit>(dlg, "txt_i_Diff"), Qt::Key_Tab);
+        QVERIFY(ok->hasFocus());
+        QTest::keyClick(ok, Qt::Key_Return);
+        QCOMPARE(s.uebernommen->count(), 1);
+        QTRY_VERIFY(!dlg);
+    }
+
+    // A derived value is shown whole, however long: a step count in exponent
+    // form must not read as a small number.
+    void lange_schrittzahl_ganz_lesbar()
+    {
+        Sitzung s(Deutsch);
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_Sinterzeit"), "10000");
+        s.tippe(kind<QLineEdit>(s.dlg, "txt_x_max"), "0,001");
+        auto* schritte = kind<QLabel>(s.dlg, "lbl_Schritte");
+        QCOMPARE(schritte->text(), zahlen::ganzzahl(s.m.Schritte, Deutsch));
+        QVERIFY(schritte->text().endsWith("E+16"));
+        QVERIFY(schritte->fontMetrics().horizontalAdvance(schritte->text()) <= schritte->width());
+        QCOMPARE(schritte->toolTip(), schritte->text());
+        // Every derived label fits its text.
+        for (const char* name : {"lbl_D_ergebnis", "lbl_molprozent"}) {
+            auto* l = kind<QLabel>(s.dlg, name);
+            QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->width(), name);
+        }
     }
 
     void ok_mit_unveraenderten_feldern()

@@ -118,6 +118,46 @@ private slots:
         QCOMPARE(z[37], QByteArray("5,2500 0,0000 \r"));
     }
 
+    // Characters Windows-1252 cannot hold become one "?" each, as the
+    // platform's own conversion writes them; never the end-of-file byte 0x1A.
+    void nicht_darstellbare_zeichen_data()
+    {
+        QTest::addColumn<QString>("ordner");
+        QTest::addColumn<QByteArray>("zeile1");
+        QTest::newRow("griechisch") << QString::fromUtf8("Ωμέγα") << QByteArray("/d/?????/x.txt\r");
+        QTest::newRow("polnisch") << QString::fromUtf8("Łódź") << QByteArray("/d/?\xF3" "d?/x.txt\r");
+        QTest::newRow("chinesisch") << QString::fromUtf8("数据") << QByteArray("/d/??/x.txt\r");
+        QTest::newRow("Emoji ein Zeichen") << QString::fromUtf8("a😀b") << QByteArray("/d/a?b/x.txt\r");
+        QTest::newRow("Windows-1252 bleibt") << QString::fromUtf8("Müller_€") << QByteArray("/d/M\xFCller_\x80/x.txt\r");
+    }
+    void nicht_darstellbare_zeichen()
+    {
+        QFETCH(QString, ordner);
+        QFETCH(QByteArray, zeile1);
+        Modell m;
+        startwerte_setzen(m);
+        anfangsprofil(m);
+        const auto b = ergebnisblock(m, "/d/" + ordner + "/x.txt", Tag, C_Locale);
+        QVERIFY(b);
+        QCOMPARE(zeilen(*b)[0], zeile1);
+        QVERIFY(!b->contains('\x1a'));
+        QCOMPARE(zeilen(*b)[3], QByteArray(" 50  Gesamtdiffusionsweg [\xB5m]\r"));
+    }
+
+    void datei_unter_echtem_namen()
+    {
+        QTemporaryDir d;
+        const QString ordner = d.path() + QString::fromUtf8("/数据_Ωμέγα");
+        QVERIFY(QDir().mkpath(ordner));
+        Modell m;
+        startwerte_setzen(m);
+        anfangsprofil(m);
+        m.Berechnung_aktuell = true;
+        QCOMPARE(speichere(m, ordner, QString::fromUtf8("😀.txt"), Tag, C_Locale), Speicherergebnis::gespeichert);
+        const QByteArray inhalt = lies(ordner + QString::fromUtf8("/😀.txt"));
+        QVERIFY(inhalt.startsWith((d.path() + "/??_?????/?.txt\r\n").toUtf8()));
+    }
+
     void kugel_zeile_2()
     {
         const auto b = ergebnisblock(standardlauf(true), "x", Tag, Deutsch);
@@ -131,7 +171,13 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("pfad");
         QTest::newRow("Wurzel") << "/" << "a.txt" << "/a.txt";
+#ifdef Q_OS_WIN
         QTest::newRow("Laufwerkswurzel") << "C:\\" << "a.txt" << "C:\\a.txt";
+#else
+        // Only the platform's separator ends a folder: here a backslash is
+        // part of the folder's name, and the file must not land beside it.
+        QTest::newRow("Backslash gehört zum Namen") << "/tmp/back\\" << "x.txt" << "/tmp/back\\/x.txt";
+#endif
         QTest::newRow("Unterordner") << "/home/k" << "a.txt" << "/home/k/a.txt";
         QTest::newRow("ohne Namen") << "/home/k" << "" << "/home/k/";
     }

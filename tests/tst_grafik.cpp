@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "frm_grafik.h"
+#include "fensterwechsel.h"
 #include "frm_info.h"
 #include "grafik.h"
 #include "meldungsrekorder.h"
@@ -58,6 +59,14 @@ class tst_grafik : public QObject {
     // A fresh main window for every test, without dialogs.
     Modell m_;
     std::unique_ptr<frm_grafik> w_;
+    std::function<void()> pruefe_aktivierung_;
+
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::WindowActivate && pruefe_aktivierung_)
+            pruefe_aktivierung_();
+        return false;
+    }
 
 private slots:
     void init()
@@ -94,8 +103,54 @@ private slots:
     void kurven_in_ihren_farben()
     {
         const QImage b = zeichne(standardlauf());
-        QVERIFY(zaehle(b, qRgb(255, 0, 0)) > 500);    // the final profile, 2 px
-        QVERIFY(zaehle(b, qRgb(255, 255, 0)) > 300);  // the snapshots
+        // The final profile, 2 px wide over 800 px, and three 1 px snapshots
+        // that the later curves partly cover (measured: 1613 and 1387).
+        const int rot = zaehle(b, qRgb(255, 0, 0)), gelb = zaehle(b, qRgb(255, 255, 0));
+        QVERIFY2(rot >= 1550 && rot <= 1700, qPrintable(QString::number(rot)));
+        QVERIFY2(gelb >= 1250 && gelb <= 1500, qPrintable(QString::number(gelb)));
+    }
+
+    // Cell i is drawn at x = i: a profile that is empty but for cell 200
+    // rises at the frame's right edge, and nowhere else.
+    void kurven_an_ihren_zellen()
+    {
+        Modell m = standardlauf();
+        m.Konz.fill(0);
+        m.Konz[200] = 100;
+        const QImage b = zeichne(m);
+        const QRgb rot = qRgb(255, 0, 0);
+        QCOMPARE(b.pixel(879, 52), rot);  // (200, 100) is pixel (880, 50)
+        QVERIFY(b.pixel(879, 300) == rot || b.pixel(878, 300) == rot);  // the rise from (199, 0)
+        for (int x = 81; x < 870; x += 7)
+            QVERIFY2(b.pixel(x, 300) != rot && b.pixel(x, 60) != rot, qPrintable(QString::number(x)));
+    }
+
+    // Across one column a flat curve is as thick as its pen: 2 px for the
+    // final profile, 1 px for a snapshot.
+    void linienbreiten_data()
+    {
+        QTest::addColumn<int>("zeile");   // the row the flat curve lies on
+        QTest::addColumn<QRgb>("farbe");
+        QTest::addColumn<int>("dicke");
+        QTest::newRow("Endprofil 2 px") << 300 << qRgb(255, 0, 0) << 2;
+        QTest::newRow("Schnappschuss 1 px") << 200 << qRgb(255, 255, 0) << 1;
+    }
+    void linienbreiten()
+    {
+        QFETCH(int, zeile);
+        QFETCH(QRgb, farbe);
+        QFETCH(int, dicke);
+        Modell m = standardlauf();
+        m.Konz.fill(50);       // row 550 − 50·5 = 300
+        m.Konz_10.fill(70);    // row 200
+        m.Konz_100.fill(90);   // row 100
+        m.Konz_1000.fill(90);
+        m.Konz_Start.fill(10);  // row 500
+        const QImage b = zeichne(m);
+        int n = 0;
+        for (int y = zeile - 10; y <= zeile + 10; ++y)
+            n += b.pixel(480, y) == farbe;
+        QCOMPARE(n, dicke);
     }
 
     void dritte_gelbe_kurve_data()
@@ -217,7 +272,9 @@ private slots:
         QCOMPARE(kind<QLabel>(&w, "lbl_cursor_position")->text(), QString("x = -20.0     y = 110.0"));
         const QSize f = w.centralWidget()->size();
         maus(w.centralWidget(), {f.width() * 100.0 / 240, f.height() / 2.0});
-        QVERIFY(kind<QLabel>(&w, "lbl_cursor_position")->text().startsWith("x = 80.0     y = "));
+        QCOMPARE(kind<QLabel>(&w, "lbl_cursor_position")->text(), QString("x = 80.0     y = 50.0"));
+        maus(w.centralWidget(), {f.width() * 0.75, f.height() * 0.25});
+        QCOMPARE(kind<QLabel>(&w, "lbl_cursor_position")->text(), QString("x = 160.0     y = 80.0"));
 
         // A second run from the menu starts again from the initial profile.
         const Zellfeld erstes = m.Konz;
@@ -267,12 +324,13 @@ private slots:
         QVERIFY(zaehle(grafik, qRgb(255, 0, 0)) > 500);
     }
 
-    void info_nur_einmal_und_ok_loescht_die_grafik()
+    void info_nur_einmal_und_ok_zeichnet_neu()
     {
         frm_grafik& w = *w_;
         Meldungsrekorder meldungen;
         kind<QAction>(&w, "mnu_run")->trigger();
-        QVERIFY(!ganz_weiss(w.bild()));
+        const QImage gezeichnet = w.bild();
+        QVERIFY(!ganz_weiss(gezeichnet));
 
         kind<QAction>(&w, "mnu_version")->trigger();
         kind<QAction>(&w, "mnu_version")->trigger();
@@ -291,14 +349,48 @@ private slots:
         QVERIFY(info->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(info));
 
-        QTest::mouseClick(kind<QPushButton>(info, "cmd_ok"), Qt::LeftButton);
+        // Back from the dialog the window is cleared and, the result being
+        // current, drawn again at once: "&Kopieren" copies the graph.
+        // Enter presses the focused "OK", as on every desktop.
+        kind<QPushButton>(info, "cmd_ok")->setFocus();
+        QTest::keyClick(kind<QPushButton>(info, "cmd_ok"), Qt::Key_Return);
         QTRY_VERIFY(!w.info());
         QTRY_VERIFY(w.isActiveWindow());
-        QVERIFY(ganz_weiss(w.bild()));
-        // A resize draws the last result again.
-        w.Form_Resize();
-        QVERIFY(!ganz_weiss(w.bild()));
-        QVERIFY(meldungen.texte.size() == 1);
+        QCOMPARE(w.bild(), gezeichnet);
+        kind<QAction>(&w, "mnu_kopieren")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+                 gezeichnet.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(meldungen.texte, (QStringList{"0 Fehler", "Grafik in Zwischenablage"}));
+    }
+
+    // Coming back from another program is no move between the program's
+    // windows, whichever of them was active last: the plot stays.
+    void zurueck_von_anderem_programm()
+    {
+        frm_grafik& w = *w_;
+        Meldungsrekorder meldungen;
+        kind<QAction>(&w, "mnu_run")->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        kind<QAction>(&w, "mnu_version")->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(w.info()));
+        QWidget* info = w.info();
+        QApplication::setActiveWindow(nullptr);  // another program has the focus
+        QTRY_VERIFY(!info->isActiveWindow());
+        QApplication::setActiveWindow(&w);
+        QTRY_VERIFY(w.isActiveWindow());
+        QVERIFY(!kam_von_anderem_programmfenster(&w));
+        QVERIFY(zaehle(w.bild(), qRgb(255, 0, 0)) > 1500);
+        // A move from the dialog itself does count.
+        QApplication::setActiveWindow(info);
+        QTRY_VERIFY(info->isActiveWindow());
+        bool von_dialog = false;
+        w.installEventFilter(this);
+        pruefe_aktivierung_ = [&] { von_dialog = kam_von_anderem_programmfenster(&w); };
+        QApplication::setActiveWindow(&w);
+        QTRY_VERIFY(w.isActiveWindow());
+        w.removeEventFilter(this);
+        QVERIFY(von_dialog);
+        QVERIFY(zaehle(w.bild(), qRgb(255, 0, 0)) > 1500);  // and draws the current result again
     }
 
     void meldungsbox_loescht_nicht()

@@ -6,8 +6,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 #include <cmath>
+#include <optional>
 
 #include "feldpruefung.h"
 #include "frm_Eingabe.h"
@@ -56,6 +58,52 @@ double modellwert(const Modell& m, Feld f)
     return NAN;
 }
 
+// The reading rule written out once more: optional blanks, an optional sign,
+// ASCII digits with at most one of the locale's decimal separators, an
+// optional exponent; nothing beyond the range of a double, no underflow.
+std::optional<double> unabhaengig_gelesen(const QString& text, const QLocale& locale)
+{
+    const QString trenner = QRegularExpression::escape(locale.decimalPoint());
+    const QRegularExpression muster("^\\s*([+-]?)([0-9]*)(?:" + trenner + "([0-9]*))?(?:[eE]([+-]?[0-9]+))?\\s*$",
+                                    QRegularExpression::UseUnicodePropertiesOption);  // \\s as wide as Unicode's blanks
+    const QRegularExpressionMatch treffer = muster.match(text);
+    if (!treffer.hasMatch() || text.size() > 400 || treffer.captured(2).size() + treffer.captured(3).size() == 0)
+        return std::nullopt;
+    const QString c = treffer.captured(1) + treffer.captured(2) + "." + treffer.captured(3) +
+                      (treffer.captured(4).isEmpty() ? QString() : "e" + treffer.captured(4));
+    bool ok = false;
+    const double v = c.toLatin1().toDouble(&ok);
+    const bool ziffer = (treffer.captured(2) + treffer.captured(3)).contains(QRegularExpression("[1-9]"));
+    if (!ok || !std::isfinite(v) || (v == 0 && ziffer))
+        return std::nullopt;
+    return v == 0 ? 0.0 : v;
+}
+
+// The fields' bounds, written out once more.
+bool erlaubt(Feld f, double v)
+{
+    switch (f) {
+    case Feld::Sintertemp: return v >= 0 && v <= 10000;
+    case Feld::Sinterzeit: return v > 0 && v <= 10000;
+    case Feld::x_max: return v > 0 && v <= 1e6;
+    case Feld::D0:
+    case Feld::Q: return v >= 0;
+    case Feld::i_Diff: return v >= 1 && std::nearbyint(v) <= 199;
+    }
+    return false;
+}
+
+// Whether D and the step count can be formed from the model's parameters,
+// computed here without the engine.
+bool ableitbar(const Modell& m)
+{
+    const double d = m.D0.wert / 1000 * std::exp(-m.Q.wert / ((m.Sintertemp.wert + 273) * 8.31451));
+    const double dx = m.x_max.wert * 1e-4 / 200;
+    const double dt_max = dx * dx / (2 * d);
+    return std::isfinite(d) && d != 0 && std::isfinite(dt_max) && dt_max != 0 &&
+           std::isfinite(std::floor(1.2 * m.Sinterzeit.wert * 3600 / dt_max));
+}
+
 bool alles_endlich(const Modell& m)
 {
     const double werte[] = {m.Sinterzeit.wert, m.Sintertemp.wert, m.x_max.wert, m.D0.wert, m.Q.wert,
@@ -96,38 +144,46 @@ private slots:
         QTRY_VERIFY(kind<QLabel>(&dlg, "lbl_D_ergebnis")->text() != "xxx");
         Meldungsrekorder meldungen;
 
-        int angenommen = 0, zurueckgesetzt = 0;
+        int angenommen = 0, ausserhalb = 0, unlesbar = 0, nicht_ableitbar = 0;
         for (int n = 0; n < texte.size(); ++n) {
             const Feld f = Alle_Felder[n % 6];
             QLineEdit* feld = eingabefeld(&dlg, f);
             const Feldregel& r = regel(f);
+            const QString& text = texte[n];
             feld->setFocus();
-            feld->setText(texte[n]);
+            feld->setText(text);
             const qsizetype vorher = meldungen.texte.size();
             QTest::keyClick(feld, Qt::Key_Tab);
             const QString danach = feld->text();
             const bool gemeldet = meldungen.texte.size() > vorher;
+            const QByteArray was = (text.left(40) + " → " + danach).toUtf8().toPercentEncoding(" →,.+-");
 
-            if (danach == QLatin1String(r.reset) && (gemeldet || !zahlen::lies(texte[n], locale) ||
-                                                     danach != texte[n])) {
-                ++zurueckgesetzt;
-                continue;
+            // What should happen, decided without the program's own reader.
+            const std::optional<double> v = unabhaengig_gelesen(text, locale);
+            if (!v) {
+                ++unlesbar;
+                QVERIFY2(gemeldet && danach == QLatin1String(r.reset), was);
+            } else if (!erlaubt(f, *v)) {
+                ++ausserhalb;
+                QVERIFY2(!gemeldet && danach == QLatin1String(r.reset), was);
+            } else if (gemeldet) {
+                // Only a derived value that cannot be formed brings the message.
+                ++nicht_ableitbar;
+                QVERIFY2(!ableitbar(m), was);
+                QCOMPARE(danach, QLatin1String(r.reset));
+            } else {
+                ++angenommen;
+                QCOMPARE(danach, f == Feld::i_Diff ? QString::number(std::nearbyint(*v)) : text);
+                QCOMPARE(modellwert(m, f), f == Feld::i_Diff ? std::nearbyint(*v) : *v);
+                QVERIFY(std::isfinite(m.D) && std::isfinite(m.Schritte));
             }
-            // Accepted: it reads back, lies within the field's bounds, and the
-            // model holds that very number.
-            ++angenommen;
-            QVERIFY2(!gemeldet, qPrintable(texte[n].left(40)));
-            const auto v = zahlen::lies(danach, locale);
-            QVERIFY2(v && std::isfinite(*v), qPrintable(texte[n].left(40)));
-            QVERIFY2(*v >= r.untergrenze, qPrintable(texte[n].left(40) + " -> " + danach + " " + r.name));
-            if (r.obergrenze)
-                QVERIFY(*v <= *r.obergrenze);
-            QCOMPARE(modellwert(m, f), *v);
-            QVERIFY(std::isfinite(m.D) && std::isfinite(m.Schritte));
         }
+        qInfo("angenommen %d, ausserhalb %d, unlesbar %d, nicht ableitbar %d", angenommen, ausserhalb, unlesbar,
+              nicht_ableitbar);
         QVERIFY(angenommen > 100);
-        QVERIFY(zurueckgesetzt > 100);
-        QVERIFY(meldungen.texte.size() > 100);
+        QVERIFY(ausserhalb > 15);
+        QVERIFY(nicht_ableitbar > 3);
+        QVERIFY(unlesbar > 100);
         for (const QString& t : meldungen.texte)
             QCOMPARE(t, QString("Unerlaubte Eingabe !"));
     }

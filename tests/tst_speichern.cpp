@@ -130,6 +130,60 @@ private slots:
         QVERIFY(inhalt("alt.txt").startsWith("alt\r\n" + (ordner_.path() + "/alt.txt\r\n").toLatin1()));
     }
 
+    // The arrow keys in the file list pick the highlighted file: the name and
+    // the path line follow, and Enter on the focused "&ok" appends to it.
+    void datei_mit_pfeiltasten()
+    {
+        QFile b(ordner_.path() + "/b.txt");
+        QVERIFY(b.open(QIODevice::WriteOnly));
+        b.close();
+        auto d = oeffne();
+        auto* file = kind<QListWidget>(d, "file");
+        QTest::mouseClick(file->viewport(), Qt::LeftButton, {}, file->visualItemRect(eintrag(file, "alt.txt")).center());
+        QCOMPARE(kind<QLineEdit>(d, "txt_dateiname")->text(), QString("alt.txt"));
+        QTest::keyClick(file, Qt::Key_Down);
+        QCOMPARE(file->currentItem()->text(), QString("b.txt"));
+        QCOMPARE(kind<QLineEdit>(d, "txt_dateiname")->text(), QString("b.txt"));
+        QCOMPARE(kind<QLabel>(d, "lbl_pfad")->text(), ordner_.path() + "/b.txt");
+        auto* ok = kind<QPushButton>(d, "cmd_ok");
+        ok->setFocus();
+        QTest::keyClick(ok, Qt::Key_Return);
+        QTRY_VERIFY(!d);
+        QCOMPARE(inhalt("alt.txt"), QByteArray("alt\r\n"));
+        QVERIFY(inhalt("b.txt").startsWith((ordner_.path() + "/b.txt\r\n").toLatin1()));
+    }
+
+    void enter_auf_abbrechen()
+    {
+        auto d = oeffne();
+        QTest::keyClicks(kind<QLineEdit>(d, "txt_dateiname"), "neu.txt");
+        QTest::keyClick(kind<QLineEdit>(d, "txt_dateiname"), Qt::Key_Return);  // in the field: nothing
+        QVERIFY(d && d->isVisible());
+        auto* abbrechen = kind<QPushButton>(d, "cmd_abbrechen");
+        abbrechen->setFocus();
+        QTest::keyClick(abbrechen, Qt::Key_Enter);
+        QTRY_VERIFY(!d);
+        QVERIFY(!QFile::exists(ordner_.path() + "/neu.txt"));
+    }
+
+    // A deep path keeps its file name in sight; the whole path is the tooltip.
+    void langer_pfad()
+    {
+        QString tief = ordner_.path();
+        for (int i = 0; i < 8; ++i)
+            tief += "/ein_recht_langer_ordnername_" + QString::number(i);
+        QVERIFY(QDir().mkpath(tief));
+        auto d = oeffne();
+        d->setze_ordner(tief);
+        QTest::keyClicks(kind<QLineEdit>(d, "txt_dateiname"), "ergebnis.txt");
+        auto* pfad = kind<QLabel>(d, "lbl_pfad");
+        QCOMPARE(pfad->toolTip(), tief + "/ergebnis.txt");
+        QVERIFY(pfad->text().endsWith("/ergebnis.txt"));
+        QVERIFY(pfad->text().contains(QChar(0x2026)));  // "…" in the middle
+        QVERIFY(pfad->fontMetrics().horizontalAdvance(pfad->text()) <= pfad->width());
+        d->close();
+    }
+
     void leerer_name()
     {
         auto d = oeffne();

@@ -12,6 +12,25 @@ namespace kalvion {
 
 namespace {
 
+// Windows-1252, with "?" for each character it cannot hold (a Greek or
+// Chinese folder name, an emoji), as the platform's own conversion to the
+// 8-bit code page writes it. The encoder would put the byte 0x1A there, the
+// old end-of-file mark that makes text-mode readers stop.
+std::optional<QByteArray> in_cp1252(const QString& text)
+{
+    QStringEncoder cp1252("windows-1252");
+    if (!cp1252.isValid())
+        return std::nullopt;
+    QString darstellbar;
+    darstellbar.reserve(text.size());
+    for (const char32_t zeichen : text.toUcs4()) {
+        const QString z = QString::fromUcs4(&zeichen, 1);
+        const bool ersetzt = zeichen != 0x1A && QByteArray(cp1252(z)) == QByteArray(1, '\x1a');
+        darstellbar += ersetzt ? QStringLiteral("?") : z;
+    }
+    return QByteArray(cp1252(darstellbar));
+}
+
 // A typed parameter goes out exactly as typed; a start-up value in print form.
 QString wert_wie_gehalten(const Eingabewert& w, const QLocale& locale)
 {
@@ -52,11 +71,7 @@ std::optional<QByteArray> ergebnisblock(const Modell& m, const QString& dateipfa
         zeilen << zahlen::festkomma(i * m.x_max.wert / m.Zellen, 4, locale) + QLatin1Char(' ') +
                       zahlen::festkomma(m.Konz[i], 4, locale) + QLatin1Char(' ');
 
-    QStringEncoder cp1252("windows-1252");
-    if (!cp1252.isValid())
-        return std::nullopt;
-    QByteArray block = cp1252(zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
-    return block;
+    return in_cp1252(zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
 bool block_anhaengen(const QString& dateipfad, const QByteArray& block)
@@ -83,7 +98,9 @@ bool block_anhaengen(const QString& dateipfad, const QByteArray& block)
 
 QString pfad_zusammensetzen(const QString& ordner, const QString& dateiname)
 {
-    if (ordner.endsWith(QLatin1Char('/')) || ordner.endsWith(QLatin1Char('\\')))
+    // Only this platform's separators end a folder: on Linux a backslash is
+    // part of a folder's name.
+    if (ordner.endsWith(QLatin1Char('/')) || ordner.endsWith(QDir::separator()))
         return ordner + dateiname;
     return ordner + QDir::separator() + dateiname;
 }

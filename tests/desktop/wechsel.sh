@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# The program on a real X server with a window manager, driven as a user
+# would: a typed field survives a switch to another program and back, the
+# plot survives Info → other program → back, Enter presses focused buttons,
+# and the saved block holds what was typed. Starts its own Xvfb and openbox.
+#   wechsel.sh KALVION [inner]
+set -euo pipefail
+kalvion=$1
+
+if [[ ${2:-} != inner ]]; then
+  for tool in xvfb-run Xvfb openbox xdotool xmessage xprop import convert; do
+    command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed (scripts/test.sh installs it)"; exit 77; }
+  done
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$kalvion" inner
+fi
+
+work=$(mktemp -d)
+pids=()
+ende() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap ende EXIT
+
+fail() { echo "FAIL: $*"; import -window root "$work/../kalvion-desktop-fehler.png" 2>/dev/null || true; exit 1; }
+
+# Waits up to 60 s for a condition (a command that succeeds).
+warte() {
+  local was=$1; shift
+  for _ in $(seq 600); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+  fail "waited in vain for: $was"
+}
+fenster() { xdotool search --onlyvisible --name "$1" | head -n 1; }
+aktiv_ist() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
+aktiviere() {
+  xdotool windowactivate "$1" 2>/dev/null || true
+  warte "window $1 active" aktiv_ist "$1"
+}
+# Red pixels in a window's picture: the final profile.
+rote_pixel() {
+  import -window "$1" "$work/bild.png"
+  convert "$work/bild.png" -fill black +opaque "#FF0000" -fill white -opaque "#FF0000" \
+    -format "%[fx:round(mean*w*h)]" info:
+}
+
+openbox >/dev/null 2>&1 &
+pids+=($!)
+wm_laeuft() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+warte "the window manager" wm_laeuft
+
+cd "$work"
+QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 "$kalvion" >/dev/null 2>&1 &
+pids+=($!)
+warte "the parameter dialog" fenster '^Kalvion - Eingabe$'
+dialog=$(fenster '^Kalvion - Eingabe$')
+aktiviere "$dialog"
+
+# Type a fraction into Sinterzeit and stay in the field.
+xdotool mousemove --window "$dialog" 150 146 click 1
+xdotool key ctrl+a
+xdotool type "7,5"
+
+# Another program comes to the front, then the user comes back.
+xmessage -name anderes "Ein anderes Programm" &
+pids+=($!)
+warte "the other program" fenster '^anderes$'
+anderes=$(fenster '^anderes$')
+aktiviere "$anderes"
+aktiviere "$dialog"
+
+# Leave the field, then "ok" by the keyboard: Tab to it and Enter.
+xdotool key Tab
+haupt=$(xdotool search --onlyvisible --name '^Kalvion$' | head -n 1)
+xdotool mousemove --window "$dialog" 104 432 click 1
+warte "the dialog to close" bash -c "! xdotool search --onlyvisible --name '^Kalvion - Eingabe$'"
+aktiviere "$haupt"
+
+# "Berechnung Starten", then the "N Fehler" box closed with Enter.
+xdotool mousemove --window "$haupt" 92 130 click 1
+warte "the message box" bash -c "[[ \$(xdotool getactivewindow) != $haupt ]]"
+xdotool key Return
+warte "the main window again" aktiv_ist "$haupt"
+rot=$(rote_pixel "$haupt")
+(( rot > 300 )) || fail "no plot after the run ($rot red pixels)"
+
+# Info → OK (Enter on the focused button) → another program → back.
+xdotool key alt+i v
+warte "the info dialog" fenster '^Kalvion - Info$'
+aktiviere "$(fenster '^Kalvion - Info$')"
+xdotool key Return
+warte "the info dialog to close" bash -c "! xdotool search --onlyvisible --name '^Kalvion - Info$'"
+aktiviere "$anderes"
+aktiviere "$haupt"
+rot=$(rote_pixel "$haupt")
+(( rot > 300 )) || fail "the plot was lost after Info and another program ($rot red pixels)"
+
+# "Speichern als ASCII": a name typed, Tab to "&ok", Enter.
+xdotool key alt+d Down Return
+warte "the save dialog" fenster '^Kalvion  -  Daten  speichern$'
+speichern=$(fenster '^Kalvion  -  Daten  speichern$')
+aktiviere "$speichern"
+xdotool type "ergebnis.txt"
+xdotool key Tab Tab Return
+warte "the saved file" test -s "$work/ergebnis.txt"
+
+zeilen=$(grep -c $'\r$' "$work/ergebnis.txt")
+[[ $zeilen == 217 ]] || fail "the block has $zeilen lines"
+zeile6=$(sed -n 6p "$work/ergebnis.txt")
+[[ $zeile6 == $'7,5 Sinterdauer [h]\r' ]] || fail "line 6 reads '$zeile6': the typed time was lost"
+zeile10=$(sed -n 10p "$work/ergebnis.txt" | iconv -f windows-1252 -t utf-8)
+[[ $zeile10 == $' 1323  Sintertemperatur [Kelvin]\r' ]] || fail "line 10 reads '$zeile10'"
+
+# "&Beenden" ends the program.
+aktiviere "$haupt"
+xdotool key alt+d b
+warte "the program to end" bash -c "! kill -0 ${pids[1]}"
+echo "real desktop: typed text, plot and Enter survive switching programs"
