@@ -73,4 +73,8 @@ double diffusionskoeffizient(const Modell& m);
 // 1.2 · Sinterzeit_s / dt_max, rounded down; no floor of 200 here.
 double schrittzahl(double Sinterzeit_s, double dt_max);
 
+// The snapshot after step 1000 counts only in runs of more than 2000 steps:
+// the graph draws it and the curve file fills its column only then.
+inline bool mit_konz_1000(const Modell& m) { return m.Schritte > 2000; }
+
 }  // namespace kalvion
