@@ -26,13 +26,7 @@ public:
         QPen pen(farbe, breite, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
         p_.setPen(pen);
     }
-    void stift(const Kurvenstift& k, const QColor& vordergrund)
-    {
-        QPen pen(k.farbe.isValid() ? k.farbe : vordergrund, k.breite, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-        if (!k.muster.isEmpty())
-            pen.setDashPattern(k.muster);
-        p_.setPen(pen);
-    }
+    void stift(const Kurvenstift& k, const QColor& vordergrund) { p_.setPen(kurvenstift(k, vordergrund)); }
     void linie(double x1, double y1, double x2, double y2)
     {
         p_.drawLine(punkt(x1, y1), punkt(x2, y2));
@@ -78,6 +72,14 @@ private:
 };
 
 }  // namespace
+
+QPen kurvenstift(const Kurvenstift& k, const QColor& vordergrund)
+{
+    QPen pen(k.farbe.isValid() ? k.farbe : vordergrund, k.breite, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    if (!k.muster.isEmpty())
+        pen.setDashPattern(k.muster);
+    return pen;
+}
 
 Skala Skala::fuer(std::int16_t zellen)
 {

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QList>
 #include <QLocale>
+#include <QPen>
 #include <QPointF>
 #include <QSizeF>
 #include <QStringList>
@@ -39,6 +40,9 @@ struct Kurvenstift {
     qreal breite = 1;
     QList<qreal> muster;  // dashes and gaps in line widths; empty: solid
 };
+
+// The pen of a curve, also for a legend's sample line.
+QPen kurvenstift(const Kurvenstift& k, const QColor& vordergrund);
 
 // The look of the graph. The defaults are the window's own plot: yellow
 // snapshots one pixel wide, the start profile in the foreground colour and
