@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QWindow>
 
+#include "exportbefehle.h"
 #include "fensterwechsel.h"
 #include "frm_info.h"
 #include "grafik.h"
@@ -103,6 +104,7 @@ void frm_grafik::baue_menues()
     mnu_datei = menuBar()->addMenu(QStringLiteral("&Datei"));
     mnu_run = eintrag(mnu_datei, QStringLiteral("Berechnung &Starten"), &frm_grafik::run_Click);
     mnu_speichern = eintrag(mnu_datei, QStringLiteral("&Speichern als ASCII"), &frm_grafik::mnu_speichern_Click);
+    exportbefehle_anhaengen(mnu_datei, this, m_, locale_);
     mnu_beenden = eintrag(mnu_datei, QStringLiteral("&Beenden"), &frm_grafik::mnu_beenden_Click);
     mnu_bearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
     mnu_Eingabe = eintrag(mnu_bearbeiten, QStringLiteral("&Eingabe"), &frm_grafik::mnu_Eingabe_Click);
