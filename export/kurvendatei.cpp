@@ -57,10 +57,16 @@ QByteArray kurventabelle(const Modell& m, const QLocale& locale)
 
 bool kurven_schreiben(const QString& dateipfad, const Modell& m, const QLocale& locale)
 {
-    const QByteArray inhalt = kurventabelle(m, locale);
-    // The old file is replaced only once everything is written.
+    return datei_ersetzen(dateipfad, kurventabelle(m, locale));
+}
+
+bool datei_ersetzen(const QString& dateipfad, const QByteArray& inhalt)
+{
+    // The old file is replaced only once everything is written. Unbuffered:
+    // a buffered QSaveFile takes up to 16 KiB at once and loses a failing
+    // write at its final flush (a full disk), then commits a cut-off file.
     QSaveFile datei(dateipfad);
-    if (!datei.open(QIODevice::WriteOnly))
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (datei.write(inhalt) != inhalt.size()) {
         datei.cancelWriting();

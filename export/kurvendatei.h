@@ -31,4 +31,8 @@ QByteArray kurventabelle(const Modell& m, const QLocale& locale);
 // that was there keeps its old content.
 bool kurven_schreiben(const QString& dateipfad, const Modell& m, const QLocale& locale);
 
+// Replaces a file with the given bytes, or leaves it as it was and says false.
+// Every export writes through here.
+bool datei_ersetzen(const QString& dateipfad, const QByteArray& inhalt);
+
 }  // namespace kalvion

@@ -5,9 +5,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
+#include "kurvendatei.h"
 #include "zahlen.h"
 
 namespace kalvion {
@@ -78,18 +78,6 @@ void zeichne_unterschrift(QPainter& p, const QRectF& zeile, const QString& text)
     p.setFont(f);
     p.setPen(Qt::black);
     p.drawText(QPointF(zeile.left(), zeile.top() + fm.ascent()), fm.elidedText(text, Qt::ElideRight, zeile.width()));
-}
-
-bool ersetze_datei(const QString& dateipfad, const QByteArray& inhalt)
-{
-    QSaveFile datei(dateipfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        return false;
-    if (datei.write(inhalt) != inhalt.size()) {
-        datei.cancelWriting();
-        return false;
-    }
-    return datei.commit();
 }
 
 QByteArray png_daten(const Modell& m, const QLocale& locale)
@@ -308,7 +296,7 @@ bool grafik_schreiben(const QString& dateipfad, const Modell& m, const QLocale& 
     if (!format)
         return false;
     const QByteArray daten = grafikdaten(*format, m, locale);
-    return !daten.isEmpty() && ersetze_datei(dateipfad, daten);
+    return !daten.isEmpty() && datei_ersetzen(dateipfad, daten);
 }
 
 }  // namespace kalvion
