@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSettings>
@@ -81,9 +82,13 @@ Dateiwahl setze_dateiwahl(Dateiwahl wahl)
 
 QString exportordner()
 {
-    return QSettings()
-        .value(QLatin1String(Ordnerschluessel), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-        .toString();
+    // A folder that is not there would leave the dialog in the working
+    // directory: a remembered one that was removed, a documents folder never made.
+    const QString gemerkt = QSettings().value(QLatin1String(Ordnerschluessel)).toString();
+    if (QFileInfo(gemerkt).isDir())
+        return gemerkt;
+    const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath();
 }
 
 void grafik_speichern(QWidget* eltern, const Modell& m, const QLocale& locale)

@@ -29,7 +29,8 @@ Dateiwahl setze_dateiwahl(Dateiwahl wahl);
 // The settings key of the folder used last.
 inline constexpr char Ordnerschluessel[] = "export/ordner";
 
-// Where the dialogs start: the folder used last, at first the documents folder.
+// Where the dialogs start: the folder used last, at first the documents
+// folder; the home folder where neither is there.
 QString exportordner();
 
 void grafik_speichern(QWidget* eltern, const Modell& m, const QLocale& locale);

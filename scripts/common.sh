@@ -4,7 +4,7 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
-PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev libgl-dev poppler-utils)
+PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n poppler-utils)
 
 install_missing() {
   local missing=()

@@ -192,14 +192,15 @@ Q_DECLARE_METATYPE(Befehl)
 class tst_export : public QObject {
     Q_OBJECT
 
-    QTemporaryDir einstellungen_;
+    QTemporaryDir einstellungen_, heim_;
 
     QString gemerkter_ordner() const { return QSettings().value(Ordnerschluessel).toString(); }
 
 private slots:
     void initTestCase()
     {
-        // The settings go to a folder of this test, never the user's.
+        // The settings and the home folder are folders of this test, never the user's.
+        qputenv("HOME", heim_.path().toLocal8Bit());
         QStandardPaths::setTestModeEnabled(true);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen_.path());
         QCoreApplication::setOrganizationName("Kalvion-Test");
@@ -681,12 +682,18 @@ private slots:
         QVERIFY(QDir(d.path()).mkdir("a"));
         const QString a = d.path() + "/a";
         const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(dokumente, heim_.path() + "/Documents");
+
+        // The first time in the documents folder, the home folder while there is none.
+        QCOMPARE(exportordner(), heim_.path());
+        QVERIFY(QDir(heim_.path()).mkdir("Documents"));
         QCOMPARE(exportordner(), dokumente);
+
         Meldungsrekorder meldungen;
         {
             Dateiwahlrekorder wahl(a + "/k.csv");
             kurven_speichern(nullptr, standardlauf(), QLocale::c());
-            QCOMPARE(wahl.fragen.value(0).vorschlag, QDir(dokumente).filePath("kalvion-kurven.csv"));
+            QCOMPARE(wahl.fragen.value(0).vorschlag, dokumente + "/kalvion-kurven.csv");
         }
         QCOMPARE(gemerkter_ordner(), a);
         QCOMPARE(exportordner(), a);
@@ -703,6 +710,12 @@ private slots:
             grafik_speichern(nullptr, standardlauf(), QLocale::c());
         }
         QCOMPARE(gemerkter_ordner(), d.path());
+
+        // A remembered folder that is gone: back to the documents folder.
+        QVERIFY(QDir(a).removeRecursively());
+        QSettings().setValue(Ordnerschluessel, a);
+        QCOMPARE(exportordner(), dokumente);
+        QVERIFY(QDir(dokumente).removeRecursively());
         QVERIFY(QSettings().fileName().startsWith(einstellungen_.path()));
     }
 };
