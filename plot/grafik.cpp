@@ -21,7 +21,7 @@ class Zeichner {
 public:
     Zeichner(QPainter& p, QSizeF flaeche, const Skala& s) : p_(p), flaeche_(flaeche), s_(s) {}
 
-    void stift(qreal breite, const QColor& farbe)
+    void stift(int breite, const QColor& farbe)
     {
         QPen pen(farbe, breite, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
         p_.setPen(pen);
