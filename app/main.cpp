@@ -1,13 +1,23 @@
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "programm.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Where the settings live: the export dialogs remember their folder.
+    QApplication::setOrganizationName(QStringLiteral("Kalvion"));
     QApplication::setApplicationName(QStringLiteral("Kalvion"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/bilder/kalvion.svg")));
+    // Qt's own file dialog, where no desktop dialog takes its place, asks
+    // before replacing a file in the user's language.
+    QTranslator qt_texte;
+    if (qt_texte.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qt_texte);
 
     auto hauptfenster = kalvion::programm_starten(kalvion::modell());
     hauptfenster->show();

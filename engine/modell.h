@@ -105,4 +105,8 @@ struct Parametersatz {
 // and Molprozent up to date; the last run is no longer current.
 void parameter_uebernehmen(Modell& m, const Parametersatz& p);
 
+// The snapshot after step 1000 counts only in runs of more than 2000 steps:
+// the graph draws it and the curve file fills its column only then.
+inline bool mit_konz_1000(const Modell& m) { return m.Schritte > 2000; }
+
 }  // namespace kalvion

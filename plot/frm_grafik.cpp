@@ -11,6 +11,7 @@
 #include <QWindow>
 
 #include "benannt.h"
+#include "exportbefehle.h"
 #include "fensterwechsel.h"
 #include "frm_info.h"
 #include "grafik.h"
@@ -109,6 +110,7 @@ void frm_grafik::baue_menues()
     QMenu* datei = menu("mnu_datei", QStringLiteral("&Datei"));
     mnu_run = eintrag(datei, "mnu_run", QStringLiteral("Berechnung &Starten"), &frm_grafik::run_Click);
     eintrag(datei, "mnu_speichern", QStringLiteral("&Speichern als ASCII"), &frm_grafik::mnu_speichern_Click);
+    exportbefehle_anhaengen(datei, this, m_, locale_);
     eintrag(datei, "mnu_beenden", QStringLiteral("&Beenden"), &frm_grafik::mnu_beenden_Click);
     QMenu* bearbeiten = menu("mnu_bearbeiten", QStringLiteral("&Bearbeiten"));
     mnu_Eingabe = eintrag(bearbeiten, "mnu_Eingabe", QStringLiteral("&Eingabe"), &frm_grafik::mnu_Eingabe_Click);

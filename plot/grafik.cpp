@@ -10,9 +10,6 @@ namespace kalvion {
 
 namespace {
 
-const QColor Gelb(255, 255, 0);
-const QColor Rot(255, 0, 0);
-
 // The frame's edges and spans; 16-bit whole numbers as everywhere in the plot.
 struct Rahmen {
     std::int16_t x_links = 0, x_rechts = 0, y_unten = 0, y_oben = 100;
@@ -29,6 +26,7 @@ public:
         QPen pen(farbe, breite, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
         p_.setPen(pen);
     }
+    void stift(const Kurvenstift& k, const QColor& vordergrund) { p_.setPen(kurvenstift(k, vordergrund)); }
     void linie(double x1, double y1, double x2, double y2)
     {
         p_.drawLine(punkt(x1, y1), punkt(x2, y2));
@@ -38,6 +36,18 @@ public:
         // The position is the text's top-left corner.
         const QPointF oben_links = punkt(x, y);
         p_.drawText(oben_links + QPointF(0, QFontMetricsF(p_.font()).ascent()), t);
+    }
+    // Centred across on x, with its top at y.
+    void text_darunter(double x, double y, const QString& t)
+    {
+        const QFontMetricsF fm(p_.font());
+        p_.drawText(punkt(x, y) + QPointF(-fm.horizontalAdvance(t) / 2, fm.ascent()), t);
+    }
+    // Ending at x, centred on y.
+    void text_links_davon(double x, double y, const QString& t)
+    {
+        const QFontMetricsF fm(p_.font());
+        p_.drawText(punkt(x, y) + QPointF(-fm.horizontalAdvance(t), (fm.ascent() - fm.descent()) / 2), t);
     }
     // A dot at cell 1, then a line through every further cell.
     void kurve(const Zellfeld& a, std::int16_t zellen)
@@ -62,6 +72,14 @@ private:
 };
 
 }  // namespace
+
+QPen kurvenstift(const Kurvenstift& k, const QColor& vordergrund)
+{
+    QPen pen(k.farbe.isValid() ? k.farbe : vordergrund, k.breite, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    if (!k.muster.isEmpty())
+        pen.setDashPattern(k.muster);
+    return pen;
+}
 
 Skala Skala::fuer(std::int16_t zellen)
 {
@@ -108,14 +126,14 @@ bool darf_zeichnen(bool minimiert, int aussenbreite_twips, int aussenhoehe_twips
 }
 
 void zeichne_grafik(QPainter& p, QSizeF flaeche, const Modell& m, const QLocale& locale,
-                    const QColor& vordergrund)
+                    const QColor& vordergrund, const Grafikstil& stil)
 {
     const Rahmen r{0, m.Zellen, 0, 100};
     const std::int16_t xb = r.x_breite(), yh = r.y_hoehe();
     Zeichner z(p, flaeche, Skala::fuer(m.Zellen));
 
-    // Crisp one-pixel lines in exactly the colours asked for.
-    p.setRenderHint(QPainter::Antialiasing, false);
+    // The window wants crisp one-pixel lines in exactly the colours asked for.
+    p.setRenderHint(QPainter::Antialiasing, stil.kantenglaettung);
     z.stift(1, vordergrund);
     z.linie(r.x_links, r.y_unten, r.x_links, r.y_oben);
     z.linie(r.x_links, r.y_oben, r.x_rechts, r.y_oben);
@@ -137,21 +155,30 @@ void zeichne_grafik(QPainter& p, QSizeF flaeche, const Modell& m, const QLocale&
     const QStringList y_texte = y_beschriftungen(locale);
     for (int k = 0; k <= 5; ++k) {
         const double c = r.x_links + static_cast<std::int16_t>(xb * k) / 5.0;
-        z.text(c - 0.01 * xb, r.y_unten - 0.02 * yh, x_texte[k]);
+        if (stil.beschriftung_ausgerichtet)
+            z.text_darunter(c, r.y_unten - 0.02 * yh, x_texte[k]);
+        else
+            z.text(c - 0.01 * xb, r.y_unten - 0.02 * yh, x_texte[k]);
     }
     for (int k = 0; k <= 5; ++k) {
         const double v = r.y_unten + static_cast<std::int16_t>(yh * k) / 5.0;
-        z.text(r.x_links - 0.03 * xb, v + 0.015 * yh, y_texte[k]);
+        if (stil.beschriftung_ausgerichtet)
+            z.text_links_davon(r.x_links - 0.016 * xb, v, y_texte[k]);
+        else
+            z.text(r.x_links - 0.03 * xb, v + 0.015 * yh, y_texte[k]);
     }
 
-    z.stift(1, Gelb);
+    z.stift(stil.konz_10, vordergrund);
     z.kurve(m.Konz_10, m.Zellen);
+    z.stift(stil.konz_100, vordergrund);
     z.kurve(m.Konz_100, m.Zellen);
-    if (m.Schritte > 2000)
+    if (mit_konz_1000(m)) {
+        z.stift(stil.konz_1000, vordergrund);
         z.kurve(m.Konz_1000, m.Zellen);
-    z.stift(2, vordergrund);
+    }
+    z.stift(stil.konz_start, vordergrund);
     z.kurve(m.Konz_Start, m.Zellen);
-    z.stift(2, Rot);
+    z.stift(stil.konz, vordergrund);
     z.kurve(m.Konz, m.Zellen);
 }
 

@@ -3,7 +3,9 @@
 // marks, labels and up to five profiles. The main window only owns the image.
 
 #include <QColor>
+#include <QList>
 #include <QLocale>
+#include <QPen>
 #include <QPointF>
 #include <QSizeF>
 #include <QStringList>
@@ -32,9 +34,34 @@ bool darf_zeichnen(bool minimiert, int aussenbreite_twips, int aussenhoehe_twips
 QStringList x_beschriftungen(const Modell& m, const QLocale& locale);
 QStringList y_beschriftungen(const QLocale& locale);
 
+// How one curve is stroked. An invalid colour stands for the foreground colour.
+struct Kurvenstift {
+    QColor farbe;
+    qreal breite = 1;
+    QList<qreal> muster;  // dashes and gaps in line widths; empty: solid
+};
+
+// The pen of a curve, also for a legend's sample line.
+QPen kurvenstift(const Kurvenstift& k, const QColor& vordergrund);
+
+// The look of the graph. The defaults are the window's own plot: yellow
+// snapshots one pixel wide, the start profile in the foreground colour and
+// the final profile in red, crisp pixels, labels placed as the window has them.
+struct Grafikstil {
+    Kurvenstift konz_10{QColor(255, 255, 0), 1, {}};
+    Kurvenstift konz_100{QColor(255, 255, 0), 1, {}};
+    Kurvenstift konz_1000{QColor(255, 255, 0), 1, {}};
+    Kurvenstift konz_start{QColor(), 2, {}};
+    Kurvenstift konz{QColor(255, 0, 0), 2, {}};
+    bool kantenglaettung = false;
+    // Labels centred under their x tick and right-aligned beside their y tick,
+    // so that they stay clear of the frame at any font size.
+    bool beschriftung_ausgerichtet = false;
+};
+
 // Draws the whole graph for a client area of the given size, in the painter's
 // font and the given foreground colour, onto an already cleared surface.
 void zeichne_grafik(QPainter& p, QSizeF flaeche, const Modell& m, const QLocale& locale,
-                    const QColor& vordergrund);
+                    const QColor& vordergrund, const Grafikstil& stil = Grafikstil{});
 
 }  // namespace kalvion

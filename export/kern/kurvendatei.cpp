@@ -1,0 +1,78 @@
+#include "kurvendatei.h"
+
+#include <QSaveFile>
+#include <charconv>
+
+namespace kalvion {
+
+namespace {
+
+const Zellfeld Modell::*const Profile[] = {&Modell::Konz_Start, &Modell::Konz_10, &Modell::Konz_100,
+                                           &Modell::Konz_1000, &Modell::Konz};
+
+}  // namespace
+
+QChar feldtrenner(const QLocale& locale)
+{
+    return locale.decimalPoint() == QStringLiteral(",") ? QLatin1Char(';') : QLatin1Char(',');
+}
+
+QString kurzform(double wert, const QLocale& locale)
+{
+    // to_chars knows no locale: its shortest round-trip form has a '.' at most.
+    char puffer[32];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert);
+    QString text = QString::fromLatin1(puffer, fehler == std::errc() ? ende - puffer : 0);
+    text.replace(QLatin1Char('.'), locale.decimalPoint());
+    return text;
+}
+
+QStringList kurvenspalten()
+{
+    return {QStringLiteral("Zelle"),
+            QString::fromUtf8("x [µm]"),
+            QStringLiteral("Start [Mol%]"),
+            QStringLiteral("nach 10 Schritten [Mol%]"),
+            QStringLiteral("nach 100 Schritten [Mol%]"),
+            QStringLiteral("nach 1000 Schritten [Mol%]"),
+            QStringLiteral("Ende [Mol%]")};
+}
+
+QByteArray kurventabelle(const Modell& m, const QLocale& locale)
+{
+    const QChar trenner = feldtrenner(locale);
+    const QString zeilenende = QStringLiteral("\r\n");
+    QString text = kurvenspalten().join(trenner) + zeilenende;
+
+    const int zellen = m.Zellen;
+    for (int i = 1; i <= zellen && i < Feldgroesse; ++i) {
+        QStringList felder{QString::number(i), kurzform(i * m.x_max.wert / m.Zellen, locale)};
+        for (const auto profil : Profile)
+            felder << (profil == &Modell::Konz_1000 && !mit_konz_1000(m) ? QString()
+                                                                          : kurzform((m.*profil)[i], locale));
+        text += felder.join(trenner) + zeilenende;
+    }
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+bool kurven_schreiben(const QString& dateipfad, const Modell& m, const QLocale& locale)
+{
+    return datei_ersetzen(dateipfad, kurventabelle(m, locale));
+}
+
+bool datei_ersetzen(const QString& dateipfad, const QByteArray& inhalt)
+{
+    // The old file is replaced only once everything is written. Unbuffered:
+    // a buffered QSaveFile takes up to 16 KiB at once and loses a failing
+    // write at its final flush (a full disk), then commits a cut-off file.
+    QSaveFile datei(dateipfad);
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (datei.write(inhalt) != inhalt.size()) {
+        datei.cancelWriting();
+        return false;
+    }
+    return datei.commit();
+}
+
+}  // namespace kalvion

@@ -1,0 +1,124 @@
+#include "exportbefehle.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include "grafikexport.h"
+#include "kurvendatei.h"
+#include "meldung.h"
+
+namespace kalvion {
+
+namespace {
+
+using Schreiber = bool (*)(const QString&, const Modell&, const QLocale&);
+
+struct Exportart {
+    QString titel;
+    QString dateiname;  // offered in the folder used last
+    QStringList filter;
+    Schreiber schreiben;
+};
+
+// "SVG-Grafik (*.svg)" → "svg".
+QString endung_des_filters(const QString& filter)
+{
+    static const QRegularExpression muster(QStringLiteral(R"(\*\.(\w+))"));
+    return muster.match(filter).captured(1);
+}
+
+// The standard dialog. The suffix decides the format, so a name typed without
+// one gets that of the chosen filter before the dialog asks about replacing.
+QString standarddialog(QWidget* eltern, const QString& titel, const QString& vorschlag, const QStringList& filter)
+{
+    QFileDialog dialog(eltern, titel, vorschlag);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filter);
+    dialog.setDefaultSuffix(endung_des_filters(filter.value(0)));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& f) { dialog.setDefaultSuffix(endung_des_filters(f)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+Dateiwahl& aktuelle_wahl()
+{
+    static Dateiwahl wahl = standarddialog;
+    return wahl;
+}
+
+void exportieren(QWidget* eltern, const Modell& m, const QLocale& locale, const Exportart& art)
+{
+    if (!m.Berechnung_aktuell) {
+        melde(eltern, QString::fromUtf8("Noch keine aktuelle Berechnung durchgeführt!"));
+        return;
+    }
+    const Dateiwahl wahl = aktuelle_wahl();  // a copy: the way may change meanwhile
+    const QString pfad = wahl(eltern, art.titel, QDir(exportordner()).filePath(art.dateiname), art.filter);
+    if (pfad.isEmpty())
+        return;
+    if (!art.schreiben(pfad, m, locale)) {
+        melde(eltern, QStringLiteral("Speichern fehlgeschlagen!"));
+        return;
+    }
+    QSettings().setValue(QLatin1String(Ordnerschluessel), QFileInfo(pfad).absolutePath());
+}
+
+}  // namespace
+
+Dateiwahl setze_dateiwahl(Dateiwahl wahl)
+{
+    Dateiwahl alt = aktuelle_wahl();
+    aktuelle_wahl() = wahl ? std::move(wahl) : Dateiwahl(standarddialog);
+    return alt;
+}
+
+QString exportordner()
+{
+    // A folder that is not there would leave the dialog in the working
+    // directory: a remembered one that was removed, a documents folder never made.
+    const QString gemerkt = QSettings().value(QLatin1String(Ordnerschluessel)).toString();
+    if (QFileInfo(gemerkt).isDir())
+        return gemerkt;
+    const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath();
+}
+
+void grafik_speichern(QWidget* eltern, const Modell& m, const QLocale& locale)
+{
+    exportieren(eltern, m, locale,
+                {QStringLiteral("Kalvion - Grafik speichern"),
+                 QStringLiteral("kalvion-grafik.png"),
+                 {QStringLiteral("PNG-Bild (*.png)"), QStringLiteral("SVG-Grafik (*.svg)"),
+                  QStringLiteral("PDF-Dokument (*.pdf)")},
+                 grafik_schreiben});
+}
+
+void kurven_speichern(QWidget* eltern, const Modell& m, const QLocale& locale)
+{
+    exportieren(eltern, m, locale,
+                {QStringLiteral("Kalvion - Kurven speichern"),
+                 QStringLiteral("kalvion-kurven.csv"),
+                 {QStringLiteral("CSV-Tabelle (*.csv)")},
+                 kurven_schreiben});
+}
+
+QList<QAction*> exportbefehle_anhaengen(QMenu* menu, QWidget* eltern, const Modell& m, const QLocale& locale)
+{
+    QAction* grafik = menu->addAction(QString::fromUtf8("&Grafik speichern …"));
+    grafik->setObjectName(QStringLiteral("mnu_grafik_speichern"));
+    QObject::connect(grafik, &QAction::triggered, eltern, [eltern, &m, locale] { grafik_speichern(eltern, m, locale); });
+    QAction* kurven = menu->addAction(QString::fromUtf8("&Kurven speichern …"));
+    kurven->setObjectName(QStringLiteral("mnu_kurven_speichern"));
+    QObject::connect(kurven, &QAction::triggered, eltern, [eltern, &m, locale] { kurven_speichern(eltern, m, locale); });
+    return {grafik, kurven};
+}
+
+}  // namespace kalvion

@@ -1,0 +1,43 @@
+#pragma once
+// The two menu commands that put the current run into files: the graph as
+// PNG, SVG or PDF and the five curves as a CSV table. Each asks for the file
+// in the platform's standard file dialog, starting in the folder used last.
+
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "modell.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace kalvion {
+
+// Asks where to save: `vorschlag` is the folder and file name offered,
+// `filter` the name filters, the first one chosen. Empty when cancelled.
+using Dateiwahl = std::function<QString(QWidget* eltern, const QString& titel, const QString& vorschlag,
+                                        const QStringList& filter)>;
+
+// Replaces the file dialog (tests never open a real one); returns the
+// previous way. An empty function restores the dialog.
+Dateiwahl setze_dateiwahl(Dateiwahl wahl);
+
+// The settings key of the folder used last.
+inline constexpr char Ordnerschluessel[] = "export/ordner";
+
+// Where the dialogs start: the folder used last, at first the documents
+// folder; the home folder where neither is there.
+QString exportordner();
+
+void grafik_speichern(QWidget* eltern, const Modell& m, const QLocale& locale);
+void kurven_speichern(QWidget* eltern, const Modell& m, const QLocale& locale);
+
+// Appends "&Grafik speichern …" and "&Kurven speichern …" to the menu, wired
+// to the two commands for this model.
+QList<QAction*> exportbefehle_anhaengen(QMenu* menu, QWidget* eltern, const Modell& m, const QLocale& locale);
+
+}  // namespace kalvion

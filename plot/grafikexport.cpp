@@ -1,0 +1,302 @@
+#include "grafikexport.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include "kurvendatei.h"
+#include "zahlen.h"
+
+namespace kalvion {
+
+namespace {
+
+// The page is laid out in 1/96 inch, so that the window's line widths of one
+// and two pixels become 0.26 and 0.53 mm on paper.
+constexpr double Mm_je_Zoll = 25.4;
+constexpr double Einheiten_je_mm = 96 / Mm_je_Zoll;
+constexpr int Pdf_dpi = 1200;
+
+constexpr int Schrift_px = 12;        // 9 pt
+constexpr int Titelschrift_px = 13;   // 10 pt
+constexpr int Unterschrift_px = 11;   // about 8 pt, smaller if the line is long
+constexpr int Kleinste_Schrift_px = 8;
+constexpr double Rand = 8;
+constexpr double Musterlaenge = 30;
+constexpr double Luft = 6;
+
+// A snapshot colour that stays dark enough on paper: a dark amber, mid-grey
+// in greyscale between the black start and the red end.
+const QColor Bernstein(176, 112, 0);
+
+// The generic family, so that an SVG viewer without the program's fonts
+// still picks a sans-serif one.
+QFont schrift(int pixel)
+{
+    QFont f(QStringLiteral("sans-serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixel);
+    return f;
+}
+
+// A parameter as accepted: the text it was typed as, a start-up value in print form.
+QString wie_angenommen(const Eingabewert& w, const QLocale& locale)
+{
+    return w.text ? QString::fromStdString(*w.text) : zahlen::druckform(w.wert, locale).trimmed();
+}
+
+void zeichne_legende(QPainter& p, const QRectF& kasten, const QList<Legendeneintrag>& eintraege)
+{
+    const QFontMetricsF fm(p.font());
+    p.setPen(QPen(Qt::black, 0.5));
+    p.setBrush(Qt::white);
+    p.drawRect(kasten);
+    p.setBrush(Qt::NoBrush);
+    double y = kasten.top() + Luft;
+    for (const Legendeneintrag& e : eintraege) {
+        const double mitte = y + fm.height() / 2;
+        p.setPen(kurvenstift(e.stift, Qt::black));
+        p.drawLine(QPointF(kasten.left() + Luft, mitte), QPointF(kasten.left() + Luft + Musterlaenge, mitte));
+        p.setPen(Qt::black);
+        p.drawText(QPointF(kasten.left() + 2 * Luft + Musterlaenge, y + fm.ascent()), e.text);
+        y += fm.height();
+    }
+}
+
+// The caption from the line's top left, in the largest font up to its own
+// size that fits the line's width; cut off with an ellipsis only below the smallest.
+void zeichne_unterschrift(QPainter& p, const QRectF& zeile, const QString& text)
+{
+    int pixel = Unterschrift_px;
+    while (pixel > Kleinste_Schrift_px && QFontMetricsF(schrift(pixel)).horizontalAdvance(text) > zeile.width())
+        --pixel;
+    const QFont f = schrift(pixel);
+    const QFontMetricsF fm(f);
+    p.setFont(f);
+    p.setPen(Qt::black);
+    p.drawText(QPointF(zeile.left(), zeile.top() + fm.ascent()), fm.elidedText(text, Qt::ElideRight, zeile.width()));
+}
+
+QByteArray png_daten(const Modell& m, const QLocale& locale)
+{
+    QImage bild(png_groesse(), QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    const int punkte_je_meter = qRound(Png_dpi / Mm_je_Zoll * 1000);
+    bild.setDotsPerMeterX(punkte_je_meter);
+    bild.setDotsPerMeterY(punkte_je_meter);
+    QPainter p;
+    if (!p.begin(&bild))
+        return {};
+    zeichne_bericht(p, bild.size(), m, locale);
+    p.end();
+
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    return bild.save(&puffer, "PNG") ? daten : QByteArray();
+}
+
+QByteArray svg_daten(const Modell& m, const QLocale& locale)
+{
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&puffer);
+    // Drawn in the PNG's pixels; the page keeps its size in mm.
+    svg.setSize(png_groesse());
+    svg.setViewBox(QRect(QPoint(), png_groesse()));
+    svg.setResolution(Png_dpi);
+    svg.setTitle(QStringLiteral("Kalvion"));
+    svg.setDescription(bildunterschrift(m, locale));
+    QPainter p;
+    if (!p.begin(&svg))
+        return {};
+    zeichne_bericht(p, png_groesse(), m, locale);
+    return p.end() ? daten : QByteArray();
+}
+
+QByteArray pdf_daten(const Modell& m, const QLocale& locale)
+{
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&puffer);
+        pdf.setPageSize(QPageSize(Seite_mm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(Pdf_dpi);
+        pdf.setTitle(QStringLiteral("Kalvion"));
+        pdf.setCreator(QStringLiteral("Kalvion"));
+        QPainter p;
+        if (!p.begin(&pdf))
+            return {};
+        zeichne_bericht(p, QSizeF(pdf.width(), pdf.height()), m, locale);
+        if (!p.end())
+            return {};
+    }  // the writer finishes the file when it goes
+    return daten;
+}
+
+}  // namespace
+
+QSize png_groesse()
+{
+    return {qRound(Seite_mm.width() / Mm_je_Zoll * Png_dpi), qRound(Seite_mm.height() / Mm_je_Zoll * Png_dpi)};
+}
+
+std::optional<Grafikformat> grafikformat(const QString& dateipfad)
+{
+    const QString endung = QFileInfo(dateipfad).suffix().toLower();
+    if (endung == QLatin1String("png"))
+        return Grafikformat::png;
+    if (endung == QLatin1String("svg"))
+        return Grafikformat::svg;
+    if (endung == QLatin1String("pdf"))
+        return Grafikformat::pdf;
+    return std::nullopt;
+}
+
+Grafikstil berichtstil()
+{
+    Grafikstil stil;
+    stil.konz_10 = {Bernstein, 1.5, {1, 2}};
+    stil.konz_100 = {Bernstein, 1.5, {4, 2}};
+    stil.konz_1000 = {Bernstein, 1.5, {8, 2, 1, 2}};
+    stil.konz_start = {Qt::black, 1.5, {}};
+    stil.konz = {QColor(255, 0, 0), 2, {}};
+    stil.kantenglaettung = true;
+    stil.beschriftung_ausgerichtet = true;
+    return stil;
+}
+
+QList<Legendeneintrag> legende(const Modell& m, const Grafikstil& stil)
+{
+    QList<Legendeneintrag> eintraege{{QStringLiteral("Start"), stil.konz_start},
+                                     {QStringLiteral("nach 10 Schritten"), stil.konz_10},
+                                     {QStringLiteral("nach 100 Schritten"), stil.konz_100}};
+    if (mit_konz_1000(m))
+        eintraege << Legendeneintrag{QStringLiteral("nach 1000 Schritten"), stil.konz_1000};
+    eintraege << Legendeneintrag{QStringLiteral("Ende"), stil.konz};
+    return eintraege;
+}
+
+QString bildunterschrift(const Modell& m, const QLocale& locale)
+{
+    return QString::fromUtf8("Modell %1, T = %2 °C, t = %3 h, x_max = %4 µm, D0·1000 = %5 cm²/s, Q = %6 J/mol, i_Diff = %7")
+        .arg(m.Kugel ? QString::fromUtf8("sphärisch") : QStringLiteral("linear"),
+             wie_angenommen(m.Sintertemp, locale), wie_angenommen(m.Sinterzeit, locale),
+             wie_angenommen(m.x_max, locale), wie_angenommen(m.D0, locale), wie_angenommen(m.Q, locale),
+             zahlen::druckform(m.i_Diff, locale).trimmed());
+}
+
+namespace {
+
+// Where everything goes on the page, in 1/96 inch.
+struct Aufteilung {
+    double massstab;     // device units per 1/96 inch
+    QSizeF flaeche;      // the page
+    QRectF rahmen;       // the graph's frame
+    QRectF legende;      // the legend's box
+};
+
+Aufteilung aufteilen(QSizeF seite, const QList<Legendeneintrag>& eintraege)
+{
+    Aufteilung a;
+    a.massstab = seite.width() / (Seite_mm.width() * Einheiten_je_mm);
+    a.flaeche = seite / a.massstab;
+    const QFontMetricsF fm(schrift(Schrift_px)), fm_titel(schrift(Titelschrift_px)),
+        fm_unterschrift(schrift(Unterschrift_px));
+    double textbreite = 0;
+    for (const Legendeneintrag& e : eintraege)
+        textbreite = std::max(textbreite, fm.horizontalAdvance(e.text));
+    const QSizeF legende(3 * Luft + Musterlaenge + textbreite, 2 * Luft + eintraege.size() * fm.height());
+
+    // The frame leaves room for the caption above it, the legend to its right,
+    // and the labels and axis titles to its left and below it.
+    a.rahmen.setTop(Rand + fm_unterschrift.height() + 2 * Luft);
+    a.rahmen.setLeft(Rand + fm_titel.height() + Luft + fm.horizontalAdvance(QStringLiteral("100")) + 2 * Luft);
+    a.rahmen.setRight(a.flaeche.width() - Rand - legende.width() - 2 * Luft);
+    a.rahmen.setBottom(a.flaeche.height() - Rand - fm_titel.height() - fm.height() - 2 * Luft);
+    a.legende = QRectF(QPointF(a.rahmen.right() + 2 * Luft, a.rahmen.top()), legende);
+    return a;
+}
+
+void zeichne_achsentitel(QPainter& p, const Aufteilung& a)
+{
+    const QFont titel = schrift(Titelschrift_px);
+    const QFontMetricsF fm(titel);
+    p.setFont(titel);
+    p.setPen(Qt::black);
+    const QString x_titel = QString::fromUtf8("x [µm]");
+    p.drawText(QPointF(a.rahmen.center().x() - fm.horizontalAdvance(x_titel) / 2,
+                       a.flaeche.height() - Rand - fm.descent()),
+               x_titel);
+    const QString y_titel = QStringLiteral("Konzentration [Mol%]");
+    p.save();
+    p.translate(Rand + fm.ascent(), a.rahmen.center().y());
+    p.rotate(-90);
+    p.drawText(QPointF(-fm.horizontalAdvance(y_titel) / 2, 0), y_titel);
+    p.restore();
+}
+
+}  // namespace
+
+QRectF berichtsrahmen(QSizeF seite, const Modell& m)
+{
+    const Aufteilung a = aufteilen(seite, legende(m, berichtstil()));
+    return {a.rahmen.topLeft() * a.massstab, a.rahmen.size() * a.massstab};
+}
+
+void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& locale)
+{
+    const Grafikstil stil = berichtstil();
+    const QList<Legendeneintrag> eintraege = legende(m, stil);
+    const Aufteilung a = aufteilen(seite, eintraege);
+
+    p.save();
+    p.setFont(schrift(Schrift_px));
+    p.fillRect(QRectF(QPointF(), seite), Qt::white);
+    p.scale(a.massstab, a.massstab);
+
+    // The graph's own margins are a tenth of the frame on every side.
+    const QRectF& r = a.rahmen;
+    const QRectF grafik = r.adjusted(-r.width() / 10, -r.height() / 10, r.width() / 10, r.height() / 10);
+    p.save();
+    p.translate(grafik.topLeft());
+    zeichne_grafik(p, grafik.size(), m, locale, Qt::black, stil);
+    p.restore();
+
+    zeichne_achsentitel(p, a);
+    p.setFont(schrift(Schrift_px));
+    zeichne_legende(p, a.legende, eintraege);
+    zeichne_unterschrift(p, QRectF(Rand, Rand, a.flaeche.width() - 2 * Rand, 0), bildunterschrift(m, locale));
+    p.restore();
+}
+
+QByteArray grafikdaten(Grafikformat format, const Modell& m, const QLocale& locale)
+{
+    switch (format) {
+    case Grafikformat::png:
+        return png_daten(m, locale);
+    case Grafikformat::svg:
+        return svg_daten(m, locale);
+    case Grafikformat::pdf:
+        return pdf_daten(m, locale);
+    }
+    return {};
+}
+
+bool grafik_schreiben(const QString& dateipfad, const Modell& m, const QLocale& locale)
+{
+    const std::optional<Grafikformat> format = grafikformat(dateipfad);
+    if (!format)
+        return false;
+    const QByteArray daten = grafikdaten(*format, m, locale);
+    return !daten.isEmpty() && datei_ersetzen(dateipfad, daten);
+}
+
+}  // namespace kalvion

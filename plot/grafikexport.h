@@ -1,0 +1,57 @@
+#pragma once
+// The graph of a run as a file for a report: drawn by the window's own
+// drawing code on a 16 × 10 cm page, with what only paper needs besides: a
+// legend, axis titles and one caption line naming the model and the
+// parameters as they were accepted. PNG, SVG or PDF, chosen by the suffix.
+
+#include <QByteArray>
+#include <QList>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+#include <optional>
+
+#include "grafik.h"
+
+namespace kalvion {
+
+enum class Grafikformat { png, svg, pdf };
+
+// The page in mm, and the PNG's resolution: 1890 × 1181 pixels.
+inline constexpr QSizeF Seite_mm{160, 100};
+inline constexpr int Png_dpi = 300;
+QSize png_groesse();
+
+// By the file's suffix, in any case; nothing for any other suffix.
+std::optional<Grafikformat> grafikformat(const QString& dateipfad);
+
+// Darker, dashed snapshots that stay apart on white paper and in greyscale
+// print; the start profile black and the final profile red, as in the window.
+Grafikstil berichtstil();
+
+struct Legendeneintrag {
+    QString text;
+    Kurvenstift stift;
+};
+
+// "Start", "nach 10 Schritten", "nach 100 Schritten", "nach 1000 Schritten"
+// (only where that curve is drawn) and "Ende", with their curves' pens.
+QList<Legendeneintrag> legende(const Modell& m, const Grafikstil& stil);
+
+// "Modell linear, T = 1050 °C, t = 2 h, …": the parameters as accepted.
+QString bildunterschrift(const Modell& m, const QLocale& locale);
+
+// The whole report graph on a white page of the given size in device units.
+void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& locale);
+
+// Where the graph's frame (cells 0 to Zellen, 0 to 100 mol%) lies on such a page.
+QRectF berichtsrahmen(QSizeF seite, const Modell& m);
+
+// The file's bytes; empty when the painter could not draw.
+QByteArray grafikdaten(Grafikformat format, const Modell& m, const QLocale& locale);
+
+// Writes the graph in one piece, in the format of the path's suffix. False for
+// an unknown suffix or any failure; a file that was there keeps its content.
+bool grafik_schreiben(const QString& dateipfad, const Modell& m, const QLocale& locale);
+
+}  // namespace kalvion
