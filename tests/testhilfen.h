@@ -2,7 +2,9 @@
 // What several tests need: the two locales, a model that has run through the
 // start-up parameters, and, where the test links the widgets, controls found
 // by name, typing into a field and counting pixels.
+#include <QFile>
 #include <QLocale>
+#include <QTest>
 #include <QObject>
 #include <memory>
 
@@ -30,6 +32,19 @@ T* kind(const QObject* fenster, const char* name)
     if (!k)
         qFatal("no control named %s", name);
     return k;
+}
+
+inline QByteArray lies_datei(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void schreibe_datei(const QString& pfad, const QByteArray& inhalt)
+{
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(inhalt), inhalt.size());
 }
 
 template <class T, class U>

@@ -43,6 +43,23 @@ void speichere_ueber_menue(frm_grafik& w, const QString& ordner, const QString& 
     QTRY_VERIFY(!w.speichern());
 }
 
+// The program as it starts: the main window and its parameter dialog,
+// filled with the start-up values.
+struct Programm {
+    std::unique_ptr<frm_grafik> w;
+    frm_Eingabe* dlg = nullptr;
+
+    void starte(Modell& m, const QLocale& locale)
+    {
+        w = programm_starten(m, locale);
+        w->show();
+        QTRY_VERIFY(w->eingabe());
+        dlg = qobject_cast<frm_Eingabe*>(w->eingabe());
+        QVERIFY(dlg);
+        QTRY_COMPARE(kind<QLineEdit>(dlg, "txt_Sintertemp")->text(), QString("1050"));
+    }
+};
+
 }  // namespace
 
 class tst_ablauf : public QObject {
@@ -69,12 +86,12 @@ private slots:
         Modell m;
 
         // 1. Start: the parameter dialog with the start-up values; the main window waits.
-        auto w = programm_starten(m, locale);
-        w->show();
-        QTRY_VERIFY(w->eingabe());
-        auto* dlg = qobject_cast<frm_Eingabe*>(w->eingabe());
-        QVERIFY(dlg);
-        QTRY_COMPARE(kind<QLineEdit>(dlg, "txt_Sintertemp")->text(), QString("1050"));
+        Programm p;
+        p.starte(m, locale);
+        if (QTest::currentTestFailed())
+            return;
+        auto& w = p.w;
+        auto* dlg = p.dlg;
         QCOMPARE(kind<QLabel>(dlg, "lbl_Schritte")->text(), QString("6140"));
         QCOMPARE(kind<QLabel>(dlg, "lbl_D_ergebnis")->text(), QString("2.2208E-10").replace('.', locale.decimalPoint()));
         QVERIFY(!w->isEnabled());
@@ -168,7 +185,7 @@ private slots:
         QFETCH(bool, kugel);
         QFETCH(QString, i_diff_getippt);
         QFETCH(int, i_diff);
-                const QByteArray c_vorher = std::setlocale(LC_ALL, nullptr);
+        const QByteArray c_vorher = std::setlocale(LC_ALL, nullptr);
         QVERIFY2(std::setlocale(LC_ALL, "de_DE.UTF-8"), "de_DE.UTF-8 is not generated here");
         struct Zurueck {
             QByteArray l;
@@ -178,11 +195,12 @@ private slots:
         QTemporaryDir ordner;
         Modell m;
 
-        auto w = programm_starten(m, Deutsch);
-        w->show();
-        QTRY_VERIFY(w->eingabe());
-        auto* dlg = qobject_cast<frm_Eingabe*>(w->eingabe());
-        QTRY_COMPARE(kind<QLineEdit>(dlg, "txt_Sintertemp")->text(), QString("1050"));
+        Programm p;
+        p.starte(m, Deutsch);
+        if (QTest::currentTestFailed())
+            return;
+        auto& w = p.w;
+        auto* dlg = p.dlg;
         QApplication::setActiveWindow(dlg);
         QTRY_VERIFY(dlg->isActiveWindow());
         if (kugel)
@@ -231,11 +249,12 @@ private slots:
         Meldungsrekorder meldungen;
         QTemporaryDir ordner;
         Modell m;
-        auto w = programm_starten(m, Deutsch);
-        w->show();
-        QTRY_VERIFY(w->eingabe());
-        auto* dlg = qobject_cast<frm_Eingabe*>(w->eingabe());
-        QTRY_COMPARE(kind<QLineEdit>(dlg, "txt_Sintertemp")->text(), QString("1050"));
+        Programm p;
+        p.starte(m, Deutsch);
+        if (QTest::currentTestFailed())
+            return;
+        auto& w = p.w;
+        auto* dlg = p.dlg;
         // As a window manager does: the main window comes up, then the dialog.
         QApplication::setActiveWindow(w.get());
         QApplication::setActiveWindow(dlg);
@@ -274,15 +293,14 @@ private slots:
         Meldungsrekorder meldungen;
         for (int sitzung = 0; sitzung < 2; ++sitzung) {
             Modell m;
-            auto w = programm_starten(m, QLocale::c());
-            w->show();
-            QTRY_VERIFY(w->eingabe());
-            auto* dlg = qobject_cast<frm_Eingabe*>(w->eingabe());
-            QTRY_COMPARE(kind<QLineEdit>(dlg, "txt_Sintertemp")->text(), QString("1050"));
-            QTest::mouseClick(kind<QPushButton>(dlg, "cmd_ok"), Qt::LeftButton);
-            QTRY_VERIFY(!w->eingabe());
-            QTest::mouseClick(kind<QPushButton>(w, "cmd_run"), Qt::LeftButton);
-            speichere_ueber_menue(*w, ordner.path(), "gemeinsam.txt");
+            Programm p;
+            p.starte(m, C_Locale);
+            if (QTest::currentTestFailed())
+                return;
+            QTest::mouseClick(kind<QPushButton>(p.dlg, "cmd_ok"), Qt::LeftButton);
+            QTRY_VERIFY(!p.w->eingabe());
+            QTest::mouseClick(kind<QPushButton>(p.w, "cmd_run"), Qt::LeftButton);
+            speichere_ueber_menue(*p.w, ordner.path(), "gemeinsam.txt");
         }
         QFile datei(ordner.path() + "/gemeinsam.txt");
         QVERIFY(datei.open(QIODevice::ReadOnly));

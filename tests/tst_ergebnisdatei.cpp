@@ -24,19 +24,6 @@ QList<QByteArray> zeilen(const QByteArray& block)
     return z;
 }
 
-QByteArray lies(const QString& pfad)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void schreibe(const QString& pfad, const QByteArray& inhalt)
-{
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(inhalt);
-}
-
 }  // namespace
 
 class tst_ergebnisdatei : public QObject {
@@ -154,7 +141,7 @@ private slots:
         anfangsprofil(m);
         m.Berechnung_aktuell = true;
         QCOMPARE(speichere(m, ordner, QString::fromUtf8("😀.txt"), Tag, C_Locale), Speicherergebnis::gespeichert);
-        const QByteArray inhalt = lies(ordner + QString::fromUtf8("/😀.txt"));
+        const QByteArray inhalt = lies_datei(ordner + QString::fromUtf8("/😀.txt"));
         QVERIFY(inhalt.startsWith((d.path() + "/??_?????/?.txt\r\n").toUtf8()));
     }
 
@@ -197,7 +184,7 @@ private slots:
         QCOMPARE(speichere(m, d.path(), "e.txt", Tag, Deutsch, &pfad), Speicherergebnis::gespeichert);
         QCOMPARE(speichere(m, d.path(), "e.txt", Tag, Deutsch), Speicherergebnis::gespeichert);
         QCOMPARE(pfad, d.path() + "/e.txt");
-        const QByteArray inhalt = lies(pfad);
+        const QByteArray inhalt = lies_datei(pfad);
         const QByteArray ein_block = *ergebnisblock(m, pfad, Tag, Deutsch);
         QCOMPARE(inhalt, ein_block + ein_block);
         QVERIFY(inhalt.startsWith(pfad.toLatin1() + "\r\n"));
@@ -239,7 +226,7 @@ private slots:
         QTemporaryDir d;
         const QString pfad = d.path() + "/alt.txt";
         const QByteArray alt("alte Daten\r\n", 12);
-        schreibe(pfad, alt);
+        schreibe_datei(pfad, alt);
         const QString neu = d.path() + "/neu.txt";
 
         std::signal(SIGXFSZ, SIG_IGN);
@@ -253,7 +240,7 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &vorher);
 
         QCOMPARE(anhaengen, Speicherergebnis::fehlgeschlagen);
-        QCOMPARE(lies(pfad), alt);
+        QCOMPARE(lies_datei(pfad), alt);
         QCOMPARE(anlegen, Speicherergebnis::fehlgeschlagen);
         QVERIFY(!QFile::exists(neu));  // no empty or half file left behind
     }

@@ -54,19 +54,6 @@ Modell modell_fuer(const QString& name)
     return standardlauf(name == "sphärisch");
 }
 
-QByteArray lies(const QString& pfad)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void schreibe(const QString& pfad, const QByteArray& inhalt)
-{
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(inhalt), inhalt.size());
-}
-
 // One polyline of an SVG with the stroke of its group.
 struct Linienzug {
     QString farbe;
@@ -397,7 +384,7 @@ private slots:
         QVERIFY2(rote > 100, qPrintable(QString::number(rote)));
 
         QCOMPARE(QProcess::execute(pdftotext, {d.path() + "/g.pdf", d.path() + "/g.txt"}), 0);
-        const QString text = QString::fromUtf8(lies(d.path() + "/g.txt"));
+        const QString text = QString::fromUtf8(lies_datei(d.path() + "/g.txt"));
         for (const char* t : {"Start", "nach 10 Schritten", "nach 100 Schritten", "nach 1000 Schritten", "Ende",
                               "Konzentration [Mol%]"})
             QVERIFY2(text.contains(QString::fromUtf8(t)), t);
@@ -479,7 +466,7 @@ private slots:
         QTemporaryDir d;
         const QString pfad = d.path() + "/k.csv";
         QVERIFY(kurven_schreiben(pfad, m, locale));
-        const QByteArray daten = lies(pfad);
+        const QByteArray daten = lies_datei(pfad);
         QCOMPARE(daten, kurventabelle(m, locale));
 
         QVERIFY(daten.startsWith("\xEF\xBB\xBF"));
@@ -554,7 +541,7 @@ private slots:
             QCOMPARE(wahl.fragen.size(), 1);
         }
         QVERIFY(meldungen.texte.isEmpty());
-        QCOMPARE(lies(d.path() + "/k.csv"), kurventabelle(m, QLocale::c()));
+        QCOMPARE(lies_datei(d.path() + "/k.csv"), kurventabelle(m, QLocale::c()));
         QVERIFY(QSvgRenderer(d.path() + "/g.svg").isValid());
     }
 
@@ -582,7 +569,7 @@ private slots:
         QFETCH(QStringList, filter);
         QTemporaryDir d;
         const QString pfad = d.path() + "/" + name;
-        schreibe(pfad, "alter Inhalt");  // the dialog has asked before replacing it
+        schreibe_datei(pfad, "alter Inhalt");  // the dialog has asked before replacing it
         Meldungsrekorder meldungen;
         Dateiwahlrekorder wahl(pfad);
         befehl(nullptr, standardlauf(), Deutsch);
@@ -591,7 +578,7 @@ private slots:
         QCOMPARE(wahl.fragen.size(), 1);
         QCOMPARE(wahl.fragen[0].titel, titel);
         QCOMPARE(wahl.fragen[0].filter, filter);
-        const QByteArray daten = lies(pfad);
+        const QByteArray daten = lies_datei(pfad);
         const QByteArray kopf = name.endsWith("png") ? "\x89PNG" : name.endsWith("svg") ? "<?xml" : name.endsWith("pdf")
                                                                                             ? "%PDF"
                                                                                             : "\xEF\xBB\xBFZelle;";
@@ -659,7 +646,7 @@ private slots:
         // Root may write anywhere, so the failures are ones that hold for root
         // too: a folder that is a file, and a file size limit.
         const QString pfad = platte_voll ? d.path() + "/" + name : d.path() + "/datei/" + name;
-        schreibe(platte_voll ? pfad : d.path() + "/datei", alt);
+        schreibe_datei(platte_voll ? pfad : d.path() + "/datei", alt);
         Meldungsrekorder meldungen;
         Dateiwahlrekorder wahl(pfad);
         {
@@ -669,7 +656,7 @@ private slots:
             befehl(nullptr, standardlauf(), Deutsch);
         }
         QCOMPARE(meldungen.texte, QStringList{Fehlgeschlagen});
-        QCOMPARE(lies(platte_voll ? pfad : d.path() + "/datei"), alt);
+        QCOMPARE(lies_datei(platte_voll ? pfad : d.path() + "/datei"), alt);
         QCOMPARE(QDir(d.path()).entryList(QDir::Files), QStringList{platte_voll ? name : "datei"});
         QVERIFY(gemerkter_ordner().isEmpty());  // a failed folder is not remembered
     }
