@@ -11,6 +11,8 @@
 #include "testhilfen.h"
 using namespace kalvion;
 
+Q_DECLARE_METATYPE(kalvion::Speicherergebnis)
+
 namespace {
 
 const QDate Tag(2026, 12, 8);
@@ -157,13 +159,32 @@ private slots:
         QVERIFY(inhalt.startsWith(pfad.toLatin1() + "\r\n"));
     }
 
+    // A refused save writes nothing; a run in progress is named first, also
+    // while the previous result is still marked current.
+    void verweigert_data()
+    {
+        QTest::addColumn<bool>("aktuell");
+        QTest::addColumn<bool>("laeuft");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Speicherergebnis>("ergebnis");
+        QTest::newRow("kein Dateiname") << true << false << "" << Speicherergebnis::kein_dateiname;
+        QTest::newRow("keine Berechnung") << false << false << "e.txt" << Speicherergebnis::keine_berechnung;
+        QTest::newRow("Berechnung läuft") << false << true << "e.txt" << Speicherergebnis::berechnung_laeuft;
+        QTest::newRow("Berechnung läuft, altes Ergebnis aktuell")
+            << true << true << "e.txt" << Speicherergebnis::berechnung_laeuft;
+        QTest::newRow("Berechnung läuft, kein Dateiname") << false << true << "" << Speicherergebnis::berechnung_laeuft;
+    }
     void verweigert()
     {
+        QFETCH(bool, aktuell);
+        QFETCH(bool, laeuft);
+        QFETCH(QString, name);
+        QFETCH(Speicherergebnis, ergebnis);
         QTemporaryDir d;
         Modell m = standardlauf();
-        QCOMPARE(speichere(m, d.path(), "", Tag, Deutsch), Speicherergebnis::kein_dateiname);
-        m.Berechnung_aktuell = false;
-        QCOMPARE(speichere(m, d.path(), "e.txt", Tag, Deutsch), Speicherergebnis::keine_berechnung);
+        m.Berechnung_aktuell = aktuell;
+        m.Berechnung_laeuft = laeuft;
+        QCOMPARE(speichere(m, d.path(), name, Tag, Deutsch), ergebnis);
         QVERIFY(QDir(d.path()).isEmpty());
     }
 
