@@ -35,7 +35,7 @@ QString dauertext(double sekunden, const QLocale& locale)
 QString frage_langer_lauf(double sekunden, const QLocale& locale)
 {
     return QStringLiteral("Die Berechnung dauert voraussichtlich ") + dauertext(sekunden, locale) +
-           QStringLiteral(". Schnell rechnen (nach Schritt 1000 in einem Sprung, sofort fertig) oder schrittweise?");
+           QStringLiteral(".\nSchnell rechnen (nach Schritt 1000 in einem Sprung, sofort fertig) oder schrittweise?");
 }
 
 QStringList knoepfe_langer_lauf()

@@ -507,7 +507,7 @@ private slots:
         kind<QAction>(&w, "mnu_run")->trigger();
 
         QCOMPARE(meldungen.fragen,
-                 QStringList{"Die Berechnung dauert voraussichtlich etwa 13 Stunden. Schnell rechnen (nach Schritt "
+                 QStringList{"Die Berechnung dauert voraussichtlich etwa 13 Stunden.\nSchnell rechnen (nach Schritt "
                              "1000 in einem Sprung, sofort fertig) oder schrittweise?"});
         QCOMPARE(meldungen.angeboten, (QList<QStringList>{{"Schnell rechnen", "Schrittweise", "Abbrechen"}}));
         QVERIFY(unveraendert_waehrend_frage);
