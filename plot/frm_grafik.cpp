@@ -56,6 +56,9 @@ QLabel* weisses_label(QWidget* eltern, const char* name, const QString& text, QR
     return l;
 }
 
+// The progress label's width at the start, in twips; a longer text widens it.
+constexpr int Fortschritt_breite = 1815;
+
 // Measured once per program run, when the first run asks for it; a few
 // milliseconds of stepping.
 double gemessene_zellschrittkosten(const Modell& m)
@@ -97,7 +100,8 @@ void frm_grafik::baue_oberflaeche()
     flaeche_->setMinimumSize(1, 1);
 
     lbl_cursor_position = weisses_label(flaeche_, "lbl_cursor_position", QString(), twips_rechteck(0, 120, 6015, 375));
-    lbl_fortschritt = weisses_label(flaeche_, "lbl_fortschritt", QStringLiteral("0"), twips_rechteck(0, 600, 1815, 255));
+    lbl_fortschritt = weisses_label(flaeche_, "lbl_fortschritt", QStringLiteral("0"),
+                                    twips_rechteck(0, 600, Fortschritt_breite, 255));
     cmd_run = benannt(new QPushButton(QStringLiteral("Berechnung &Starten"), flaeche_), "cmd_run");
     cmd_run->setGeometry(twips_rechteck(360, 1200, 2055, 1095));
     connect(cmd_run, &QPushButton::clicked, this, &frm_grafik::run_Click);
@@ -277,7 +281,8 @@ void frm_grafik::zeige_fortschritt(const std::string& prozenttext)
         text = fortschrittsanzeige(text, geschaetzt_, laufuhr_.elapsed() / 1000.0, locale_);
     lbl_fortschritt->setText(text);
     // The label keeps its place and grows with a longer text.
-    lbl_fortschritt->resize(std::max(px(1815), lbl_fortschritt->sizeHint().width()), lbl_fortschritt->height());
+    lbl_fortschritt->resize(std::max(px(Fortschritt_breite), lbl_fortschritt->sizeHint().width()),
+                            lbl_fortschritt->height());
 }
 
 void frm_grafik::mnu_abbrechen_Click()

@@ -3,9 +3,9 @@
 // text, the cursor read-out and the menus that lead to every other window.
 // Its controls and menu items carry their names as objectName.
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLocale>
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
