@@ -1,6 +1,7 @@
 #include "meldung.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kalvion {
 
@@ -12,9 +13,32 @@ void meldungsbox(QWidget* eltern, const QString& text)
     box.exec();
 }
 
+int fragebox(QWidget* eltern, const QString& text, const QStringList& knoepfe)
+{
+    Q_ASSERT(!knoepfe.isEmpty());
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kalvion"), text, QMessageBox::NoButton, eltern);
+    QList<QPushButton*> liste;
+    for (qsizetype i = 0; i < knoepfe.size(); ++i) {
+        const bool ausweg = i == knoepfe.size() - 1;
+        liste << box.addButton(knoepfe[i], ausweg ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    }
+    box.setDefaultButton(liste.first());
+    box.setEscapeButton(liste.last());
+    box.exec();
+    const qsizetype gedrueckt = liste.indexOf(box.clickedButton());
+    return int(gedrueckt < 0 ? knoepfe.size() - 1 : gedrueckt);
+}
+
+// Each way is taken as a copy when used: it may change while its box is up.
 Meldungsweg& aktueller_weg()
 {
     static Meldungsweg weg = meldungsbox;
+    return weg;
+}
+
+Frageweg& aktueller_frageweg()
+{
+    static Frageweg weg = fragebox;
     return weg;
 }
 
@@ -22,7 +46,7 @@ Meldungsweg& aktueller_weg()
 
 void melde(QWidget* eltern, const QString& text)
 {
-    const Meldungsweg weg = aktueller_weg();  // a copy: the way may change meanwhile
+    const Meldungsweg weg = aktueller_weg();
     weg(eltern, text);
 }
 
@@ -30,6 +54,19 @@ Meldungsweg setze_meldungsweg(Meldungsweg weg)
 {
     Meldungsweg alt = aktueller_weg();
     aktueller_weg() = weg ? std::move(weg) : Meldungsweg(meldungsbox);
+    return alt;
+}
+
+int frage(QWidget* eltern, const QString& text, const QStringList& knoepfe)
+{
+    const Frageweg weg = aktueller_frageweg();
+    return weg(eltern, text, knoepfe);
+}
+
+Frageweg setze_frageweg(Frageweg weg)
+{
+    Frageweg alt = aktueller_frageweg();
+    aktueller_frageweg() = weg ? std::move(weg) : Frageweg(fragebox);
     return alt;
 }
 

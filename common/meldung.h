@@ -1,8 +1,9 @@
 #pragma once
-// Every message of the program goes through here: a modal box titled
-// "Kalvion", no icon, one OK button. Tests put a recorder in its place.
+// Every message and every question of the program goes through here: a modal
+// box titled "Kalvion", no icon. Tests put a recorder in its place.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -11,10 +12,21 @@ namespace kalvion {
 
 using Meldungsweg = std::function<void(QWidget* eltern, const QString& text)>;
 
+// A message with one OK button.
 void melde(QWidget* eltern, const QString& text);
 
 // Replaces the message box; returns the previous way. An empty function
 // restores the box.
 Meldungsweg setze_meldungsweg(Meldungsweg weg);
+
+// The index of the button pressed.
+using Frageweg = std::function<int(QWidget* eltern, const QString& text, const QStringList& knoepfe)>;
+
+// A question with the given buttons (at least one): the first is the default,
+// the last is the way out, which Escape and closing the box choose too.
+int frage(QWidget* eltern, const QString& text, const QStringList& knoepfe);
+
+// Replaces the question box, as setze_meldungsweg does the message box.
+Frageweg setze_frageweg(Frageweg weg);
 
 }  // namespace kalvion

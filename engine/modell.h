@@ -53,6 +53,9 @@ struct Modell {
 
     // Flags
     bool Berechnung_aktuell = false;
+    // While the time stepping runs: a save in the middle of it must say so,
+    // not that there has never been a result.
+    bool Berechnung_laeuft = false;
 };
 
 // The program's one instance.

@@ -114,9 +114,26 @@ double geschaetzte_dauer(double schritte, int zellen, double sekunden_je_zellsch
     return schritte * zellen * sekunden_je_zellschritt;
 }
 
+namespace {
+
+// Berechnung_laeuft for as long as the stepping lasts, whichever way it ends.
+class Laufmarke {
+public:
+    explicit Laufmarke(Modell& m) : m_(m) { m_.Berechnung_laeuft = true; }
+    ~Laufmarke() { m_.Berechnung_laeuft = false; }
+    Laufmarke(const Laufmarke&) = delete;
+    Laufmarke& operator=(const Laufmarke&) = delete;
+
+private:
+    Modell& m_;
+};
+
+}  // namespace
+
 Laufausgang zeitschritte(Modell& m, const Laufbegleitung& begleitung, Verfahren verfahren)
 {
     using Uhr = std::chrono::steady_clock;
+    const Laufmarke marke(m);
     schritte_vorbereiten(m);
     // A half-computed profile is no result: neither a redraw nor a save may
     // take it for one until the run has finished.

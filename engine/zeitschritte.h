@@ -70,6 +70,7 @@ std::int64_t ein_zeitschritt(Modell& m);
 // snapshots after steps 10, 100 and 1000. A finished run leaves Fehlerzahl
 // set and the result current; a run stopped on the way, or refused, leaves it
 // not current. With the jump, Fehlerzahl counts the stepped steps only.
+// Berechnung_laeuft is set from the start to every return.
 Laufausgang zeitschritte(Modell& m, const Laufbegleitung& begleitung = {},
                          Verfahren verfahren = Verfahren::schrittweise);
 

@@ -161,6 +161,10 @@ void frm_speichern::zeige_pfad()
 void frm_speichern::cmd_ok_Click()
 {
     switch (speichere(m_, Pfad, Dateiname, QDate::currentDate(), locale_, &Dateipfad)) {
+    case Speicherergebnis::berechnung_laeuft:
+        // The dialog stays open: once the run has finished, "&ok" saves.
+        kalvion::melde(this, QString::fromUtf8("Die Berechnung läuft noch."));
+        break;
     case Speicherergebnis::keine_berechnung:
         kalvion::melde(this, QString::fromUtf8("Noch keine aktuelle Berechnung durchgeführt!"));
         close();

@@ -8,13 +8,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QWindow>
+#include <algorithm>
 
 #include "benannt.h"
 #include "exportbefehle.h"
 #include "fensterwechsel.h"
 #include "frm_info.h"
 #include "grafik.h"
+#include "laufhinweise.h"
 #include "meldung.h"
 #include "tastatur.h"
 #include "twips.h"
@@ -55,6 +58,17 @@ QLabel* weisses_label(QWidget* eltern, const char* name, const QString& text, QR
     return l;
 }
 
+// The progress label's width at the start, in twips; a longer text widens it.
+constexpr int Fortschritt_breite = 1815;
+
+// Measured once per program run, when the first run asks for it; a few
+// milliseconds of stepping.
+double gemessene_zellschrittkosten(const Modell& m)
+{
+    static const double kosten = miss_zellschrittkosten(m);
+    return kosten;
+}
+
 }  // namespace
 
 frm_grafik::frm_grafik(Modell& m, Dialogfabriken fabriken, const QLocale& locale)
@@ -88,7 +102,8 @@ void frm_grafik::baue_oberflaeche()
     flaeche_->setMinimumSize(1, 1);
 
     lbl_cursor_position = weisses_label(flaeche_, "lbl_cursor_position", QString(), twips_rechteck(0, 120, 6015, 375));
-    lbl_fortschritt = weisses_label(flaeche_, "lbl_fortschritt", QStringLiteral("0"), twips_rechteck(0, 600, 1815, 255));
+    lbl_fortschritt = weisses_label(flaeche_, "lbl_fortschritt", QStringLiteral("0"),
+                                    twips_rechteck(0, 600, Fortschritt_breite, 255));
     cmd_run = benannt(new QPushButton(QStringLiteral("Berechnung &Starten"), flaeche_), "cmd_run");
     cmd_run->setGeometry(twips_rechteck(360, 1200, 2055, 1095));
     enter_drueckt(cmd_run);
@@ -109,6 +124,13 @@ void frm_grafik::baue_menues()
     };
     QMenu* datei = menu("mnu_datei", QStringLiteral("&Datei"));
     mnu_run = eintrag(datei, "mnu_run", QStringLiteral("Berechnung &Starten"), &frm_grafik::run_Click);
+    mnu_abbrechen = eintrag(datei, "mnu_abbrechen", QStringLiteral("Berechnung &Abbrechen"),
+                            &frm_grafik::mnu_abbrechen_Click);
+    mnu_abbrechen->setEnabled(false);
+    // Escape cancels a run too; a key of the window rather than of the menu
+    // item, whose entries carry no shortcut.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &frm_grafik::mnu_abbrechen_Click);
     eintrag(datei, "mnu_speichern", QStringLiteral("&Speichern als ASCII"), &frm_grafik::mnu_speichern_Click);
     exportbefehle_anhaengen(datei, this, m_, locale_);
     eintrag(datei, "mnu_beenden", QStringLiteral("&Beenden"), &frm_grafik::mnu_beenden_Click);
@@ -186,7 +208,15 @@ void frm_grafik::run_Click()
 {
     if (laeuft_)
         return;
+    // Decided before anything changes: a refused step count or "Abbrechen"
+    // in the question leaves the window as it was.
+    const std::optional<Verfahren> verfahren = lauf_planen();
+    if (!verfahren)
+        return;
     laeuft_ = true;
+    abbruch_ = false;
+    restzeit_zeigen_ = *verfahren == Verfahren::schrittweise && geschaetzt_ > Restzeit_ab_Sekunden;
+    laufuhr_.start();
     startknopf_verbergen();
     // No second run and no parameter dialog may rebuild the arrays under the
     // running loop.
@@ -196,15 +226,28 @@ void frm_grafik::run_Click()
     lbl_fortschritt->setVisible(true);
 
     const Laufbegleitung begleitung{
-        [this](const std::string& text) { lbl_fortschritt->setText(QString::fromStdString(text)); },
+        [this](const std::string& text) { zeige_fortschritt(text); },
         [this] {
             QCoreApplication::processEvents();
-            return beendet_ ? Fortgang::programmende : Fortgang::weiter;
+            if (beendet_)
+                return Fortgang::programmende;
+            return abbruch_ ? Fortgang::abbrechen : Fortgang::weiter;
         },
     };
-    const Laufausgang ausgang = lauf_rechnen(m_, begleitung);
-    if (ausgang.ergebnis == Laufergebnis::programmende)
+    const Laufausgang ausgang = lauf_rechnen(m_, begleitung, *verfahren);
+    switch (ausgang.ergebnis) {
+    case Laufergebnis::programmende:
         return;  // the program is ending; nothing is shown any more
+    case Laufergebnis::abgebrochen:
+        nach_abbruch();
+        return;
+    case Laufergebnis::nicht_zaehlbar:  // refused above already; kept for safety
+        nach_abbruch();
+        kalvion::melde(this, schrittzahl_abgelehnt(m_.Schritte, locale_));
+        return;
+    case Laufergebnis::fertig:
+        break;
+    }
 
     kalvion::melde(this, QString::fromStdString(fehlertext(ausgang)));
     lbl_cursor_position->setVisible(true);
@@ -214,6 +257,65 @@ void frm_grafik::run_Click()
     sperre_waehrend_lauf(false);
     Form_Resize();
     laeuft_ = false;
+}
+
+std::optional<Verfahren> frm_grafik::lauf_planen()
+{
+    const double schritte = laufschritte(m_);
+    if (!schrittzahl_zaehlbar(schritte)) {
+        kalvion::melde(this, schrittzahl_abgelehnt(schritte, locale_));
+        return std::nullopt;
+    }
+    geschaetzt_ = geschaetzte_dauer(schritte, m_.Zellen, zellschrittkosten());
+    // Only a run the user would wait for is asked about; below that the run
+    // is stepped as always, also where the jump would be a little faster.
+    if (geschaetzt_ <= Frage_ab_Sekunden)
+        return Verfahren::schrittweise;
+    switch (kalvion::frage(this, frage_langer_lauf(geschaetzt_, locale_), knoepfe_langer_lauf())) {
+    case Schnell_rechnen:
+        return Verfahren::sprung;
+    case Schrittweise:
+        return Verfahren::schrittweise;
+    default:
+        return std::nullopt;
+    }
+}
+
+void frm_grafik::zeige_fortschritt(const std::string& prozenttext)
+{
+    QString text = QString::fromStdString(prozenttext);
+    if (restzeit_zeigen_)
+        text = fortschrittsanzeige(text, geschaetzt_, laufuhr_.elapsed() / 1000.0, locale_);
+    lbl_fortschritt->setText(text);
+    // The label keeps its place and grows with a longer text.
+    lbl_fortschritt->resize(std::max(px(Fortschritt_breite), lbl_fortschritt->sizeHint().width()),
+                            lbl_fortschritt->height());
+}
+
+void frm_grafik::mnu_abbrechen_Click()
+{
+    if (laeuft_)
+        abbruch_ = true;
+}
+
+void frm_grafik::nach_abbruch()
+{
+    // The engine has left the result not current; the cleared surface stays
+    // blank and the window is ready for the next run.
+    lbl_fortschritt->setVisible(false);
+    startknopf_zeigen();
+    sperre_waehrend_lauf(false);
+    laeuft_ = false;
+}
+
+void frm_grafik::setze_zellschrittkosten(double sekunden)
+{
+    zellschrittkosten_ = sekunden;
+}
+
+double frm_grafik::zellschrittkosten() const
+{
+    return zellschrittkosten_ ? *zellschrittkosten_ : gemessene_zellschrittkosten(m_);
 }
 
 void frm_grafik::oeffne(QPointer<QWidget>& fenster, const std::function<QWidget*()>& erzeugen)
@@ -317,6 +419,7 @@ void frm_grafik::sperre_waehrend_lauf(bool gesperrt)
 {
     mnu_run->setEnabled(!gesperrt);
     mnu_Eingabe->setEnabled(!gesperrt);
+    mnu_abbrechen->setEnabled(gesperrt);
 }
 
 }  // namespace kalvion

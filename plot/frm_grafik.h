@@ -3,13 +3,16 @@
 // text, the cursor read-out and the menus that lead to every other window.
 // Its controls and menu items carry their names as objectName.
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLocale>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <optional>
 
 #include "modell.h"
+#include "zeitschritte.h"
 
 class QAction;
 class QLabel;
@@ -45,6 +48,10 @@ public:
     void startknopf_zeigen();     // cmd_run visible, then enabled
     void parameter_uebernommen(); // the parameter dialog's "ok"
 
+    // What one cell-step costs here, in seconds, for the estimate before a
+    // run. Unless set, the program measures it once, at its first run.
+    void setze_zellschrittkosten(double sekunden);
+
     const QImage& bild() const { return bild_; }
     bool laeuft() const { return laeuft_; }
     QWidget* eingabe() const { return eingabe_; }
@@ -60,6 +67,11 @@ private:
     void Form_Activate();
     void Form_MouseMove(QPointF pixel);
     void run_Click();
+    std::optional<Verfahren> lauf_planen();  // nothing: refused or not wanted
+    void zeige_fortschritt(const std::string& prozenttext);
+    void nach_abbruch();
+    void mnu_abbrechen_Click();
+    double zellschrittkosten() const;
     void mnu_Eingabe_Click();
     void mnu_speichern_Click();
     void mnu_version_Click();
@@ -70,7 +82,7 @@ private:
     void oeffne(QPointer<QWidget>& fenster, const std::function<QWidget*()>& erzeugen);
     void startknopf_verbergen();
     void loesche_zeichenflaeche();
-    void sperre_waehrend_lauf(bool gesperrt);  // mnu_run, mnu_Eingabe
+    void sperre_waehrend_lauf(bool gesperrt);  // mnu_run, mnu_Eingabe; mnu_abbrechen the other way
 
     Modell& m_;
     Dialogfabriken fabriken_;
@@ -81,10 +93,16 @@ private:
     QPushButton* cmd_run = nullptr;
     QAction* mnu_run = nullptr;
     QAction* mnu_Eingabe = nullptr;
+    QAction* mnu_abbrechen = nullptr;
     QImage bild_;
     bool skala_gesetzt_ = false;
     bool laeuft_ = false;
     bool beendet_ = false;
+    bool abbruch_ = false;                     // asked for; the run stops at its next pass
+    std::optional<double> zellschrittkosten_;  // set from outside
+    double geschaetzt_ = 0;                    // seconds the stepping is expected to take
+    bool restzeit_zeigen_ = false;
+    QElapsedTimer laufuhr_;
     QPointer<QWidget> eingabe_, speichern_, info_;
 
     friend class Zeichenflaeche;

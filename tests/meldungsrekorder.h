@@ -1,6 +1,9 @@
 #pragma once
-// Takes the place of the message box for one test: records each text and
-// answers at once. An optional hook runs while the "box" is up.
+// Takes the place of the message and question boxes for one test: records
+// each text and answers at once. Questions are answered with the scripted
+// button texts in order, and with the last button (the way out) once the
+// script is used up. Optional hooks run while a "box" is up.
+#include <QList>
 #include <QStringList>
 #include <functional>
 
@@ -15,12 +18,35 @@ public:
             if (waehrenddessen)
                 waehrenddessen(text);
         });
+        alte_frage_ = kalvion::setze_frageweg([this](QWidget*, const QString& text, const QStringList& knoepfe) {
+            fragen << text;
+            angeboten << knoepfe;
+            if (bei_frage)
+                bei_frage(text);
+            if (antworten.isEmpty())
+                return int(knoepfe.size() - 1);
+            const QString antwort = antworten.takeFirst();
+            const qsizetype i = knoepfe.indexOf(antwort);
+            if (i < 0)
+                qFatal("no button \"%s\" in the question", qPrintable(antwort));
+            return int(i);
+        });
     }
-    ~Meldungsrekorder() { kalvion::setze_meldungsweg(alt_); }
+    ~Meldungsrekorder()
+    {
+        kalvion::setze_meldungsweg(alt_);
+        kalvion::setze_frageweg(alte_frage_);
+    }
 
-    QStringList texte;
+    QStringList texte;                          // messages
     std::function<void(const QString&)> waehrenddessen;
+
+    QStringList fragen;                         // questions
+    QList<QStringList> angeboten;               // their buttons
+    QStringList antworten;                      // the buttons to press, in order
+    std::function<void(const QString&)> bei_frage;
 
 private:
     kalvion::Meldungsweg alt_;
+    kalvion::Frageweg alte_frage_;
 };

@@ -1,7 +1,8 @@
 // The road of a typical use through the real windows: start, a new
 // temperature, "ok", a run, the plot and its read-out, the clipboard and a
-// save, checked against an independent computation of the profile; and two
-// sessions saving to one file.
+// save, checked against an independent computation of the profile; two
+// sessions saving to one file; a long run computed the fast way and saved;
+// a save attempted during a run.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -9,10 +10,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <clocale>
 
 #include "frm_Eingabe.h"
@@ -43,22 +46,18 @@ void speichere_ueber_menue(frm_grafik& w, const QString& ordner, const QString& 
     QTRY_VERIFY(!w.speichern());
 }
 
-// The program as it starts: the main window and its parameter dialog,
-// filled with the start-up values.
-struct Programm {
-    std::unique_ptr<frm_grafik> w;
-    frm_Eingabe* dlg = nullptr;
-
-    void starte(Modell& m, const QLocale& locale)
-    {
-        w = programm_starten(m, locale);
-        w->show();
-        QTRY_VERIFY(w->eingabe());
-        dlg = qobject_cast<frm_Eingabe*>(w->eingabe());
-        QVERIFY(dlg);
-        QTRY_COMPARE(kind<QLineEdit>(dlg, "txt_Sintertemp")->text(), QString("1050"));
-    }
-};
+// The program up to its parameter dialog, active and filled with the start-up values.
+frm_Eingabe* bis_zur_eingabe(frm_grafik& w)
+{
+    w.show();
+    if (!QTest::qWaitFor([&] { return w.eingabe() != nullptr; }))
+        return nullptr;
+    auto* dlg = qobject_cast<frm_Eingabe*>(w.eingabe());
+    if (!QTest::qWaitFor([&] { return kind<QLineEdit>(dlg, "txt_Sintertemp")->text() == "1050"; }))
+        return nullptr;
+    QApplication::setActiveWindow(dlg);
+    return QTest::qWaitFor([&] { return dlg->isActiveWindow(); }) ? dlg : nullptr;
+}
 
 }  // namespace
 
@@ -86,12 +85,9 @@ private slots:
         Modell m;
 
         // 1. Start: the parameter dialog with the start-up values; the main window waits.
-        Programm p;
-        p.starte(m, locale);
-        if (QTest::currentTestFailed())
-            return;
-        auto& w = p.w;
-        auto* dlg = p.dlg;
+        auto w = programm_starten(m, locale);
+        frm_Eingabe* dlg = bis_zur_eingabe(*w);
+        QVERIFY(dlg);
         QCOMPARE(kind<QLabel>(dlg, "lbl_Schritte")->text(), QString("6140"));
         QCOMPARE(kind<QLabel>(dlg, "lbl_D_ergebnis")->text(), QString("2.2208E-10").replace('.', locale.decimalPoint()));
         QVERIFY(!w->isEnabled());
@@ -195,12 +191,9 @@ private slots:
         QTemporaryDir ordner;
         Modell m;
 
-        Programm p;
-        p.starte(m, Deutsch);
-        if (QTest::currentTestFailed())
-            return;
-        auto& w = p.w;
-        auto* dlg = p.dlg;
+        auto w = programm_starten(m, Deutsch);
+        frm_Eingabe* dlg = bis_zur_eingabe(*w);
+        QVERIFY(dlg);
         QApplication::setActiveWindow(dlg);
         QTRY_VERIFY(dlg->isActiveWindow());
         if (kugel)
@@ -249,12 +242,9 @@ private slots:
         Meldungsrekorder meldungen;
         QTemporaryDir ordner;
         Modell m;
-        Programm p;
-        p.starte(m, Deutsch);
-        if (QTest::currentTestFailed())
-            return;
-        auto& w = p.w;
-        auto* dlg = p.dlg;
+        auto w = programm_starten(m, Deutsch);
+        frm_Eingabe* dlg = bis_zur_eingabe(*w);
+        QVERIFY(dlg);
         // As a window manager does: the main window comes up, then the dialog.
         QApplication::setActiveWindow(w.get());
         QApplication::setActiveWindow(dlg);
@@ -286,6 +276,79 @@ private slots:
         QCOMPARE(datei.readAll().split('\n')[5], QByteArray("7,5 Sinterdauer [h]\r"));
     }
 
+    // x_max 1 µm for 10000 h: 7.7·10^10 steps, about half a day of stepping.
+    // The program asks, "Schnell rechnen" answers at once, and the saved
+    // block holds the flat end state in every row.
+    void langer_lauf_schnell_gerechnet()
+    {
+        Meldungsrekorder meldungen;
+        QTemporaryDir ordner;
+        Modell m;
+        auto w = programm_starten(m, Deutsch);
+        frm_Eingabe* dlg = bis_zur_eingabe(*w);
+        QVERIFY(dlg);
+        verlasse_mit(kind<QLineEdit>(dlg, "txt_x_max"), "1");
+        verlasse_mit(kind<QLineEdit>(dlg, "txt_Sinterzeit"), "10000");
+        QCOMPARE(kind<QLabel>(dlg, "lbl_Schritte")->text(), QString("76750020189"));
+        QTest::mouseClick(kind<QPushButton>(dlg, "cmd_ok"), Qt::LeftButton);
+        QTRY_VERIFY(!w->eingabe());
+
+        meldungen.antworten << "Schnell rechnen";
+        QTest::mouseClick(kind<QPushButton>(w, "cmd_run"), Qt::LeftButton);
+        QCOMPARE(meldungen.fragen.size(), 1);
+        QVERIFY2(meldungen.fragen[0].startsWith("Die Berechnung dauert voraussichtlich etwa "), qPrintable(meldungen.fragen[0]));
+        QCOMPARE(meldungen.angeboten[0].first(), QString("Schnell rechnen"));
+        QCOMPARE(meldungen.texte,
+                 QStringList{"0 Fehler (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)"});
+        QCOMPARE(m.Schritte, 76750020189.0);
+        QVERIFY(m.Berechnung_aktuell);
+
+        speichere_ueber_menue(*w, ordner.path(), "lang.txt");
+        QFile datei(ordner.path() + "/lang.txt");
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QList<QByteArray> zeilen = datei.readAll().split('\n');
+        QCOMPARE(zeilen.size(), 218);  // 217 lines, each ending in CR LF
+        QCOMPARE(zeilen[5], QByteArray("10000 Sinterdauer [h]\r"));
+        // 20 of 200 equal cells full at the start: 10 mol% everywhere in the end.
+        for (int i = 1; i <= 200; ++i)
+            QCOMPARE(QString::fromLatin1(zeilen[16 + i]), zahl(i / 200.0, 4, Deutsch) + " 10,0000 \r");
+    }
+
+    // "&ok" of the save dialog during a run says so and writes nothing; the
+    // dialog stays, and after the run has been cancelled there is no result.
+    void speichern_waehrend_eines_laufs()
+    {
+        Meldungsrekorder meldungen;
+        QTemporaryDir ordner;
+        Modell m;
+        auto w = programm_starten(m, QLocale::c());
+        w->setze_zellschrittkosten(1e-15);  // no question: the run starts at once
+        frm_Eingabe* dlg = bis_zur_eingabe(*w);
+        QVERIFY(dlg);
+        verlasse_mit(kind<QLineEdit>(dlg, "txt_Sinterzeit"), "10000");  // 30 million steps
+        QTest::mouseClick(kind<QPushButton>(dlg, "cmd_ok"), Qt::LeftButton);
+        QTRY_VERIFY(!w->eingabe());
+
+        QPointer<frm_speichern> speichern;
+        QTimer::singleShot(0, w.get(), [&] {
+            kind<QAction>(w, "mnu_speichern")->trigger();
+            speichern = qobject_cast<frm_speichern*>(w->speichern());
+            speichern->setze_ordner(ordner.path());
+            QTest::keyClicks(kind<QLineEdit>(speichern, "txt_dateiname"), "waehrend.txt");
+            QTest::mouseClick(kind<QPushButton>(speichern, "cmd_ok"), Qt::LeftButton);
+            kind<QAction>(w, "mnu_abbrechen")->trigger();
+        });
+        QTest::mouseClick(kind<QPushButton>(w, "cmd_run"), Qt::LeftButton);
+        QCOMPARE(meldungen.texte, QStringList{QString::fromUtf8("Die Berechnung läuft noch.")});
+        QVERIFY(!QFile::exists(ordner.path() + "/waehrend.txt"));
+        QVERIFY(speichern && speichern->isVisible());
+        QVERIFY(!m.Berechnung_aktuell);
+
+        QTest::mouseClick(kind<QPushButton>(speichern, "cmd_ok"), Qt::LeftButton);
+        QCOMPARE(meldungen.texte.last(), QString::fromUtf8("Noch keine aktuelle Berechnung durchgeführt!"));
+        QVERIFY(!QFile::exists(ordner.path() + "/waehrend.txt"));
+    }
+
     // Two sessions of the program saving to one file keep both blocks whole.
     void zwei_sitzungen_eine_datei()
     {
@@ -293,14 +356,13 @@ private slots:
         Meldungsrekorder meldungen;
         for (int sitzung = 0; sitzung < 2; ++sitzung) {
             Modell m;
-            Programm p;
-            p.starte(m, C_Locale);
-            if (QTest::currentTestFailed())
-                return;
-            QTest::mouseClick(kind<QPushButton>(p.dlg, "cmd_ok"), Qt::LeftButton);
-            QTRY_VERIFY(!p.w->eingabe());
-            QTest::mouseClick(kind<QPushButton>(p.w, "cmd_run"), Qt::LeftButton);
-            speichere_ueber_menue(*p.w, ordner.path(), "gemeinsam.txt");
+            auto w = programm_starten(m, C_Locale);
+            frm_Eingabe* dlg = bis_zur_eingabe(*w);
+            QVERIFY(dlg);
+            QTest::mouseClick(kind<QPushButton>(dlg, "cmd_ok"), Qt::LeftButton);
+            QTRY_VERIFY(!w->eingabe());
+            QTest::mouseClick(kind<QPushButton>(w, "cmd_run"), Qt::LeftButton);
+            speichere_ueber_menue(*w, ordner.path(), "gemeinsam.txt");
         }
         QFile datei(ordner.path() + "/gemeinsam.txt");
         QVERIFY(datei.open(QIODevice::ReadOnly));

@@ -302,9 +302,17 @@ private slots:
         Protokoll p;
         p.anhalten_bei = 3;
         p.anhalten_mit = Fortgang(fortgang);
-        QCOMPARE(int(lauf_rechnen(m, p.begleitung()).ergebnis), ergebnis);
+        bool lief_bei_jedem_durchlass = true;
+        Laufbegleitung begleitung = p.begleitung();
+        begleitung.zwischendurch = [&, weiter = begleitung.zwischendurch] {
+            lief_bei_jedem_durchlass = lief_bei_jedem_durchlass && m.Berechnung_laeuft;
+            return weiter();
+        };
+        QCOMPARE(int(lauf_rechnen(m, begleitung).ergebnis), ergebnis);
         QCOMPARE(p.durchlaesse, 3);
         QVERIFY(!m.Berechnung_aktuell);
+        QVERIFY(lief_bei_jedem_durchlass);
+        QVERIFY(!m.Berechnung_laeuft);
     }
 
     void ohne_begleitung()
@@ -313,6 +321,7 @@ private slots:
         Modell m = start();
         QCOMPARE(lauf_rechnen(m).ergebnis, Laufergebnis::fertig);
         QVERIFY(m.Berechnung_aktuell);
+        QVERIFY(!m.Berechnung_laeuft);
         QCOMPARE(m.Schritte, 6140.0);
     }
 
@@ -349,6 +358,7 @@ private slots:
         QCOMPARE(m.Konz, vorher);  // no step was made
         QVERIFY(p.fortschritte.empty());
         QVERIFY(!m.Berechnung_aktuell);
+        QVERIFY(!m.Berechnung_laeuft);
     }
 
     // Through step 1000 the jump steps as always: the snapshots and the error

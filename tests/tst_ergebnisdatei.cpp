@@ -11,6 +11,8 @@
 #include "testhilfen.h"
 using namespace kalvion;
 
+Q_DECLARE_METATYPE(kalvion::Speicherergebnis)
+
 namespace {
 
 const QDate Tag(2026, 12, 8);
@@ -111,9 +113,9 @@ private slots:
     {
         QTest::addColumn<QString>("ordner");
         QTest::addColumn<QByteArray>("zeile1");
-        QTest::newRow("griechisch") << QString::fromUtf8("Ωμέγα") << QByteArray("/d/?????/x.txt\r");
+        QTest::newRow("griechisch") << QString::fromUtf8("Ωμέγα") << QByteArray("/d/?????" "/x.txt\r");
         QTest::newRow("polnisch") << QString::fromUtf8("Łódź") << QByteArray("/d/?\xF3" "d?/x.txt\r");
-        QTest::newRow("chinesisch") << QString::fromUtf8("数据") << QByteArray("/d/??/x.txt\r");
+        QTest::newRow("chinesisch") << QString::fromUtf8("数据") << QByteArray("/d/??" "/x.txt\r");
         QTest::newRow("Emoji ein Zeichen") << QString::fromUtf8("a😀b") << QByteArray("/d/a?b/x.txt\r");
         QTest::newRow("Windows-1252 bleibt") << QString::fromUtf8("Müller_€") << QByteArray("/d/M\xFCller_\x80/x.txt\r");
     }
@@ -142,7 +144,7 @@ private slots:
         m.Berechnung_aktuell = true;
         QCOMPARE(speichere(m, ordner, QString::fromUtf8("😀.txt"), Tag, C_Locale), Speicherergebnis::gespeichert);
         const QByteArray inhalt = lies_datei(ordner + QString::fromUtf8("/😀.txt"));
-        QVERIFY(inhalt.startsWith((d.path() + "/??_?????/?.txt\r\n").toUtf8()));
+        QVERIFY(inhalt.startsWith((d.path() + "/??" "_?????" "/?.txt\r\n").toUtf8()));
     }
 
     void kugel_zeile_2()
@@ -190,13 +192,32 @@ private slots:
         QVERIFY(inhalt.startsWith(pfad.toLatin1() + "\r\n"));
     }
 
+    // A refused save writes nothing; a run in progress is named first, also
+    // while the previous result is still marked current.
+    void verweigert_data()
+    {
+        QTest::addColumn<bool>("aktuell");
+        QTest::addColumn<bool>("laeuft");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Speicherergebnis>("ergebnis");
+        QTest::newRow("kein Dateiname") << true << false << "" << Speicherergebnis::kein_dateiname;
+        QTest::newRow("keine Berechnung") << false << false << "e.txt" << Speicherergebnis::keine_berechnung;
+        QTest::newRow("Berechnung läuft") << false << true << "e.txt" << Speicherergebnis::berechnung_laeuft;
+        QTest::newRow("Berechnung läuft, altes Ergebnis aktuell")
+            << true << true << "e.txt" << Speicherergebnis::berechnung_laeuft;
+        QTest::newRow("Berechnung läuft, kein Dateiname") << false << true << "" << Speicherergebnis::berechnung_laeuft;
+    }
     void verweigert()
     {
+        QFETCH(bool, aktuell);
+        QFETCH(bool, laeuft);
+        QFETCH(QString, name);
+        QFETCH(Speicherergebnis, ergebnis);
         QTemporaryDir d;
         Modell m = standardlauf();
-        QCOMPARE(speichere(m, d.path(), "", Tag, Deutsch), Speicherergebnis::kein_dateiname);
-        m.Berechnung_aktuell = false;
-        QCOMPARE(speichere(m, d.path(), "e.txt", Tag, Deutsch), Speicherergebnis::keine_berechnung);
+        m.Berechnung_aktuell = aktuell;
+        m.Berechnung_laeuft = laeuft;
+        QCOMPARE(speichere(m, d.path(), name, Tag, Deutsch), ergebnis);
         QVERIFY(QDir(d.path()).isEmpty());
     }
 

@@ -521,8 +521,9 @@ private slots:
             texte << a->text();
             tasten << a->text().at(a->text().indexOf('&') + 1).toUpper();
         }
-        QCOMPARE(texte, (QStringList{"Berechnung &Starten", "&Speichern als ASCII", QString::fromUtf8("&Grafik speichern …"),
-                                     QString::fromUtf8("&Kurven speichern …"), "&Beenden"}));
+        QCOMPARE(texte, (QStringList{"Berechnung &Starten", "Berechnung &Abbrechen", "&Speichern als ASCII",
+                                     QString::fromUtf8("&Grafik speichern …"), QString::fromUtf8("&Kurven speichern …"),
+                                     "&Beenden"}));
         QCOMPARE(tasten.count('G'), 1);
         QCOMPARE(tasten.count('K'), 1);
 

@@ -5,17 +5,21 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <QRegularExpression>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 
 #include "frm_grafik.h"
 #include "fensterwechsel.h"
 #include "frm_info.h"
 #include "grafik.h"
+#include "laufhinweise.h"
 #include "meldungsrekorder.h"
 #include "testhilfen.h"
 
@@ -51,7 +55,43 @@ void maus(QWidget* flaeche, QPointF wo)
     QCoreApplication::sendEvent(flaeche, &e);
 }
 
+// Everything a run command could change, to show that one changed nothing.
+struct Zustand {
+    bool knopf_sichtbar, knopf_frei, fortschritt_sichtbar, run_frei, eingabe_frei, abbrechen_frei, aktuell;
+    QString fortschritt;
+    QImage bild;
+    Zellfeld konz, konz_1000;
+    double schritte;
+    std::int64_t fehler;
+    bool operator==(const Zustand&) const = default;
+};
+
+Zustand zustand(const frm_grafik& w, const Modell& m)
+{
+    return {kind<QPushButton>(&w, "cmd_run")->isVisible(), kind<QPushButton>(&w, "cmd_run")->isEnabled(),
+            kind<QLabel>(&w, "lbl_fortschritt")->isVisible(), kind<QAction>(&w, "mnu_run")->isEnabled(),
+            kind<QAction>(&w, "mnu_Eingabe")->isEnabled(), kind<QAction>(&w, "mnu_abbrechen")->isEnabled(),
+            m.Berechnung_aktuell, kind<QLabel>(&w, "lbl_fortschritt")->text(), w.bild(), m.Konz,
+            m.Konz_1000, m.Schritte, m.Fehlerzahl};
+}
+
+// The cost per cell-step that makes the start-up run (6140 steps of 200
+// cells) look as long as `sekunden`.
+void startlauf_dauert(frm_grafik& w, double sekunden) { w.setze_zellschrittkosten(sekunden / (6140.0 * 200)); }
+
+// About three million steps: a second of stepping, cancelled long before its
+// end in the tests; too short an estimate for the question.
+void langer_lauf(frm_grafik& w, Modell& m)
+{
+    m.Sinterzeit_s = 3600.0 * 1000;
+    w.setze_zellschrittkosten(1e-15);
+}
+
+const QString Sprungtext = QStringLiteral("0 Fehler (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)");
+
 }  // namespace
+
+Q_DECLARE_METATYPE(kalvion::Verfahren)
 
 class tst_grafik : public QObject {
     Q_OBJECT
@@ -439,6 +479,321 @@ private slots:
         kind<QAction>(&w, "mnu_run")->trigger();
         QVERIFY(meldungen.texte.isEmpty());
         QVERIFY(!w.isVisible());
+    }
+
+    // "Berechnung &Abbrechen" and Escape stop a run at its next pass through
+    // the event loop; the window is then ready for the next run, and nothing
+    // half-computed is drawn.
+    void abbrechen_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Menü Berechnung Abbrechen") << false;
+        QTest::newRow("Escape") << true;
+    }
+    void abbrechen()
+    {
+        QFETCH(bool, escape);
+        frm_grafik& w = *w_;
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        Meldungsrekorder meldungen;
+        langer_lauf(w, m_);
+        auto* abbrechen = kind<QAction>(&w, "mnu_abbrechen");
+        QCOMPARE(abbrechen->text(), QString("Berechnung &Abbrechen"));
+        QVERIFY(abbrechen->shortcut().isEmpty());
+        QVERIFY(kind<QMenu>(&w, "mnu_datei")->actions().contains(abbrechen));
+        QVERIFY(!abbrechen->isEnabled());
+        QTest::keyClick(&w, Qt::Key_Escape);  // without a run: nothing to stop
+
+        bool frei_waehrend_lauf = false, lief = false;
+        QTimer::singleShot(0, &w, [&] {
+            frei_waehrend_lauf = abbrechen->isEnabled() && !kind<QAction>(&w, "mnu_run")->isEnabled();
+            lief = m_.Berechnung_laeuft;
+            if (escape)
+                QTest::keyClick(&w, Qt::Key_Escape);
+            else
+                abbrechen->trigger();
+        });
+        QTest::mouseClick(kind<QPushButton>(&w, "cmd_run"), Qt::LeftButton);
+
+        QVERIFY(lief);
+        QVERIFY(frei_waehrend_lauf);
+        QVERIFY(meldungen.texte.isEmpty());
+        QVERIFY(meldungen.fragen.isEmpty());
+        QVERIFY(!m_.Berechnung_aktuell);
+        QVERIFY(!m_.Berechnung_laeuft);
+        QVERIFY(kind<QLabel>(&w, "lbl_fortschritt")->text() != "100  %");  // stopped on the way
+        QVERIFY(!kind<QLabel>(&w, "lbl_fortschritt")->isVisible());
+        QVERIFY(kind<QPushButton>(&w, "cmd_run")->isVisible());
+        QVERIFY(kind<QPushButton>(&w, "cmd_run")->isEnabled());
+        QVERIFY(kind<QAction>(&w, "mnu_run")->isEnabled());
+        QVERIFY(kind<QAction>(&w, "mnu_Eingabe")->isEnabled());
+        QVERIFY(!abbrechen->isEnabled());
+        QVERIFY(ganz_weiss(w.bild()));
+        w.Form_Resize();
+        QVERIFY(ganz_weiss(w.bild()));
+
+        // A run to its end leaves the command disabled as well.
+        m_.Sinterzeit_s = 7200;
+        kind<QAction>(&w, "mnu_run")->trigger();
+        QCOMPARE(meldungen.texte, QStringList{"0 Fehler"});
+        QVERIFY(!abbrechen->isEnabled());
+    }
+
+    void zweiter_lauf_nach_abbruch()
+    {
+        frm_grafik& w = *w_;
+        Meldungsrekorder meldungen;
+        w.setze_zellschrittkosten(1e-15);
+        m_.Sinterzeit_s = 7200.0 * 20;  // about 123000 steps
+        QTimer::singleShot(0, kind<QAction>(&w, "mnu_abbrechen"), &QAction::trigger);
+        kind<QAction>(&w, "mnu_run")->trigger();
+        QVERIFY(meldungen.texte.isEmpty());
+        QVERIFY(!m_.Berechnung_aktuell);
+
+        QTest::mouseClick(kind<QPushButton>(&w, "cmd_run"), Qt::LeftButton);
+        Modell ununterbrochen;
+        startwerte_setzen(ununterbrochen);
+        ununterbrochen.Sinterzeit_s = 7200.0 * 20;
+        const Laufausgang ausgang = lauf_rechnen(ununterbrochen);
+        QCOMPARE(meldungen.texte, QStringList{QString::fromStdString(fehlertext(ausgang))});
+        QVERIFY(m_.Berechnung_aktuell);
+        QCOMPARE(m_.Schritte, ununterbrochen.Schritte);
+        QCOMPARE(m_.Konz, ununterbrochen.Konz);
+        QCOMPARE(m_.Konz_10, ununterbrochen.Konz_10);
+        QCOMPARE(m_.Konz_1000, ununterbrochen.Konz_1000);
+        QVERIFY(zaehle(w.bild(), qRgb(255, 0, 0)) > 500);
+    }
+
+    void keine_frage_beim_startlauf()
+    {
+        // The cost as the program measures it: the start-up run takes milliseconds.
+        Meldungsrekorder meldungen;
+        QTest::mouseClick(kind<QPushButton>(w_.get(), "cmd_run"), Qt::LeftButton);
+        QVERIFY(meldungen.fragen.isEmpty());
+        QCOMPARE(meldungen.texte, QStringList{"0 Fehler"});
+        QVERIFY(m_.Berechnung_aktuell);
+    }
+
+    // A long estimate asks first; "Abbrechen" (also Escape, the last button)
+    // leaves everything as it was before the command.
+    void frage_und_abbrechen_data()
+    {
+        QTest::addColumn<bool>("nach_einem_lauf");
+        QTest::newRow("vor dem ersten Lauf") << false;
+        QTest::newRow("nach einem Lauf") << true;
+    }
+    void frage_und_abbrechen()
+    {
+        QFETCH(bool, nach_einem_lauf);
+        frm_grafik& w = *w_;
+        Meldungsrekorder meldungen;
+        if (nach_einem_lauf) {
+            kind<QAction>(&w, "mnu_run")->trigger();
+            QVERIFY(!ganz_weiss(w.bild()));
+        }
+        const Zustand vorher = zustand(w, m_);
+        bool unveraendert_waehrend_frage = false;
+        meldungen.bei_frage = [&](const QString&) { unveraendert_waehrend_frage = zustand(w, m_) == vorher; };
+        startlauf_dauert(w, 13 * 3600);
+        meldungen.antworten << "Abbrechen";
+        kind<QAction>(&w, "mnu_run")->trigger();
+
+        QCOMPARE(meldungen.fragen,
+                 QStringList{"Die Berechnung dauert voraussichtlich etwa 13 Stunden.\nSchnell rechnen (nach Schritt "
+                             "1000 in einem Sprung, sofort fertig) oder schrittweise?"});
+        QCOMPARE(meldungen.angeboten, (QList<QStringList>{{"Schnell rechnen", "Schrittweise", "Abbrechen"}}));
+        QVERIFY(unveraendert_waehrend_frage);
+        QVERIFY(zustand(w, m_) == vorher);
+        QCOMPARE(meldungen.texte.size(), nach_einem_lauf ? 1 : 0);
+    }
+
+    // "Schnell rechnen" jumps over the steps after step 1000, "Schrittweise"
+    // steps as always; each gives the engine's profile and message.
+    void antwort_waehlt_verfahren_data()
+    {
+        QTest::addColumn<QString>("antwort");
+        QTest::addColumn<Verfahren>("verfahren");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("Schnell rechnen") << "Schnell rechnen" << Verfahren::sprung << Sprungtext;
+        QTest::newRow("Schrittweise") << "Schrittweise" << Verfahren::schrittweise << "0 Fehler";
+    }
+    void antwort_waehlt_verfahren()
+    {
+        QFETCH(QString, antwort);
+        QFETCH(Verfahren, verfahren);
+        QFETCH(QString, meldung);
+        frm_grafik& w = *w_;
+        Meldungsrekorder meldungen;
+        QString fortschritt_am_ende;
+        meldungen.waehrenddessen = [&](const QString&) { fortschritt_am_ende = kind<QLabel>(&w, "lbl_fortschritt")->text(); };
+        startlauf_dauert(w, 600);
+        meldungen.antworten << antwort;
+        kind<QAction>(&w, "mnu_run")->trigger();
+
+        QCOMPARE(meldungen.fragen.size(), 1);
+        QCOMPARE(meldungen.texte, QStringList{meldung});
+        QCOMPARE(fortschritt_am_ende, QString("100  %"));
+        Modell erwartet;
+        startwerte_setzen(erwartet);
+        lauf_rechnen(erwartet, {}, verfahren);
+        QCOMPARE(m_.Konz, erwartet.Konz);
+        QCOMPARE(m_.Konz_1000, erwartet.Konz_1000);
+        QVERIFY(m_.Berechnung_aktuell);
+        QVERIFY(zaehle(w.bild(), qRgb(255, 0, 0)) > 500);
+        QVERIFY(!kind<QAction>(&w, "mnu_abbrechen")->isEnabled());
+    }
+
+    // A step count the loop cannot count is refused with its number before
+    // anything changes.
+    void abgelehnte_schrittzahl_data()
+    {
+        QTest::addColumn<double>("x_max");
+        QTest::addColumn<double>("d");
+        QTest::addColumn<QString>("meldung");
+        const QString rat = " Bitte eine kürzere Sinterzeit oder einen längeren Diffusionsweg wählen.";
+        QTest::newRow("2^53 + 2") << 1.0 << 9007199254740994.0 * 2.5e-13 / (2 * 8640)
+                                  << "Die Berechnung bräuchte 9007199254740994 Zeitschritte, mehr als das Programm "
+                                     "zählen kann (höchstens 9007199254740992)." + rat;
+        QTest::newRow("unendlich") << 1e-200 << 2.2e-10 << "Die Berechnung bräuchte unendlich viele Zeitschritte." + rat;
+    }
+    void abgelehnte_schrittzahl()
+    {
+        QFETCH(double, x_max);
+        QFETCH(double, d);
+        QFETCH(QString, meldung);
+        frm_grafik& w = *w_;
+        Meldungsrekorder meldungen;
+        m_.x_max.setze_zahl(x_max);
+        weg_ableiten(m_);
+        m_.D = d;
+        const Zustand vorher = zustand(w, m_);
+        QTest::mouseClick(kind<QPushButton>(&w, "cmd_run"), Qt::LeftButton);
+        QCOMPARE(meldungen.texte, QStringList{meldung});
+        QVERIFY(meldungen.fragen.isEmpty());
+        QVERIFY(zustand(w, m_) == vorher);
+        QVERIFY(!m_.Berechnung_laeuft);
+    }
+
+    // A stepped run estimated above two seconds shows the time left next to
+    // the percent; the label grows with its text and keeps its place.
+    void restzeit_im_fortschritt()
+    {
+        frm_grafik& w = *w_;
+        Meldungsrekorder meldungen;
+        langer_lauf(w, m_);
+        w.setze_zellschrittkosten(10 / (laufschritte(m_) * 200));  // an estimate of 10 s
+        auto* fortschritt = kind<QLabel>(&w, "lbl_fortschritt");
+        QString text;
+        bool passt = false;
+        QTimer::singleShot(0, &w, [&] {
+            text = fortschritt->text();
+            passt = fortschritt->width() >= fortschritt->sizeHint().width() &&
+                    fortschritt->width() >= 121 && fortschritt->pos() == QPoint(0, 40);
+            kind<QAction>(&w, "mnu_abbrechen")->trigger();
+        });
+        kind<QAction>(&w, "mnu_run")->trigger();
+        QVERIFY(meldungen.fragen.isEmpty());
+        QVERIFY2(QRegularExpression("^\\d{1,2}  %   noch etwa \\d+ (s|min)$").match(text).hasMatch(), qPrintable(text));
+        QVERIFY(passt);
+    }
+
+    void fortschrittsanzeige_data()
+    {
+        QTest::addColumn<QString>("prozent");
+        QTest::addColumn<double>("geschaetzt");
+        QTest::addColumn<double>("vergangen");
+        QTest::addColumn<QString>("anzeige");
+        QTest::newRow("am Anfang nach der Schätzung") << "0  %" << 120.0 << 0.0 << "0  %   noch etwa 2 min";
+        QTest::newRow("vor dem ersten Prozent") << "0  %" << 120.0 << 80.0 << "0  %   noch etwa 40 s";
+        QTest::newRow("Schätzung überschritten") << "0  %" << 120.0 << 130.0 << "0  %   noch etwa 1 s";
+        QTest::newRow("nach dem bisherigen Tempo") << "47  %" << 1000.0 << 94.0 << "47  %   noch etwa 2 min";
+        QTest::newRow("halb") << "50  %" << 1.0 << 20.0 << "50  %   noch etwa 20 s";
+        QTest::newRow("99 %") << "99  %" << 46800.0 << 46000.0 << "99  %   noch etwa 8 min";
+        QTest::newRow("fertig") << "100  %" << 46800.0 << 46000.0 << "100  %";
+    }
+    void fortschrittsanzeige()
+    {
+        QFETCH(QString, prozent);
+        QFETCH(double, geschaetzt);
+        QFETCH(double, vergangen);
+        QFETCH(QString, anzeige);
+        QCOMPARE(kalvion::fortschrittsanzeige(prozent, geschaetzt, vergangen, Deutsch), anzeige);
+    }
+
+    void dauertexte_data()
+    {
+        QTest::addColumn<double>("sekunden");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("unter einer Sekunde") << 0.2 << C_Locale << "etwa 1 s";
+        QTest::newRow("40 s") << 40.0 << Deutsch << "etwa 40 s";
+        QTest::newRow("59,4 s") << 59.4 << Deutsch << "etwa 59 s";
+        QTest::newRow("59,6 s: eine Minute") << 59.6 << Deutsch << "etwa 1 min";
+        QTest::newRow("2 min") << 120.0 << C_Locale << "etwa 2 min";
+        QTest::newRow("59 min 50 s: eine Stunde") << 3590.0 << Deutsch << "etwa 1 Stunde";
+        QTest::newRow("eineinhalb Stunden") << 5400.0 << Deutsch << "etwa 2 Stunden";
+        QTest::newRow("13 Stunden") << 46800.0 << Deutsch << "etwa 13 Stunden";
+        QTest::newRow("47 Stunden") << 47.4 * 3600 << Deutsch << "etwa 47 Stunden";
+        QTest::newRow("47,6 Stunden: zwei Tage") << 47.6 * 3600 << Deutsch << "etwa 2 Tage";
+        QTest::newRow("3 Tage") << 3 * 86400.0 << Deutsch << "etwa 3 Tage";
+        QTest::newRow("364 Tage") << 364 * 86400.0 << C_Locale << "etwa 364 Tage";
+        QTest::newRow("400 Tage: ein Jahr") << 400 * 86400.0 << Deutsch << "etwa 1 Jahr";
+        QTest::newRow("114 Jahre") << 114 * 365.25 * 86400 << Deutsch << "etwa 114 Jahre";
+        QTest::newRow("negativ") << -5.0 << Deutsch << "etwa 1 s";
+    }
+    void dauertexte()
+    {
+        QFETCH(double, sekunden);
+        QFETCH(QLocale, locale);
+        QFETCH(QString, text);
+        QCOMPARE(dauertext(sekunden, locale), text);
+    }
+
+    // The real question box: titled "Kalvion", no icon, the buttons in the
+    // given order, the first the default, Escape the last.
+    void fragebox_data()
+    {
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<QString>("klick");
+        QTest::addColumn<int>("antwort");
+        QTest::newRow("Eingabetaste: der erste Knopf") << int(Qt::Key_Return) << "" << 0;
+        QTest::newRow("Escape: der letzte Knopf") << int(Qt::Key_Escape) << "" << 2;
+        QTest::newRow("Klick auf Schrittweise") << 0 << "Schrittweise" << 1;
+    }
+    void fragebox()
+    {
+        QFETCH(int, taste);
+        QFETCH(QString, klick);
+        QFETCH(int, antwort);
+        QString titel, vorgabe;
+        QStringList reihenfolge;
+        bool ohne_symbol = false;
+        QTimer beantworter;
+        connect(&beantworter, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            beantworter.stop();
+            titel = box->windowTitle();
+            ohne_symbol = box->icon() == QMessageBox::NoIcon;
+            vorgabe = box->defaultButton() ? box->defaultButton()->text() : QString();
+            QList<QAbstractButton*> knoepfe = box->buttons();
+            std::sort(knoepfe.begin(), knoepfe.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
+            for (QAbstractButton* k : knoepfe) {
+                reihenfolge << k->text();
+                if (k->text() == klick)
+                    QTest::mouseClick(k, Qt::LeftButton);
+            }
+            if (taste)
+                QTest::keyClick(box, Qt::Key(taste));
+        });
+        beantworter.start(20);
+        const QStringList knoepfe{"Schnell rechnen", "Schrittweise", "Abbrechen"};
+        QCOMPARE(kalvion::frage(w_.get(), "Wie?", knoepfe), antwort);
+        QCOMPARE(titel, QString("Kalvion"));
+        QVERIFY(ohne_symbol);
+        QCOMPARE(vorgabe, QString("Schnell rechnen"));
+        QCOMPARE(reihenfolge, knoepfe);
     }
 };
 

@@ -209,6 +209,26 @@ private slots:
         QVERIFY(!QFile::exists(ordner_.path() + "/neu.txt"));
     }
 
+    // During a run "&ok" says so and writes nothing; the dialog stays, and
+    // once the run has finished the same "&ok" saves.
+    void waehrend_eines_laufs()
+    {
+        m_.Berechnung_laeuft = true;
+        auto d = oeffne();
+        Meldungsrekorder meldungen;
+        QTest::keyClicks(kind<QLineEdit>(d, "txt_dateiname"), "alt.txt");
+        QTest::mouseClick(kind<QPushButton>(d, "cmd_ok"), Qt::LeftButton);
+        QCOMPARE(meldungen.texte, QStringList{QString::fromUtf8("Die Berechnung läuft noch.")});
+        QVERIFY(d && d->isVisible());
+        QCOMPARE(inhalt("alt.txt"), QByteArray("alt\r\n"));
+
+        m_.Berechnung_laeuft = false;
+        QTest::mouseClick(kind<QPushButton>(d, "cmd_ok"), Qt::LeftButton);
+        QTRY_VERIFY(!d);
+        QCOMPARE(meldungen.texte.size(), 1);
+        QVERIFY(inhalt("alt.txt").size() > 1000);
+    }
+
     void fehlschlag_laesst_dialog_offen()
     {
         auto d = oeffne();

@@ -108,6 +108,8 @@ QString pfad_zusammensetzen(const QString& ordner, const QString& dateiname)
 Speicherergebnis speichere(const Modell& m, const QString& ordner, const QString& dateiname,
                            const QDate& datum, const QLocale& locale, QString* dateipfad)
 {
+    if (m.Berechnung_laeuft)
+        return Speicherergebnis::berechnung_laeuft;
     if (!m.Berechnung_aktuell)
         return Speicherergebnis::keine_berechnung;
     if (dateiname.isEmpty())

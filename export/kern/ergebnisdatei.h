@@ -25,9 +25,10 @@ bool block_anhaengen(const QString& dateipfad, const QByteArray& block);
 // as "/" or "C:\" already ends in one.
 QString pfad_zusammensetzen(const QString& ordner, const QString& dateiname);
 
-enum class Speicherergebnis { gespeichert, keine_berechnung, kein_dateiname, fehlgeschlagen };
+enum class Speicherergebnis { gespeichert, berechnung_laeuft, keine_berechnung, kein_dateiname, fehlgeschlagen };
 
 // The save command without its window: checks, composes the path, appends.
+// Nothing is written while a run is in progress.
 Speicherergebnis speichere(const Modell& m, const QString& ordner, const QString& dateiname,
                            const QDate& datum, const QLocale& locale, QString* dateipfad = nullptr);
 

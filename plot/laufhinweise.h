@@ -1,0 +1,39 @@
+#pragma once
+// What the main window tells the user about a long run: the estimate in the
+// question before it, the remaining time during it, and the refusal of a step
+// count that cannot be counted. Pure text functions, in an explicit locale.
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+namespace kalvion {
+
+// A run whose stepping is expected to take longer is asked about first.
+inline constexpr double Frage_ab_Sekunden = 30;
+// A stepped run expected to take longer shows the remaining time too.
+inline constexpr double Restzeit_ab_Sekunden = 2;
+
+// "etwa 40 s", "etwa 2 min", "etwa 13 Stunden", "etwa 3 Tage", "etwa 2 Jahre":
+// rounded to the nearest whole unit, at least "etwa 1 s".
+QString dauertext(double sekunden, const QLocale& locale);
+
+// "Die Berechnung dauert voraussichtlich etwa 13 Stunden. ..." with the
+// buttons below, in this order.
+QString frage_langer_lauf(double sekunden, const QLocale& locale);
+enum Antwort_langer_lauf { Schnell_rechnen = 0, Schrittweise = 1, Nicht_starten = 2 };
+QStringList knoepfe_langer_lauf();
+
+// The remaining seconds: from the pace so far once a percent is done, from the
+// estimate before that.
+double restzeit(double geschaetzt, double vergangen, int prozent);
+
+// The percent text of the engine ("47  %") with the remaining time:
+// "47  %   noch etwa 2 min"; at 100 % the percent text alone.
+QString fortschrittsanzeige(const QString& prozenttext, double geschaetzt, double vergangen,
+                            const QLocale& locale);
+
+// Why a run of this many steps does not start; names the count whole.
+QString schrittzahl_abgelehnt(double schritte, const QLocale& locale);
+
+}  // namespace kalvion
