@@ -87,7 +87,8 @@ int rechnen(const Auftrag& a, const Umgebung& u)
         return Exit_abbruch + signal;
     }
 
-    if (a.datei) {
+    // A slice without runs leaves the file alone, not even creating it.
+    if (a.datei && !ertraege->empty()) {
         QByteArray bloecke;
         for (const Laufertrag& e : *ertraege) {
             if (!e.block) {

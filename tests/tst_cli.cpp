@@ -271,6 +271,19 @@ private slots:
         QVERIFY(zeilen[24].startsWith("sphaerisch,1100,1,50,587,238650,30,"));
     }
 
+    void leerer_teil_schreibt_nichts()
+    {
+        // One run in three slices: slices 1 and 2 are empty.
+        QTemporaryDir d;
+        const Aufruf a = rufe({"--teil", "2/3", "--tabelle", "--datei", "e.txt"}, d.path());
+        QCOMPARE(a.status, 0);
+        QVERIFY(a.aus.isEmpty());
+        QVERIFY(!QFile::exists(d.filePath(QStringLiteral("e.txt"))));
+        const Aufruf letzter = rufe({"--teil", "3/3", "--tabelle"}, d.path());
+        QCOMPARE(letzter.aus.count('\n'), 1);  // a row without the header
+        QVERIFY(letzter.aus.startsWith("linear,1050,2,50,587,238650,20,"));
+    }
+
     void tabelle_wie_das_modell()
     {
         QTemporaryDir d;
