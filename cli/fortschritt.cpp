@@ -26,7 +26,8 @@ QString fortschrittszeile(const Fortschrittsstand& stand)
                         .arg(static_cast<int>(std::floor(anteil * 100)));
     if (anteil <= 0 || stand.vergangen.count() <= 0)
         return zeile + QStringLiteral(", Restzeit wird geschätzt");
-    return zeile + QStringLiteral(", noch etwa ") + dauertext(stand.vergangen.count() * (1 - anteil) / anteil);
+    const double rest = stand.vergangen.count() * (1 - anteil) / anteil;
+    return zeile + (rest < 0.5 ? QStringLiteral(", gleich fertig") : QStringLiteral(", noch etwa ") + dauertext(rest));
 }
 
 }  // namespace kalvion::cli

@@ -691,6 +691,7 @@ private slots:
         QTest::addColumn<QString>("zeile");
 
         QTest::newRow("noch_nichts") << 0.0 << 3.0 << "Läufe: 5 von 40 fertig (0 %), Restzeit wird geschätzt";
+        QTest::newRow("fast_fertig") << 99.9 << 10.0 << "Läufe: 5 von 40 fertig (99 %), gleich fertig";
         QTest::newRow("sekunden") << 25.0 << 10.0 << "Läufe: 5 von 40 fertig (25 %), noch etwa 30 s";
         QTest::newRow("minuten") << 50.0 << 125.0 << "Läufe: 5 von 40 fertig (50 %), noch etwa 2 min 05 s";
         QTest::newRow("stunden") << 10.0 << 413.9 << "Läufe: 5 von 40 fertig (10 %), noch etwa 1 h 02 min";
