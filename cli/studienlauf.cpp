@@ -88,6 +88,7 @@ std::optional<std::vector<Laufertrag>> studie_rechnen(const Studie& studie, Lauf
     std::atomic<double> aufwand_fertig{0};
 
     auto arbeiter = [&] {
+        const Ausgaben eigene = ausgaben;  // the locale and texts: a copy of its own per thread
         while (halt.load() == 0) {
             const std::uint64_t i = naechster.fetch_add(1);
             if (i >= n)
@@ -102,7 +103,7 @@ std::optional<std::vector<Laufertrag>> studie_rechnen(const Studie& studie, Lauf
                 [&](const std::string& text) { melde_anteil(prozent(text) / 100); },
                 [&] { return halt.load() != 0 ? Fortgang::abbrechen : Fortgang::weiter; },
             };
-            ertraege[i] = einzellauf(studie.lauf(bereich.von + i), plan.verfahren, ausgaben, begleitung);
+            ertraege[i] = einzellauf(studie.lauf(bereich.von + i), plan.verfahren, eigene, begleitung);
             // Only a stop ends a planned run early: its step count was checked.
             if (ertraege[i].ausgang.ergebnis != Laufergebnis::fertig)
                 break;
