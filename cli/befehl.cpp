@@ -87,6 +87,8 @@ int rechnen(const Auftrag& a, const Umgebung& u)
         return Exit_abbruch + signal;
     }
 
+    // The outputs, each only once every run is done: the results file, then
+    // standard output. Exports of a run's graph or curves would follow here.
     // A slice without runs leaves the file alone, not even creating it.
     if (a.datei && !ertraege->empty()) {
         QByteArray bloecke;
