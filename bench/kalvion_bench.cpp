@@ -2,10 +2,13 @@
 // step, the cost of the engine's stepping with its progress text and passes
 // through a real Qt event loop, their ratio, the whole start-up run, the run
 // that steps 1000 steps and jumps over the rest, and how fast the main window
-// stops a run when asked to.
+// stops a run when asked to; for the command line, a study of 40 start-up runs
+// on one and on all threads and the whole process of one default run.
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QProcess>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <charconv>
@@ -17,6 +20,7 @@
 #include "frm_grafik.h"
 #include "modell.h"
 #include "sprung.h"
+#include "studienlauf.h"
 #include "zeitschritte.h"
 
 using namespace kalvion;
@@ -143,6 +147,41 @@ double abbruch_latenz()
     return laengste;
 }
 
+// Seconds for a study of 40 runs of the start-up size (i_Diff 1 to 40), with
+// the results-file blocks the command would write.
+double studie_sekunden(int threads)
+{
+    using namespace kalvion::cli;
+    Studie studie = Studie::startwerte();
+    studie.listen[static_cast<int>(Feld::i_Diff)] = Werteliste::lesen(Feld::i_Diff, QStringLiteral("--i-diff"),
+                                                                      QStringLiteral("1:40:1"));
+    const Laufbereich alle{0, studie.anzahl()};
+    Ausgaben ausgaben;
+    ausgaben.locale = QLocale::c();
+    ausgaben.block = true;
+    ausgaben.kopfzeile = QStringLiteral("/tmp/studie.txt");
+    ausgaben.datum = QDate(2024, 1, 1);
+    ausgaben.tabellenzeile = true;
+    const std::atomic<int> nie{0};
+    // Best of seven: the machine's two cores are shared.
+    return bestzeit(7, [&] {
+        const auto plaene = laeufe_planen(studie, alle, Verfahrenswahl::schrittweise, ausgaben.locale);
+        if (!studie_rechnen(studie, alle, plaene, ausgaben, threads, nie))
+            std::abort();
+    });
+}
+
+// The whole process of one default run of kalvion-cli.
+double cli_standardlauf_sekunden()
+{
+    return bestzeit(5, [] {
+        QProcess p;
+        p.start(QStringLiteral(KALVION_CLI), {});
+        if (!p.waitForFinished() || p.exitCode() != 0)
+            std::abort();
+    });
+}
+
 // "name value unit", the value without the C library's locale.
 void zeile(const char* name, double wert, const char* einheit, std::chars_format form = std::chars_format::fixed,
     int stellen = 3)
@@ -208,5 +247,12 @@ int main(int argc, char** argv)
     zeile("fast_run_ms_spherical", schnell_kugel * 1e3, "ms");
     zeile("fast_vs_stepped_max_diff", sprung_gegen_schritte(), "mol%", std::chars_format::scientific, 2);
     zeile("cancel_latency_ms", abbruch_latenz() * 1e3, "ms");
+
+    const double studie_1 = studie_sekunden(1);
+    const double studie_alle = studie_sekunden(std::max(QThread::idealThreadCount(), 1));
+    zeile("study_runs_per_s_1_thread", 40 / studie_1, "runs/s");
+    zeile("study_runs_per_s_all_threads", 40 / studie_alle, "runs/s");
+    zeile("study_thread_ratio", studie_1 / studie_alle, "ratio");
+    zeile("cli_default_run_ms", cli_standardlauf_sekunden() * 1e3, "ms");
     return senke < 0;  // keeps the bare loop from being optimised away
 }

@@ -6,11 +6,14 @@ build_dir=$1
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
-for f in bin/kalvion share/applications/kalvion.desktop share/icons/hicolor/scalable/apps/kalvion.svg; do
+for f in bin/kalvion bin/kalvion-cli share/applications/kalvion.desktop share/icons/hicolor/scalable/apps/kalvion.svg; do
   [[ -e "$prefix/$f" ]] || { echo "missing: $f"; exit 1; }
 done
 grep -q '^Exec=kalvion$' "$prefix/share/applications/kalvion.desktop"
 grep -q '^Categories=.*Science' "$prefix/share/applications/kalvion.desktop"
+# The command line runs from the installed tree without a display.
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/kalvion-cli" --version)
+[[ $version == "kalvion-cli "* ]] || { echo "kalvion-cli --version gave: $version"; exit 1; }
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/kalvion" || status=$?
 [[ $status -eq 124 ]] || { echo "kalvion ended by itself with status $status"; exit 1; }

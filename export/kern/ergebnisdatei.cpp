@@ -74,18 +74,27 @@ std::optional<QByteArray> ergebnisblock(const Modell& m, const QString& dateipfa
     return in_cp1252(zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
-bool block_anhaengen(const QString& dateipfad, const QByteArray& block)
+bool block_anhaengen(const QString& dateipfad, const QByteArray& block, QString* grund)
 {
     const bool gab_es = QFileInfo::exists(dateipfad);
     QFile datei(dateipfad);
     // Unbuffered: a failing write is seen at once, not at some later flush.
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        if (grund)
+            *grund = QStringLiteral("Öffnen fehlgeschlagen: ") + datei.errorString();
         return false;
+    }
     const qint64 vorher = datei.size();
 
     bool gut = datei.write(block) == block.size();
+    if (!gut && grund)
+        *grund = QStringLiteral("Schreiben fehlgeschlagen: ") + datei.errorString();
     datei.close();
-    gut = gut && datei.error() == QFileDevice::NoError;
+    if (gut && datei.error() != QFileDevice::NoError) {
+        gut = false;
+        if (grund)
+            *grund = QStringLiteral("Schließen fehlgeschlagen: ") + datei.errorString();
+    }
     if (!gut) {
         // The old content stays as it was: no half block is left behind.
         if (gab_es)

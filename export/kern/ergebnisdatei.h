@@ -18,8 +18,9 @@ std::optional<QByteArray> ergebnisblock(const Modell& m, const QString& dateipfa
                                         const QLocale& locale);
 
 // Appends the block in one write. On any failure the file is cut back to what
-// it was (a file that did not exist is removed again) and false comes back.
-bool block_anhaengen(const QString& dateipfad, const QByteArray& block);
+// it was (a file that did not exist is removed again) and false comes back;
+// `grund`, when given, then says which step failed and why.
+bool block_anhaengen(const QString& dateipfad, const QByteArray& block, QString* grund = nullptr);
 
 // Folder and file name with exactly one separator between them; a root such
 // as "/" or "C:\" already ends in one.

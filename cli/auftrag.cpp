@@ -1,0 +1,323 @@
+#include "auftrag.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+#include <QThread>
+#include <charconv>
+
+#include "eingabefehler.h"
+#include "kalvion_version.h"
+#include "kurzform.h"
+
+namespace kalvion::cli {
+
+namespace {
+
+// The options besides the parameters, in the order --help lists them. An
+// empty value name makes a switch.
+struct Option {
+    const char* name;
+    const char* wertname;
+    const char* beschreibung;  // UTF-8; '\n' continues on the next line
+};
+
+// The outputs of a finished study come first; the graph and the curves of a
+// run would join them here as further outputs.
+constexpr Option Ausgabeoptionen[] = {
+    {"datei", "Pfad",
+     "hängt je Lauf einen Block an die Ergebnisdatei an, Byte\n"
+     "für Byte wie \"Speichern als ASCII\" im Fenster (Zahlen in\n"
+     "der Spracheinstellung des Systems): alle Blöcke in einem\n"
+     "Schreibvorgang oder, wenn er misslingt, keiner"},
+    {"tabelle", "",
+     "die Tabelle (CSV nach RFC 4180, Dezimalpunkt) auf die\n"
+     "Standardausgabe; ohne: eine Zeile je Lauf zum Lesen"},
+};
+
+constexpr Option Ablaufoptionen[] = {
+    {"verfahren", "V",
+     "schrittweise: jeder Zeitschritt, wie im Fenster (Vorgabe)\n"
+     "schnell: nach Schritt 1000 ein Sprung über den Rest\n"
+     "(bis auf 1e-9 Mol% gleich, in Sekundenbruchteilen)\n"
+     "auto: der Sprung nur, wo Schritt für Schritt länger als\n"
+     "0.05 s dauerte"},
+    {"threads", "N",
+     "N Läufe zugleich (Vorgabe: einer je Rechenkern); die\n"
+     "Ausgabe hängt nicht davon ab"},
+    {"teil", "K/N",
+     "nur den K-ten von N zusammenhängenden, fast gleich großen\n"
+     "Teilen der Studie; die Teile 1 bis N hintereinander\n"
+     "ergeben die ganze Studie (den Tabellenkopf hat Teil 1)"},
+    {"viele", "", "erlaubt mehr als 100000 Läufe in einem Aufruf"},
+    {"help", "", "diese Hilfe"},
+    {"version", "", "die Version"},
+};
+
+QString optionsname(const char* name)
+{
+    return QStringLiteral("--") + QString::fromLatin1(name);
+}
+
+QCommandLineOption als_option(const char* name, const char* wertname)
+{
+    QStringList namen{QString::fromLatin1(name)};
+    if (qstrcmp(name, "help") == 0)
+        namen.prepend(QStringLiteral("h"));
+    return *wertname ? QCommandLineOption(namen, QString(), QString::fromUtf8(wertname)) : QCommandLineOption(namen);
+}
+
+void optionen_anmelden(QCommandLineParser& parser)
+{
+    parser.addOption(als_option(Modelloption, "M"));
+    for (const char* name : Feldoptionen)
+        parser.addOption(als_option(name, "W"));
+    for (const Option& o : Ausgabeoptionen)
+        parser.addOption(als_option(o.name, o.wertname));
+    for (const Option& o : Ablaufoptionen)
+        parser.addOption(als_option(o.name, o.wertname));
+}
+
+// QCommandLineParser words its errors in English; these are the German ones.
+QString parserfehler(const QCommandLineParser& parser, const QStringList& argumente)
+{
+    if (const QStringList unbekannt = parser.unknownOptionNames(); !unbekannt.isEmpty()) {
+        // The parser names it without its dashes; a one-letter name may have had either.
+        const QString name = unbekannt.first();
+        const QString lang_geschrieben = QStringLiteral("--") + name;
+        const bool lang = name.size() > 1 || std::any_of(argumente.begin(), argumente.end(), [&](const QString& a) {
+                              return a == lang_geschrieben || a.startsWith(lang_geschrieben + QLatin1Char('='));
+                          });
+        return QStringLiteral("unbekannte Option %1%2").arg(lang ? QStringLiteral("--") : QStringLiteral("-"), name);
+    }
+    static const QRegularExpression genannt(QStringLiteral("'([^']*)'"));
+    const QString englisch = parser.errorText();
+    const QString option = genannt.match(englisch).captured(1);
+    if (englisch.startsWith(QStringLiteral("Missing value")))
+        return QStringLiteral("nach %1 fehlt der Wert").arg(option);
+    if (englisch.startsWith(QStringLiteral("Unexpected value")))
+        return QStringLiteral("%1 nimmt keinen Wert").arg(option);
+    return QStringLiteral("unlesbare Befehlszeile (%1)").arg(englisch);
+}
+
+// All values of an option given several times, as one list.
+QString liste(const QCommandLineParser& parser, const char* name)
+{
+    return parser.values(QString::fromLatin1(name)).join(QLatin1Char(','));
+}
+
+QString einziger_wert(const QCommandLineParser& parser, const char* name)
+{
+    const QStringList werte = parser.values(QString::fromLatin1(name));
+    if (werte.size() > 1)
+        throw Eingabefehler{QStringLiteral("%1 ist mehrfach angegeben").arg(optionsname(name))};
+    return werte.first();
+}
+
+Verfahrenswahl lies_verfahren(const QString& text)
+{
+    if (text == QStringLiteral("schrittweise"))
+        return Verfahrenswahl::schrittweise;
+    if (text == QStringLiteral("schnell"))
+        return Verfahrenswahl::schnell;
+    if (text == QStringLiteral("auto"))
+        return Verfahrenswahl::automatisch;
+    throw Eingabefehler{
+        QStringLiteral("--verfahren: \"%1\" ist kein Verfahren; erlaubt sind schrittweise, schnell und auto").arg(text)};
+}
+
+int lies_threads(const QString& text)
+{
+    const QByteArray t = text.trimmed().toLatin1();
+    int n = 0;
+    const auto [ende, fehler] = std::from_chars(t.data(), t.data() + t.size(), n);
+    if (t.isEmpty() || fehler != std::errc() || ende != t.data() + t.size() || n < 1 || n > 1024)
+        throw Eingabefehler{QStringLiteral("--threads: \"%1\" ist keine ganze Zahl von 1 bis 1024").arg(text)};
+    return n;
+}
+
+Studie lies_studie(const QCommandLineParser& parser)
+{
+    Studie studie = Studie::startwerte();
+    if (parser.isSet(QString::fromLatin1(Modelloption)))
+        studie.modelle = lies_modelle(optionsname(Modelloption), liste(parser, Modelloption));
+    for (Feld f : Alle_Felder) {
+        const char* name = Feldoptionen[static_cast<int>(f)];
+        if (parser.isSet(QString::fromLatin1(name)))
+            studie.listen[static_cast<int>(f)] = Werteliste::lesen(f, optionsname(name), liste(parser, name));
+    }
+    return studie;
+}
+
+void pruefe_laufzahl(const Auftrag& a, bool viele)
+{
+    const std::uint64_t alle = a.studie.anzahl();
+    if (alle >= Hoechste_Anzahl)
+        throw Eingabefehler{QStringLiteral("die Studie hat mehr Läufe, als sich zählen lassen")};
+    if (a.bereich.anzahl() > Laufgrenze && !viele) {
+        const QString teil = a.teil.n > 1 ? QStringLiteral(" (in diesem Teil %1)").arg(a.bereich.anzahl()) : QString();
+        throw Eingabefehler{QStringLiteral("die Studie umfasst %1 Läufe%2, mehr als %3; mit --viele wird sie "
+                                           "trotzdem gerechnet")
+                                .arg(QString::number(alle), teil, QString::number(Laufgrenze))};
+    }
+}
+
+}  // namespace
+
+Auftrag auftrag_lesen(const QStringList& argumente)
+{
+    QCommandLineParser parser;
+    optionen_anmelden(parser);
+    if (!parser.parse(argumente))
+        throw Eingabefehler{parserfehler(parser, argumente)};
+    Auftrag a;
+    if (parser.isSet(QStringLiteral("help"))) {
+        a.art = Auftrag::Art::hilfe;
+        return a;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        a.art = Auftrag::Art::version;
+        return a;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        throw Eingabefehler{QStringLiteral("\"%1\" ist keine Option; Werte stehen hinter ihrer Option, etwa "
+                                           "--temperatur 1100")
+                                .arg(parser.positionalArguments().first())};
+
+    a.studie = lies_studie(parser);
+    if (parser.isSet(QStringLiteral("datei"))) {
+        a.datei = einziger_wert(parser, "datei");
+        if (a.datei->isEmpty())
+            throw Eingabefehler{QStringLiteral("--datei: der Dateiname fehlt")};
+    }
+    a.tabelle = parser.isSet(QStringLiteral("tabelle"));
+    if (parser.isSet(QStringLiteral("verfahren")))
+        a.verfahren = lies_verfahren(einziger_wert(parser, "verfahren"));
+    a.threads = parser.isSet(QStringLiteral("threads")) ? lies_threads(einziger_wert(parser, "threads"))
+                                                         : std::max(QThread::idealThreadCount(), 1);
+    if (parser.isSet(QStringLiteral("teil")))
+        a.teil = lies_teil(QStringLiteral("--teil"), einziger_wert(parser, "teil"));
+    a.bereich = teilbereich(a.studie.anzahl(), a.teil);
+    pruefe_laufzahl(a, parser.isSet(QStringLiteral("viele")));
+    return a;
+}
+
+namespace {
+
+// "  --name W           description", continuation lines under the description.
+QString hilfezeile(const QString& links, const QString& beschreibung)
+{
+    constexpr int Spalte = 22;
+    QString text;
+    const QStringList zeilen = beschreibung.split(QLatin1Char('\n'));
+    for (int i = 0; i < zeilen.size(); ++i) {
+        const QString anfang = i == 0 ? QStringLiteral("  ") + links : QString();
+        text += anfang.leftJustified(anfang.size() < Spalte ? Spalte : anfang.size() + 1) + zeilen[i] + QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString optionszeilen(const Option* anfang, const Option* ende)
+{
+    QString text;
+    for (const Option* o = anfang; o != ende; ++o)
+        text += hilfezeile((qstrcmp(o->name, "help") == 0 ? QStringLiteral("-h, ") : QString()) +
+                               optionsname(o->name) +
+                               (*o->wertname ? QStringLiteral(" ") + QString::fromUtf8(o->wertname) : QString()),
+                           QString::fromUtf8(o->beschreibung));
+    return text;
+}
+
+}  // namespace
+
+QString hilfetext()
+{
+    struct Parameter {
+        Feld feld;
+        const char* einheit;
+        const char* bedeutung;
+    };
+    constexpr Parameter Parameterhilfe[] = {
+        {Feld::Sintertemp, "°C", "Sintertemperatur in °C"},
+        {Feld::Sinterzeit, "h", "Sinterdauer in h"},
+        {Feld::x_max, "µm", "Gesamtdiffusionsweg x_max in µm"},
+        {Feld::D0, "Zahl", "D0 · 1000 in cm²/s, wie im Dialog"},
+        {Feld::Q, "J/mol", "Aktivierungsenergie Q in J/mol"},
+        {Feld::i_Diff, "Zahl", "Zellen, die bei Start 100 % enthalten"},
+    };
+    const Studie start = Studie::startwerte();
+    QString parameter = hilfezeile(QStringLiteral("--modell M"),
+                                   QStringLiteral("linear (Stab) oder sphaerisch (Teilchen; auch\n"
+                                                  "sphärisch), Startwert linear"));
+    for (const Parameter& p : Parameterhilfe) {
+        const int i = static_cast<int>(p.feld);
+        parameter += hilfezeile(optionsname(Feldoptionen[i]) + QLatin1Char(' ') + QString::fromUtf8(p.einheit),
+                                QString::fromUtf8(p.bedeutung) + QStringLiteral(", Startwert ") +
+                                    QString::fromStdString(kurzform(start.listen[i].wert(0))) +
+                                    QStringLiteral("\nerlaubt: ") + erlaubter_bereich(regel(p.feld)));
+    }
+
+    return QStringLiteral(
+               "Aufruf: kalvion-cli [Optionen]\n"
+               "\n"
+               "Rechnet die Diffusion beim Sintern ohne Fenster, mit denselben Zahlen wie\n"
+               "Kalvion, wenn dieselben Werte im Eingabedialog stehen, \"ok\" und dann\n"
+               "\"Berechnung Starten\" gedrückt wird. Jede Zahlenoption nimmt auch eine Liste\n"
+               "oder einen Bereich; dann wird jede Kombination gerechnet (eine Studie).\n"
+               "\n"
+               "Parameter (ohne Angabe gilt der Startwert des Programms):\n") +
+           parameter +
+           QStringLiteral(
+               "\n"
+               "Zahlen stehen immer mit Dezimalpunkt (1.5), gleich welche Spracheinstellung\n"
+               "gilt; das Komma trennt Listeneinträge (--zeit 1,5 sind die Zeiten 1 h und\n"
+               "5 h). Ein Wert, den der Dialog zurücksetzen oder ablehnen würde, ist ein\n"
+               "Fehler: nichts wird gerechnet oder geschrieben.\n"
+               "\n"
+               "Studien:\n"
+               "  Liste             1000,1050,1100\n"
+               "  Bereich           1000:1200:50 (Anfang:Ende:Schritt; das Ende zählt mit, wenn\n"
+               "                    es getroffen wird; der Schritt darf negativ sein)\n"
+               "  gemischt          900,1000:1200:100\n"
+               "  Modelle           --modell linear,sphaerisch\n"
+               "  Eine mehrfach angegebene Option zählt wie eine Liste. Gerechnet wird jede\n"
+               "  Kombination, in der Reihenfolge der Optionen im Dialog: modell, temperatur,\n"
+               "  zeit, weg, d0, q, i-diff; die letzte wechselt am schnellsten. Diese\n"
+               "  Reihenfolge gilt für die Blöcke der Ergebnisdatei, die Zeilen der Tabelle\n"
+               "  und die Teile von --teil, gleich wie viele Läufe zugleich rechnen.\n"
+               "\n"
+               "Ausgabe:\n") +
+           optionszeilen(std::begin(Ausgabeoptionen), std::end(Ausgabeoptionen)) +
+           QStringLiteral(
+               "  Tabellenspalten: modell, temperatur, zeit, weg, d0, q, i_diff (die gerundete\n"
+               "  Zellenzahl), Kelvin, D, Schritte, Molprozent, Fehler (negative Flüsse; beim\n"
+               "  Sprung nur die der ersten 1000 Schritte), Sprung (1 oder 0) und das\n"
+               "  Endprofil in den Zellen 1, 50, 100, 150 und 200 (Konz_1 ... Konz_200).\n"
+               "\n"
+               "Ablauf:\n") +
+           optionszeilen(std::begin(Ablaufoptionen), std::end(Ablaufoptionen)) +
+           QStringLiteral(
+               "  Auf einem Terminal zeigt die Standardfehlerausgabe eine Fortschrittszeile.\n"
+               "  Strg+C (SIGINT) oder SIGTERM halten die Rechnung an; geschrieben wird dann\n"
+               "  nichts, die Ergebnisdatei bleibt, wie sie war.\n"
+               "\n"
+               "Exit-Status:\n"
+               "  0    alles gerechnet und geschrieben\n"
+               "  1    Schreiben misslungen (die Ergebnisdatei bleibt, wie sie war)\n"
+               "  2    falsche Eingabe (nichts gerechnet, nichts geschrieben)\n"
+               "  130  abgebrochen mit Strg+C (SIGINT), 143 mit SIGTERM\n"
+               "\n"
+               "Beispiele:\n"
+               "  kalvion-cli --temperatur 1100 --zeit 1.5 --datei ergebnis.txt\n"
+               "  kalvion-cli --modell linear,sphaerisch --temperatur 1000:1200:50 \\\n"
+               "              --tabelle > studie.csv\n"
+               "  kalvion-cli --weg 30 --zeit 1,2,4,8 --q 230000:250000:5000 --verfahren auto\n"
+               "  kalvion-cli --temperatur 900:1300:10 --zeit 1:100:1 --datei studie.txt \\\n"
+               "              --teil 3/10\n");
+}
+
+QString versionstext()
+{
+    return QStringLiteral("kalvion-cli " KALVION_VERSION "\n");
+}
+
+}  // namespace kalvion::cli

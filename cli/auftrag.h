@@ -1,0 +1,40 @@
+#pragma once
+// What the command line asks for, read with QCommandLineParser and checked
+// completely before anything runs.
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+#include "studie.h"
+#include "studienlauf.h"
+
+namespace kalvion::cli {
+
+// More runs than this in one command only with --viele: a typing slip in a
+// range should not keep the machine busy for days.
+inline constexpr std::uint64_t Laufgrenze = 100000;
+
+struct Auftrag {
+    enum class Art { rechnen, hilfe, version };
+    Art art = Art::rechnen;
+    Studie studie = Studie::startwerte();
+    Teil teil;
+    Laufbereich bereich;  // the runs of this command: the slice `teil` of the study
+    // The outputs of a finished study, each written only when every run is done.
+    std::optional<QString> datei;  // --datei: the results file
+    bool tabelle = false;          // --tabelle: CSV on standard output
+    Verfahrenswahl verfahren = Verfahrenswahl::schrittweise;
+    int threads = 0;  // 0: one per core
+};
+
+// `argumente` as QCoreApplication::arguments() gives them (the program first).
+// Throws Eingabefehler with a German message.
+Auftrag auftrag_lesen(const QStringList& argumente);
+
+// --help and --version.
+QString hilfetext();
+QString versionstext();
+
+}  // namespace kalvion::cli

@@ -1,0 +1,12 @@
+#pragma once
+#include <QString>
+
+namespace kalvion::cli {
+
+// Input the command refuses before it runs anything: the German message says
+// which option, which value and what is allowed. Exit status 2.
+struct Eingabefehler {
+    QString meldung;
+};
+
+}  // namespace kalvion::cli

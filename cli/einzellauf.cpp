@@ -1,0 +1,52 @@
+#include "einzellauf.h"
+
+#include "ergebnisdatei.h"
+#include "feldpruefung.h"
+#include "kurzform.h"
+#include "tabelle.h"
+#include "zahlen.h"
+
+namespace kalvion::cli {
+
+Modell modell_fuer(const Lauf& lauf, const QLocale& locale)
+{
+    Modell m;
+    startwerte_setzen(m);
+    m.Kugel = lauf.kugel;
+    std::array<QString, 6> texte;
+    for (Feld f : Alle_Felder) {
+        const double v = lauf.wert(f);
+        texte[static_cast<int>(f)] = regel(f).ziel ? eingabetext(v, locale) : QString::number(zellzahl(v));
+    }
+    parameter_uebernehmen(m, parametersatz(texte, locale));
+    return m;
+}
+
+QString zusammenfassung(const Modell& m, const Laufausgang& ausgang, const QLocale& locale)
+{
+    auto text = [&](Feld f) { return feldtext(m, f, locale); };
+    return QStringLiteral("%1, %2 °C, %3 h, %4 µm, D0 %5, Q %6, i_Diff %7: %8 Schritte, %9 Gesamtmol%, ")
+               .arg(m.Kugel ? QStringLiteral("sphärisch") : QStringLiteral("linear"), text(Feld::Sintertemp),
+                    text(Feld::Sinterzeit), text(Feld::x_max), text(Feld::D0), text(Feld::Q), text(Feld::i_Diff),
+                    zahlen::ganzzahl(m.Schritte, locale), zahlen::molprozent(m.Molprozent, locale)) +
+           QString::fromStdString(fehlertext(ausgang));
+}
+
+Laufertrag einzellauf(const Lauf& lauf, Verfahren verfahren, const Ausgaben& ausgaben,
+                      const Laufbegleitung& begleitung)
+{
+    Modell m = modell_fuer(lauf, ausgaben.locale);
+    Laufertrag e;
+    e.ausgang = lauf_rechnen(m, begleitung, verfahren);
+    if (e.ausgang.ergebnis != Laufergebnis::fertig)
+        return e;
+    if (ausgaben.block)
+        e.block = ergebnisblock(m, ausgaben.kopfzeile, ausgaben.datum, ausgaben.locale);
+    if (ausgaben.tabellenzeile)
+        e.tabellenzeile = tabellenzeile(lauf, m, e.ausgang);
+    if (ausgaben.zusammenfassung)
+        e.zusammenfassung = zusammenfassung(m, e.ausgang, ausgaben.locale);
+    return e;
+}
+
+}  // namespace kalvion::cli

@@ -1,0 +1,107 @@
+#include "studie.h"
+
+#include <QStringList>
+#include <charconv>
+
+#include "eingabefehler.h"
+#include "kurzform.h"
+#include "modell.h"
+
+namespace kalvion::cli {
+
+Studie Studie::startwerte()
+{
+    Modell m;
+    startwerte_setzen(m);
+    Studie s;
+    s.modelle = {m.Kugel};
+    for (Feld f : Alle_Felder) {
+        const Feldregel& r = regel(f);
+        s.listen[static_cast<int>(f)] = Werteliste::einzeln(r.ziel ? (m.*r.ziel).wert : m.i_Diff);
+    }
+    return s;
+}
+
+std::uint64_t Studie::anzahl() const
+{
+    unsigned __int128 n = modelle.size();
+    for (const Werteliste& l : listen)
+        n = std::min<unsigned __int128>(n * l.anzahl(), Hoechste_Anzahl);
+    return static_cast<std::uint64_t>(n);
+}
+
+Lauf Studie::lauf(std::uint64_t index) const
+{
+    // Mixed radix, the last field the lowest digit.
+    Lauf l;
+    for (int f = static_cast<int>(listen.size()) - 1; f >= 0; --f) {
+        const std::uint64_t n = listen[f].anzahl();
+        l.werte[f] = listen[f].wert(index % n);
+        index /= n;
+    }
+    l.kugel = modelle[index % modelle.size()];
+    return l;
+}
+
+QString als_optionen(const Lauf& lauf)
+{
+    QString text = QStringLiteral("--%1 %2").arg(QString::fromLatin1(Modelloption),
+                                                 lauf.kugel ? QStringLiteral("sphaerisch") : QStringLiteral("linear"));
+    for (Feld f : Alle_Felder)
+        text += QStringLiteral(" --%1 %2").arg(QString::fromLatin1(Feldoptionen[static_cast<int>(f)]),
+                                               QString::fromStdString(kurzform(lauf.wert(f))));
+    return text;
+}
+
+std::vector<bool> lies_modelle(const QString& option, const QString& text)
+{
+    std::vector<bool> modelle;
+    for (const QString& eintrag : text.split(QLatin1Char(','))) {
+        const QString name = eintrag.trimmed().toLower();
+        if (name == QStringLiteral("linear"))
+            modelle.push_back(false);
+        else if (name == QStringLiteral("sphaerisch") || name == QStringLiteral("sphärisch"))
+            modelle.push_back(true);
+        else
+            throw Eingabefehler{
+                QStringLiteral("%1: \"%2\" ist kein Modell; erlaubt sind linear und sphaerisch (oder sphärisch), "
+                               "auch als Liste linear,sphaerisch")
+                    .arg(option, eintrag.trimmed())};
+    }
+    return modelle;
+}
+
+namespace {
+
+std::optional<std::uint64_t> ganze_zahl(const QString& text)
+{
+    const QByteArray t = text.trimmed().toLatin1();
+    std::uint64_t n = 0;
+    const auto [ende, fehler] = std::from_chars(t.data(), t.data() + t.size(), n);
+    if (t.isEmpty() || fehler != std::errc() || ende != t.data() + t.size())
+        return std::nullopt;
+    return n;
+}
+
+}  // namespace
+
+Teil lies_teil(const QString& option, const QString& text)
+{
+    const QStringList teile = text.split(QLatin1Char('/'));
+    const auto k = teile.size() == 2 ? ganze_zahl(teile[0]) : std::nullopt;
+    const auto n = teile.size() == 2 ? ganze_zahl(teile[1]) : std::nullopt;
+    if (!k || !n || *k < 1 || *k > *n)
+        throw Eingabefehler{QStringLiteral("%1: \"%2\" ist kein Teil; erwartet wird K/N mit 1 ≤ K ≤ N, zum Beispiel 3/10")
+                                .arg(option, text)};
+    return {*k, *n};
+}
+
+Laufbereich teilbereich(std::uint64_t anzahl, Teil teil)
+{
+    auto grenze = [&](std::uint64_t k) {
+        return static_cast<std::uint64_t>(static_cast<unsigned __int128>(anzahl) * k / teil.n);
+    };
+    return {grenze(teil.k - 1), grenze(teil.k)};
+}
+
+}  // namespace kalvion::cli

@@ -1,0 +1,717 @@
+// The command-line front end: its blocks against the window's writer and the
+// independent reference, studies that do not depend on the thread count or
+// the slicing, bad input and failing writes that leave the results file as it
+// was, a stop by signal, and the parts its library is built from.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <charconv>
+#include <csignal>
+#include <functional>
+#include <poll.h>
+#include <pty.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "einzellauf.h"
+#include "ergebnisdatei.h"
+#include "feldpruefung.h"
+#include "fortschritt.h"
+#include "kurzform.h"
+#include "referenz.h"
+#include "studie.h"
+#include "tabelle.h"
+#include "testhilfen.h"
+#include "werteliste.h"
+#include "zahlen.h"
+
+using namespace kalvion;
+using namespace kalvion::cli;
+
+namespace {
+
+const QString Deutsch_UTF8 = QStringLiteral("de_DE.UTF-8");
+const QString C_UTF8 = QStringLiteral("C.UTF-8");
+const QByteArray Alte_Daten("alte Daten\r\n");
+
+QLocale locale_fuer(const QString& sprache)
+{
+    return sprache == Deutsch_UTF8 ? Deutsch : C_Locale;
+}
+
+struct Aufruf {
+    int status = -1;  // -1: ended by a signal or not at all
+    QByteArray aus, fehler;
+};
+
+QProcessEnvironment umgebung(const QString& sprache)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANG"), sprache);
+    env.insert(QStringLiteral("LC_ALL"), sprache);
+    return env;
+}
+
+void starte(QProcess& p, const QStringList& argumente, const QString& ordner, const QString& sprache,
+            const std::function<void()>& im_kind = {})
+{
+    p.setProgram(QStringLiteral(KALVION_CLI));
+    p.setArguments(argumente);
+    p.setWorkingDirectory(ordner);
+    p.setProcessEnvironment(umgebung(sprache));
+    if (im_kind)
+        p.setChildProcessModifier(im_kind);
+    p.start();
+}
+
+Aufruf ende(QProcess& p)
+{
+    if (!p.waitForFinished(240000)) {
+        p.kill();
+        p.waitForFinished();
+    }
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+Aufruf rufe(const QStringList& argumente, const QString& ordner, const QString& sprache = C_UTF8,
+            const std::function<void()>& im_kind = {})
+{
+    QProcess p;
+    starte(p, argumente, ordner, sprache, im_kind);
+    return ende(p);
+}
+
+QByteArray lies(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void schreibe(const QString& pfad, const QByteArray& inhalt)
+{
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(inhalt), inhalt.size());
+}
+
+QString echter_pfad(const QTemporaryDir& d, const QString& name)
+{
+    return QFileInfo(d.path()).canonicalFilePath() + QLatin1Char('/') + name;
+}
+
+// The block the window appends after the texts were typed into the dialog,
+// "ok", "Berechnung Starten" and "Speichern als ASCII" to `pfad`.
+QByteArray block_des_fensters(bool kugel, const QStringList& getippt, const QString& pfad, const QDate& tag,
+                        const QLocale& locale)
+{
+    Modell m;
+    startwerte_setzen(m);
+    m.Kugel = kugel;
+    std::array<QString, 6> texte;
+    for (Feld f : Alle_Felder)
+        texte[static_cast<int>(f)] = getippt[static_cast<int>(f)];
+    parameter_uebernehmen(m, parametersatz(texte, locale));
+    lauf_rechnen(m);
+    return ergebnisblock(m, QDir::toNativeSeparators(pfad), tag, locale).value_or(QByteArray());
+}
+
+int zaehle_bloecke(const QByteArray& datei, const QString& pfad)
+{
+    return datei.count(QDir::toNativeSeparators(pfad).toUtf8() + "\r\nDiffusion ");
+}
+
+double zahl(const QByteArray& text)
+{
+    double v = 0;
+    std::from_chars(text.constData(), text.constData() + text.size(), v);
+    return v;
+}
+
+// Reads from a terminal's master side until `gesucht` shows or the deadline passes.
+bool warte_auf(int master, const QByteArray& gesucht, QByteArray& gelesen)
+{
+    QDeadlineTimer frist(60000);
+    while (!gelesen.contains(gesucht) && !frist.hasExpired()) {
+        pollfd p{master, POLLIN, 0};
+        if (poll(&p, 1, 100) > 0) {
+            char puffer[4096];
+            const ssize_t n = read(master, puffer, sizeof puffer);
+            if (n <= 0)
+                return false;
+            gelesen.append(puffer, n);
+        }
+    }
+    return gelesen.contains(gesucht);
+}
+
+void lies_rest(int master, QByteArray& gelesen)
+{
+    pollfd p{master, POLLIN, 0};
+    char puffer[4096];
+    ssize_t n = 0;
+    while (poll(&p, 1, 0) > 0 && (n = read(master, puffer, sizeof puffer)) > 0)
+        gelesen.append(puffer, n);
+}
+
+}  // namespace
+
+class tst_cli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fensterblock_data()
+    {
+        QTest::addColumn<QString>("sprache");
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<bool>("kugel");
+        QTest::addColumn<QStringList>("getippt");  // the dialog's six fields, as the user types them
+
+        QTest::newRow("startwerte_linear_C")
+            << C_UTF8 << QStringList{} << false
+            << QStringList{"1050", "2", "50", "587", "238650", "20"};
+        QTest::newRow("kugel_brueche_deutsch")
+            << Deutsch_UTF8
+            << QStringList{"--modell", "sphaerisch", "--temperatur", "987.25", "--zeit", "1.5", "--weg", "12.5",
+                           "--i-diff", "33"}
+            << true << QStringList{"987,25", "1,5", "12,5", "587", "238650", "33"};
+        QTest::newRow("linear_brueche_halbe_zelle_C")
+            << C_UTF8
+            << QStringList{"--modell", "linear", "--zeit", "0.25", "--d0", "0.5", "--q", "200000.5", "--i-diff",
+                           "150.5"}
+            << false << QStringList{"1050", "0.25", "50", "0.5", "200000.5", "150"};
+        QTest::newRow("kugel_exponent_deutsch")
+            << Deutsch_UTF8
+            << QStringList{"--modell", "sphärisch", "--temperatur", "0", "--zeit", "0.5", "--d0", "0.00001", "--q",
+                           "0", "--i-diff", "199.4"}
+            << true << QStringList{"0", "0,5", "50", "1E-05", "0", "199"};
+        QTest::newRow("linear_deutsch_weg_bruch")
+            << Deutsch_UTF8 << QStringList{"--weg", "37.5", "--temperatur", "1100.5", "--i-diff", "1"} << false
+            << QStringList{"1100,5", "2", "37,5", "587", "238650", "1"};
+    }
+
+    void fensterblock()
+    {
+        QFETCH(QString, sprache);
+        QFETCH(QStringList, argumente);
+        QFETCH(bool, kugel);
+        QFETCH(QStringList, getippt);
+        const QLocale locale = locale_fuer(sprache);
+        QTemporaryDir d;
+        const QString pfad = echter_pfad(d, QStringLiteral("ergebnis.txt"));
+
+        const QDate vorher = QDate::currentDate();
+        const Aufruf a = rufe(argumente + QStringList{"--datei", "ergebnis.txt"}, d.path(), sprache);
+        const QDate nachher = QDate::currentDate();
+        QCOMPARE(a.status, 0);
+        const QByteArray datei = lies(pfad);
+        // Run across midnight: either day is right.
+        const QByteArray erwartet = block_des_fensters(kugel, getippt, pfad, vorher, locale);
+        QVERIFY(!erwartet.isEmpty());
+        if (datei != erwartet)
+            QCOMPARE(datei, block_des_fensters(kugel, getippt, pfad, nachher, locale));
+
+        // The profile rows against the independent statement of the model.
+        const QList<QByteArray> zeilen = datei.split('\n');
+        QCOMPARE(zeilen.size(), 218);  // 217 lines and the empty rest after the last line end
+        const Referenz r = referenzlauf(kugel, zellzahl(zahlen::lies(getippt[5], locale).value()),
+                                        *zahlen::lies(getippt[0], locale), *zahlen::lies(getippt[1], locale),
+                                        *zahlen::lies(getippt[2], locale), *zahlen::lies(getippt[3], locale),
+                                        *zahlen::lies(getippt[4], locale));
+        for (int i = 1; i <= 200; ++i) {
+            const QList<QByteArray> spalten = zeilen[16 + i].trimmed().split(' ');
+            QCOMPARE(spalten.size(), 2);
+            const double konz = zahlen::lies(QString::fromLatin1(spalten[1]), locale).value();
+            QVERIFY2(std::fabs(konz - r.konz[i]) <= 0.00005 + 1e-9, qPrintable(QString::number(i)));
+        }
+    }
+
+    void studie_unabhaengig_von_threads_und_teilen()
+    {
+        const QStringList studie{"--modell", "linear,sphaerisch", "--temperatur", "1000:1100:50", "--zeit", "0.5,1",
+                                 "--i-diff", "10,30", "--datei", "studie.txt", "--tabelle"};
+        QTemporaryDir d;
+        const QString pfad = echter_pfad(d, QStringLiteral("studie.txt"));
+        auto ergebnis = [&](const QStringList& zusatz) {
+            const Aufruf a = rufe(studie + zusatz, d.path(), Deutsch_UTF8);
+            const QByteArray datei = lies(pfad);
+            QFile::remove(pfad);
+            return std::make_tuple(a.status, datei, a.aus);
+        };
+        const auto [status1, datei1, tabelle1] = ergebnis({"--threads", "1"});
+        QCOMPARE(status1, 0);
+        QCOMPARE(zaehle_bloecke(datei1, pfad), 24);
+        for (const QStringList& zusatz : {QStringList{}, QStringList{"--threads", "2"}, QStringList{"--threads", "5"}}) {
+            const auto [status, datei, tabelle] = ergebnis(zusatz);
+            QCOMPARE(status, 0);
+            QVERIFY(datei == datei1);
+            QCOMPARE(tabelle, tabelle1);
+        }
+
+        QByteArray tabelle_aus_teilen;
+        for (int k = 1; k <= 3; ++k) {
+            const Aufruf a = rufe(studie + QStringList{"--teil", QStringLiteral("%1/3").arg(k)}, d.path(), Deutsch_UTF8);
+            QCOMPARE(a.status, 0);
+            tabelle_aus_teilen += a.aus;
+        }
+        QVERIFY(lies(pfad) == datei1);
+        QCOMPARE(tabelle_aus_teilen, tabelle1);
+
+        // The documented order: the model slowest, i_Diff fastest.
+        const QList<QByteArray> zeilen = tabelle1.split('\n');
+        QCOMPARE(zeilen.size(), 26);
+        QVERIFY(zeilen[0].startsWith("modell,temperatur,zeit,weg,d0,q,i_diff,"));
+        QVERIFY(zeilen[1].startsWith("linear,1000,0.5,50,587,238650,10,"));
+        QVERIFY(zeilen[2].startsWith("linear,1000,0.5,50,587,238650,30,"));
+        QVERIFY(zeilen[3].startsWith("linear,1000,1,50,587,238650,10,"));
+        QVERIFY(zeilen[5].startsWith("linear,1050,0.5,"));
+        QVERIFY(zeilen[13].startsWith("sphaerisch,1000,0.5,50,587,238650,10,"));
+        QVERIFY(zeilen[24].startsWith("sphaerisch,1100,1,50,587,238650,30,"));
+    }
+
+    void leerer_teil_schreibt_nichts()
+    {
+        // One run in three slices: slices 1 and 2 are empty.
+        QTemporaryDir d;
+        const Aufruf a = rufe({"--teil", "2/3", "--tabelle", "--datei", "e.txt"}, d.path());
+        QCOMPARE(a.status, 0);
+        QVERIFY(a.aus.isEmpty());
+        QVERIFY(!QFile::exists(d.filePath(QStringLiteral("e.txt"))));
+        const Aufruf letzter = rufe({"--teil", "3/3", "--tabelle"}, d.path());
+        QCOMPARE(letzter.aus.count('\n'), 1);  // a row without the header
+        QVERIFY(letzter.aus.startsWith("linear,1050,2,50,587,238650,20,"));
+    }
+
+    void tabelle_wie_das_modell()
+    {
+        QTemporaryDir d;
+        const Aufruf a = rufe({"--tabelle", "--modell", "sphaerisch"}, d.path(), Deutsch_UTF8);
+        QCOMPARE(a.status, 0);
+        const QList<QByteArray> zeilen = a.aus.split('\n');
+        QCOMPARE(zeilen.size(), 3);
+        QVERIFY(zeilen[0].endsWith('\r') && zeilen[1].endsWith('\r'));  // CR LF, as RFC 4180 has it
+        const QList<QByteArray> kopf = zeilen[0].trimmed().split(',');
+        const QList<QByteArray> werte = zeilen[1].trimmed().split(',');
+        QCOMPARE(kopf.size(), 18);
+        QCOMPARE(werte.size(), 18);
+
+        const Modell m = standardlauf(true);
+        auto spalte = [&](const char* name) { return werte[kopf.indexOf(name)]; };
+        QCOMPARE(spalte("modell"), QByteArray("sphaerisch"));
+        QCOMPARE(zahl(spalte("Kelvin")), m.Sintertemp_K);
+        QCOMPARE(zahl(spalte("D")), m.D);
+        QCOMPARE(zahl(spalte("Schritte")), m.Schritte);
+        QCOMPARE(zahl(spalte("Molprozent")), m.Molprozent);
+        QCOMPARE(zahl(spalte("Fehler")), double(m.Fehlerzahl));
+        QCOMPARE(spalte("Sprung"), QByteArray("0"));
+        for (int zelle : {1, 50, 100, 150, 200})
+            QCOMPARE(zahl(spalte(qPrintable(QStringLiteral("Konz_%1").arg(zelle)))), m.Konz[zelle]);
+        QVERIFY(!a.aus.contains(' '));  // '.' decimal, no blanks, whatever the locale
+    }
+
+    void verfahren_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QByteArray>("spruenge");  // the Sprung column, run by run
+
+        // 30 µm for 10 h: about 170000 steps, longer than worth stepping.
+        QTest::newRow("schrittweise") << QStringList{"--weg", "30,50", "--zeit", "10"} << QByteArray("00");
+        QTest::newRow("schnell") << QStringList{"--weg", "30,50", "--zeit", "10", "--verfahren", "schnell"}
+                                 << QByteArray("11");
+        QTest::newRow("schnell_unter_1000_schritten")
+            << QStringList{"--zeit", "0.1", "--verfahren", "schnell"} << QByteArray("0");
+        QTest::newRow("auto") << QStringList{"--weg", "10,50", "--zeit", "10,0.1", "--verfahren", "auto"}
+                              << QByteArray("1000");
+    }
+
+    void verfahren()
+    {
+        QFETCH(QStringList, argumente);
+        QFETCH(QByteArray, spruenge);
+        QTemporaryDir d;
+        const Aufruf a = rufe(argumente + QStringList{"--tabelle"}, d.path());
+        QCOMPARE(a.status, 0);
+        QByteArray gefunden;
+        const QList<QByteArray> zeilen = a.aus.split('\n');
+        const int spalte = zeilen[0].split(',').indexOf("Sprung");
+        for (int i = 1; i + 1 < zeilen.size(); ++i)
+            gefunden += zeilen[i].split(',')[spalte];
+        QCOMPARE(gefunden, spruenge);
+    }
+
+    void falsche_eingabe_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QString>("meldung");
+
+        auto zeile = [](const char* name, const QStringList& argumente, const char* meldung) {
+            QTest::newRow(name) << argumente << QString::fromUtf8(meldung);
+        };
+        zeile("keine_zahl", {"--temperatur", "abc"}, "--temperatur: \"abc\" ist keine Zahl");
+        zeile("gruppentrenner", {"--q", "238'650"}, "--q: \"238'650\" ist keine Zahl");
+        zeile("zu_gross", {"--temperatur", "10050"},
+              "--temperatur: 10050 liegt außerhalb des erlaubten Bereichs 0 ≤ Wert ≤ 10000");
+        zeile("untergrenze_ausgeschlossen", {"--zeit", "0"}, "--zeit: 0 liegt außerhalb des erlaubten Bereichs 0 < Wert ≤ 10000");
+        zeile("negativ_ohne_obergrenze", {"--q", "-1"}, "--q: -1 liegt außerhalb des erlaubten Bereichs Wert ≥ 0");
+        zeile("zelle_gerundet_zu_gross", {"--i-diff", "199.5"}, "--i-diff: 199.5 liegt außerhalb des erlaubten Bereichs 1 ≤ Wert ≤ 199");
+        zeile("zelle_zu_klein", {"--i-diff", "0.99"}, "--i-diff: 0.99 liegt außerhalb");
+        zeile("bereich_ueber_grenze", {"--weg", "999000:1001000:1000"}, "--weg: 1001000 liegt außerhalb des erlaubten Bereichs 0 < Wert ≤ 1000000");
+        zeile("listeneintrag_ungueltig", {"--d0", "587,-5"}, "--d0: -5 liegt außerhalb");
+        zeile("leere_angabe", {"--temperatur", ""}, "--temperatur: leere Angabe");
+        zeile("leerer_eintrag", {"--temperatur", "1000,,1100"}, "--temperatur: leerer Eintrag in der Liste \"1000,,1100\"");
+        zeile("schritt_null", {"--temperatur", "1000:1200:0"}, "--temperatur: der Bereich \"1000:1200:0\" hat die Schrittweite 0");
+        zeile("schritt_rueckwaerts", {"--temperatur", "1000:1200:-50"},
+              "--temperatur: der Bereich \"1000:1200:-50\" kommt mit der Schrittweite -50 nie von 1000 nach 1200");
+        zeile("schritt_weg_vom_ende", {"--zeit", "5:2:0.5"}, "kommt mit der Schrittweite 0.5 nie von 5 nach 2");
+        zeile("kein_bereich", {"--temperatur", "1000:1200"}, "--temperatur: \"1000:1200\" ist kein Bereich");
+        zeile("bereichsteil_keine_zahl", {"--temperatur", "1000:x:50"}, "\"x\" im Bereich \"1000:x:50\" ist keine Zahl");
+        zeile("zu_viele_laeufe", {"--temperatur", "0:10000:0.1"}, "die Studie umfasst 100001 Läufe, mehr als 100000; mit --viele");
+        zeile("zu_viele_laeufe_im_produkt", {"--temperatur", "0:1000:1", "--zeit", "1:100:1"},
+              "die Studie umfasst 100100 Läufe");
+        zeile("nicht_zu_zaehlen", {"--d0", "0:1e19:1", "--viele"}, "die Studie hat mehr Läufe, als sich zählen lassen");
+        zeile("modell_unbekannt", {"--modell", "rund"}, "--modell: \"rund\" ist kein Modell");
+        zeile("teil_null", {"--teil", "0/3"}, "--teil: \"0/3\" ist kein Teil");
+        zeile("teil_ueber_n", {"--teil", "4/3"}, "--teil: \"4/3\" ist kein Teil");
+        zeile("teil_keine_zahl", {"--teil", "a/b"}, "--teil: \"a/b\" ist kein Teil");
+        zeile("threads_null", {"--threads", "0"}, "--threads: \"0\" ist keine ganze Zahl von 1 bis 1024");
+        zeile("verfahren_unbekannt", {"--verfahren", "flink"}, "--verfahren: \"flink\" ist kein Verfahren");
+        zeile("schrittzahl_unzaehlbar", {"--temperatur", "1000,1050", "--d0", "1e10", "--q", "0", "--weg", "0.001", "--zeit", "10000"},
+              "Lauf 1 (--modell linear --temperatur 1000 --zeit 10000 --weg 0.001 --d0 1e+10 --q 0 --i-diff 20) "
+              "hätte 3.456e+33 Zeitschritte, mehr als sich zählen lassen");
+        zeile("unbekannte_option", {"--temperature", "1000"}, "unbekannte Option --temperature");
+        zeile("wert_fehlt", {"--tabelle", "--zeit"}, "nach --zeit fehlt der Wert");
+        zeile("schalter_mit_wert", {"--tabelle=ja"}, "--tabelle nimmt keinen Wert");
+        zeile("ueberzaehliges_argument", {"1050"}, "\"1050\" ist keine Option");
+        zeile("zweite_datei", {"--datei", "andere.txt"}, "--datei ist mehrfach angegeben");
+    }
+
+    void falsche_eingabe()
+    {
+        QFETCH(QStringList, argumente);
+        QFETCH(QString, meldung);
+        for (const char* name : {"alt.txt", "neu.txt"}) {
+            QTemporaryDir d;
+            const QString pfad = d.filePath(QString::fromLatin1(name));
+            const bool gab_es = qstrcmp(name, "alt.txt") == 0;
+            if (gab_es)
+                schreibe(pfad, Alte_Daten);
+            const Aufruf a = rufe(QStringList{"--datei", pfad} + argumente, d.path(), Deutsch_UTF8);
+            QCOMPARE(a.status, 2);
+            QVERIFY2(QString::fromUtf8(a.fehler).contains(meldung), a.fehler.constData());
+            QVERIFY(a.fehler.startsWith("kalvion-cli: "));
+            QVERIFY(a.aus.isEmpty());
+            if (gab_es)
+                QCOMPARE(lies(pfad), Alte_Daten);
+            else
+                QVERIFY(!QFile::exists(pfad));
+        }
+    }
+
+    void leere_datei_angabe()
+    {
+        QTemporaryDir d;
+        const Aufruf a = rufe({"--datei", ""}, d.path());
+        QCOMPARE(a.status, 2);
+        QVERIFY(a.fehler.contains("--datei: der Dateiname fehlt"));
+        QVERIFY(QDir(d.path()).isEmpty());
+    }
+
+    void schreibfehler_data()
+    {
+        QTest::addColumn<QString>("datei");  // relative to a fresh folder, or absolute
+        QTest::addColumn<bool>("gab_es");
+        QTest::addColumn<bool>("begrenzt");  // file size limit of 1000 bytes in the process
+        QTest::addColumn<QString>("meldung");
+
+        QTest::newRow("dev_full") << "/dev/full" << true << false
+                                  << "Speichern in /dev/full fehlgeschlagen (Schreiben fehlgeschlagen: ";
+        QTest::newRow("ordner_fehlt") << "fehlt/e.txt" << false << false << "/fehlt existiert nicht";
+        QTest::newRow("ziel_ist_ordner") << "unterordner" << true << false
+                                         << "fehlgeschlagen (Öffnen fehlgeschlagen: ";
+        QTest::newRow("voll_nach_altem_inhalt") << "alt.txt" << true << true << "(Schreiben fehlgeschlagen: ";
+        QTest::newRow("voll_bei_neuer_datei") << "neu.txt" << false << true << "(Schreiben fehlgeschlagen: ";
+    }
+
+    void schreibfehler()
+    {
+        QFETCH(QString, datei);
+        QFETCH(bool, gab_es);
+        QFETCH(bool, begrenzt);
+        QFETCH(QString, meldung);
+        QTemporaryDir d;
+        QDir(d.path()).mkdir(QStringLiteral("unterordner"));
+        const QString pfad = QDir(d.path()).absoluteFilePath(datei);
+        if (gab_es && !QFileInfo::exists(pfad))
+            schreibe(pfad, Alte_Daten);
+        const QByteArray vorher = QFileInfo(pfad).isFile() ? lies(pfad) : QByteArray();
+        const auto grenze = [] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit klein{1000, 1000};
+            setrlimit(RLIMIT_FSIZE, &klein);
+        };
+
+        // Ten runs: the blocks go out in one write, which fails part of the way.
+        const Aufruf a = rufe({"--temperatur", "1000:1090:10", "--datei", datei}, d.path(), C_UTF8,
+                              begrenzt ? std::function<void()>(grenze) : std::function<void()>());
+        QCOMPARE(a.status, 1);
+        QVERIFY2(QString::fromUtf8(a.fehler).contains(meldung), a.fehler.constData());
+        QVERIFY(a.aus.isEmpty());
+        if (!gab_es)
+            QVERIFY(!QFileInfo::exists(pfad));
+        else if (QFileInfo(pfad).isFile() && pfad != QStringLiteral("/dev/full"))
+            QCOMPARE(lies(pfad), vorher);
+        QVERIFY(QFileInfo(d.filePath(QStringLiteral("unterordner"))).isDir());
+    }
+
+    void abbruch_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("gab_es");
+
+        QTest::newRow("sigint_alte_datei") << int(SIGINT) << 130 << true;
+        QTest::newRow("sigint_neue_datei") << int(SIGINT) << 130 << false;
+        QTest::newRow("sigterm_alte_datei") << int(SIGTERM) << 143 << true;
+    }
+
+    void abbruch()
+    {
+        QFETCH(int, signal);
+        QFETCH(int, status);
+        QFETCH(bool, gab_es);
+        QTemporaryDir d;
+        const QString pfad = d.filePath(QStringLiteral("e.txt"));
+        if (gab_es)
+            schreibe(pfad, Alte_Daten);
+
+        // Standard error on a terminal, so that the progress line shows when
+        // the study is under way. A shell may have left SIGINT ignored for
+        // us; the command keeps what it is given, so it gets the default.
+        int master = -1, slave = -1;
+        QCOMPARE(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+        QProcess p;
+        starte(p, {"--weg", "1", "--zeit", "1:100:1", "--threads", "1", "--datei", pfad}, d.path(), Deutsch_UTF8,
+               [slave] {
+                   dup2(slave, STDERR_FILENO);
+                   std::signal(SIGINT, SIG_DFL);
+                   std::signal(SIGTERM, SIG_DFL);
+               });
+        QVERIFY(p.waitForStarted());
+        close(slave);
+        QByteArray terminal;
+        const bool laeuft = warte_auf(master, QByteArray("Läufe: 0 von 100 fertig"), terminal);
+        if (laeuft)
+            kill(static_cast<pid_t>(p.processId()), signal);
+        else
+            p.kill();
+        const Aufruf a = ende(p);
+        lies_rest(master, terminal);
+        close(master);
+        QVERIFY2(laeuft, terminal.constData());
+
+        QCOMPARE(a.status, status);
+        QVERIFY2(terminal.contains(QStringLiteral("abgebrochen (%1); nichts geschrieben")
+                                       .arg(signal == SIGINT ? "SIGINT" : "SIGTERM")
+                                       .toUtf8()),
+                 terminal.constData());
+        QVERIFY(a.aus.isEmpty());
+        if (gab_es)
+            QCOMPARE(lies(pfad), Alte_Daten);
+        else
+            QVERIFY(!QFile::exists(pfad));
+    }
+
+    void kein_fortschritt_ohne_terminal()
+    {
+        QTemporaryDir d;
+        const Aufruf a = rufe({"--temperatur", "1000,1100"}, d.path(), Deutsch_UTF8);
+        QCOMPARE(a.status, 0);
+        QVERIFY(a.fehler.isEmpty());
+        QCOMPARE(a.aus.count('\n'), 2);
+        QVERIFY(a.aus.startsWith(QString::fromUtf8("linear, 1000 °C, 2 h, 50 µm, D0 587, Q 238650, i_Diff 20: ").toUtf8()));
+    }
+
+    void hilfe_und_version()
+    {
+        QTemporaryDir d;
+        for (const char* hilfe : {"--help", "-h"}) {
+            const Aufruf a = rufe({hilfe}, d.path(), Deutsch_UTF8);
+            QCOMPARE(a.status, 0);
+            const QString text = QString::fromUtf8(a.aus);
+            for (const char* teil : {"Aufruf: kalvion-cli [Optionen]", "Beispiele:", "Exit-Status:", "Studien:",
+                                     "--modell M", "--temperatur °C", "--zeit h", "--weg µm", "--d0 Zahl",
+                                     "--q J/mol", "--i-diff Zahl", "--datei Pfad", "--tabelle", "--verfahren V",
+                                     "--threads N", "--teil K/N", "--viele", "-h, --help", "--version",
+                                     "erlaubt: 0 ≤ Wert ≤ 10000", "Startwert 238650", "130"})
+                QVERIFY2(text.contains(QString::fromUtf8(teil)), teil);
+        }
+        const Aufruf v = rufe({"--version"}, d.path());
+        QCOMPARE(v.status, 0);
+        QCOMPARE(v.aus, QByteArray("kalvion-cli " KALVION_VERSION "\n"));
+    }
+
+    void nur_qtcore_ohne_bildschirm()
+    {
+        QProcess readelf;
+        readelf.start(QStringLiteral("readelf"), {QStringLiteral("-d"), QStringLiteral(KALVION_CLI)});
+        QVERIFY(readelf.waitForFinished());
+        const QByteArray bibliotheken = readelf.readAllStandardOutput();
+        QVERIFY(bibliotheken.contains("libQt6Core.so"));
+        QVERIFY(!bibliotheken.contains("libQt6Gui"));
+        QVERIFY(!bibliotheken.contains("libQt6Widgets"));
+
+        QTemporaryDir d;
+        QProcess p;
+        QProcessEnvironment env = umgebung(C_UTF8);
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(d.path());
+        p.start(QStringLiteral(KALVION_CLI), {});
+        QCOMPARE(ende(p).status, 0);
+    }
+
+    // The parts of the library.
+
+    void werteliste_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<double>>("werte");
+
+        QTest::newRow("ein_wert") << "1050" << QList<double>{1050};
+        QTest::newRow("liste") << "1000,1050,1100" << QList<double>{1000, 1050, 1100};
+        QTest::newRow("bereich") << "1000:1200:50" << QList<double>{1000, 1050, 1100, 1150, 1200};
+        QTest::newRow("bereich_ende_nicht_getroffen") << "1000:1190:50" << QList<double>{1000, 1050, 1100, 1150};
+        QTest::newRow("bereich_abwaerts") << "1200:1100:-50" << QList<double>{1200, 1150, 1100};
+        QTest::newRow("dezimal_genau") << "0.1:0.5:0.1" << QList<double>{0.1, 0.2, 0.3, 0.4, 0.5};
+        QTest::newRow("dezimal_krumm") << "1:2:0.3" << QList<double>{1, 1.3, 1.6, 1.9};
+        QTest::newRow("exponenten") << "1e3:1.1e3:2.5E1" << QList<double>{1000, 1025, 1050, 1075, 1100};
+        QTest::newRow("gemischt") << " 900 , 1000:1200:100" << QList<double>{900, 1000, 1100, 1200};
+        QTest::newRow("ein_glied") << "5:5:-1" << QList<double>{5};
+        QTest::newRow("plus_und_nullen") << "+0.050:00.1:0.025" << QList<double>{0.05, 0.075, 0.1};
+    }
+
+    void werteliste()
+    {
+        QFETCH(QString, text);
+        QFETCH(QList<double>, werte);
+        const Werteliste w = Werteliste::lesen(Feld::Sinterzeit, QStringLiteral("--zeit"), text);
+        QCOMPARE(w.anzahl(), std::uint64_t(werte.size()));
+        for (int j = 0; j < werte.size(); ++j)
+            QCOMPARE(w.wert(j), werte[j]);  // exactly the double the decimal text reads as
+    }
+
+    void grosse_bereiche_werden_nur_gezaehlt()
+    {
+        const Werteliste w = Werteliste::lesen(Feld::D0, QStringLiteral("--d0"), QStringLiteral("0:1e15:0.001"));
+        QCOMPARE(w.anzahl(), std::uint64_t(1000000000000000001ULL));
+        QCOMPARE(w.wert(1000000000000000000ULL), 1e15);
+        QCOMPARE(w.wert(3), 0.003);
+    }
+
+    void eingabetext_data()
+    {
+        QTest::addColumn<double>("wert");
+        QTest::addColumn<QString>("sprache");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("ganz_deutsch") << 1050.0 << Deutsch_UTF8 << "1050";
+        QTest::newRow("bruch_deutsch") << 1.5 << Deutsch_UTF8 << "1,5";
+        QTest::newRow("bruch_C") << 1.5 << C_UTF8 << "1.5";
+        QTest::newRow("klein_deutsch") << 0.00001 << Deutsch_UTF8 << "1E-05";
+        QTest::newRow("gross_C") << 1e20 << C_UTF8 << "1E+20";
+        QTest::newRow("krumm_deutsch") << 0.1 + 0.2 << Deutsch_UTF8 << "0,30000000000000004";
+    }
+
+    void eingabetext()
+    {
+        QFETCH(double, wert);
+        QFETCH(QString, sprache);
+        QFETCH(QString, text);
+        const QLocale locale = locale_fuer(sprache);
+        QCOMPARE(cli::eingabetext(wert, locale), text);
+        QCOMPARE(zahlen::lies(text, locale).value(), wert);  // the dialog reads back the same number
+    }
+
+    void modell_wie_der_dialog()
+    {
+        Lauf lauf = Studie::startwerte().lauf(0);
+        lauf.werte[static_cast<int>(Feld::Sinterzeit)] = 1.5;
+        lauf.werte[static_cast<int>(Feld::i_Diff)] = 150.5;
+        const Modell m = modell_fuer(lauf, Deutsch);
+        QCOMPARE(QString::fromStdString(m.Sinterzeit.text.value()), QStringLiteral("1,5"));
+        QCOMPARE(QString::fromStdString(m.Sintertemp.text.value()), QStringLiteral("1050"));
+        QCOMPARE(m.Sinterzeit_s, 5400.0);
+        QCOMPARE(m.i_Diff, std::int16_t(150));
+        QVERIFY(!m.Berechnung_aktuell);
+    }
+
+    void reihenfolge()
+    {
+        Studie s = Studie::startwerte();
+        s.modelle = {false, true};
+        s.listen[static_cast<int>(Feld::Sintertemp)] = Werteliste::lesen(Feld::Sintertemp, "--temperatur", "900,1000");
+        s.listen[static_cast<int>(Feld::i_Diff)] = Werteliste::lesen(Feld::i_Diff, "--i-diff", "1:3:1");
+        QCOMPARE(s.anzahl(), std::uint64_t(12));
+        QString folge;
+        for (std::uint64_t i = 0; i < s.anzahl(); ++i) {
+            const Lauf l = s.lauf(i);
+            folge += QStringLiteral("%1%2%3 ")
+                         .arg(QLatin1Char(l.kugel ? 'K' : 'L'))
+                         .arg(l.wert(Feld::Sintertemp))
+                         .arg(l.wert(Feld::i_Diff));
+        }
+        QCOMPARE(folge, QStringLiteral("L9001 L9002 L9003 L10001 L10002 L10003 K9001 K9002 K9003 K10001 K10002 K10003 "));
+    }
+
+    void teile_decken_die_studie()
+    {
+        for (std::uint64_t anzahl : {0, 1, 2, 7, 10, 100, 100001}) {
+            for (std::uint64_t n : {1, 2, 3, 7, 16}) {
+                std::uint64_t naechster = 0, kleinster = anzahl, groesster = 0;
+                for (std::uint64_t k = 1; k <= n; ++k) {
+                    const Laufbereich b = teilbereich(anzahl, {k, n});
+                    QCOMPARE(b.von, naechster);
+                    naechster = b.bis;
+                    kleinster = std::min(kleinster, b.anzahl());
+                    groesster = std::max(groesster, b.anzahl());
+                }
+                QCOMPARE(naechster, anzahl);
+                QVERIFY(groesster - std::min(kleinster, groesster) <= 1);
+            }
+        }
+    }
+
+    void fortschrittszeile_data()
+    {
+        QTest::addColumn<double>("fertig");
+        QTest::addColumn<double>("sekunden");
+        QTest::addColumn<QString>("zeile");
+
+        QTest::newRow("noch_nichts") << 0.0 << 3.0 << "Läufe: 5 von 40 fertig (0 %), Restzeit wird geschätzt";
+        QTest::newRow("fast_fertig") << 99.9 << 10.0 << "Läufe: 5 von 40 fertig (99 %), gleich fertig";
+        QTest::newRow("sekunden") << 25.0 << 10.0 << "Läufe: 5 von 40 fertig (25 %), noch etwa 30 s";
+        QTest::newRow("minuten") << 50.0 << 125.0 << "Läufe: 5 von 40 fertig (50 %), noch etwa 2 min 05 s";
+        QTest::newRow("stunden") << 10.0 << 413.9 << "Läufe: 5 von 40 fertig (10 %), noch etwa 1 h 02 min";
+        QTest::newRow("tage") << 1.0 << 1000.0 << "Läufe: 5 von 40 fertig (1 %), noch etwa 1 d 03 h";
+    }
+
+    void fortschrittszeile()
+    {
+        QFETCH(double, fertig);
+        QFETCH(double, sekunden);
+        QFETCH(QString, zeile);
+        Fortschrittsstand s;
+        s.laeufe_fertig = 5;
+        s.laeufe = 40;
+        s.aufwand_fertig = fertig;
+        s.aufwand = 100;
+        s.vergangen = std::chrono::duration<double>(sekunden);
+        QCOMPARE(cli::fortschrittszeile(s), zeile);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_cli)
+#include "tst_cli.moc"
