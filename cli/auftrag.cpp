@@ -21,8 +21,7 @@ struct Option {
     const char* beschreibung;  // UTF-8; '\n' continues on the next line
 };
 
-// The outputs of a finished study come first; the graph and the curves of a
-// run would join them here as further outputs.
+// The outputs of a finished study come first.
 constexpr Option Ausgabeoptionen[] = {
     {"datei", "Pfad",
      "hängt je Lauf einen Block an die Ergebnisdatei an, Byte\n"
@@ -32,6 +31,11 @@ constexpr Option Ausgabeoptionen[] = {
     {"tabelle", "",
      "die Tabelle (CSV nach RFC 4180, Dezimalpunkt) auf die\n"
      "Standardausgabe; ohne: eine Zeile je Lauf zum Lesen"},
+    {"kurven", "Pfad",
+     "nur bei einem einzelnen Lauf: die fünf Kurven als CSV-\n"
+     "Tabelle wie \"Kurven speichern …\" im Fenster (Trenn- und\n"
+     "Dezimalzeichen nach der Spracheinstellung des Systems);\n"
+     "eine vorhandene Datei wird ganz oder gar nicht ersetzt"},
 };
 
 constexpr Option Ablaufoptionen[] = {
@@ -190,6 +194,14 @@ Auftrag auftrag_lesen(const QStringList& argumente)
             throw Eingabefehler{QStringLiteral("--datei: der Dateiname fehlt")};
     }
     a.tabelle = parser.isSet(QStringLiteral("tabelle"));
+    if (parser.isSet(QStringLiteral("kurven"))) {
+        a.kurven = einziger_wert(parser, "kurven");
+        if (a.kurven->isEmpty())
+            throw Eingabefehler{QStringLiteral("--kurven: der Dateiname fehlt")};
+        if (a.studie.anzahl() != 1)
+            throw Eingabefehler{QStringLiteral("--kurven gilt für einen einzelnen Lauf; diese Studie hat %1 Läufe")
+                                    .arg(a.studie.anzahl())};
+    }
     if (parser.isSet(QStringLiteral("verfahren")))
         a.verfahren = lies_verfahren(einziger_wert(parser, "verfahren"));
     a.threads = parser.isSet(QStringLiteral("threads")) ? lies_threads(einziger_wert(parser, "threads"))

@@ -25,6 +25,7 @@ struct Auftrag {
     // The outputs of a finished study, each written only when every run is done.
     std::optional<QString> datei;  // --datei: the results file
     bool tabelle = false;          // --tabelle: CSV on standard output
+    std::optional<QString> kurven; // --kurven: the five curves of the one run
     Verfahrenswahl verfahren = Verfahrenswahl::schrittweise;
     int threads = 0;  // 0: one per core
 };

@@ -7,6 +7,7 @@
 #include "auftrag.h"
 #include "eingabefehler.h"
 #include "ergebnisdatei.h"
+#include "kurvendatei.h"
 #include "fortschritt.h"
 #include "studienlauf.h"
 #include "tabelle.h"
@@ -59,6 +60,7 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     ausgaben.datum = u.datum;
     ausgaben.tabellenzeile = a.tabelle;
     ausgaben.zusammenfassung = !a.tabelle;
+    ausgaben.kurven = a.kurven.has_value();
     QString pfad;
     if (a.datei) {
         pfad = dateipfad(*a.datei);
@@ -87,9 +89,14 @@ int rechnen(const Auftrag& a, const Umgebung& u)
         return Exit_abbruch + signal;
     }
 
-    // The outputs, each only once every run is done: the results file, then
-    // standard output. Exports of a run's graph or curves would follow here.
-    // A slice without runs leaves the file alone, not even creating it.
+    // The outputs, each only once every run is done and each in one piece:
+    // the curves, the results file, then standard output. A slice without
+    // runs leaves the files alone, not even creating them.
+    if (a.kurven && !ertraege->empty() && !datei_ersetzen(*a.kurven, ertraege->front().kurven)) {
+        melde(u, QStringLiteral("Speichern der Kurven in %1 fehlgeschlagen; nichts geschrieben")
+                     .arg(QDir::toNativeSeparators(*a.kurven)));
+        return Exit_schreibfehler;
+    }
     if (a.datei && !ertraege->empty()) {
         QByteArray bloecke;
         for (const Laufertrag& e : *ertraege) {

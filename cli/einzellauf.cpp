@@ -1,6 +1,7 @@
 #include "einzellauf.h"
 
 #include "ergebnisdatei.h"
+#include "kurvendatei.h"
 #include "feldpruefung.h"
 #include "kurzform.h"
 #include "tabelle.h"
@@ -44,6 +45,8 @@ Laufertrag einzellauf(const Lauf& lauf, Verfahren verfahren, const Ausgaben& aus
         e.block = ergebnisblock(m, ausgaben.kopfzeile, ausgaben.datum, ausgaben.locale);
     if (ausgaben.tabellenzeile)
         e.tabellenzeile = tabellenzeile(lauf, m, e.ausgang);
+    if (ausgaben.kurven)
+        e.kurven = kurventabelle(m, ausgaben.locale);
     if (ausgaben.zusammenfassung)
         e.zusammenfassung = zusammenfassung(m, e.ausgang, ausgaben.locale);
     return e;

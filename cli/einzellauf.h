@@ -29,6 +29,7 @@ struct Ausgaben {
     QDate datum;                 // ... and this date
     bool tabellenzeile = false;  // a row of the table
     bool zusammenfassung = false;  // a line for people
+    bool kurven = false;         // the table of the five curves
 };
 
 struct Laufertrag {
@@ -36,6 +37,7 @@ struct Laufertrag {
     std::optional<QByteArray> block;  // empty also when the encoding is missing
     std::string tabellenzeile;
     QString zusammenfassung;
+    QByteArray kurven;
 };
 
 Laufertrag einzellauf(const Lauf& lauf, Verfahren verfahren, const Ausgaben& ausgaben,

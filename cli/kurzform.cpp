@@ -2,13 +2,13 @@
 
 #include <charconv>
 
+#include "zahlen.h"
+
 namespace kalvion::cli {
 
 std::string kurzform(double wert)
 {
-    char puffer[40];  // the longest shortest double is 24 characters
-    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, wert).ptr;
-    return std::string(puffer, ende);
+    return zahlen::kuerzeste_form(wert, QLocale::c()).toStdString();
 }
 
 std::string kurzform(std::int64_t wert)
@@ -20,10 +20,7 @@ std::string kurzform(std::int64_t wert)
 
 QString eingabetext(double wert, const QLocale& locale)
 {
-    QString text = QString::fromStdString(kurzform(wert));
-    text.replace(QLatin1Char('e'), QLatin1Char('E'));
-    text.replace(QLatin1Char('.'), locale.decimalPoint());
-    return text;
+    return zahlen::kuerzeste_form(wert, locale).replace(QLatin1Char('e'), QLatin1Char('E'));
 }
 
 }  // namespace kalvion::cli

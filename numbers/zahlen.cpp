@@ -115,6 +115,16 @@ QString molprozent(double wert, const QLocale& locale)
     return allgemein(std::nearbyint(wert * 100) / 100, locale);
 }
 
+QString kuerzeste_form(double wert, const QLocale& locale)
+{
+    // to_chars knows no locale: its shortest round-trip form has a '.' at most.
+    char puffer[32];  // the longest shortest double is 24 characters
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert);
+    QString text = QString::fromLatin1(puffer, fehler == std::errc() ? ende - puffer : 0);
+    text.replace(QLatin1Char('.'), locale.decimalPoint());
+    return text;
+}
+
 QString druckform(double wert, const QLocale& locale)
 {
     const QString zahl = allgemein(std::fabs(wert), locale);

@@ -32,6 +32,10 @@ QString ganzzahl(double wert, const QLocale& locale);
 // trailing zeros: "10", "27,04", "100".
 QString molprozent(double wert, const QLocale& locale);
 
+// The shortest text that reads back to the very same double, with the
+// locale's decimal separator and no group separators: "0,125", "1e-05".
+QString kuerzeste_form(double wert, const QLocale& locale);
+
 // Number print form of the results file: " 200 ", "-1,5 ".
 QString druckform(double wert, const QLocale& locale);
 

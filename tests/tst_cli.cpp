@@ -17,6 +17,7 @@
 
 #include "einzellauf.h"
 #include "ergebnisdatei.h"
+#include "kurvendatei.h"
 #include "feldpruefung.h"
 #include "fortschritt.h"
 #include "kurzform.h"
@@ -84,19 +85,6 @@ Aufruf rufe(const QStringList& argumente, const QString& ordner, const QString& 
     return ende(p);
 }
 
-QByteArray lies(const QString& pfad)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void schreibe(const QString& pfad, const QByteArray& inhalt)
-{
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(inhalt), inhalt.size());
-}
-
 QString echter_pfad(const QTemporaryDir& d, const QString& name)
 {
     return QFileInfo(d.path()).canonicalFilePath() + QLatin1Char('/') + name;
@@ -104,8 +92,7 @@ QString echter_pfad(const QTemporaryDir& d, const QString& name)
 
 // The block the window appends after the texts were typed into the dialog,
 // "ok", "Berechnung Starten" and "Speichern als ASCII" to `pfad`.
-QByteArray block_des_fensters(bool kugel, const QStringList& getippt, const QString& pfad, const QDate& tag,
-                        const QLocale& locale)
+Modell lauf_des_fensters(bool kugel, const QStringList& getippt, const QLocale& locale)
 {
     Modell m;
     startwerte_setzen(m);
@@ -115,7 +102,14 @@ QByteArray block_des_fensters(bool kugel, const QStringList& getippt, const QStr
         texte[static_cast<int>(f)] = getippt[static_cast<int>(f)];
     parameter_uebernehmen(m, parametersatz(texte, locale));
     lauf_rechnen(m);
-    return ergebnisblock(m, QDir::toNativeSeparators(pfad), tag, locale).value_or(QByteArray());
+    return m;
+}
+
+QByteArray block_des_fensters(bool kugel, const QStringList& getippt, const QString& pfad, const QDate& tag,
+                        const QLocale& locale)
+{
+    return ergebnisblock(lauf_des_fensters(kugel, getippt, locale), QDir::toNativeSeparators(pfad), tag, locale)
+        .value_or(QByteArray());
 }
 
 int zaehle_bloecke(const QByteArray& datei, const QString& pfad)
@@ -206,7 +200,7 @@ private slots:
         const Aufruf a = rufe(argumente + QStringList{"--datei", "ergebnis.txt"}, d.path(), sprache);
         const QDate nachher = QDate::currentDate();
         QCOMPARE(a.status, 0);
-        const QByteArray datei = lies(pfad);
+        const QByteArray datei = lies_datei(pfad);
         // Run across midnight: either day is right.
         const QByteArray erwartet = block_des_fensters(kugel, getippt, pfad, vorher, locale);
         QVERIFY(!erwartet.isEmpty());
@@ -228,6 +222,48 @@ private slots:
         }
     }
 
+    // --kurven: the table "Kurven speichern …" writes for the same values,
+    // byte for byte; only for a single run; a failed write leaves the old file.
+    void kurven_data()
+    {
+        QTest::addColumn<QString>("sprache");
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<bool>("kugel");
+        QTest::addColumn<QStringList>("getippt");
+        QTest::newRow("linear, C") << C_UTF8 << QStringList{} << false
+                                   << QStringList{"1050", "2", "50", "587", "238650", "20"};
+        QTest::newRow("sphärisch, deutsch, Brüche")
+            << Deutsch_UTF8
+            << QStringList{"--modell", "sphaerisch", "--temperatur", "1050.5", "--zeit", "0.25", "--i-diff", "150.5"}
+            << true << QStringList{"1050,5", "0,25", "50", "587", "238650", "150"};
+    }
+    void kurven()
+    {
+        QFETCH(QString, sprache);
+        QFETCH(QStringList, argumente);
+        QFETCH(bool, kugel);
+        QFETCH(QStringList, getippt);
+        const QLocale locale = locale_fuer(sprache);
+        QTemporaryDir d;
+        const Aufruf a = rufe(argumente + QStringList{"--kurven", "k.csv"}, d.path(), sprache);
+        QCOMPARE(a.status, 0);
+        QCOMPARE(lies_datei(d.path() + "/k.csv"), kurventabelle(lauf_des_fensters(kugel, getippt, locale), locale));
+    }
+
+    void kurven_nur_fuer_einen_lauf_und_ganz()
+    {
+        QTemporaryDir d;
+        schreibe_datei(d.path() + "/k.csv", Alte_Daten);
+        const Aufruf studie = rufe({"--zeit", "1:3:1", "--kurven", "k.csv"}, d.path());
+        QCOMPARE(studie.status, 2);
+        QVERIFY2(studie.fehler.contains("einzelnen Lauf"), studie.fehler.constData());
+        const Aufruf voll = rufe({"--kurven", "/dev/full/k.csv"}, d.path());
+        QCOMPARE(voll.status, 1);
+        const Aufruf ordner = rufe({"--kurven", d.path()}, d.path());  // a folder is no file
+        QCOMPARE(ordner.status, 1);
+        QCOMPARE(lies_datei(d.path() + "/k.csv"), Alte_Daten);
+    }
+
     void studie_unabhaengig_von_threads_und_teilen()
     {
         const QStringList studie{"--modell", "linear,sphaerisch", "--temperatur", "1000:1100:50", "--zeit", "0.5,1",
@@ -236,7 +272,7 @@ private slots:
         const QString pfad = echter_pfad(d, QStringLiteral("studie.txt"));
         auto ergebnis = [&](const QStringList& zusatz) {
             const Aufruf a = rufe(studie + zusatz, d.path(), Deutsch_UTF8);
-            const QByteArray datei = lies(pfad);
+            const QByteArray datei = lies_datei(pfad);
             QFile::remove(pfad);
             return std::make_tuple(a.status, datei, a.aus);
         };
@@ -256,7 +292,7 @@ private slots:
             QCOMPARE(a.status, 0);
             tabelle_aus_teilen += a.aus;
         }
-        QVERIFY(lies(pfad) == datei1);
+        QVERIFY(lies_datei(pfad) == datei1);
         QCOMPARE(tabelle_aus_teilen, tabelle1);
 
         // The documented order: the model slowest, i_Diff fastest.
@@ -396,14 +432,14 @@ private slots:
             const QString pfad = d.filePath(QString::fromLatin1(name));
             const bool gab_es = qstrcmp(name, "alt.txt") == 0;
             if (gab_es)
-                schreibe(pfad, Alte_Daten);
+                schreibe_datei(pfad, Alte_Daten);
             const Aufruf a = rufe(QStringList{"--datei", pfad} + argumente, d.path(), Deutsch_UTF8);
             QCOMPARE(a.status, 2);
             QVERIFY2(QString::fromUtf8(a.fehler).contains(meldung), a.fehler.constData());
             QVERIFY(a.fehler.startsWith("kalvion-cli: "));
             QVERIFY(a.aus.isEmpty());
             if (gab_es)
-                QCOMPARE(lies(pfad), Alte_Daten);
+                QCOMPARE(lies_datei(pfad), Alte_Daten);
             else
                 QVERIFY(!QFile::exists(pfad));
         }
@@ -444,8 +480,8 @@ private slots:
         QDir(d.path()).mkdir(QStringLiteral("unterordner"));
         const QString pfad = QDir(d.path()).absoluteFilePath(datei);
         if (gab_es && !QFileInfo::exists(pfad))
-            schreibe(pfad, Alte_Daten);
-        const QByteArray vorher = QFileInfo(pfad).isFile() ? lies(pfad) : QByteArray();
+            schreibe_datei(pfad, Alte_Daten);
+        const QByteArray vorher = QFileInfo(pfad).isFile() ? lies_datei(pfad) : QByteArray();
         const auto grenze = [] {
             std::signal(SIGXFSZ, SIG_IGN);
             rlimit klein{1000, 1000};
@@ -461,7 +497,7 @@ private slots:
         if (!gab_es)
             QVERIFY(!QFileInfo::exists(pfad));
         else if (QFileInfo(pfad).isFile() && pfad != QStringLiteral("/dev/full"))
-            QCOMPARE(lies(pfad), vorher);
+            QCOMPARE(lies_datei(pfad), vorher);
         QVERIFY(QFileInfo(d.filePath(QStringLiteral("unterordner"))).isDir());
     }
 
@@ -484,7 +520,7 @@ private slots:
         QTemporaryDir d;
         const QString pfad = d.filePath(QStringLiteral("e.txt"));
         if (gab_es)
-            schreibe(pfad, Alte_Daten);
+            schreibe_datei(pfad, Alte_Daten);
 
         // Standard error on a terminal, so that the progress line shows when
         // the study is under way. A shell may have left SIGINT ignored for
@@ -518,7 +554,7 @@ private slots:
                  terminal.constData());
         QVERIFY(a.aus.isEmpty());
         if (gab_es)
-            QCOMPARE(lies(pfad), Alte_Daten);
+            QCOMPARE(lies_datei(pfad), Alte_Daten);
         else
             QVERIFY(!QFile::exists(pfad));
     }

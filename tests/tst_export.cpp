@@ -25,6 +25,7 @@
 #include "kurvendatei.h"
 #include "meldungsrekorder.h"
 #include "testhilfen.h"
+#include "zahlen.h"
 
 using namespace kalvion;
 
@@ -440,7 +441,7 @@ private slots:
         QFETCH(double, wert);
         QFETCH(QLocale, locale);
         QFETCH(QString, text);
-        QCOMPARE(kalvion::kurzform(wert, locale), text);
+        QCOMPARE(zahlen::kuerzeste_form(wert, locale), text);
     }
 
     void kurven_csv_data()

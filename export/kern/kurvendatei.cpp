@@ -1,7 +1,8 @@
 #include "kurvendatei.h"
 
 #include <QSaveFile>
-#include <charconv>
+
+#include "zahlen.h"
 
 namespace kalvion {
 
@@ -15,16 +16,6 @@ const Zellfeld Modell::*const Profile[] = {&Modell::Konz_Start, &Modell::Konz_10
 QChar feldtrenner(const QLocale& locale)
 {
     return locale.decimalPoint() == QStringLiteral(",") ? QLatin1Char(';') : QLatin1Char(',');
-}
-
-QString kurzform(double wert, const QLocale& locale)
-{
-    // to_chars knows no locale: its shortest round-trip form has a '.' at most.
-    char puffer[32];
-    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert);
-    QString text = QString::fromLatin1(puffer, fehler == std::errc() ? ende - puffer : 0);
-    text.replace(QLatin1Char('.'), locale.decimalPoint());
-    return text;
 }
 
 QStringList kurvenspalten()
@@ -46,10 +37,10 @@ QByteArray kurventabelle(const Modell& m, const QLocale& locale)
 
     const int zellen = m.Zellen;
     for (int i = 1; i <= zellen && i < Feldgroesse; ++i) {
-        QStringList felder{QString::number(i), kurzform(i * m.x_max.wert / m.Zellen, locale)};
+        QStringList felder{QString::number(i), zahlen::kuerzeste_form(i * m.x_max.wert / m.Zellen, locale)};
         for (const auto profil : Profile)
             felder << (profil == &Modell::Konz_1000 && !mit_konz_1000(m) ? QString()
-                                                                          : kurzform((m.*profil)[i], locale));
+                                                                          : zahlen::kuerzeste_form((m.*profil)[i], locale));
         text += felder.join(trenner) + zeilenende;
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();

@@ -16,10 +16,6 @@ namespace kalvion {
 
 QChar feldtrenner(const QLocale& locale);
 
-// The shortest text that reads back to the very same double, with the
-// locale's decimal separator and no group separators: "0,125", "1e-05".
-QString kurzform(double wert, const QLocale& locale);
-
 // The column names of the header row.
 QStringList kurvenspalten();
 
