@@ -44,7 +44,7 @@ constexpr Option Ablaufoptionen[] = {
      "schnell: nach Schritt 1000 ein Sprung über den Rest\n"
      "(bis auf 1e-9 Mol% gleich, in Sekundenbruchteilen)\n"
      "auto: der Sprung nur, wo Schritt für Schritt länger als\n"
-     "0.05 s dauerte"},
+     "0.05 s dauern würde"},
     {"threads", "N",
      "N Läufe zugleich (Vorgabe: einer je Rechenkern); die\n"
      "Ausgabe hängt nicht davon ab"},

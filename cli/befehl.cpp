@@ -35,6 +35,28 @@ QString dateipfad(const QString& angabe)
     return pfad_zusammensetzen(QDir::cleanPath(info.absolutePath()), info.fileName());
 }
 
+// The window asks before it steps for longer than half a minute; the command
+// line cannot ask, but says so before it starts, on standard error only.
+void warne_vor_langem_lauf(const std::vector<Laufplan>& plaene, const Auftrag& a, const Umgebung& u)
+{
+    double gestuft = 0;
+    for (const Laufplan& p : plaene)
+        gestuft += p.aufwand;
+    // Below this no machine of today steps for half a minute: no measuring.
+    constexpr double Zellen = 200, Schnellste_Zellschritte_je_s = 2e9, Warnen_ab_Sekunden = 30;
+    if (gestuft * Zellen / Schnellste_Zellschritte_je_s <= Warnen_ab_Sekunden || a.threads <= 0)
+        return;
+    Modell m;
+    startwerte_setzen(m);
+    // Runs share the threads; a single run has only one.
+    const double parallel = std::min(static_cast<double>(a.threads), static_cast<double>(plaene.size()));
+    const double sekunden = geschaetzte_dauer(gestuft, m.Zellen, miss_zellschrittkosten(m)) / parallel;
+    if (sekunden > Warnen_ab_Sekunden)
+        melde(u, QStringLiteral("Hinweis: Schritt für Schritt dauert das voraussichtlich etwa %1; "
+                                "--verfahren schnell rechnet nach Schritt 1000 in einem Sprung")
+                     .arg(dauertext(sekunden)));
+}
+
 // The lines for standard output: the table, or one line per run for people.
 QByteArray standardausgabe(const Auftrag& a, const std::vector<Laufertrag>& ertraege)
 {
@@ -75,6 +97,7 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     }
 
     const std::vector<Laufplan> plaene = laeufe_planen(a.studie, a.bereich, a.verfahren, u.locale);
+    warne_vor_langem_lauf(plaene, a, u);
     Fortschrittsmeldung fortschritt;
     if (u.fortschritt)
         fortschritt = [&u](const Fortschrittsstand& stand) {

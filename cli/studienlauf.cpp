@@ -49,6 +49,13 @@ std::vector<Laufplan> laeufe_planen(const Studie& studie, Laufbereich bereich, V
     for (std::uint64_t i = bereich.von; i < bereich.bis; ++i) {
         const Lauf lauf = studie.lauf(i);
         const Modell m = modell_fuer(lauf, locale);
+        // The dialog refuses a value whose D or step limit cannot be formed
+        // ("Unerlaubte Eingabe !"): D0 = 0, or a Q that makes D vanish.
+        if (Modell probe = m; !d_ableiten(probe) || !schritte_ableiten(probe))
+            throw Eingabefehler{
+                QStringLiteral("Lauf %1 (%2): mit dem Diffusionskoeffizienten D = %3 lässt sich die Schrittweite "
+                               "nicht bilden; der Eingabedialog lehnt das ab (\"Unerlaubte Eingabe !\")")
+                    .arg(QString::number(i + 1), als_optionen(lauf), QString::fromStdString(kurzform(m.D)))};
         Laufplan p;
         p.schritte = laufschritte(m);
         if (!schrittzahl_zaehlbar(p.schritte))

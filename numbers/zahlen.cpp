@@ -95,11 +95,11 @@ QString exponentform(double wert, const QLocale& locale)
     return druckbar(wert, std::chars_format::scientific, 4, locale);
 }
 
-QString allgemein(double wert, const QLocale& locale)
+QString allgemein(double wert, const QLocale& locale, int stellen)
 {
     if (wert == 0)
         return QStringLiteral("0");
-    return druckbar(wert, std::chars_format::general, 15, locale);
+    return druckbar(wert, std::chars_format::general, stellen, locale);
 }
 
 QString ganzzahl(double wert, const QLocale& locale)

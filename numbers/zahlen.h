@@ -21,9 +21,9 @@ QString festkomma(double wert, int nachkommastellen, const QLocale& locale);
 // Pattern "0.0000E+00": "2,2208E-10".
 QString exponentform(double wert, const QLocale& locale);
 
-// General form: at most 15 significant digits, no trailing zeros, exponent
+// General form: at most 15 (or `stellen`) significant digits, no trailing zeros, exponent
 // form below 1E-04 and from 1E+15 on ("1E+15", "2,22077604716197E-10").
-QString allgemein(double wert, const QLocale& locale);
+QString allgemein(double wert, const QLocale& locale, int stellen = 15);
 
 // A whole number such as a step count: plain digits below 10^15, general form above.
 QString ganzzahl(double wert, const QLocale& locale);

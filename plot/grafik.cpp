@@ -100,13 +100,14 @@ QPointF Skala::nach_einheiten(QPointF pixel, QSizeF flaeche) const
             oben - (oben - unten) * pixel.y() / flaeche.height()};
 }
 
-QStringList x_beschriftungen(const Modell& m, const QLocale& locale)
+QStringList x_beschriftungen(const Modell& m, const QLocale& locale, bool genau)
 {
     const Rahmen r{0, m.Zellen, 0, 100};
     QStringList texte;
     for (int k = 0; k <= 5; ++k) {  // every 40 cells; the product first, then the quotient
         const double c = r.x_links + static_cast<std::int16_t>(r.x_breite() * k) / 5.0;
-        texte << zahlen::festkomma(c * m.x_max.wert / m.Zellen, 0, locale);
+        const double mikrometer = c * m.x_max.wert / m.Zellen;
+        texte << (genau ? zahlen::allgemein(mikrometer, locale, 7) : zahlen::festkomma(mikrometer, 0, locale));
     }
     return texte;
 }
@@ -151,7 +152,7 @@ void zeichne_grafik(QPainter& p, QSizeF flaeche, const Modell& m, const QLocale&
         z.linie(r.x_rechts + 0.006 * xb, y, r.x_rechts, y);
     }
 
-    const QStringList x_texte = x_beschriftungen(m, locale);
+    const QStringList x_texte = x_beschriftungen(m, locale, stil.genaue_x_beschriftung);
     const QStringList y_texte = y_beschriftungen(locale);
     for (int k = 0; k <= 5; ++k) {
         const double c = r.x_links + static_cast<std::int16_t>(xb * k) / 5.0;

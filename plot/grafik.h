@@ -31,7 +31,9 @@ struct Skala {
 bool darf_zeichnen(bool minimiert, int aussenbreite_twips, int aussenhoehe_twips, bool aktuell);
 
 // The six labels under the x axis (cells converted to µm) and beside the y axis.
-QStringList x_beschriftungen(const Modell& m, const QLocale& locale);
+// The window writes whole numbers; `genau` keeps up to seven significant digits
+// ("7,5", "0,2"), as a graph for a report needs.
+QStringList x_beschriftungen(const Modell& m, const QLocale& locale, bool genau = false);
 QStringList y_beschriftungen(const QLocale& locale);
 
 // How one curve is stroked. An invalid colour stands for the foreground colour.
@@ -57,6 +59,8 @@ struct Grafikstil {
     // Labels centred under their x tick and right-aligned beside their y tick,
     // so that they stay clear of the frame at any font size.
     bool beschriftung_ausgerichtet = false;
+    // The x labels in µm with their decimals rather than as whole numbers.
+    bool genaue_x_beschriftung = false;
 };
 
 // Draws the whole graph for a client area of the given size, in the painter's

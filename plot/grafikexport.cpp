@@ -170,6 +170,7 @@ Grafikstil berichtstil()
     stil.konz = {QColor(255, 0, 0), 2, {}};
     stil.kantenglaettung = true;
     stil.beschriftung_ausgerichtet = true;
+    stil.genaue_x_beschriftung = true;
     return stil;
 }
 

@@ -391,6 +391,9 @@ private slots:
               "--temperatur: 10050 liegt außerhalb des erlaubten Bereichs 0 ≤ Wert ≤ 10000");
         zeile("untergrenze_ausgeschlossen", {"--zeit", "0"}, "--zeit: 0 liegt außerhalb des erlaubten Bereichs 0 < Wert ≤ 10000");
         zeile("negativ_ohne_obergrenze", {"--q", "-1"}, "--q: -1 liegt außerhalb des erlaubten Bereichs Wert ≥ 0");
+        // Within the bounds, but the dialog's refresh cannot form the step limit.
+        zeile("d0_null", {"--d0", "0"}, "mit dem Diffusionskoeffizienten D = 0 lässt sich die Schrittweite nicht bilden");
+        zeile("q_riesig", {"--q", "1e300"}, "der Eingabedialog lehnt das ab (\"Unerlaubte Eingabe !\")");
         zeile("zelle_gerundet_zu_gross", {"--i-diff", "199.5"}, "--i-diff: 199.5 liegt außerhalb des erlaubten Bereichs 1 ≤ Wert ≤ 199");
         zeile("zelle_zu_klein", {"--i-diff", "0.99"}, "--i-diff: 0.99 liegt außerhalb");
         zeile("bereich_ueber_grenze", {"--weg", "999000:1001000:1000"}, "--weg: 1001000 liegt außerhalb des erlaubten Bereichs 0 < Wert ≤ 1000000");
@@ -559,7 +562,22 @@ private slots:
             QVERIFY(!QFile::exists(pfad));
     }
 
-    void kein_fortschritt_ohne_terminal()
+    // A stepped run of hours: the command says so on standard error before it
+    // starts, as the window would ask; a short run says nothing.
+    void hinweis_vor_langem_lauf()
+    {
+        QTemporaryDir d;
+        QCOMPARE(rufe({}, d.path()).fehler, QByteArray());
+        QProcess p;
+        starte(p, {"--weg", "1", "--zeit", "10000"}, d.path(), C_UTF8);
+        QByteArray fehler;
+        QTRY_VERIFY_WITH_TIMEOUT((fehler += p.readAllStandardError()).contains("Hinweis: Schritt"), 20000);
+        QVERIFY2(fehler.contains("--verfahren schnell"), fehler.constData());
+        p.terminate();
+        QCOMPARE(ende(p).status, 143);
+    }
+
+        void kein_fortschritt_ohne_terminal()
     {
         QTemporaryDir d;
         const Aufruf a = rufe({"--temperatur", "1000,1100"}, d.path(), Deutsch_UTF8);

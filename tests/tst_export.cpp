@@ -329,6 +329,18 @@ private slots:
         QCOMPARE(inhalt.texte.contains("nach 1000 Schritten"), lauf != "2000 Schritte");
     }
 
+    // A report's x axis reads in µm with its decimals, not rounded to whole
+    // numbers as in the window.
+    void achse_mit_nachkommastellen()
+    {
+        Modell m = standardlauf();
+        m.x_max.setze_text(37.5, "37,5");
+        const Svginhalt inhalt = lies_svg(grafikdaten(Grafikformat::svg, m, Deutsch));
+        for (const char* t : {"7,5", "15", "22,5", "30", "37,5"})
+            QVERIFY2(inhalt.texte.contains(QString::fromLatin1(t)), t);
+        QVERIFY(!inhalt.texte.contains("38"));
+    }
+
     void lange_unterschrift_ganz_in_kleinerer_schrift()
     {
         Modell m = standardlauf();

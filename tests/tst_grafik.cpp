@@ -216,18 +216,26 @@ private slots:
     {
         QTest::addColumn<double>("x_max");
         QTest::addColumn<QStringList>("x_texte");
-        QTest::newRow("50 µm") << 50.0 << QStringList{"0", "10", "20", "30", "40", "50"};
-        QTest::newRow("1 µm") << 1.0 << QStringList{"0", "0", "0", "1", "1", "1"};
-        QTest::newRow("1000000 µm") << 1e6 << QStringList{"0", "200000", "400000", "600000", "800000", "1000000"};
+        QTest::addColumn<QStringList>("fuer_berichte");  // the export's exact labels, German
+        QTest::newRow("50 µm") << 50.0 << QStringList{"0", "10", "20", "30", "40", "50"}
+                               << QStringList{"0", "10", "20", "30", "40", "50"};
+        QTest::newRow("1 µm") << 1.0 << QStringList{"0", "0", "0", "1", "1", "1"}
+                              << QStringList{"0", "0,2", "0,4", "0,6", "0,8", "1"};
+        QTest::newRow("37,5 µm") << 37.5 << QStringList{"0", "8", "15", "22", "30", "38"}
+                                 << QStringList{"0", "7,5", "15", "22,5", "30", "37,5"};
+        QTest::newRow("1000000 µm") << 1e6 << QStringList{"0", "200000", "400000", "600000", "800000", "1000000"}
+                                    << QStringList{"0", "200000", "400000", "600000", "800000", "1000000"};
     }
     void beschriftungen()
     {
         QFETCH(double, x_max);
         QFETCH(QStringList, x_texte);
+        QFETCH(QStringList, fuer_berichte);
         Modell m;
         startwerte_setzen(m);
         m.x_max.setze_zahl(x_max);
         QCOMPARE(x_beschriftungen(m, C_Locale), x_texte);
+        QCOMPARE(x_beschriftungen(m, Deutsch, true), fuer_berichte);
         QCOMPARE(y_beschriftungen(QLocale(QLocale::German)), (QStringList{"0", "20", "40", "60", "80", "100"}));
     }
 
