@@ -228,6 +228,10 @@ void frm_grafik::run_Click()
     const Laufbegleitung begleitung{
         [this](const std::string& text) { zeige_fortschritt(text); },
         [this] {
+            // A percent of a run of hours takes minutes: the remaining time
+            // counts down in between, the percent stays as it is.
+            if (restzeit_zeigen_ && laufuhr_.elapsed() - angezeigt_ms_ >= 1000)
+                zeige_fortschritt(prozenttext_.toStdString());
             QCoreApplication::processEvents();
             if (beendet_)
                 return Fortgang::programmende;
@@ -283,7 +287,9 @@ std::optional<Verfahren> frm_grafik::lauf_planen()
 
 void frm_grafik::zeige_fortschritt(const std::string& prozenttext)
 {
-    QString text = QString::fromStdString(prozenttext);
+    prozenttext_ = QString::fromStdString(prozenttext);
+    angezeigt_ms_ = laufuhr_.elapsed();
+    QString text = prozenttext_;
     if (restzeit_zeigen_)
         text = fortschrittsanzeige(text, geschaetzt_, laufuhr_.elapsed() / 1000.0, locale_);
     lbl_fortschritt->setText(text);

@@ -103,6 +103,8 @@ private:
     double geschaetzt_ = 0;                    // seconds the stepping is expected to take
     bool restzeit_zeigen_ = false;
     QElapsedTimer laufuhr_;
+    QString prozenttext_;          // the engine's last percent text
+    qint64 angezeigt_ms_ = 0;      // when the progress label was last written
     QPointer<QWidget> eingabe_, speichern_, info_;
 
     friend class Zeichenflaeche;
