@@ -15,6 +15,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "auftrag.h"
+#include "eingabefehler.h"
 #include "einzellauf.h"
 #include "ergebnisdatei.h"
 #include "kurvendatei.h"
@@ -665,7 +667,30 @@ private slots:
         QCOMPARE(w.wert(3), 0.003);
     }
 
-    void eingabetext_data()
+    // At most 100 000 runs per command without --viele, counted in the slice.
+    void laufgrenze_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<bool>("erlaubt");
+        QTest::newRow("genau 100000") << QStringList{"--temperatur", "0:9999.9:0.1"} << true;
+        QTest::newRow("100001") << QStringList{"--temperatur", "0:10000:0.1"} << false;
+        QTest::newRow("100001 mit --viele") << QStringList{"--temperatur", "0:10000:0.1", "--viele"} << true;
+        QTest::newRow("100001, Teil 1/2") << QStringList{"--temperatur", "0:10000:0.1", "--teil", "1/2"} << true;
+    }
+    void laufgrenze()
+    {
+        QFETCH(QStringList, argumente);
+        QFETCH(bool, erlaubt);
+        bool ging = true;
+        try {
+            auftrag_lesen(QStringList{"kalvion-cli"} + argumente);
+        } catch (const Eingabefehler&) {
+            ging = false;
+        }
+        QCOMPARE(ging, erlaubt);
+    }
+
+        void eingabetext_data()
     {
         QTest::addColumn<double>("wert");
         QTest::addColumn<QString>("sprache");

@@ -352,7 +352,25 @@ private slots:
         QCOMPARE(meldungen.texte, QStringList{"Unerlaubte Eingabe !"});
     }
 
-    void meldung_nur_einmal()
+    // The dialog fills itself once per opening: hidden and shown again (the
+    // main window minimised and restored) it keeps what was typed.
+    void fuellt_sich_einmal_je_oeffnung()
+    {
+        Sitzung s(Deutsch);
+        auto* zeit = kind<QLineEdit>(s.dlg, "txt_Sinterzeit");
+        zeit->setFocus();
+        zeit->selectAll();
+        QTest::keyClicks(zeit, "7,5");
+        s.dlg->hide();
+        s.dlg->show();
+        QApplication::setActiveWindow(s.dlg.get());
+        QTRY_VERIFY(s.dlg->isActiveWindow());
+        QCoreApplication::processEvents();
+        QCOMPARE(s.aktiviert->count(), 1);
+        QCOMPARE(zeit->text(), QString("7,5"));
+    }
+
+        void meldung_nur_einmal()
     {
         // A real modal box takes the focus from the dialog while it is up.
         Sitzung s(Deutsch);

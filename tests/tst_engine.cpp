@@ -1,6 +1,7 @@
 // The engine against the figures the sintering model must reproduce.
 #include <QTest>
 #include <cmath>
+#include <limits>
 #include <numeric>
 
 #include "anfangsprofil.h"
@@ -361,7 +362,24 @@ private slots:
         QVERIFY(!m.Berechnung_laeuft);
     }
 
-    // Through step 1000 the jump steps as always: the snapshots and the error
+    void zaehlbare_schrittzahl_data()
+    {
+        QTest::addColumn<double>("schritte");
+        QTest::addColumn<bool>("zaehlbar");
+        QTest::newRow("2^53") << 9007199254740992.0 << true;
+        QTest::newRow("2^53 + 2") << 9007199254740994.0 << false;
+        QTest::newRow("unendlich") << std::numeric_limits<double>::infinity() << false;
+        QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << false;
+        QTest::newRow("200") << 200.0 << true;
+    }
+    void zaehlbare_schrittzahl()
+    {
+        QFETCH(double, schritte);
+        QFETCH(bool, zaehlbar);
+        QCOMPARE(schrittzahl_zaehlbar(schritte), zaehlbar);
+    }
+
+        // Through step 1000 the jump steps as always: the snapshots and the error
     // count of those steps are bit for bit the stepped ones.
     void sprung_im_lauf_data()
     {

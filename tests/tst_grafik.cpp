@@ -439,6 +439,22 @@ private slots:
         w.removeEventFilter(this);
         QVERIFY(von_dialog);
         QVERIFY(zaehle(w.bild(), qRgb(255, 0, 0)) > 1500);  // and draws the current result again
+
+        // Drawn anew, not merely left standing: a changed result shows.
+        const QImage vorher = w.bild();
+        m_.Konz.fill(50);
+        QApplication::setActiveWindow(info);
+        QTRY_VERIFY(info->isActiveWindow());
+        QApplication::setActiveWindow(&w);
+        QTRY_VERIFY(w.isActiveWindow());
+        QVERIFY(w.bild() != vorher);
+        // And cleared when the result is no longer current.
+        m_.Berechnung_aktuell = false;
+        QApplication::setActiveWindow(info);
+        QTRY_VERIFY(info->isActiveWindow());
+        QApplication::setActiveWindow(&w);
+        QTRY_VERIFY(w.isActiveWindow());
+        QVERIFY(ganz_weiss(w.bild()));
     }
 
     void meldungsbox_loescht_nicht()
@@ -615,7 +631,31 @@ private slots:
         QCOMPARE(meldungen.texte.size(), nach_einem_lauf ? 1 : 0);
     }
 
-    // "Schnell rechnen" jumps over the steps after step 1000, "Schrittweise"
+    // The question comes only for an estimate above half a minute.
+    void frage_ab_30_sekunden_data()
+    {
+        QTest::addColumn<double>("sekunden");
+        QTest::addColumn<bool>("frage");
+        QTest::newRow("30 s: keine Frage") << 30.0 << false;
+        QTest::newRow("31 s: Frage") << 31.0 << true;
+    }
+    void frage_ab_30_sekunden()
+    {
+        QFETCH(double, sekunden);
+        QFETCH(bool, frage);
+        frm_grafik& w = *w_;
+        Meldungsrekorder meldungen;
+        startlauf_dauert(w, sekunden);
+        meldungen.antworten << "Abbrechen";
+        kind<QAction>(&w, "mnu_run")->trigger();
+        QCOMPARE(meldungen.fragen.size(), frage ? 1 : 0);
+        if (frage)
+            QVERIFY(meldungen.fragen[0].startsWith("Die Berechnung dauert voraussichtlich etwa 31 s.\n"));
+        else
+            QCOMPARE(meldungen.texte, QStringList{"0 Fehler"});
+    }
+
+        // "Schnell rechnen" jumps over the steps after step 1000, "Schrittweise"
     // steps as always; each gives the engine's profile and message.
     void antwort_waehlt_verfahren_data()
     {
@@ -683,25 +723,49 @@ private slots:
     }
 
     // A stepped run estimated above two seconds shows the time left next to
-    // the percent; the label grows with its text and keeps its place.
+    // the percent; the label grows with its text and keeps its place. A jump
+    // shows the percent alone.
+    void restzeit_im_fortschritt_data()
+    {
+        QTest::addColumn<double>("sekunden");
+        QTest::addColumn<QString>("antwort");
+        QTest::addColumn<bool>("restzeit");
+        QTest::newRow("10 s") << 10.0 << "" << true;
+        QTest::newRow("2,5 s") << 2.5 << "" << true;
+        QTest::newRow("2 s: nur Prozent") << 2.0 << "" << false;
+        QTest::newRow("600 s schnell: nur Prozent") << 600.0 << "Schnell rechnen" << false;
+    }
     void restzeit_im_fortschritt()
     {
+        QFETCH(double, sekunden);
+        QFETCH(QString, antwort);
+        QFETCH(bool, restzeit);
         frm_grafik& w = *w_;
         Meldungsrekorder meldungen;
         langer_lauf(w, m_);
-        w.setze_zellschrittkosten(10 / (laufschritte(m_) * 200));  // an estimate of 10 s
+        w.setze_zellschrittkosten(sekunden / (laufschritte(m_) * 200));
+        if (!antwort.isEmpty())
+            meldungen.antworten << antwort;
         auto* fortschritt = kind<QLabel>(&w, "lbl_fortschritt");
         QString text;
         bool passt = false;
-        QTimer::singleShot(0, &w, [&] {
+        auto lesen = [&] {
             text = fortschritt->text();
             passt = fortschritt->width() >= fortschritt->sizeHint().width() &&
                     fortschritt->width() >= 121 && fortschritt->pos() == QPoint(0, 40);
-            kind<QAction>(&w, "mnu_abbrechen")->trigger();
-        });
+        };
+        if (antwort.isEmpty()) {
+            QTimer::singleShot(0, &w, [&] {
+                lesen();
+                kind<QAction>(&w, "mnu_abbrechen")->trigger();
+            });
+        } else {
+            meldungen.waehrenddessen = [&](const QString&) { lesen(); };  // a jump ends before any timer
+        }
         kind<QAction>(&w, "mnu_run")->trigger();
-        QVERIFY(meldungen.fragen.isEmpty());
-        QVERIFY2(QRegularExpression("^\\d{1,2}  %   noch etwa \\d+ (s|min)$").match(text).hasMatch(), qPrintable(text));
+        QCOMPARE(meldungen.fragen.size(), antwort.isEmpty() ? 0 : 1);
+        const QString muster = restzeit ? "^\\d{1,3}  %   noch etwa \\d+ (s|min)$" : "^\\d{1,3}  %$";
+        QVERIFY2(QRegularExpression(muster).match(text).hasMatch(), qPrintable(text));
         QVERIFY(passt);
     }
 
