@@ -87,6 +87,15 @@ Aufruf rufe(const QStringList& argumente, const QString& ordner, const QString& 
     return ende(p);
 }
 
+// The results file as it was before the command: its old bytes, or not there.
+void wie_vorher(const QString& pfad, bool gab_es)
+{
+    if (gab_es)
+        QCOMPARE(lies_datei(pfad), Alte_Daten);
+    else
+        QVERIFY(!QFile::exists(pfad));
+}
+
 QString echter_pfad(const QTemporaryDir& d, const QString& name)
 {
     return QFileInfo(d.path()).canonicalFilePath() + QLatin1Char('/') + name;
@@ -443,10 +452,7 @@ private slots:
             QVERIFY2(QString::fromUtf8(a.fehler).contains(meldung), a.fehler.constData());
             QVERIFY(a.fehler.startsWith("kalvion-cli: "));
             QVERIFY(a.aus.isEmpty());
-            if (gab_es)
-                QCOMPARE(lies_datei(pfad), Alte_Daten);
-            else
-                QVERIFY(!QFile::exists(pfad));
+            wie_vorher(pfad, gab_es);
         }
     }
 
@@ -558,10 +564,7 @@ private slots:
                                        .toUtf8()),
                  terminal.constData());
         QVERIFY(a.aus.isEmpty());
-        if (gab_es)
-            QCOMPARE(lies_datei(pfad), Alte_Daten);
-        else
-            QVERIFY(!QFile::exists(pfad));
+        wie_vorher(pfad, gab_es);
     }
 
     // A stepped run of hours: the command says so on standard error before it
