@@ -43,14 +43,26 @@ rote_pixel() {
     -format "%[fx:round(mean*w*h)]" info:
 }
 
-openbox >/dev/null 2>&1 &
-pids+=($!)
+# The window manager, started again should it die before it is ready (seen
+# once on a loaded machine); its own messages are shown if it never comes up.
 wm_laeuft() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-warte "the window manager" wm_laeuft
+for versuch in 1 2 3; do
+  openbox >"$work/openbox.log" 2>&1 &
+  wm=$!
+  pids+=($wm)
+  for _ in $(seq 200); do
+    wm_laeuft && break 2
+    kill -0 "$wm" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill "$wm" 2>/dev/null || true
+done
+wm_laeuft || { cat "$work/openbox.log"; fail "the window manager did not come up"; }
 
 cd "$work"
 QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 "$kalvion" >/dev/null 2>&1 &
-pids+=($!)
+programm=$!
+pids+=($programm)
 warte "the parameter dialog" fenster '^Kalvion - Eingabe$'
 dialog=$(fenster '^Kalvion - Eingabe$')
 aktiviere "$dialog"
@@ -113,5 +125,5 @@ zeile10=$(sed -n 10p "$work/ergebnis.txt" | iconv -f windows-1252 -t utf-8)
 # "&Beenden" ends the program.
 aktiviere "$haupt"
 xdotool key alt+d b
-warte "the program to end" bash -c "! kill -0 ${pids[1]}"
+warte "the program to end" bash -c "! kill -0 $programm"
 echo "real desktop: typed text, plot and Enter survive switching programs"
