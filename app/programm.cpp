@@ -8,14 +8,18 @@ namespace kalvion {
 std::unique_ptr<frm_grafik> programm_starten(Modell& m, const QLocale& locale)
 {
     Dialogfabriken fabriken{
-        [&m, locale](frm_grafik& haupt) -> QWidget* {
-            auto* eingabe = new frm_Eingabe(m, locale);
+        [locale](frm_grafik& haupt) -> QWidget* {
+            // The dialog takes its copy of the parameters when it fills itself.
+            auto* eingabe = new frm_Eingabe([&haupt] { return haupt.parameter(); }, locale);
             // While the dialog is open the main window takes no input.
             QObject::connect(eingabe, &frm_Eingabe::aktiviert, &haupt, [&haupt] { haupt.freigeben(false); });
             QObject::connect(eingabe, &frm_Eingabe::uebernommen, &haupt, &frm_grafik::parameter_uebernommen);
             return eingabe;
         },
-        [&m, locale](frm_grafik&) -> QWidget* { return new frm_speichern(m, locale); },
+        [locale](frm_grafik& haupt) -> QWidget* {
+            // "&ok" writes the result that is current when it is pressed.
+            return new frm_speichern([&haupt] { return haupt.ergebnisstand(); }, locale);
+        },
     };
     return std::make_unique<frm_grafik>(m, std::move(fabriken), locale);
 }

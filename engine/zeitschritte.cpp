@@ -166,6 +166,8 @@ Laufausgang zeitschritte(Modell& m, const Laufbegleitung& begleitung, Verfahren 
         else if (k == 1000)
             schnappschuss(m, m.Konz_1000);
         melde_fortschritt(k);
+        if (begleitung.halt.stop_requested())
+            return {Laufergebnis::abgebrochen, m.Fehlerzahl};
 
         // One look at the clock per step; the event loop only every 10 ms.
         const auto jetzt = Uhr::now();

@@ -2,6 +2,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <stop_token>
 #include <string>
 
 #include "modell.h"
@@ -28,6 +29,9 @@ struct Laufbegleitung {
     // At most every Durchlassabstand and after the last step: lets the event
     // loop run and says whether to go on.
     std::function<Fortgang()> zwischendurch;
+    // A run on a worker thread is cancelled through this: looked at after
+    // every step, so that it stops within a microsecond or two of the request.
+    std::stop_token halt;
 };
 
 struct Laufausgang {

@@ -42,8 +42,8 @@ QStringList frm_speichern::laufwerke()
     return wurzeln;
 }
 
-frm_speichern::frm_speichern(Modell& m, const QLocale& locale)
-    : QDialog(nullptr, Qt::Window), m_(m), locale_(locale)
+frm_speichern::frm_speichern(Ergebnisquelle quelle, const QLocale& locale)
+    : QDialog(nullptr, Qt::Window), quelle_(std::move(quelle)), locale_(locale)
 {
     setWindowTitle(QStringLiteral("Kalvion  -  Daten  speichern"));
     resize(twips_groesse(6465, 4260));
@@ -160,7 +160,7 @@ void frm_speichern::zeige_pfad()
 
 void frm_speichern::cmd_ok_Click()
 {
-    switch (speichere(m_, Pfad, Dateiname, QDate::currentDate(), locale_, &Dateipfad)) {
+    switch (speichere(quelle_(), Pfad, Dateiname, QDate::currentDate(), locale_, &Dateipfad)) {
     case Speicherergebnis::berechnung_laeuft:
         // The dialog stays open: once the run has finished, "&ok" saves.
         kalvion::melde(this, QString::fromUtf8("Die Berechnung läuft noch."));

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <QLocale>
 
-#include "modell.h"
+#include "ergebnis.h"
 
 class QComboBox;
 class QLabel;
@@ -19,7 +19,8 @@ namespace kalvion {
 class frm_speichern : public QDialog {
     Q_OBJECT
 public:
-    explicit frm_speichern(Modell& m, const QLocale& locale = QLocale());
+    // "&ok" asks the source for the result at that moment and writes that.
+    explicit frm_speichern(Ergebnisquelle quelle, const QLocale& locale = QLocale());
 
     // The dialog's state while it is open.
     QString Laufwerk, Pfad, Dateiname, Dateipfad;
@@ -42,7 +43,7 @@ private:
     void fuelle_ordnerliste();
     void fuelle_dateiliste();
 
-    Modell& m_;
+    Ergebnisquelle quelle_;
     QLocale locale_;
     QString ordner_;
     QLineEdit* txt_dateiname = nullptr;

@@ -61,8 +61,9 @@ constexpr int Feld_links = 1755, Beschriftung_links = 360;
 
 }  // namespace
 
-frm_Eingabe::frm_Eingabe(Modell& m, const QLocale& locale)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_(m), locale_(locale)
+frm_Eingabe::frm_Eingabe(Parameterquelle quelle, const QLocale& locale)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), quelle_(std::move(quelle)),
+      locale_(locale)
 {
     setWindowTitle(QStringLiteral("Kalvion - Eingabe"));
     setFixedSize(twips_groesse(9120, 7170));
@@ -215,6 +216,7 @@ void frm_Eingabe::feld_verlassen(Feld f)
 void frm_Eingabe::Form_Activate()
 {
     aktiviert_ = true;
+    m_ = quelle_();
     emit aktiviert();
     waehle(m_.Kugel ? opt_kugel : opt_linear);
     for (Feld f : Alle_Felder)
@@ -284,7 +286,7 @@ void frm_Eingabe::cmd_ok_Click()
     uebernommen_ = true;
     hide();
     deleteLater();
-    emit uebernommen();
+    emit uebernommen(m_);
 }
 
 }  // namespace kalvion

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QLocale>
 #include <array>
+#include <functional>
 
 #include "feldpruefung.h"
 #include "modell.h"
@@ -21,13 +22,20 @@ namespace kalvion {
 class frm_Eingabe : public QDialog {
     Q_OBJECT
 public:
-    explicit frm_Eingabe(Modell& m, const QLocale& locale = QLocale());
+    // Where the dialog takes its copy of the parameters in force when it
+    // fills itself; it edits only that copy until "ok" hands it over.
+    using Parameterquelle = std::function<Modell()>;
+    explicit frm_Eingabe(Parameterquelle quelle, const QLocale& locale = QLocale());
+
+    // The dialog's own copy as the field checks have left it so far.
+    const Modell& parameter() const { return m_; }
 
 signals:
-    // The dialog has filled itself from the model: the main window waits.
+    // The dialog has filled itself from its copy: the main window waits.
     void aktiviert();
-    // "ok" has stored the parameters and closed the dialog.
-    void uebernommen();
+    // "ok" has stored the parameters in the copy and closed the dialog; the
+    // copy, with its derived values and initial profile, goes with it.
+    void uebernommen(const kalvion::Modell& parameter);
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -49,7 +57,8 @@ private:
     void schritte_anzeigen();
     void molprozent_anzeigen();
 
-    Modell& m_;
+    Parameterquelle quelle_;
+    Modell m_;  // the dialog's own copy: no other window sees it before "ok"
     QLocale locale_;
     std::array<QLineEdit*, 6> felder_{};  // indexed by Feld
     QRadioButton* opt_linear = nullptr;

@@ -54,12 +54,19 @@ Dateiwahl& aktuelle_wahl()
     return wahl;
 }
 
-void exportieren(QWidget* eltern, const Modell& m, const QLocale& locale, const Exportart& art)
+void exportieren(QWidget* eltern, const Ergebnisstand& stand, const QLocale& locale, const Exportart& art)
 {
-    if (!m.Berechnung_aktuell) {
+    if (stand.laeuft) {
+        melde(eltern, QString::fromUtf8("Die Berechnung läuft noch."));
+        return;
+    }
+    if (!stand.aktuell) {
         melde(eltern, QString::fromUtf8("Noch keine aktuelle Berechnung durchgeführt!"));
         return;
     }
+    // This result is written, whatever happens while the file dialog is open.
+    const Ergebniszeiger ergebnis = stand.aktuell;
+    const Modell& m = ergebnis->modell;
     const Dateiwahl wahl = aktuelle_wahl();  // a copy: the way may change meanwhile
     const QString pfad = wahl(eltern, art.titel, QDir(exportordner()).filePath(art.dateiname), art.filter);
     if (pfad.isEmpty())
@@ -91,9 +98,9 @@ QString exportordner()
     return QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath();
 }
 
-void grafik_speichern(QWidget* eltern, const Modell& m, const QLocale& locale)
+void grafik_speichern(QWidget* eltern, const Ergebnisstand& stand, const QLocale& locale)
 {
-    exportieren(eltern, m, locale,
+    exportieren(eltern, stand, locale,
                 {QStringLiteral("Kalvion - Grafik speichern"),
                  QStringLiteral("kalvion-grafik.png"),
                  {QStringLiteral("PNG-Bild (*.png)"), QStringLiteral("SVG-Grafik (*.svg)"),
@@ -101,23 +108,23 @@ void grafik_speichern(QWidget* eltern, const Modell& m, const QLocale& locale)
                  grafik_schreiben});
 }
 
-void kurven_speichern(QWidget* eltern, const Modell& m, const QLocale& locale)
+void kurven_speichern(QWidget* eltern, const Ergebnisstand& stand, const QLocale& locale)
 {
-    exportieren(eltern, m, locale,
+    exportieren(eltern, stand, locale,
                 {QStringLiteral("Kalvion - Kurven speichern"),
                  QStringLiteral("kalvion-kurven.csv"),
                  {QStringLiteral("CSV-Tabelle (*.csv)")},
                  kurven_schreiben});
 }
 
-QList<QAction*> exportbefehle_anhaengen(QMenu* menu, QWidget* eltern, const Modell& m, const QLocale& locale)
+QList<QAction*> exportbefehle_anhaengen(QMenu* menu, QWidget* eltern, Ergebnisquelle quelle, const QLocale& locale)
 {
     QAction* grafik = menu->addAction(QString::fromUtf8("&Grafik speichern …"));
     grafik->setObjectName(QStringLiteral("mnu_grafik_speichern"));
-    QObject::connect(grafik, &QAction::triggered, eltern, [eltern, &m, locale] { grafik_speichern(eltern, m, locale); });
+    QObject::connect(grafik, &QAction::triggered, eltern, [eltern, quelle, locale] { grafik_speichern(eltern, quelle(), locale); });
     QAction* kurven = menu->addAction(QString::fromUtf8("&Kurven speichern …"));
     kurven->setObjectName(QStringLiteral("mnu_kurven_speichern"));
-    QObject::connect(kurven, &QAction::triggered, eltern, [eltern, &m, locale] { kurven_speichern(eltern, m, locale); });
+    QObject::connect(kurven, &QAction::triggered, eltern, [eltern, quelle, locale] { kurven_speichern(eltern, quelle(), locale); });
     return {grafik, kurven};
 }
 

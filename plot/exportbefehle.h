@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "ergebnis.h"
 #include "modell.h"
 
 class QAction;
@@ -33,11 +34,13 @@ inline constexpr char Ordnerschluessel[] = "export/ordner";
 // folder; the home folder where neither is there.
 QString exportordner();
 
-void grafik_speichern(QWidget* eltern, const Modell& m, const QLocale& locale);
-void kurven_speichern(QWidget* eltern, const Modell& m, const QLocale& locale);
+// Each writes the current result; during a run, or without a current result,
+// it says so and writes nothing.
+void grafik_speichern(QWidget* eltern, const Ergebnisstand& stand, const QLocale& locale);
+void kurven_speichern(QWidget* eltern, const Ergebnisstand& stand, const QLocale& locale);
 
 // Appends "&Grafik speichern …" and "&Kurven speichern …" to the menu, wired
-// to the two commands for this model.
-QList<QAction*> exportbefehle_anhaengen(QMenu* menu, QWidget* eltern, const Modell& m, const QLocale& locale);
+// to the two commands for the result the source gives at the time.
+QList<QAction*> exportbefehle_anhaengen(QMenu* menu, QWidget* eltern, Ergebnisquelle quelle, const QLocale& locale);
 
 }  // namespace kalvion

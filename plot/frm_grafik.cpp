@@ -9,8 +9,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <thread>
 
 #include "benannt.h"
 #include "exportbefehle.h"
@@ -19,6 +21,7 @@
 #include "grafik.h"
 #include "laufhinweise.h"
 #include "meldung.h"
+#include "rechenwerk.h"
 #include "tastatur.h"
 #include "twips.h"
 #include "zahlen.h"
@@ -62,10 +65,16 @@ QLabel* weisses_label(QWidget* eltern, const char* name, const QString& text, QR
 constexpr int Fortschritt_breite = 1815;
 
 // Measured once per program run, when the first run asks for it; a few
-// milliseconds of stepping.
+// milliseconds of stepping. On a thread of its own, as the run itself: the
+// window's thread paints, and a thread that has painted steps several times
+// slower, so a figure taken there would overstate every estimate.
 double gemessene_zellschrittkosten(const Modell& m)
 {
-    static const double kosten = miss_zellschrittkosten(m);
+    static const double kosten = [&m] {
+        double gemessen = 0;
+        std::thread([&] { gemessen = miss_zellschrittkosten(m); }).join();
+        return gemessen;
+    }();
     return kosten;
 }
 
@@ -79,6 +88,15 @@ frm_grafik::frm_grafik(Modell& m, Dialogfabriken fabriken, const QLocale& locale
     fensterwechsel_beobachten();
     baue_oberflaeche();
     baue_menues();
+    rechenwerk_ = new Rechenwerk(this);
+    connect(rechenwerk_, &Rechenwerk::fortschritt, this, &frm_grafik::zeige_fortschritt);
+    connect(rechenwerk_, &Rechenwerk::fertig, this, &frm_grafik::lauf_fertig);
+    connect(rechenwerk_, &Rechenwerk::beendet, this, &frm_grafik::lauf_beendet);
+    restzeit_uhr_ = new QTimer(this);
+    restzeit_uhr_->setInterval(1000);
+    // A percent of a run of hours takes minutes: the remaining time counts
+    // down in between, the percent stays as it is.
+    connect(restzeit_uhr_, &QTimer::timeout, this, [this] { zeige_fortschritt(prozenttext_); });
     const QSize client = twips_groesse(14685, 8430);
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
     Form_Load();
@@ -86,6 +104,8 @@ frm_grafik::frm_grafik(Modell& m, Dialogfabriken fabriken, const QLocale& locale
 
 frm_grafik::~frm_grafik()
 {
+    // The worker stops within a step and is joined before anything it reads goes.
+    rechenwerk_->anhalten();
     // The dialogs are windows of their own; they go with the main window.
     for (QWidget* w : {eingabe_.data(), speichern_.data(), info_.data()})
         delete w;
@@ -132,7 +152,7 @@ void frm_grafik::baue_menues()
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &frm_grafik::mnu_abbrechen_Click);
     eintrag(datei, "mnu_speichern", QStringLiteral("&Speichern als ASCII"), &frm_grafik::mnu_speichern_Click);
-    exportbefehle_anhaengen(datei, this, m_, locale_);
+    exportbefehle_anhaengen(datei, this, [this] { return ergebnisstand(); }, locale_);
     eintrag(datei, "mnu_beenden", QStringLiteral("&Beenden"), &frm_grafik::mnu_beenden_Click);
     QMenu* bearbeiten = menu("mnu_bearbeiten", QStringLiteral("&Bearbeiten"));
     mnu_Eingabe = eintrag(bearbeiten, "mnu_Eingabe", QStringLiteral("&Eingabe"), &frm_grafik::mnu_Eingabe_Click);
@@ -184,12 +204,14 @@ void frm_grafik::Form_Resize()
     bild_.fill(Qt::white);
 
     const QSize aussen = frameGeometry().size();
+    const Ergebniszeiger ergebnis = aktuelles_ergebnis();
+    // While a run computes the window stays blank, as it was cleared for it.
     if (darf_zeichnen(isMinimized(), aussen.width() * Twips_je_Pixel, aussen.height() * Twips_je_Pixel,
-                      m_.Berechnung_aktuell)) {
+                      ergebnis && !laeuft_)) {
         startknopf_verbergen();
         QPainter p(&bild_);
         p.setFont(font());
-        zeichne_grafik(p, flaeche_->size(), m_, locale_, palette().color(QPalette::WindowText));
+        zeichne_grafik(p, flaeche_->size(), ergebnis->modell, locale_, palette().color(QPalette::WindowText));
         skala_gesetzt_ = true;
     }
     flaeche_->update();
@@ -214,53 +236,50 @@ void frm_grafik::run_Click()
     if (!verfahren)
         return;
     laeuft_ = true;
-    abbruch_ = false;
     restzeit_zeigen_ = *verfahren == Verfahren::schrittweise && geschaetzt_ > Restzeit_ab_Sekunden;
     laufuhr_.start();
     startknopf_verbergen();
-    // No second run and no parameter dialog may rebuild the arrays under the
-    // running loop.
+    // No second run and no parameter dialog while this one computes.
     sperre_waehrend_lauf(true);
     show();
     loesche_zeichenflaeche();
     lbl_fortschritt->setVisible(true);
+    // "0  %" (with the estimate) at once, before the worker's first report.
+    zeige_fortschritt(QString::fromStdString(fortschrittstext(0, laufschritte(m_))));
+    if (restzeit_zeigen_)
+        restzeit_uhr_->start();
+    // The worker computes on its own copy: nothing the windows do meanwhile
+    // reaches it, and it changes nothing here until it reports.
+    rechenwerk_->starte(m_, *verfahren);
+}
 
-    const Laufbegleitung begleitung{
-        [this](const std::string& text) { zeige_fortschritt(text); },
-        [this] {
-            // A percent of a run of hours takes minutes: the remaining time
-            // counts down in between, the percent stays as it is.
-            if (restzeit_zeigen_ && laufuhr_.elapsed() - angezeigt_ms_ >= 1000)
-                zeige_fortschritt(prozenttext_.toStdString());
-            QCoreApplication::processEvents();
-            if (beendet_)
-                return Fortgang::programmende;
-            return abbruch_ ? Fortgang::abbrechen : Fortgang::weiter;
-        },
-    };
-    const Laufausgang ausgang = lauf_rechnen(m_, begleitung, *verfahren);
-    switch (ausgang.ergebnis) {
-    case Laufergebnis::programmende:
-        return;  // the program is ending; nothing is shown any more
-    case Laufergebnis::abgebrochen:
-        nach_abbruch();
-        return;
-    case Laufergebnis::nicht_zaehlbar:  // refused above already; kept for safety
-        nach_abbruch();
-        kalvion::melde(this, schrittzahl_abgelehnt(m_.Schritte, locale_));
-        return;
-    case Laufergebnis::fertig:
-        break;
-    }
-
-    kalvion::melde(this, QString::fromStdString(fehlertext(ausgang)));
+void frm_grafik::lauf_fertig(const Ergebniszeiger& ergebnis)
+{
+    restzeit_uhr_->stop();
+    ergebnis_ = ergebnis;
+    m_ = ergebnis->modell;
+    // Current from here on, also for a save while the message is up; the
+    // window stays locked until the message is acknowledged.
+    laeuft_ = false;
+    kalvion::melde(this, QString::fromStdString(fehlertext(ergebnis->ausgang)));
     lbl_cursor_position->setVisible(true);
     flaeche_->setCursor(Qt::CrossCursor);
     startknopf_verbergen();
     lbl_fortschritt->setVisible(false);
     sperre_waehrend_lauf(false);
     Form_Resize();
-    laeuft_ = false;
+}
+
+void frm_grafik::lauf_beendet(const Laufausgang& ausgang)
+{
+    nach_abbruch();
+    if (ausgang.ergebnis == Laufergebnis::nicht_zaehlbar)  // refused before the start already; kept for safety
+        kalvion::melde(this, schrittzahl_abgelehnt(laufschritte(m_), locale_));
+}
+
+Ergebniszeiger frm_grafik::aktuelles_ergebnis() const
+{
+    return m_.Berechnung_aktuell ? ergebnis_ : nullptr;
 }
 
 std::optional<Verfahren> frm_grafik::lauf_planen()
@@ -285,9 +304,9 @@ std::optional<Verfahren> frm_grafik::lauf_planen()
     }
 }
 
-void frm_grafik::zeige_fortschritt(const std::string& prozenttext)
+void frm_grafik::zeige_fortschritt(const QString& prozenttext)
 {
-    prozenttext_ = QString::fromStdString(prozenttext);
+    prozenttext_ = prozenttext;
     angezeigt_ms_ = laufuhr_.elapsed();
     QString text = prozenttext_;
     if (restzeit_zeigen_)
@@ -301,17 +320,20 @@ void frm_grafik::zeige_fortschritt(const std::string& prozenttext)
 void frm_grafik::mnu_abbrechen_Click()
 {
     if (laeuft_)
-        abbruch_ = true;
+        rechenwerk_->abbrechen();
 }
 
 void frm_grafik::nach_abbruch()
 {
-    // The engine has left the result not current; the cleared surface stays
-    // blank and the window is ready for the next run.
+    // Nothing half-computed is kept. The result before the run, where it is
+    // still that of the parameters in force, is current again and drawn;
+    // otherwise the cleared surface stays blank.
+    restzeit_uhr_->stop();
+    laeuft_ = false;
     lbl_fortschritt->setVisible(false);
     startknopf_zeigen();
     sperre_waehrend_lauf(false);
-    laeuft_ = false;
+    Form_Resize();
 }
 
 void frm_grafik::setze_zellschrittkosten(double sekunden)
@@ -374,9 +396,11 @@ void frm_grafik::mnu_kopieren_Click()
 
 void frm_grafik::mnu_beenden_Click()
 {
-    // Every window goes at once, without its close handling; a run stops at
-    // its next pass through the event loop.
-    beendet_ = true;
+    // Every window goes at once, without its close handling; a run stops
+    // within a step and its thread is joined, so nothing half-done is left.
+    rechenwerk_->anhalten();
+    restzeit_uhr_->stop();
+    laeuft_ = false;
     for (QWidget* w : QApplication::topLevelWidgets())
         w->hide();
     QCoreApplication::quit();
@@ -406,8 +430,13 @@ void frm_grafik::startknopf_verbergen()
     cmd_run->setEnabled(false);
 }
 
-void frm_grafik::parameter_uebernommen()
+void frm_grafik::parameter_uebernommen(const Modell& parameter)
 {
+    // The parameters the dialog edited in its own copy; the last result is
+    // out of date now.
+    m_ = parameter;
+    m_.Berechnung_aktuell = false;
+    ergebnis_.reset();
     freigeben(true);
     nach_vorn();
     startknopf_zeigen();

@@ -11,15 +11,18 @@
 #include <functional>
 #include <optional>
 
+#include "ergebnis.h"
 #include "modell.h"
 #include "zeitschritte.h"
 
 class QAction;
 class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace kalvion {
 
+class Rechenwerk;
 class Zeichenflaeche;
 class frm_grafik;
 
@@ -35,6 +38,8 @@ struct Dialogfabriken {
 class frm_grafik : public QMainWindow {
     Q_OBJECT
 public:
+    // `m` holds the parameters in force (those of the last "ok") and, after a
+    // finished run, a copy of its result; only this window writes it.
     frm_grafik(Modell& m, Dialogfabriken fabriken, const QLocale& locale = QLocale());
     ~frm_grafik() override;
 
@@ -46,7 +51,13 @@ public:
     void freigeben(bool frei);    // enable or disable the whole window
     void nach_vorn();             // make visible, show non-modal, activate
     void startknopf_zeigen();     // cmd_run visible, then enabled
-    void parameter_uebernommen(); // the parameter dialog's "ok"
+    void parameter_uebernommen(const Modell& parameter); // the parameter dialog's "ok"
+
+    // The parameters in force, for a dialog to take its own copy of.
+    const Modell& parameter() const { return m_; }
+    // The result a save or an export writes: the current one, if any, and
+    // whether a run is in progress.
+    Ergebnisstand ergebnisstand() const { return {aktuelles_ergebnis(), laeuft_}; }
 
     // What one cell-step costs here, in seconds, for the estimate before a
     // run. Unless set, the program measures it once, at its first run.
@@ -68,8 +79,11 @@ private:
     void Form_MouseMove(QPointF pixel);
     void run_Click();
     std::optional<Verfahren> lauf_planen();  // nothing: refused or not wanted
-    void zeige_fortschritt(const std::string& prozenttext);
+    void zeige_fortschritt(const QString& prozenttext);
+    void lauf_fertig(const Ergebniszeiger& ergebnis);
+    void lauf_beendet(const Laufausgang& ausgang);
     void nach_abbruch();
+    Ergebniszeiger aktuelles_ergebnis() const;
     void mnu_abbrechen_Click();
     double zellschrittkosten() const;
     void mnu_Eingabe_Click();
@@ -96,9 +110,10 @@ private:
     QAction* mnu_abbrechen = nullptr;
     QImage bild_;
     bool skala_gesetzt_ = false;
-    bool laeuft_ = false;
-    bool beendet_ = false;
-    bool abbruch_ = false;                     // asked for; the run stops at its next pass
+    Rechenwerk* rechenwerk_ = nullptr;
+    Ergebniszeiger ergebnis_;  // the last finished run since the last "ok"
+    bool laeuft_ = false;      // the worker computes
+    QTimer* restzeit_uhr_ = nullptr;  // counts the remaining time down between percents
     std::optional<double> zellschrittkosten_;  // set from outside
     double geschaetzt_ = 0;                    // seconds the stepping is expected to take
     bool restzeit_zeigen_ = false;

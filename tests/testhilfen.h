@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "anfangsprofil.h"
+#include "ergebnis.h"
 #include "modell.h"
 #include "zeitschritte.h"
 
@@ -22,6 +23,17 @@ inline kalvion::Modell standardlauf(bool kugel = false)
     m.Kugel = kugel;
     kalvion::lauf_rechnen(m);
     return m;
+}
+
+// What the main window would hand a save or an export for this model record:
+// its result while the record says it is current, and whether a run is going.
+inline kalvion::Ergebnisstand stand(const kalvion::Modell& m)
+{
+    kalvion::Ergebnisstand s;
+    if (m.Berechnung_aktuell)
+        s.aktuell = std::make_shared<const kalvion::Ergebnis>(kalvion::Ergebnis{m, {}});
+    s.laeuft = m.Berechnung_laeuft;
+    return s;
 }
 
 // A control by its name; a missing one ends the test program at once.
@@ -72,6 +84,14 @@ inline void verlasse_mit(QLineEdit* feld, const QString& text, QWidget* weiter =
     else
         QTest::keyClick(feld, Qt::Key_Tab);
     QVERIFY(!feld->hasFocus());
+}
+
+// Waits until the main window's run has reported its end (it computes on a
+// worker thread); false when it has not within half a minute.
+template <class Fenster>
+bool lauf_abwarten(const Fenster& w)
+{
+    return QTest::qWaitFor([&w] { return !w.laeuft(); }, 30000);
 }
 
 // A click near the left edge, where an option button has its mark.

@@ -114,6 +114,7 @@ private slots:
         QString letzter_fortschritt;
         meldungen.waehrenddessen = [&](const QString&) { letzter_fortschritt = kind<QLabel>(w, "lbl_fortschritt")->text(); };
         QTest::mouseClick(kind<QPushButton>(w, "cmd_run"), Qt::LeftButton);
+        QVERIFY(lauf_abwarten(*w));
         QCOMPARE(meldungen.texte, QStringList{QString::number(r.negative) + " Fehler"});
         QCOMPARE(letzter_fortschritt, QString("100  %"));
         QCOMPARE(m.Schritte, r.schritte);
@@ -208,6 +209,7 @@ private slots:
         QTest::mouseClick(kind<QPushButton>(dlg, "cmd_ok"), Qt::LeftButton);
         QTRY_VERIFY(!w->eingabe());
         QTest::mouseClick(kind<QPushButton>(w, "cmd_run"), Qt::LeftButton);
+        QVERIFY(lauf_abwarten(*w));
         QCOMPARE(m.Schritte, r.schritte);
         QCOMPARE(meldungen.texte, QStringList{QString::number(r.negative) + " Fehler"});
         speichere_ueber_menue(*w, ordner.path(), "brueche.txt");
@@ -265,6 +267,7 @@ private slots:
         QTest::mouseClick(kind<QPushButton>(dlg, "cmd_ok"), Qt::LeftButton);
         QTRY_VERIFY(!w->eingabe());
         QTest::mouseClick(kind<QPushButton>(w, "cmd_run"), Qt::LeftButton);
+        QVERIFY(lauf_abwarten(*w));
         QCOMPARE(m.Schritte, referenzlauf(false, 20, 1050, 7.5, 50, 587, 238650).schritte);
         speichere_ueber_menue(*w, ordner.path(), "wechsel.txt");
         QFile datei(ordner.path() + "/wechsel.txt");
@@ -291,6 +294,7 @@ private slots:
 
         meldungen.antworten << "Schnell rechnen";
         QTest::mouseClick(kind<QPushButton>(w, "cmd_run"), Qt::LeftButton);
+        QVERIFY(lauf_abwarten(*w));
         QCOMPARE(meldungen.fragen.size(), 1);
         QVERIFY2(meldungen.fragen[0].startsWith("Die Berechnung dauert voraussichtlich etwa "), qPrintable(meldungen.fragen[0]));
         QCOMPARE(meldungen.angeboten[0].first(), QString("Schnell rechnen"));
@@ -335,6 +339,7 @@ private slots:
             kind<QAction>(w, "mnu_abbrechen")->trigger();
         });
         QTest::mouseClick(kind<QPushButton>(w, "cmd_run"), Qt::LeftButton);
+        QVERIFY(lauf_abwarten(*w));
         QCOMPARE(meldungen.texte, QStringList{QString::fromUtf8("Die Berechnung läuft noch.")});
         QVERIFY(!QFile::exists(ordner.path() + "/waehrend.txt"));
         QVERIFY(speichern && speichern->isVisible());
@@ -358,6 +363,7 @@ private slots:
             QTest::mouseClick(kind<QPushButton>(dlg, "cmd_ok"), Qt::LeftButton);
             QTRY_VERIFY(!w->eingabe());
             QTest::mouseClick(kind<QPushButton>(w, "cmd_run"), Qt::LeftButton);
+            QVERIFY(lauf_abwarten(*w));
             speichere_ueber_menue(*w, ordner.path(), "gemeinsam.txt");
         }
         QFile datei(ordner.path() + "/gemeinsam.txt");

@@ -25,7 +25,8 @@ using namespace kalvion;
 namespace {
 
 // One opened dialog on a fresh model, ready for typing, with what it signals
-// to the main window recorded.
+// to the main window recorded. `m` stands for the main window's parameters:
+// the dialog fills itself from them and hands its copy back on "ok".
 struct Sitzung {
     Modell m;
     std::unique_ptr<frm_Eingabe> dlg;
@@ -36,15 +37,18 @@ struct Sitzung {
         startwerte_setzen(m);
         if (vorher)
             vorher(m);
-        dlg = std::make_unique<frm_Eingabe>(m, locale);
+        dlg = std::make_unique<frm_Eingabe>([this] { return m; }, locale);
         aktiviert = std::make_unique<QSignalSpy>(dlg.get(), &frm_Eingabe::aktiviert);
         uebernommen = std::make_unique<QSignalSpy>(dlg.get(), &frm_Eingabe::uebernommen);
+        QObject::connect(dlg.get(), &frm_Eingabe::uebernommen, [this](const Modell& p) { m = p; });
         dlg->show();
         QApplication::setActiveWindow(dlg.get());
         QTRY_VERIFY(kind<QLabel>(dlg, "lbl_D_ergebnis")->text() != "xxx");
     }
 
     void tippe(QLineEdit* feld, const QString& text, QWidget* weiter = nullptr) { verlasse_mit(feld, text, weiter); }
+    // The dialog's own copy, as its checks have left it before "ok".
+    const Modell& p() const { return dlg->parameter(); }
 };
 
 }  // namespace
@@ -89,12 +93,13 @@ private slots:
     {
         Sitzung s(Deutsch);
         klick_links(kind<QRadioButton>(s.dlg, "opt_kugel"));
-        QVERIFY(s.m.Kugel);
+        QVERIFY(s.p().Kugel);
+        QVERIFY(!s.m.Kugel);  // nothing reaches the main window before "ok"
         QCOMPARE(kind<QLabel>(s.dlg, "lbl_molprozent")->text(), QString("27,04"));
         QVERIFY(kind<QSvgWidget>(s.dlg, "Image_kugel")->isVisible());
         QVERIFY(!kind<QSvgWidget>(s.dlg, "Image_linear")->isVisible());
         klick_links(kind<QRadioButton>(s.dlg, "opt_linear"));
-        QVERIFY(!s.m.Kugel);
+        QVERIFY(!s.p().Kugel);
         QCOMPARE(kind<QLabel>(s.dlg, "lbl_molprozent")->text(), QString("10"));
         QVERIFY(kind<QSvgWidget>(s.dlg, "Image_linear")->isVisible());
     }
@@ -161,22 +166,22 @@ private slots:
     {
         Sitzung s(Deutsch);
         s.tippe(kind<QLineEdit>(s.dlg, "txt_Sintertemp"), "1051");
-        QCOMPARE(s.m.Sintertemp_K, 1324.0);
-        QCOMPARE(*s.m.Sintertemp.text, std::string("1051"));
+        QCOMPARE(s.p().Sintertemp_K, 1324.0);
+        QCOMPARE(*s.p().Sintertemp.text, std::string("1051"));
         s.tippe(kind<QLineEdit>(s.dlg, "txt_i_Diff"), "150,5");
-        QCOMPARE(s.m.i_Diff, std::int16_t(150));
-        QCOMPARE(s.m.Molprozent, 75.0);  // the initial profile is rebuilt at once
+        QCOMPARE(s.p().i_Diff, std::int16_t(150));
+        QCOMPARE(s.p().Molprozent, 75.0);  // the initial profile is rebuilt at once
         s.tippe(kind<QLineEdit>(s.dlg, "txt_x_max"), "2,5E1");
-        QCOMPARE(s.m.dx, 25 * 1e-4 / 200);
+        QCOMPARE(s.p().dx, 25 * 1e-4 / 200);
     }
 
     void abgelehnt_laesst_modell_stehen()
     {
         Sitzung s(Deutsch);
         s.tippe(kind<QLineEdit>(s.dlg, "txt_Sintertemp"), "-1");
-        QCOMPARE(s.m.Sintertemp.wert, 1050.0);
-        QVERIFY(!s.m.Sintertemp.text);
-        QCOMPARE(s.m.Sintertemp_K, 1323.0);
+        QCOMPARE(s.p().Sintertemp.wert, 1050.0);
+        QVERIFY(!s.p().Sintertemp.text);
+        QCOMPARE(s.p().Sintertemp_K, 1323.0);
     }
 
     void d_null_und_die_folgen()
@@ -189,8 +194,8 @@ private slots:
         QCOMPARE(meldungen.texte, QStringList{"Unerlaubte Eingabe !"});
         QCOMPARE(kind<QLabel>(s.dlg, "lbl_D_ergebnis")->text(), QString("0,0000E+00"));
         QCOMPARE(kind<QLineEdit>(s.dlg, "txt_D0")->text(), QString("587"));
-        QCOMPARE(s.m.D0.wert, 0.0);
-        QCOMPARE(s.m.D, 0.0);
+        QCOMPARE(s.p().D0.wert, 0.0);
+        QCOMPARE(s.p().D, 0.0);
 
         // While D is 0 the step count of x_max and time cannot be formed.
         s.tippe(kind<QLineEdit>(s.dlg, "txt_x_max"), "60", weg);
@@ -198,7 +203,7 @@ private slots:
         s.tippe(kind<QLineEdit>(s.dlg, "txt_Sinterzeit"), "3", weg);
         QCOMPARE(kind<QLineEdit>(s.dlg, "txt_Sinterzeit")->text(), QString("2"));
         QCOMPARE(meldungen.texte.size(), 3);
-        QCOMPARE(s.m.x_max.wert, 60.0);  // stored before the failing refresh
+        QCOMPARE(s.p().x_max.wert, 60.0);  // stored before the failing refresh
 
         // An accepted D0 makes D positive again and ends it.
         s.tippe(kind<QLineEdit>(s.dlg, "txt_D0"), "587", weg);
@@ -209,7 +214,7 @@ private slots:
 
         // "ok" after Q = 10^300 was refused stores the field's reset text.
         s.tippe(kind<QLineEdit>(s.dlg, "txt_Q"), "1E300");
-        QCOMPARE(s.m.D, 0.0);
+        QCOMPARE(s.p().D, 0.0);
         QTest::mouseClick(kind<QPushButton>(s.dlg, "cmd_ok"), Qt::LeftButton);
         QCOMPARE(s.m.Q.wert, 238650.0);
         QVERIFY(s.m.D > 0);
@@ -255,7 +260,7 @@ private slots:
         QCOMPARE(s.m.Konz_Start[20], 100.0);
 
         // Opened again, the dialog shows what was accepted, exactly as typed.
-        frm_Eingabe wieder(s.m, Deutsch);
+        frm_Eingabe wieder([&s] { return s.m; }, Deutsch);
         wieder.show();
         QTRY_COMPARE(kind<QLineEdit>(&wieder, "txt_Sintertemp")->text(), QString("1050,0"));
         QCOMPARE(kind<QLineEdit>(&wieder, "txt_Sinterzeit")->text(), QString("2"));
@@ -302,7 +307,7 @@ private slots:
         s.tippe(kind<QLineEdit>(s.dlg, "txt_Sinterzeit"), "10000");
         s.tippe(kind<QLineEdit>(s.dlg, "txt_x_max"), "0,001");
         auto* schritte = kind<QLabel>(s.dlg, "lbl_Schritte");
-        QCOMPARE(schritte->text(), zahlen::ganzzahl(s.m.Schritte, Deutsch));
+        QCOMPARE(schritte->text(), zahlen::ganzzahl(s.p().Schritte, Deutsch));
         QVERIFY(schritte->text().endsWith("E+16"));
         QVERIFY(schritte->fontMetrics().horizontalAdvance(schritte->text()) <= schritte->width());
         QCOMPARE(schritte->toolTip(), schritte->text());

@@ -169,7 +169,7 @@ private:
     void (*signal_)(int) = nullptr;
 };
 
-using Befehl = void (*)(QWidget*, const Modell&, const QLocale&);
+using Befehl = void (*)(QWidget*, const Ergebnisstand&, const QLocale&);
 
 }  // namespace
 
@@ -543,7 +543,10 @@ private slots:
         // The menu commands reach the exports for the window's model.
         QTemporaryDir d;
         Meldungsrekorder meldungen;
-        m = standardlauf();
+        kind<QAction>(&w, "mnu_run")->trigger();
+        QVERIFY(lauf_abwarten(w));
+        QCOMPARE(meldungen.texte, QStringList{"0 Fehler"});
+        meldungen.texte.clear();
         {
             Dateiwahlrekorder wahl(d.path() + "/k.csv");
             kurven->trigger();
@@ -586,7 +589,7 @@ private slots:
         schreibe_datei(pfad, "alter Inhalt");  // the dialog has asked before replacing it
         Meldungsrekorder meldungen;
         Dateiwahlrekorder wahl(pfad);
-        befehl(nullptr, standardlauf(), Deutsch);
+        befehl(nullptr, stand(standardlauf()), Deutsch);
 
         QVERIFY(meldungen.texte.isEmpty());
         QCOMPARE(wahl.fragen.size(), 1);
@@ -622,7 +625,7 @@ private slots:
         QTemporaryDir d;
         Meldungsrekorder meldungen;
         Dateiwahlrekorder wahl(d.path() + "/x.csv");
-        befehl(nullptr, m, Deutsch);
+        befehl(nullptr, stand(m), Deutsch);
         QCOMPARE(meldungen.texte, QStringList{Keine_Berechnung});
         QVERIFY(wahl.fragen.isEmpty());
         QVERIFY(QDir(d.path()).isEmpty());
@@ -632,8 +635,8 @@ private slots:
     {
         Meldungsrekorder meldungen;
         Dateiwahlrekorder wahl("");
-        grafik_speichern(nullptr, standardlauf(), Deutsch);
-        kurven_speichern(nullptr, standardlauf(), Deutsch);
+        grafik_speichern(nullptr, stand(standardlauf()), Deutsch);
+        kurven_speichern(nullptr, stand(standardlauf()), Deutsch);
         QCOMPARE(wahl.fragen.size(), 2);
         QVERIFY(meldungen.texte.isEmpty());
         QVERIFY(gemerkter_ordner().isEmpty());
@@ -667,7 +670,7 @@ private slots:
             std::optional<Dateigrenze> grenze;
             if (platte_voll)
                 grenze.emplace(1000);
-            befehl(nullptr, standardlauf(), Deutsch);
+            befehl(nullptr, stand(standardlauf()), Deutsch);
         }
         QCOMPARE(meldungen.texte, QStringList{Fehlgeschlagen});
         QCOMPARE(lies_datei(platte_voll ? pfad : d.path() + "/datei"), alt);
@@ -691,7 +694,7 @@ private slots:
         Meldungsrekorder meldungen;
         {
             Dateiwahlrekorder wahl(a + "/k.csv");
-            kurven_speichern(nullptr, standardlauf(), QLocale::c());
+            kurven_speichern(nullptr, stand(standardlauf()), QLocale::c());
             QCOMPARE(wahl.fragen.value(0).vorschlag, dokumente + "/kalvion-kurven.csv");
         }
         QCOMPARE(gemerkter_ordner(), a);
@@ -699,14 +702,14 @@ private slots:
         {
             // The next command starts there; a failure elsewhere changes nothing.
             Dateiwahlrekorder wahl(d.path() + "/fehlt/g.png");
-            grafik_speichern(nullptr, standardlauf(), QLocale::c());
+            grafik_speichern(nullptr, stand(standardlauf()), QLocale::c());
             QCOMPARE(wahl.fragen.value(0).vorschlag, a + "/kalvion-grafik.png");
         }
         QCOMPARE(meldungen.texte, QStringList{Fehlgeschlagen});
         QCOMPARE(gemerkter_ordner(), a);
         {
             Dateiwahlrekorder wahl(d.path() + "/g.pdf");
-            grafik_speichern(nullptr, standardlauf(), QLocale::c());
+            grafik_speichern(nullptr, stand(standardlauf()), QLocale::c());
         }
         QCOMPARE(gemerkter_ordner(), d.path());
 

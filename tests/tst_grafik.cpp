@@ -301,6 +301,7 @@ private slots:
         };
 
         QTest::mouseClick(kind<QPushButton>(&w, "cmd_run"), Qt::LeftButton);
+        QVERIFY(lauf_abwarten(w));
 
         QCOMPARE(meldungen.texte, QStringList{"0 Fehler"});
         QVERIFY(gesperrt_waehrend_lauf);
@@ -327,6 +328,7 @@ private slots:
         // A second run from the menu starts again from the initial profile.
         const Zellfeld erstes = m.Konz;
         kind<QAction>(&w, "mnu_run")->trigger();
+        QVERIFY(lauf_abwarten(w));
         QCOMPARE(m.Konz, erstes);
         QCOMPARE(meldungen.texte.size(), 2);
     }
@@ -337,6 +339,7 @@ private slots:
         frm_grafik& w = *w_;
         Meldungsrekorder meldungen;
         kind<QAction>(&w, "mnu_run")->trigger();
+        QVERIFY(lauf_abwarten(w));
         QVERIFY(!ganz_weiss(w.bild()));
 
         w.showMinimized();
@@ -366,6 +369,7 @@ private slots:
         QVERIFY(ganz_weiss(leer));
 
         kind<QAction>(&w, "mnu_run")->trigger();
+        QVERIFY(lauf_abwarten(w));
         kind<QAction>(&w, "mnu_kopieren")->trigger();
         const QImage grafik = QGuiApplication::clipboard()->image();
         QCOMPARE(grafik.size(), w.centralWidget()->size());
@@ -377,6 +381,7 @@ private slots:
         frm_grafik& w = *w_;
         Meldungsrekorder meldungen;
         kind<QAction>(&w, "mnu_run")->trigger();
+        QVERIFY(lauf_abwarten(w));
         const QImage gezeichnet = w.bild();
         QVERIFY(!ganz_weiss(gezeichnet));
 
@@ -418,6 +423,7 @@ private slots:
         frm_grafik& w = *w_;
         Meldungsrekorder meldungen;
         kind<QAction>(&w, "mnu_run")->trigger();
+        QVERIFY(lauf_abwarten(w));
         QVERIFY(QTest::qWaitForWindowActive(&w));
         kind<QAction>(&w, "mnu_version")->trigger();
         QVERIFY(QTest::qWaitForWindowActive(w.info()));
@@ -440,14 +446,14 @@ private slots:
         QVERIFY(von_dialog);
         QVERIFY(zaehle(w.bild(), qRgb(255, 0, 0)) > 1500);  // and draws the current result again
 
-        // Drawn anew, not merely left standing: a changed result shows.
+        // Drawn anew, not merely left standing: a new picture of the same result.
         const QImage vorher = w.bild();
-        m_.Konz.fill(50);
         QApplication::setActiveWindow(info);
         QTRY_VERIFY(info->isActiveWindow());
         QApplication::setActiveWindow(&w);
         QTRY_VERIFY(w.isActiveWindow());
-        QVERIFY(w.bild() != vorher);
+        QVERIFY(w.bild().cacheKey() != vorher.cacheKey());
+        QCOMPARE(w.bild(), vorher);
         // And cleared when the result is no longer current.
         m_.Berechnung_aktuell = false;
         QApplication::setActiveWindow(info);
@@ -472,7 +478,8 @@ private slots:
         });
         schliesser.start(20);
         kind<QAction>(&w, "mnu_run")->trigger();
-        QVERIFY(!schliesser.isActive());
+        QVERIFY(lauf_abwarten(w));
+        QTRY_VERIFY(!schliesser.isActive());
         w.activateWindow();
         QTRY_VERIFY(w.isActiveWindow());
         QVERIFY(zaehle(w.bild(), qRgb(255, 0, 0)) > 500);
@@ -487,9 +494,12 @@ private slots:
         Meldungsrekorder meldungen;
         QTimer::singleShot(0, kind<QAction>(&w, "mnu_beenden"), &QAction::trigger);
         kind<QAction>(&w, "mnu_run")->trigger();
+        QVERIFY(w.laeuft());
+        QTRY_VERIFY(!w.isVisible());
+        QVERIFY(!w.laeuft());  // the worker has been stopped and joined
+        QTest::qWait(50);      // nothing it might still have queued arrives
         QVERIFY(meldungen.texte.isEmpty());
         QVERIFY(!m.Berechnung_aktuell);
-        QVERIFY(!w.isVisible());
     }
 
     void schliessen_waehrend_eines_laufs()
@@ -501,8 +511,9 @@ private slots:
         Meldungsrekorder meldungen;
         QTimer::singleShot(0, &w, &QWidget::close);
         kind<QAction>(&w, "mnu_run")->trigger();
+        QTRY_VERIFY(!w.isVisible());
+        QVERIFY(!w.laeuft());
         QVERIFY(meldungen.texte.isEmpty());
-        QVERIFY(!w.isVisible());
     }
 
     // "Berechnung &Abbrechen" and Escape stop a run at its next pass through
@@ -531,13 +542,14 @@ private slots:
         bool frei_waehrend_lauf = false, lief = false;
         QTimer::singleShot(0, &w, [&] {
             frei_waehrend_lauf = abbrechen->isEnabled() && !kind<QAction>(&w, "mnu_run")->isEnabled();
-            lief = m_.Berechnung_laeuft;
+            lief = w.laeuft();
             if (escape)
                 QTest::keyClick(&w, Qt::Key_Escape);
             else
                 abbrechen->trigger();
         });
         QTest::mouseClick(kind<QPushButton>(&w, "cmd_run"), Qt::LeftButton);
+        QVERIFY(lauf_abwarten(w));
 
         QVERIFY(lief);
         QVERIFY(frei_waehrend_lauf);
@@ -559,6 +571,7 @@ private slots:
         // A run to its end leaves the command disabled as well.
         m_.Sinterzeit_s = 7200;
         kind<QAction>(&w, "mnu_run")->trigger();
+        QVERIFY(lauf_abwarten(w));
         QCOMPARE(meldungen.texte, QStringList{"0 Fehler"});
         QVERIFY(!abbrechen->isEnabled());
     }
@@ -571,10 +584,12 @@ private slots:
         m_.Sinterzeit_s = 7200.0 * 20;  // about 123000 steps
         QTimer::singleShot(0, kind<QAction>(&w, "mnu_abbrechen"), &QAction::trigger);
         kind<QAction>(&w, "mnu_run")->trigger();
+        QVERIFY(lauf_abwarten(w));
         QVERIFY(meldungen.texte.isEmpty());
         QVERIFY(!m_.Berechnung_aktuell);
 
         QTest::mouseClick(kind<QPushButton>(&w, "cmd_run"), Qt::LeftButton);
+        QVERIFY(lauf_abwarten(w));
         Modell ununterbrochen;
         startwerte_setzen(ununterbrochen);
         ununterbrochen.Sinterzeit_s = 7200.0 * 20;
@@ -593,6 +608,7 @@ private slots:
         // The cost as the program measures it: the start-up run takes milliseconds.
         Meldungsrekorder meldungen;
         QTest::mouseClick(kind<QPushButton>(w_.get(), "cmd_run"), Qt::LeftButton);
+        QVERIFY(lauf_abwarten(*w_));
         QVERIFY(meldungen.fragen.isEmpty());
         QCOMPARE(meldungen.texte, QStringList{"0 Fehler"});
         QVERIFY(m_.Berechnung_aktuell);
@@ -613,6 +629,7 @@ private slots:
         Meldungsrekorder meldungen;
         if (nach_einem_lauf) {
             kind<QAction>(&w, "mnu_run")->trigger();
+            QVERIFY(lauf_abwarten(w));
             QVERIFY(!ganz_weiss(w.bild()));
         }
         const Zustand vorher = zustand(w, m_);
@@ -648,6 +665,7 @@ private slots:
         startlauf_dauert(w, sekunden);
         meldungen.antworten << "Abbrechen";
         kind<QAction>(&w, "mnu_run")->trigger();
+        QVERIFY(lauf_abwarten(w));
         QCOMPARE(meldungen.fragen.size(), frage ? 1 : 0);
         if (frage)
             QVERIFY(meldungen.fragen[0].startsWith("Die Berechnung dauert voraussichtlich etwa 31 s.\n"));
@@ -677,6 +695,7 @@ private slots:
         startlauf_dauert(w, 600);
         meldungen.antworten << antwort;
         kind<QAction>(&w, "mnu_run")->trigger();
+        QVERIFY(lauf_abwarten(w));
 
         QCOMPARE(meldungen.fragen.size(), 1);
         QCOMPARE(meldungen.texte, QStringList{meldung});
@@ -763,6 +782,7 @@ private slots:
             meldungen.waehrenddessen = [&](const QString&) { lesen(); };  // a jump ends before any timer
         }
         kind<QAction>(&w, "mnu_run")->trigger();
+        QVERIFY(lauf_abwarten(w));
         QCOMPARE(meldungen.fragen.size(), antwort.isEmpty() ? 0 : 1);
         const QString muster = restzeit ? "^\\d{1,3}  %   noch etwa \\d+ (s|min)$" : "^\\d{1,3}  %$";
         QVERIFY2(QRegularExpression(muster).match(text).hasMatch(), qPrintable(text));

@@ -135,9 +135,10 @@ private slots:
         QFETCH(QLocale, locale);
         QRandomGenerator zufall(20261208);
         const QStringList texte = feindliche_texte(zufall);
-        Modell m;
-        startwerte_setzen(m);
-        frm_Eingabe dlg(m, locale);
+        Modell start;
+        startwerte_setzen(start);
+        frm_Eingabe dlg([&start] { return start; }, locale);
+        const Modell& m = dlg.parameter();  // what the checks store, in the dialog's own copy
         dlg.show();
         QApplication::setActiveWindow(&dlg);
         QTRY_VERIFY(dlg.isActiveWindow());
@@ -209,7 +210,8 @@ private slots:
             Modell m;
             startwerte_setzen(m);
             m.Kugel = n % 2;
-            auto* dlg = new frm_Eingabe(m, QLocale::c());
+            auto* dlg = new frm_Eingabe([&m] { return m; }, QLocale::c());
+            QObject::connect(dlg, &frm_Eingabe::uebernommen, [&m](const Modell& p) { m = p; });
             dlg->show();
             QApplication::setActiveWindow(dlg);
             QTRY_VERIFY(dlg->isActiveWindow());

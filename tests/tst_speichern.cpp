@@ -40,7 +40,7 @@ class tst_speichern : public QObject {
     // Opens a dialog as the main window's menu does: discarded on closing.
     QPointer<frm_speichern> oeffne()
     {
-        auto* d = new frm_speichern(m_, QLocale::c());
+        auto* d = new frm_speichern([this] { return stand(m_); }, QLocale::c());
         d->setAttribute(Qt::WA_DeleteOnClose);
         d->show();
         return d;

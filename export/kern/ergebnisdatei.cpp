@@ -132,4 +132,14 @@ Speicherergebnis speichere(const Modell& m, const QString& ordner, const QString
     return Speicherergebnis::gespeichert;
 }
 
+Speicherergebnis speichere(const Ergebnisstand& stand, const QString& ordner, const QString& dateiname,
+                           const QDate& datum, const QLocale& locale, QString* dateipfad)
+{
+    if (stand.laeuft)
+        return Speicherergebnis::berechnung_laeuft;
+    if (!stand.aktuell)
+        return Speicherergebnis::keine_berechnung;
+    return speichere(stand.aktuell->modell, ordner, dateiname, datum, locale, dateipfad);
+}
+
 }  // namespace kalvion

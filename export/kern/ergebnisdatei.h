@@ -8,6 +8,7 @@
 #include <QString>
 #include <optional>
 
+#include "ergebnis.h"
 #include "modell.h"
 
 namespace kalvion {
@@ -31,6 +32,11 @@ enum class Speicherergebnis { gespeichert, berechnung_laeuft, keine_berechnung, 
 // The save command without its window: checks, composes the path, appends.
 // Nothing is written while a run is in progress.
 Speicherergebnis speichere(const Modell& m, const QString& ordner, const QString& dateiname,
+                           const QDate& datum, const QLocale& locale, QString* dateipfad = nullptr);
+
+// The same for the result the main window holds: the current one, if any,
+// and nothing while a run is in progress.
+Speicherergebnis speichere(const Ergebnisstand& stand, const QString& ordner, const QString& dateiname,
                            const QDate& datum, const QLocale& locale, QString* dateipfad = nullptr);
 
 }  // namespace kalvion
