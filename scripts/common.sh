@@ -6,9 +6,9 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 # The first line builds the program, the second builds the Debian package
 # (dpkg-shlibdeps, file, help2man) and checks it (desktop-file-validate,
-# appstreamcli); the third drives the real-desktop test.
+# appstreamcli, lintian); the third drives the real-desktop test.
 PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev libgl-dev libeigen3-dev qt6-translations-l10n
-          dpkg-dev file help2man desktop-file-utils appstream poppler-utils
+          dpkg-dev file help2man desktop-file-utils appstream lintian poppler-utils
           xvfb openbox xdotool x11-utils imagemagick)
 
 as_root() {

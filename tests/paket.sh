@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from an existing build tree into a temporary folder
 # and checks what a user gets from it: every file, the dependencies, clean
-# desktop metadata, and programs that start from the unpacked tree.
+# desktop metadata, manual pages in English and German, the copyright and
+# changelog Debian asks for, no complaint from lintian, and programs that start
+# from the unpacked tree.
 # Usage: paket.sh BUILD_DIR CPACK VERSION PROGRAM...
 # The first PROGRAM is the window program; each further one is a command-line
 # program that must answer --version. Empty names are ignored.
@@ -46,9 +48,13 @@ done
 inhalt=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's#^\./##')
 desktop=usr/share/applications/kalvion.desktop
 metainfo=usr/share/metainfo/de.kalvion.Kalvion.metainfo.xml
-erwartet=("$desktop" "$metainfo" usr/share/icons/hicolor/scalable/apps/kalvion.svg)
+dokumentation=usr/share/doc/kalvion
+erwartet=("$desktop" "$metainfo" usr/share/icons/hicolor/scalable/apps/kalvion.svg
+          "$dokumentation/copyright" "$dokumentation/changelog.gz")
+# English manual pages where man looks by default, German ones where it looks
+# for a German locale.
 for p in "${programme[@]}"; do
-  erwartet+=("usr/bin/$p" "usr/share/man/man1/$p.1.gz")
+  erwartet+=("usr/bin/$p" "usr/share/man/man1/$p.1.gz" "usr/share/man/de/man1/$p.1.gz")
 done
 for f in "${erwartet[@]}"; do
   grep -qxF "$f" <<<"$inhalt" || fehlt "package lacks $f"
@@ -56,6 +62,7 @@ done
 # Every program the package ships needs its manual page, whoever added it.
 for f in $(grep '^usr/bin/.' <<<"$inhalt" || true); do
   grep -qxF "usr/share/man/man1/${f#usr/bin/}.1.gz" <<<"$inhalt" || fehlt "no manual page for $f"
+  grep -qxF "usr/share/man/de/man1/${f#usr/bin/}.1.gz" <<<"$inhalt" || fehlt "no German manual page for $f"
 done
 
 wurzel=$tmp/wurzel
@@ -88,15 +95,61 @@ if [[ -f $wurzel/$metainfo ]]; then
 fi
 
 # --- manual pages ----------------------------------------------------------
+# Each in its language: the name section is called NAME in English and
+# BEZEICHNUNG in German.
 for p in "${programme[@]}"; do
-  seite=$wurzel/usr/share/man/man1/$p.1.gz
-  [[ -f $seite ]] || continue
-  grep -qiE "^\.TH \"?$p\"? \"?1" <<<"$(zcat "$seite")" || fehlt "$p.1.gz is no section-1 page for $p"
-  if command -v man >/dev/null; then
-    warnungen=$(man --warnings -E UTF-8 -l "$seite" 2>&1 >/dev/null) || true
-    [[ -z $warnungen ]] || fehlt "man warns about $p.1.gz: $warnungen"
-  fi
+  for sprache in en de; do
+    if [[ $sprache == en ]]; then ordner=man1 name=NAME; else ordner=de/man1 name=BEZEICHNUNG; fi
+    seite=$wurzel/usr/share/man/$ordner/$p.1.gz
+    [[ -f $seite ]] || continue
+    text=$(zcat "$seite")
+    grep -qiE "^\.TH \"?$p\"? \"?1" <<<"$text" || fehlt "$ordner/$p.1.gz is no section-1 page for $p"
+    grep -qE "^\.SH \"?$name\"?$" <<<"$text" || fehlt "$ordner/$p.1.gz has no section $name, so it is not in its language"
+    if command -v man >/dev/null; then
+      warnungen=$(man --warnings -E UTF-8 -l "$seite" 2>&1 >/dev/null) || true
+      [[ -z $warnungen ]] || fehlt "man warns about $ordner/$p.1.gz: $warnungen"
+    fi
+  done
 done
+
+# --- copyright and changelog -----------------------------------------------
+copyright=$wurzel/$dokumentation/copyright
+if [[ -f $copyright ]]; then
+  # Machine-readable: the format line first, the licence by its short name,
+  # and its full text where every Debian system keeps it.
+  head -1 "$copyright" | grep -qxF 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fehlt "copyright does not start with the machine-readable format line"
+  grep -qx 'License: GPL-3.0-or-later' "$copyright" || fehlt "copyright does not name GPL-3.0-or-later"
+  grep -qF '/usr/share/common-licenses/GPL-3' "$copyright" || fehlt "copyright does not refer to /usr/share/common-licenses/GPL-3"
+fi
+changelog=$wurzel/$dokumentation/changelog.gz
+if [[ -f $changelog ]]; then
+  if ! gzip -t "$changelog" 2>/dev/null; then
+    fehlt "changelog.gz is not gzip"
+  else
+    # The newest entry is the package's version; the software centre lists it too.
+    neueste=$(zcat "$changelog" | sed -n '1s/^kalvion (\([^)]*\)) .*/\1/p')
+    [[ $neueste == "$version" ]] || fehlt "the newest changelog entry is '$neueste', not $version"
+    if [[ -f $wurzel/$metainfo ]]; then
+      for v in $(zcat "$changelog" | sed -n 's/^kalvion (\([^)]*\)) .*/\1/p'); do
+        grep -qF "<release version=\"$v\"" "$wurzel/$metainfo" || fehlt "metainfo has no release $v"
+      done
+    fi
+  fi
+fi
+
+# --- lintian ---------------------------------------------------------------
+if command -v lintian >/dev/null; then
+  # Errors and warnings fail; the informational tags are shown but allowed.
+  if ! lintian --fail-on error,warning --display-info "$deb" >"$tmp/lintian.log" 2>&1; then
+    fehlt "lintian: $(cat "$tmp/lintian.log")"
+  elif [[ -s $tmp/lintian.log ]]; then
+    echo "lintian (informational only):"
+    cat "$tmp/lintian.log"
+  fi
+else
+  echo "lintian not installed: package not checked against Debian's policy"
+fi
 
 # --- the programs start from the unpacked tree -----------------------------
 fenster=${programme[0]}
@@ -115,4 +168,4 @@ for p in "${programme[@]:1}"; do
 done
 
 ((fehler == 0)) || exit 1
-echo "package holds ${programme[*]} with desktop entry, icon, metainfo and manual pages; programs start"
+echo "package holds ${programme[*]} with desktop entry, icon, metainfo, manual pages, copyright and changelog; programs start"
