@@ -1,15 +1,17 @@
 #include "rechenwerk.h"
 
-#include <QMetaType>
-#include <QPointer>
+#include <QCoreApplication>
+#include <QEvent>
 
 namespace kalvion {
 
-Rechenwerk::Rechenwerk(QObject* eltern) : QObject(eltern)
-{
-    qRegisterMetaType<Ergebniszeiger>();
-    qRegisterMetaType<Laufausgang>();
-}
+namespace {
+
+const QEvent::Type Post_ist_da = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+}  // namespace
+
+Rechenwerk::Rechenwerk(QObject* eltern) : QObject(eltern) {}
 
 Rechenwerk::~Rechenwerk()
 {
@@ -19,30 +21,48 @@ Rechenwerk::~Rechenwerk()
 void Rechenwerk::starte(const Modell& parameter, Verfahren verfahren)
 {
     anhalten();
-    const unsigned nummer = ++lauf_nummer_;
-    // The thread reports through queued calls into this object's thread; a
-    // report that arrives after a newer run started, or after anhalten(), is
-    // dropped there.
-    auto gilt = [this, nummer] { return lauf_nummer_.load() == nummer; };
-    faden_ = std::jthread([this, parameter, verfahren, gilt](std::stop_token halt) {
+    faden_ = std::jthread([this, parameter, verfahren](std::stop_token halt) {
         Modell m = parameter;
         Laufbegleitung begleitung;
-        begleitung.fortschritt = [this, gilt](const std::string& text) {
-            QMetaObject::invokeMethod(
-                this, [this, gilt, t = QString::fromStdString(text)] { if (gilt()) emit fortschritt(t); },
-                Qt::QueuedConnection);
+        begleitung.fortschritt = [this](const std::string& text) {
+            einwerfen([t = QString::fromStdString(text)](Postfach& p) { p.prozenttext = t; });
         };
         begleitung.halt = halt;
         const Laufausgang ausgang = lauf_rechnen(m, begleitung, verfahren);
         if (ausgang.ergebnis == Laufergebnis::fertig) {
             auto ergebnis = std::make_shared<const Ergebnis>(Ergebnis{std::move(m), ausgang});
-            QMetaObject::invokeMethod(
-                this, [this, gilt, ergebnis] { if (gilt()) emit fertig(ergebnis); }, Qt::QueuedConnection);
+            einwerfen([&ergebnis](Postfach& p) { p.ergebnis = std::move(ergebnis); });
         } else {
-            QMetaObject::invokeMethod(
-                this, [this, gilt, ausgang] { if (gilt()) emit beendet(ausgang); }, Qt::QueuedConnection);
+            einwerfen([&ausgang](Postfach& p) { p.ende = ausgang; });
         }
     });
+}
+
+void Rechenwerk::einwerfen(const std::function<void(Postfach&)>& was)
+{
+    {
+        const std::lock_guard sperre(mutex_);
+        was(postfach_);
+    }
+    QCoreApplication::postEvent(this, new QEvent(Post_ist_da));
+}
+
+void Rechenwerk::customEvent(QEvent* e)
+{
+    if (e->type() != Post_ist_da)
+        return;
+    Postfach post;
+    {
+        const std::lock_guard sperre(mutex_);
+        std::swap(post, postfach_);
+    }
+    // Only the newest percent counts; the end comes after every percent.
+    if (post.prozenttext)
+        emit fortschritt(*post.prozenttext);
+    if (post.ergebnis)
+        emit fertig(post.ergebnis);
+    else if (post.ende)
+        emit beendet(*post.ende);
 }
 
 void Rechenwerk::abbrechen()
@@ -52,11 +72,14 @@ void Rechenwerk::abbrechen()
 
 void Rechenwerk::anhalten()
 {
-    ++lauf_nummer_;  // whatever is still queued is no longer wanted
     if (faden_.joinable()) {
         faden_.request_stop();
         faden_.join();
     }
+    // Whatever the stopped run left is no longer wanted; its events find an
+    // empty box.
+    const std::lock_guard sperre(mutex_);
+    postfach_ = Postfach{};
 }
 
 }  // namespace kalvion

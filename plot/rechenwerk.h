@@ -2,12 +2,13 @@
 // Runs the computation of "Berechnung Starten" on a thread of its own, on a
 // copy of the parameters, so that menus, message boxes and painting on the
 // window's thread neither pause nor slow it. Progress and the end come back
-// as queued signals; a cancel is a stop request the engine looks at after
-// every step.
+// as signals on the window's thread; a cancel is a stop request the engine
+// looks at after every step.
 
 #include <QObject>
 #include <QString>
-#include <atomic>
+#include <mutex>
+#include <optional>
 #include <thread>
 
 #include "ergebnis.h"
@@ -26,7 +27,7 @@ public:
     // Starts a run of these parameters; a run still going is stopped first and
     // whatever it would still have reported is dropped.
     void starte(const Modell& parameter, Verfahren verfahren);
-    // Asks the run to stop; it ends with `abgebrochen` shortly after.
+    // Asks the run to stop; it reports `beendet` with `abgebrochen` shortly after.
     void abbrechen();
     // Stops the run and waits until its thread has ended; nothing more is reported.
     void anhalten();
@@ -36,13 +37,24 @@ signals:
     void fortschritt(const QString& prozenttext);
     // All steps done: the result, never to change again.
     void fertig(const kalvion::Ergebniszeiger& ergebnis);
-    // Cancelled or refused before the first step.
+    // Cancelled, or refused before the first step.
     void beendet(const kalvion::Laufausgang& ausgang);
 
+protected:
+    void customEvent(QEvent* e) override;
+
 private:
-    // Every run has a number; a report of an older run that was still queued
-    // when a newer one started is dropped on arrival.
-    std::atomic<unsigned> lauf_nummer_{0};
+    // What the thread leaves for the window's thread, under a lock of the
+    // standard library; an empty event tells the window's thread to look.
+    struct Postfach {
+        std::optional<QString> prozenttext;
+        Ergebniszeiger ergebnis;
+        std::optional<Laufausgang> ende;
+    };
+    void einwerfen(const std::function<void(Postfach&)>& was);
+
+    std::mutex mutex_;
+    Postfach postfach_;  // guarded by mutex_
     std::jthread faden_;
 };
 

@@ -19,6 +19,7 @@
 #include <clocale>
 
 #include "frm_Eingabe.h"
+#include "ergebnisdatei.h"
 #include "frm_speichern.h"
 #include "meldungsrekorder.h"
 #include "programm.h"
@@ -348,6 +349,68 @@ private slots:
         QTest::mouseClick(kind<QPushButton>(speichern, "cmd_ok"), Qt::LeftButton);
         QCOMPARE(meldungen.texte.last(), QString::fromUtf8("Noch keine aktuelle Berechnung durchgeführt!"));
         QVERIFY(!QFile::exists(ordner.path() + "/waehrend.txt"));
+    }
+
+    // The save window stays open while the parameter dialog is used: whatever
+    // the dialog does before its "ok" (filling itself, another model, a new
+    // field value) leaves the result that "&ok" saves as it was; after its
+    // "ok" there is no current result to save.
+    void offenes_speicherfenster_schreibt_das_ergebnis_data()
+    {
+        QTest::addColumn<bool>("feld_geaendert");
+        QTest::addColumn<bool>("eingabe_ok");
+        QTest::newRow("Eingabe offen, Modell umgeschaltet") << false << false;
+        QTest::newRow("Eingabe offen, Modell und Temperatur geändert") << true << false;
+        QTest::newRow("Eingabe mit ok, Modell umgeschaltet") << false << true;
+    }
+    void offenes_speicherfenster_schreibt_das_ergebnis()
+    {
+        QFETCH(bool, feld_geaendert);
+        QFETCH(bool, eingabe_ok);
+        Meldungsrekorder meldungen;
+        QTemporaryDir ordner;
+        Modell m;
+        auto w = programm_starten(m, Deutsch);
+        frm_Eingabe* dlg = bis_zur_eingabe(*w);
+        QVERIFY(dlg);
+        QTest::mouseClick(kind<QPushButton>(dlg, "cmd_ok"), Qt::LeftButton);
+        QTRY_VERIFY(!w->eingabe());
+        QTest::mouseClick(kind<QPushButton>(w, "cmd_run"), Qt::LeftButton);
+        QVERIFY(lauf_abwarten(*w));
+        const Modell ergebnis = m;  // the window's copy of the finished run
+
+        kind<QAction>(w, "mnu_speichern")->trigger();
+        QPointer<frm_speichern> speichern = qobject_cast<frm_speichern*>(w->speichern());
+        QVERIFY(speichern);
+        speichern->setze_ordner(ordner.path());
+        QTest::keyClicks(kind<QLineEdit>(speichern, "txt_dateiname"), "ergebnis.txt");
+
+        kind<QAction>(w, "mnu_Eingabe")->trigger();
+        QTRY_VERIFY(w->eingabe());
+        auto* eingabe = qobject_cast<frm_Eingabe*>(w->eingabe());
+        QTRY_VERIFY(!w->isEnabled());  // filled: the main window waits for "ok"
+        klick_links(kind<QRadioButton>(eingabe, "opt_kugel"));
+        if (feld_geaendert)
+            verlasse_mit(kind<QLineEdit>(eingabe, "txt_Sintertemp"), "1100");
+        if (eingabe_ok) {
+            QTest::mouseClick(kind<QPushButton>(eingabe, "cmd_ok"), Qt::LeftButton);
+            QTRY_VERIFY(!w->eingabe());
+        }
+
+        QTest::mouseClick(kind<QPushButton>(speichern, "cmd_ok"), Qt::LeftButton);
+        const QString pfad = ordner.path() + "/ergebnis.txt";
+        if (eingabe_ok) {
+            QCOMPARE(meldungen.texte.last(), QString::fromUtf8("Noch keine aktuelle Berechnung durchgeführt!"));
+            QVERIFY(!QFile::exists(pfad));
+            return;
+        }
+        QTRY_VERIFY(!speichern);
+        QCOMPARE(meldungen.texte, QStringList{"0 Fehler"});
+        const QByteArray inhalt = lies_datei(pfad);
+        QVERIFY(inhalt.split('\n')[17].startsWith("0,2500 22,0204"));
+        QCOMPARE(inhalt, *ergebnisblock(ergebnis, QDir::toNativeSeparators(pfad), QDate::currentDate(), Deutsch));
+        QVERIFY(!ergebnis.Kugel);
+        QCOMPARE(ergebnis.Konz, standardlauf().Konz);
     }
 
     // Two sessions of the program saving to one file keep both blocks whole.
