@@ -5,8 +5,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_missing
 ensure_locales de_DE.UTF-8 en_US.UTF-8
 build
-cd "$BUILD_DIR"
 status=0
+# The worker thread once under ThreadSanitizer, in a build tree of its own.
+bash "$ROOT/scripts/tsan.sh" || status=1
+cd "$BUILD_DIR"
 for l in C.UTF-8 de_DE.UTF-8; do
   echo "== ctest with LANG=$l"
   LANG=$l LC_ALL=$l QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" || status=1
