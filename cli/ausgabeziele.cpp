@@ -13,8 +13,8 @@ namespace kalvion::cli {
 
 namespace {
 
-// The spool hands its blocks to the kernel in pieces of this size.
-constexpr qsizetype Spoolpuffer = 1 << 20;
+// The spool is copied to the target in pieces of this size.
+constexpr qsizetype Kopierstueck = 1 << 20;
 
 QByteArray dateiname(const QString& pfad)
 {
@@ -155,31 +155,23 @@ bool Ergebnisspool::oeffnen(const QString& ziel, QString& grund)
     }
     // Unnamed from now on: whatever ends the command, nothing is left behind.
     ::unlink(vorlage.constData());
-    puffer_.reserve(Spoolpuffer);
-    return true;
-}
-
-bool Ergebnisspool::puffer_leeren(QString& grund)
-{
-    int nummer = 0;
-    if (!ganz_schreiben(spool_, puffer_.constData(), puffer_.size(), nummer)) {
-        grund = QStringLiteral("Schreiben fehlgeschlagen: ") + fehlerursache(nummer);
-        return false;
-    }
-    puffer_.clear();
     return true;
 }
 
 bool Ergebnisspool::schreiben(const QByteArray& bytes, QString& grund)
 {
-    puffer_ += bytes;
-    return puffer_.size() < Spoolpuffer || puffer_leeren(grund);
+    // Each block at once: a full disk is seen at the first block that does
+    // not fit, not at the end.
+    int nummer = 0;
+    if (!ganz_schreiben(spool_, bytes.constData(), bytes.size(), nummer)) {
+        grund = QStringLiteral("Schreiben fehlgeschlagen: ") + fehlerursache(nummer);
+        return false;
+    }
+    return true;
 }
 
 bool Ergebnisspool::anhaengen(const std::atomic<int>& halt, QString& grund)
 {
-    if (!puffer_leeren(grund))
-        return false;
     struct stat st {};
     gab_es_ = ::stat(ziel_.constData(), &st) == 0;
     const int ziel = ::open(ziel_.constData(), O_WRONLY | O_APPEND | O_CLOEXEC | (gab_es_ ? 0 : O_CREAT | O_EXCL), 0666);
@@ -194,7 +186,7 @@ bool Ergebnisspool::anhaengen(const std::atomic<int>& halt, QString& grund)
 
     bool gut = ::lseek(spool_, 0, SEEK_SET) == 0;
     int nummer = gut ? 0 : errno;
-    QByteArray stueck(Spoolpuffer, Qt::Uninitialized);
+    QByteArray stueck(Kopierstueck, Qt::Uninitialized);
     while (gut && halt.load() == 0) {
         const ssize_t n = ::read(spool_, stueck.data(), static_cast<size_t>(stueck.size()));
         if (n < 0 && errno == EINTR)

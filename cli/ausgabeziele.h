@@ -52,11 +52,8 @@ public:
     void zuruecknehmen();
 
 private:
-    bool puffer_leeren(QString& grund);
-
     QByteArray ziel_;
     int spool_ = -1;
-    QByteArray puffer_;
     bool angehaengt_ = false, gab_es_ = false;
     off_t vorher_ = 0;
 };

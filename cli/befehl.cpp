@@ -153,14 +153,8 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     bool spool_fehler = false, ohne_kodierung = false;
     QByteArray kurven;
     const Abnahme abnehmen = [&](std::uint64_t, Laufertrag& e) {
-        if (a.tabelle)
-            aus.schreiben(e.tabellenzeile);
-        else if (ausgaben.zusammenfassung)
-            aus.schreiben(e.zusammenfassung.toLocal8Bit() + '\n');
-        if (a.kurven)
-            kurven = std::move(e.kurven);
-        if (aus.fehlernummer() != 0)
-            return false;
+        // The block first: a results file that cannot take it ends the
+        // study before its line is shown.
         if (a.datei) {
             if (!e.block) {
                 ohne_kodierung = true;
@@ -171,7 +165,13 @@ int rechnen(const Auftrag& a, const Umgebung& u)
                 return false;
             }
         }
-        return true;
+        if (a.tabelle)
+            aus.schreiben(e.tabellenzeile);
+        else if (ausgaben.zusammenfassung)
+            aus.schreiben(e.zusammenfassung.toLocal8Bit() + '\n');
+        if (a.kurven)
+            kurven = std::move(e.kurven);
+        return aus.fehlernummer() == 0;
     };
     const Studienende ende = aus.fehlernummer() != 0
                                  ? Studienende::abgelehnt
@@ -262,8 +262,8 @@ int befehl_ausfuehren(const QStringList& argumente, const Umgebung& umgebung)
         return Exit_schreibfehler;
     } catch (const std::system_error& fehler) {
         // A thread the system would not start.
-        melde(umgebung, QStringLiteral("die Rechnung ließ sich nicht starten (%1); nichts geschrieben, die Dateien "
-                                       "sind, wie sie waren")
+        melde(umgebung, QStringLiteral("ein Thread für die Rechnung ließ sich nicht starten (%1); zu wenig "
+                                       "Arbeitsspeicher? Nichts geschrieben, die Dateien sind, wie sie waren")
                             .arg(fehlerursache(fehler.code().value())));
         return Exit_schreibfehler;
     }

@@ -472,8 +472,10 @@ private slots:
         QTest::addColumn<bool>("begrenzt");  // file size limit of 1000 bytes in the process
         QTest::addColumn<QString>("meldung");
 
+        // A device is no results file: refused before the first run.
         QTest::newRow("dev_full") << "/dev/full" << true << false
-                                  << "Speichern in /dev/full fehlgeschlagen (Schreiben fehlgeschlagen: ";
+                                  << "Speichern in /dev/full fehlgeschlagen (Öffnen fehlgeschlagen: ein Gerät, keine "
+                                     "gewöhnliche Datei); nichts gerechnet";
         QTest::newRow("ordner_fehlt") << "fehlt/e.txt" << false << false << "/fehlt existiert nicht";
         QTest::newRow("ziel_ist_ordner") << "unterordner" << true << false
                                          << "fehlgeschlagen (Öffnen fehlgeschlagen: ";

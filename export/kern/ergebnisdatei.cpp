@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStringEncoder>
 #include <QStringList>
+#include <charconv>
 
 #include "zahlen.h"
 
@@ -21,14 +22,42 @@ std::optional<QByteArray> in_cp1252(const QString& text)
     QStringEncoder cp1252("windows-1252");
     if (!cp1252.isValid())
         return std::nullopt;
-    QString darstellbar;
-    darstellbar.reserve(text.size());
+    QByteArray bytes;
+    bytes.reserve(text.size());
     for (const char32_t zeichen : text.toUcs4()) {
+        // ASCII is the same in Windows-1252: the common case, byte for byte.
+        if (zeichen < 0x80) {
+            bytes += static_cast<char>(zeichen);
+            continue;
+        }
         const QString z = QString::fromUcs4(&zeichen, 1);
-        const bool ersetzt = zeichen != 0x1A && QByteArray(cp1252(z)) == QByteArray(1, '\x1a');
-        darstellbar += ersetzt ? QStringLiteral("?") : z;
+        const QByteArray b(cp1252(z));
+        bytes += b == QByteArray(1, '\x1a') ? QByteArray("?") : b;
     }
-    return QByteArray(cp1252(darstellbar));
+    return bytes;
+}
+
+// One profile row "12,5000 3,1416 \r\n": both numbers with four decimals
+// as zahlen::festkomma writes them, `komma` the decimal separator already in
+// Windows-1252. Written straight into bytes: the 200 rows are most of a block.
+void profilzeile(QByteArray& ziel, double x, double konz, const QByteArray& komma)
+{
+    for (const double wert : {x, konz}) {
+        char puffer[400];
+        const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, 4);
+        if (fehler != std::errc()) {
+            ziel += '?';
+        } else {
+            for (const char* p = puffer; p != ende; ++p) {
+                if (*p == '.')
+                    ziel += komma;
+                else
+                    ziel += *p;
+            }
+        }
+        ziel += ' ';
+    }
+    ziel += "\r\n";
 }
 
 // A typed parameter goes out exactly as typed; a start-up value in print form.
@@ -66,12 +95,15 @@ std::optional<QByteArray> ergebnisblock(const Modell& m, const QString& dateipfa
         QString::fromUtf8("ort x [µm]      Konzentration      "),
         strich,
     };
+    std::optional<QByteArray> block = in_cp1252(zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    const std::optional<QByteArray> komma = in_cp1252(locale.decimalPoint());
+    if (!block || !komma)
+        return std::nullopt;
     const int zellen = m.Zellen;
+    block->reserve(block->size() + 40 * zellen);
     for (int i = 1; i <= zellen && i < Feldgroesse; ++i)
-        zeilen << zahlen::festkomma(i * m.x_max.wert / m.Zellen, 4, locale) + QLatin1Char(' ') +
-                      zahlen::festkomma(m.Konz[i], 4, locale) + QLatin1Char(' ');
-
-    return in_cp1252(zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        profilzeile(*block, i * m.x_max.wert / m.Zellen, m.Konz[i], *komma);
+    return block;
 }
 
 bool block_anhaengen(const QString& dateipfad, const QByteArray& block, QString* grund)
