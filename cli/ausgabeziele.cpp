@@ -174,7 +174,7 @@ bool Ergebnisspool::anhaengen(const std::atomic<int>& halt, QString& grund)
 {
     struct stat st {};
     gab_es_ = ::stat(ziel_.constData(), &st) == 0;
-    const int ziel = ::open(ziel_.constData(), O_WRONLY | O_APPEND | O_CLOEXEC | (gab_es_ ? 0 : O_CREAT | O_EXCL), 0666);
+    const int ziel = ::open(ziel_.constData(), O_WRONLY | O_APPEND | O_CLOEXEC | O_CREAT, 0666);
     if (ziel < 0) {
         grund = QStringLiteral("Öffnen fehlgeschlagen: ") + fehlerursache(errno);
         return false;

@@ -24,15 +24,19 @@ std::optional<QByteArray> in_cp1252(const QString& text)
         return std::nullopt;
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (const char32_t zeichen : text.toUcs4()) {
+    const QChar* zeichen = text.constData();
+    const qsizetype laenge = text.size();
+    for (qsizetype i = 0; i < laenge; ++i) {
         // ASCII is the same in Windows-1252: the common case, byte for byte.
-        if (zeichen < 0x80) {
-            bytes += static_cast<char>(zeichen);
+        if (zeichen[i].unicode() < 0x80) {
+            bytes += static_cast<char>(zeichen[i].unicode());
             continue;
         }
-        const QString z = QString::fromUcs4(&zeichen, 1);
-        const QByteArray b(cp1252(z));
+        // Any other character on its own, a pair of surrogates together.
+        const bool paar = zeichen[i].isHighSurrogate() && i + 1 < laenge && zeichen[i + 1].isLowSurrogate();
+        const QByteArray b(cp1252(QStringView(zeichen + i, paar ? 2 : 1)));
         bytes += b == QByteArray(1, '\x1a') ? QByteArray("?") : b;
+        i += paar;
     }
     return bytes;
 }
@@ -42,22 +46,27 @@ std::optional<QByteArray> in_cp1252(const QString& text)
 // Windows-1252. Written straight into bytes: the 200 rows are most of a block.
 void profilzeile(QByteArray& ziel, double x, double konz, const QByteArray& komma)
 {
+    char zeile[1000];  // two numbers of at most 400 characters, and their separators
+    char* ende = zeile;
     for (const double wert : {x, konz}) {
-        char puffer[400];
-        const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, 4);
+        char zahl[400];
+        const auto [zahlende, fehler] = std::to_chars(zahl, zahl + sizeof zahl, wert, std::chars_format::fixed, 4);
         if (fehler != std::errc()) {
-            ziel += '?';
+            *ende++ = '?';
         } else {
-            for (const char* p = puffer; p != ende; ++p) {
-                if (*p == '.')
-                    ziel += komma;
-                else
-                    ziel += *p;
+            for (const char* p = zahl; p != zahlende; ++p) {
+                if (*p != '.') {
+                    *ende++ = *p;
+                    continue;
+                }
+                ende = std::copy(komma.begin(), komma.end(), ende);
             }
         }
-        ziel += ' ';
+        *ende++ = ' ';
     }
-    ziel += "\r\n";
+    *ende++ = '\r';
+    *ende++ = '\n';
+    ziel.append(zeile, ende - zeile);
 }
 
 // A typed parameter goes out exactly as typed; a start-up value in print form.
