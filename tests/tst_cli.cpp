@@ -92,6 +92,17 @@ Aufruf rufe(const QStringList& argumente, const QString& ordner, const QString& 
     return ende(p);
 }
 
+// The status, the results file at `pfad` and standard output of a study in
+// German; the results file is removed again for the next call.
+std::tuple<int, QByteArray, QByteArray> studie_mit_datei(const QStringList& argumente, const QString& ordner,
+                                                         const QString& pfad)
+{
+    const Aufruf a = rufe(argumente, ordner, Deutsch_UTF8);
+    const QByteArray datei = lies_datei(pfad);
+    QFile::remove(pfad);
+    return std::make_tuple(a.status, datei, a.aus);
+}
+
 // The results file as it was before the command: its old bytes, or not there.
 void wie_vorher(const QString& pfad, bool gab_es)
 {
@@ -286,12 +297,7 @@ private slots:
                                  "--i-diff", "10,30", "--datei", "studie.txt", "--tabelle"};
         QTemporaryDir d;
         const QString pfad = echter_pfad(d, QStringLiteral("studie.txt"));
-        auto ergebnis = [&](const QStringList& zusatz) {
-            const Aufruf a = rufe(studie + zusatz, d.path(), Deutsch_UTF8);
-            const QByteArray datei = lies_datei(pfad);
-            QFile::remove(pfad);
-            return std::make_tuple(a.status, datei, a.aus);
-        };
+        auto ergebnis = [&](const QStringList& zusatz) { return studie_mit_datei(studie + zusatz, d.path(), pfad); };
         const auto [status1, datei1, tabelle1] = ergebnis({"--threads", "1"});
         QCOMPARE(status1, 0);
         QCOMPARE(zaehle_bloecke(datei1, pfad), 24);
@@ -656,12 +662,7 @@ private slots:
                                  "--i-diff", "20,199", "--verfahren", "auto", "--datei", "s.txt", "--tabelle"};
         QTemporaryDir d;
         const QString pfad = echter_pfad(d, QStringLiteral("s.txt"));
-        auto ergebnis = [&](const QStringList& zusatz) {
-            const Aufruf a = rufe(studie + zusatz, d.path(), Deutsch_UTF8);
-            const QByteArray datei = lies_datei(pfad);
-            QFile::remove(pfad);
-            return std::make_tuple(a.status, datei, a.aus);
-        };
+        auto ergebnis = [&](const QStringList& zusatz) { return studie_mit_datei(studie + zusatz, d.path(), pfad); };
         const auto [status1, datei1, tabelle1] = ergebnis({"--threads", "1"});
         QCOMPARE(status1, 0);
         QCOMPARE(zaehle_bloecke(datei1, pfad), 20);
@@ -925,6 +926,26 @@ private slots:
             QCOMPARE(zaehle_bloecke(lies_datei(pfad), pfad), zeilen - 1);
             QVERIFY(QFileInfo(pfad).size() > (200 << 20) / 4);
         }
+    }
+
+    // Too little memory for what was asked (a thread each for 1024 runs in
+    // 200 MB of address space): a German message and status 1, no abort, and
+    // the results file as it was.
+    void zu_wenig_speicher()
+    {
+        QTemporaryDir d;
+        const QString pfad = d.filePath(QStringLiteral("e.txt"));
+        schreibe_datei(pfad, Alte_Daten);
+        const Aufruf a = rufe({"--d0", "0.1:102.4:0.1", "--zeit", "0.1", "--threads", "1024", "--datei", "e.txt"},
+                              d.path(), Deutsch_UTF8, [] {
+                                  rlimit adressraum{200L << 20, 200L << 20};
+                                  setrlimit(RLIMIT_AS, &adressraum);
+                              });
+        QCOMPARE(a.status, 1);
+        QVERIFY2(a.fehler.startsWith("kalvion-cli: ") && a.fehler.contains("Arbeitsspeicher"), a.fehler.constData());
+        QVERIFY2(a.fehler.contains("die Dateien sind, wie sie waren"), a.fehler.constData());
+        QCOMPARE(lies_datei(pfad), Alte_Daten);
+        QCOMPARE(QDir(d.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"e.txt"});
     }
 
     void fehlerursache_data()
