@@ -26,8 +26,9 @@ constexpr Option Ausgabeoptionen[] = {
     {"datei", "Pfad",
      "hängt je Lauf einen Block an die Ergebnisdatei an, Byte\n"
      "für Byte wie \"Speichern als ASCII\" im Fenster (Zahlen in\n"
-     "der Spracheinstellung des Systems): alle Blöcke in einem\n"
-     "Schreibvorgang oder, wenn er misslingt, keiner"},
+     "der Spracheinstellung des Systems): die Blöcke sammeln\n"
+     "sich in einer unsichtbaren Datei im selben Ordner und\n"
+     "kommen am Ende alle an oder, wenn es misslingt, keiner"},
     {"tabelle", "",
      "die Tabelle (CSV nach RFC 4180, Dezimalpunkt) auf die\n"
      "Standardausgabe; ohne: eine Zeile je Lauf zum Lesen"},
@@ -35,7 +36,8 @@ constexpr Option Ausgabeoptionen[] = {
      "nur bei einem einzelnen Lauf: die fünf Kurven als CSV-\n"
      "Tabelle wie \"Kurven speichern …\" im Fenster (Trenn- und\n"
      "Dezimalzeichen nach der Spracheinstellung des Systems);\n"
-     "eine vorhandene Datei wird ganz oder gar nicht ersetzt"},
+     "eine vorhandene Datei wird ganz oder gar nicht ersetzt;\n"
+     "- schreibt sie auf die Standardausgabe"},
 };
 
 constexpr Option Ablaufoptionen[] = {
@@ -43,8 +45,9 @@ constexpr Option Ablaufoptionen[] = {
      "schrittweise: jeder Zeitschritt, wie im Fenster (Vorgabe)\n"
      "schnell: nach Schritt 1000 ein Sprung über den Rest\n"
      "(bis auf 1e-9 Mol% gleich, in Sekundenbruchteilen)\n"
-     "auto: der Sprung nur, wo Schritt für Schritt länger als\n"
-     "0.05 s dauern würde"},
+     "auto: der Sprung nur, wo Schritte mal Zellen 30 Millionen\n"
+     "übersteigt (Schritt für Schritt etwa 0.05 s); eine feste\n"
+     "Grenze, damit jeder Rechner dasselbe rechnet"},
     {"threads", "N",
      "N Läufe zugleich (Vorgabe: einer je Rechenkern); die\n"
      "Ausgabe hängt nicht davon ab"},
@@ -115,6 +118,18 @@ QString einziger_wert(const QCommandLineParser& parser, const char* name)
     if (werte.size() > 1)
         throw Eingabefehler{QStringLiteral("%1 ist mehrfach angegeben").arg(optionsname(name))};
     return werte.first();
+}
+
+// The value of --datei or --kurven. "--datei --tabelle" would otherwise
+// write a file named "--tabelle"; "./--name" still names such a file.
+QString pfadangabe(const QCommandLineParser& parser, const char* name)
+{
+    const QString wert = einziger_wert(parser, name);
+    if (wert.isEmpty())
+        throw Eingabefehler{QStringLiteral("%1: der Dateiname fehlt").arg(optionsname(name))};
+    if (wert.startsWith(QStringLiteral("--")))
+        throw Eingabefehler{QStringLiteral("%1 braucht einen Dateinamen").arg(optionsname(name))};
+    return wert;
 }
 
 Verfahrenswahl lies_verfahren(const QString& text)
@@ -189,15 +204,18 @@ Auftrag auftrag_lesen(const QStringList& argumente)
 
     a.studie = lies_studie(parser);
     if (parser.isSet(QStringLiteral("datei"))) {
-        a.datei = einziger_wert(parser, "datei");
-        if (a.datei->isEmpty())
-            throw Eingabefehler{QStringLiteral("--datei: der Dateiname fehlt")};
+        a.datei = pfadangabe(parser, "datei");
+        // The blocks begin with the file's path: standard output has none.
+        if (*a.datei == QStringLiteral("-"))
+            throw Eingabefehler{QStringLiteral("--datei braucht einen Dateinamen; die Ergebnisdatei kann nicht die "
+                                               "Standardausgabe (-) sein")};
     }
     a.tabelle = parser.isSet(QStringLiteral("tabelle"));
     if (parser.isSet(QStringLiteral("kurven"))) {
-        a.kurven = einziger_wert(parser, "kurven");
-        if (a.kurven->isEmpty())
-            throw Eingabefehler{QStringLiteral("--kurven: der Dateiname fehlt")};
+        a.kurven = pfadangabe(parser, "kurven");
+        if (*a.kurven == QStringLiteral("-") && a.tabelle)
+            throw Eingabefehler{QStringLiteral("--kurven - und --tabelle schreiben beide auf die Standardausgabe; "
+                                               "nur eines von beiden")};
         if (a.studie.anzahl() != 1)
             throw Eingabefehler{QStringLiteral("--kurven gilt für einen einzelnen Lauf; diese Studie hat %1 Läufe")
                                     .arg(a.studie.anzahl())};
@@ -309,12 +327,19 @@ QString hilfetext()
            optionszeilen(std::begin(Ablaufoptionen), std::end(Ablaufoptionen)) +
            QStringLiteral(
                "  Auf einem Terminal zeigt die Standardfehlerausgabe eine Fortschrittszeile.\n"
+               "  Die Zeilen der Standardausgabe kommen in der Reihenfolge der Studie, jede,\n"
+               "  sobald alle früheren fertig sind. Die Dateien werden vor der ersten Rechnung\n"
+               "  geprüft (eine gewöhnliche Datei, die geschrieben werden darf, oder ein\n"
+               "  Ordner, in dem sie entstehen darf) und erst am Ende geschrieben, alle\n"
+               "  zusammen und nach der Standardausgabe.\n"
                "  Strg+C (SIGINT) oder SIGTERM halten die Rechnung an; geschrieben wird dann\n"
                "  nichts, die Ergebnisdatei bleibt, wie sie war.\n"
                "\n"
                "Exit-Status:\n"
                "  0    alles gerechnet und geschrieben\n"
-               "  1    Schreiben misslungen (die Ergebnisdatei bleibt, wie sie war)\n"
+               "  1    Schreiben misslungen, auch auf die Standardausgabe, oder zu wenig\n"
+               "       Arbeitsspeicher (alle Dateien bleiben, wie sie waren); eine\n"
+               "       geschlossene Pipe (etwa | head) endet ebenso, nur ohne Meldung\n"
                "  2    falsche Eingabe (nichts gerechnet, nichts geschrieben)\n"
                "  130  abgebrochen mit Strg+C (SIGINT), 143 mit SIGTERM\n"
                "\n"

@@ -3,7 +3,12 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <new>
+#include <system_error>
+
 #include "abbruch.h"
+#include "ausgabeziele.h"
 #include "auftrag.h"
 #include "eingabefehler.h"
 #include "ergebnisdatei.h"
@@ -37,11 +42,8 @@ QString dateipfad(const QString& angabe)
 
 // The window asks before it steps for longer than half a minute; the command
 // line cannot ask, but says so before it starts, on standard error only.
-void warne_vor_langem_lauf(const std::vector<Laufplan>& plaene, const Auftrag& a, const Umgebung& u)
+void warne_vor_langem_lauf(double gestuft, const Auftrag& a, const Umgebung& u)
 {
-    double gestuft = 0;
-    for (const Laufplan& p : plaene)
-        gestuft += p.aufwand;
     // Below this no machine of today steps for half a minute: no measuring.
     constexpr double Zellen = 200, Schnellste_Zellschritte_je_s = 2e9, Warnen_ab_Sekunden = 30;
     if (gestuft * Zellen / Schnellste_Zellschritte_je_s <= Warnen_ab_Sekunden || a.threads <= 0)
@@ -49,7 +51,7 @@ void warne_vor_langem_lauf(const std::vector<Laufplan>& plaene, const Auftrag& a
     Modell m;
     startwerte_setzen(m);
     // Runs share the threads; a single run has only one.
-    const double parallel = std::min(static_cast<double>(a.threads), static_cast<double>(plaene.size()));
+    const double parallel = std::min(static_cast<double>(a.threads), static_cast<double>(a.bereich.anzahl()));
     const double sekunden = geschaetzte_dauer(gestuft, m.Zellen, miss_zellschrittkosten(m)) / parallel;
     if (sekunden > Warnen_ab_Sekunden)
         melde(u, QStringLiteral("Hinweis: Schritt für Schritt dauert das voraussichtlich etwa %1; "
@@ -57,92 +59,182 @@ void warne_vor_langem_lauf(const std::vector<Laufplan>& plaene, const Auftrag& a
                      .arg(dauertext(sekunden)));
 }
 
-// The lines for standard output: the table, or one line per run for people.
-QByteArray standardausgabe(const Auftrag& a, const std::vector<Laufertrag>& ertraege)
-{
-    QByteArray aus;
-    if (a.tabelle) {
-        // Only the first slice has the header, so that the slices one after
-        // another are the whole table.
-        if (a.teil.k == 1)
-            aus += tabellenkopf();
-        for (const Laufertrag& e : ertraege)
-            aus += e.tabellenzeile;
-    } else {
-        for (const Laufertrag& e : ertraege)
-            aus += e.zusammenfassung.toLocal8Bit() + '\n';
+// Standard output as the runs are handed over: written at once, so that a
+// script sees each row as soon as every earlier one is there.
+class Standardausgabe {
+public:
+    explicit Standardausgabe(std::FILE* aus) : aus_(aus) {}
+
+    bool schreiben(const char* daten, qsizetype laenge)
+    {
+        if (fehlernummer_ != 0)
+            return false;
+        errno = 0;
+        if (std::fwrite(daten, 1, static_cast<size_t>(laenge), aus_) != static_cast<size_t>(laenge) ||
+            std::fflush(aus_) != 0) {
+            fehlernummer_ = errno != 0 ? errno : EIO;
+            return false;
+        }
+        return true;
     }
-    return aus;
+    bool schreiben(const QByteArray& bytes) { return schreiben(bytes.constData(), bytes.size()); }
+    bool schreiben(const std::string& text) { return schreiben(text.data(), static_cast<qsizetype>(text.size())); }
+    int fehlernummer() const { return fehlernummer_; }
+
+private:
+    std::FILE* aus_;
+    int fehlernummer_ = 0;
+};
+
+// Refuses a target before anything runs; status 1.
+bool ziel_in_ordnung(const QString& pfad, const QString& wofuer, const Umgebung& u)
+{
+    const std::optional<Zielproblem> problem = ziel_pruefen(pfad);
+    if (!problem)
+        return true;
+    if (problem->art == Zielproblem::Art::ordner_fehlt)
+        melde(u, QStringLiteral("der Ordner %1 existiert nicht; nichts gerechnet, nichts geschrieben").arg(problem->text));
+    else
+        melde(u, QStringLiteral("%1 %2 fehlgeschlagen (Öffnen fehlgeschlagen: %3); nichts gerechnet, nichts geschrieben")
+                     .arg(wofuer, QDir::toNativeSeparators(pfad), problem->text));
+    return false;
 }
 
 int rechnen(const Auftrag& a, const Umgebung& u)
 {
+    const bool kurven_auf_standardausgabe = a.kurven && *a.kurven == QStringLiteral("-");
     Ausgaben ausgaben;
     ausgaben.locale = u.locale;
     ausgaben.datum = u.datum;
     ausgaben.tabellenzeile = a.tabelle;
-    ausgaben.zusammenfassung = !a.tabelle;
+    ausgaben.zusammenfassung = !a.tabelle && !kurven_auf_standardausgabe;
     ausgaben.kurven = a.kurven.has_value();
     QString pfad;
     if (a.datei) {
         pfad = dateipfad(*a.datei);
-        // Known before hours of computing: the folder is missing.
-        if (!QFileInfo(QFileInfo(pfad).absolutePath()).isDir()) {
-            melde(u, QStringLiteral("der Ordner %1 existiert nicht; nichts gerechnet, nichts geschrieben")
-                         .arg(QDir::toNativeSeparators(QFileInfo(pfad).absolutePath())));
-            return Exit_schreibfehler;
-        }
         ausgaben.block = true;
         ausgaben.kopfzeile = QDir::toNativeSeparators(pfad);
     }
 
-    const std::vector<Laufplan> plaene = laeufe_planen(a.studie, a.bereich, a.verfahren, u.locale);
-    warne_vor_langem_lauf(plaene, a, u);
+    // Wrong input first (status 2), then every target (status 1): both are
+    // known before hours of computing.
+    const double aufwand = laeufe_pruefen(a.studie, a.bereich, a.verfahren, u.locale);
+    if (a.datei && !ziel_in_ordnung(pfad, QStringLiteral("Speichern in"), u))
+        return Exit_schreibfehler;
+    if (a.kurven && !kurven_auf_standardausgabe) {
+        if (!ziel_in_ordnung(*a.kurven, QStringLiteral("Speichern der Kurven in"), u))
+            return Exit_schreibfehler;
+        if (a.datei && dieselbe_datei(pfad, *a.kurven))
+            throw Eingabefehler{QStringLiteral("--datei und --kurven nennen dieselbe Datei %1")
+                                    .arg(QDir::toNativeSeparators(pfad))};
+    }
+    // A slice without runs leaves the files alone, not even creating them.
+    const bool laeufe = a.bereich.anzahl() > 0;
+    Ergebnisspool spool;
+    QString grund;
+    if (a.datei && laeufe && !spool.oeffnen(pfad, grund)) {
+        melde(u, QStringLiteral("Speichern in %1 fehlgeschlagen (%2); nichts gerechnet, nichts geschrieben")
+                     .arg(QDir::toNativeSeparators(pfad), grund));
+        return Exit_schreibfehler;
+    }
+
+    warne_vor_langem_lauf(aufwand, a, u);
     Fortschrittsmeldung fortschritt;
     if (u.fortschritt)
         fortschritt = [&u](const Fortschrittsstand& stand) {
             schreibe(u.fehler, QLatin1Char('\r') + fortschrittszeile(stand) + QStringLiteral("\x1b[K"));
         };
-    const auto ertraege = studie_rechnen(a.studie, a.bereich, plaene, ausgaben, a.threads, *u.halt, fortschritt);
+
+    Standardausgabe aus(u.aus);
+    // Only the first slice has the header, so that the slices one after
+    // another are the whole table.
+    if (a.tabelle && a.teil.k == 1 && laeufe)
+        aus.schreiben(tabellenkopf());
+    bool spool_fehler = false, ohne_kodierung = false;
+    QByteArray kurven;
+    const Abnahme abnehmen = [&](std::uint64_t, Laufertrag& e) {
+        // The block first: a results file that cannot take it ends the
+        // study before its line is shown.
+        if (a.datei) {
+            if (!e.block) {
+                ohne_kodierung = true;
+                return false;
+            }
+            if (!spool.schreiben(*e.block, grund)) {
+                spool_fehler = true;
+                return false;
+            }
+        }
+        if (a.tabelle)
+            aus.schreiben(e.tabellenzeile);
+        else if (ausgaben.zusammenfassung)
+            aus.schreiben(e.zusammenfassung.toLocal8Bit() + '\n');
+        if (a.kurven)
+            kurven = std::move(e.kurven);
+        return aus.fehlernummer() == 0;
+    };
+    const Studienende ende = aus.fehlernummer() != 0
+                                 ? Studienende::abgelehnt
+                                 : studie_rechnen(a.studie, a.bereich, a.verfahren, ausgaben, a.threads, *u.halt,
+                                                  abnehmen, fortschritt, aufwand);
     if (u.fortschritt)
         schreibe(u.fehler, QStringLiteral("\r\x1b[K"));
-    if (const int signal = u.halt->load(); signal != 0 || !ertraege) {
+
+    const auto abgebrochen = [&] {
+        const int signal = u.halt->load();
         melde(u, QStringLiteral("abgebrochen (%1); nichts geschrieben, die Ergebnisdatei ist unverändert")
                      .arg(QString::fromLatin1(signalname(signal))));
         return Exit_abbruch + signal;
-    }
-
-    // The outputs, each only once every run is done and each in one piece:
-    // the curves, the results file, then standard output. A slice without
-    // runs leaves the files alone, not even creating them.
-    if (a.kurven && !ertraege->empty() && !datei_ersetzen(*a.kurven, ertraege->front().kurven)) {
-        melde(u, QStringLiteral("Speichern der Kurven in %1 fehlgeschlagen; nichts geschrieben")
-                     .arg(QDir::toNativeSeparators(*a.kurven)));
+    };
+    const auto standardausgabe_fehlgeschlagen = [&] {
+        // A reader that went away (`| head`) needs no message.
+        if (aus.fehlernummer() != EPIPE)
+            melde(u, QStringLiteral("die Standardausgabe ließ sich nicht schreiben (%1); nichts geschrieben, die "
+                                    "Dateien sind, wie sie waren")
+                         .arg(fehlerursache(aus.fehlernummer())));
+        return Exit_schreibfehler;
+    };
+    if (u.halt->load() != 0 || ende == Studienende::angehalten)
+        return abgebrochen();
+    if (aus.fehlernummer() != 0)
+        return standardausgabe_fehlgeschlagen();
+    if (ohne_kodierung) {
+        melde(u, QStringLiteral("die Zeichenkodierung Windows-1252 der Ergebnisdatei ist nicht verfügbar; "
+                                "nichts geschrieben"));
         return Exit_schreibfehler;
     }
-    if (a.datei && !ertraege->empty()) {
-        QByteArray bloecke;
-        for (const Laufertrag& e : *ertraege) {
-            if (!e.block) {
-                melde(u, QStringLiteral("die Zeichenkodierung Windows-1252 der Ergebnisdatei ist nicht verfügbar; "
-                                        "nichts geschrieben"));
-                return Exit_schreibfehler;
-            }
-            bloecke += *e.block;
-        }
-        QString grund;
-        if (!block_anhaengen(pfad, bloecke, &grund)) {
-            melde(u, QStringLiteral("Speichern in %1 fehlgeschlagen (%2); die Datei ist, wie sie war")
-                         .arg(QDir::toNativeSeparators(pfad), grund));
-            return Exit_schreibfehler;
-        }
+    if (spool_fehler) {
+        melde(u, QStringLiteral("Speichern in %1 fehlgeschlagen (%2); die Datei ist, wie sie war")
+                     .arg(QDir::toNativeSeparators(pfad), grund));
+        return Exit_schreibfehler;
     }
-    const QByteArray aus = standardausgabe(a, *ertraege);
-    if (std::fwrite(aus.constData(), 1, aus.size(), u.aus) != static_cast<std::size_t>(aus.size()) ||
-        std::fflush(u.aus) != 0) {
-        melde(u, a.datei ? QStringLiteral("die Standardausgabe ließ sich nicht schreiben (die Ergebnisdatei ist "
-                                          "geschrieben)")
-                         : QStringLiteral("die Standardausgabe ließ sich nicht schreiben"));
+    if (!laeufe)
+        return Exit_ok;
+
+    // Standard output is complete; now the files, together: the curves are
+    // written beside their file, the blocks appended, then the curves
+    // renamed into place. A failure on the way leaves both as they were.
+    if (kurven_auf_standardausgabe && !aus.schreiben(kurven))
+        return standardausgabe_fehlgeschlagen();
+    Ersatzdatei ersatz;
+    if (a.kurven && !kurven_auf_standardausgabe && !ersatz.schreiben(*a.kurven, kurven, grund)) {
+        melde(u, QStringLiteral("Speichern der Kurven in %1 fehlgeschlagen (%2); nichts geschrieben, die Dateien "
+                                "sind, wie sie waren")
+                     .arg(QDir::toNativeSeparators(*a.kurven), grund));
+        return Exit_schreibfehler;
+    }
+    if (a.datei && !spool.anhaengen(*u.halt, grund)) {
+        if (grund.isEmpty())
+            return abgebrochen();
+        melde(u, QStringLiteral("Speichern in %1 fehlgeschlagen (%2); die Datei ist, wie sie war")
+                     .arg(QDir::toNativeSeparators(pfad), grund));
+        return Exit_schreibfehler;
+    }
+    if (a.kurven && !kurven_auf_standardausgabe && !ersatz.festschreiben(grund)) {
+        spool.zuruecknehmen();
+        melde(u, QStringLiteral("Speichern der Kurven in %1 fehlgeschlagen (%2); nichts geschrieben, die Dateien "
+                                "sind, wie sie waren")
+                     .arg(QDir::toNativeSeparators(*a.kurven), grund));
         return Exit_schreibfehler;
     }
     return Exit_ok;
@@ -163,6 +255,17 @@ int befehl_ausfuehren(const QStringList& argumente, const Umgebung& umgebung)
     } catch (const Eingabefehler& fehler) {
         melde(umgebung, fehler.meldung + QStringLiteral("\nHilfe: kalvion-cli --help"));
         return Exit_eingabefehler;
+    } catch (const std::bad_alloc&) {
+        // No QString here: there may be no memory for one.
+        std::fputs("kalvion-cli: zu wenig Arbeitsspeicher; nichts geschrieben, die Dateien sind, wie sie waren\n",
+                   umgebung.fehler);
+        return Exit_schreibfehler;
+    } catch (const std::system_error& fehler) {
+        // A thread the system would not start.
+        melde(umgebung, QStringLiteral("ein Thread für die Rechnung ließ sich nicht starten (%1); zu wenig "
+                                       "Arbeitsspeicher? Nichts geschrieben, die Dateien sind, wie sie waren")
+                            .arg(fehlerursache(fehler.code().value())));
+        return Exit_schreibfehler;
     }
 }
 

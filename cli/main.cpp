@@ -1,12 +1,26 @@
 // kalvion-cli: the engine without windows, for single runs and studies.
 #include <QCoreApplication>
+#include <csignal>
 #include <unistd.h>
 
 #include "abbruch.h"
 #include "befehl.h"
 
+namespace {
+
+// Qt's own warnings are English and meant for developers; the command says
+// in German what went wrong, itself.
+void qt_meldungen_verschlucken(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
+    qInstallMessageHandler(qt_meldungen_verschlucken);
+    // A reader that goes away (`| head`) is seen as EPIPE on the next write,
+    // so that the command ends with status 1 and leaves its files as they
+    // were, instead of being killed half-way.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     kalvion::cli::abbruch_abfangen();
     const kalvion::cli::Umgebung umgebung{

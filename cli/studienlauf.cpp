@@ -3,8 +3,11 @@
 #include <charconv>
 #include <cmath>
 #include <condition_variable>
+#include <exception>
 #include <mutex>
+#include <optional>
 #include <thread>
+#include <vector>
 
 #include "eingabefehler.h"
 #include "kurzform.h"
@@ -19,17 +22,6 @@ namespace {
 // time shown depends on it.
 constexpr double Sprung_in_Schritten = 20000;
 
-Verfahren verfahren_fuer(Verfahrenswahl wahl, const Modell& m, double schritte, double zellschrittkosten)
-{
-    switch (wahl) {
-    case Verfahrenswahl::schrittweise: return Verfahren::schrittweise;
-    case Verfahrenswahl::schnell: return Verfahren::sprung;
-    case Verfahrenswahl::automatisch: break;
-    }
-    return geschaetzte_dauer(schritte, m.Zellen, zellschrittkosten) > Sprung_ab_Sekunden ? Verfahren::sprung
-                                                                                           : Verfahren::schrittweise;
-}
-
 // The percentage of the engine's progress text "37  %".
 double prozent(const std::string& text)
 {
@@ -40,67 +32,88 @@ double prozent(const std::string& text)
 
 }  // namespace
 
-std::vector<Laufplan> laeufe_planen(const Studie& studie, Laufbereich bereich, Verfahrenswahl wahl,
-                                    const QLocale& locale)
+Verfahren verfahren_fuer(Verfahrenswahl wahl, double schritte, int zellen)
 {
-    std::vector<Laufplan> plaene;
-    plaene.reserve(bereich.anzahl());
-    double zellschrittkosten = 0;
-    for (std::uint64_t i = bereich.von; i < bereich.bis; ++i) {
-        const Lauf lauf = studie.lauf(i);
-        const Modell m = modell_fuer(lauf, locale);
-        // The dialog refuses a value whose D or step limit cannot be formed
-        // ("Unerlaubte Eingabe !"): D0 = 0, or a Q that makes D vanish.
-        if (Modell probe = m; !d_ableiten(probe) || !schritte_ableiten(probe))
-            throw Eingabefehler{
-                QStringLiteral("Lauf %1 (%2): mit dem Diffusionskoeffizienten D = %3 lässt sich die Schrittweite "
-                               "nicht bilden; der Eingabedialog lehnt das ab (\"Unerlaubte Eingabe !\")")
-                    .arg(QString::number(i + 1), als_optionen(lauf), QString::fromStdString(kurzform(m.D)))};
-        Laufplan p;
-        p.schritte = laufschritte(m);
-        if (!schrittzahl_zaehlbar(p.schritte))
-            throw Eingabefehler{
-                QStringLiteral("Lauf %1 (%2) hätte %3 Zeitschritte, mehr als sich zählen lassen (höchstens 2^53 = "
-                               "9007199254740992); kürzere Zeit, längerer Weg, niedrigere Temperatur, kleineres D0 "
-                               "oder größeres Q wählen")
-                    .arg(QString::number(i + 1), als_optionen(lauf),
-                         std::isfinite(p.schritte) ? QString::fromStdString(kurzform(p.schritte))
-                                                   : QStringLiteral("unendlich viele"))};
-        if (wahl == Verfahrenswahl::automatisch && zellschrittkosten == 0)
-            zellschrittkosten = miss_zellschrittkosten(m);
-        p.verfahren = verfahren_fuer(wahl, m, p.schritte, zellschrittkosten);
-        p.aufwand = p.verfahren == Verfahren::sprung && p.schritte > Schritte_vor_dem_Sprung
-                        ? Schritte_vor_dem_Sprung + Sprung_in_Schritten
-                        : p.schritte;
-        plaene.push_back(p);
+    switch (wahl) {
+    case Verfahrenswahl::schrittweise: return Verfahren::schrittweise;
+    case Verfahrenswahl::schnell: return Verfahren::sprung;
+    case Verfahrenswahl::automatisch: break;
     }
-    return plaene;
+    return schritte * zellen > Sprung_ab_Zellschritten ? Verfahren::sprung : Verfahren::schrittweise;
 }
 
-std::optional<std::vector<Laufertrag>> studie_rechnen(const Studie& studie, Laufbereich bereich,
-                                                      const std::vector<Laufplan>& plaene, const Ausgaben& ausgaben,
-                                                      int threads, const std::atomic<int>& halt,
-                                                      const Fortschrittsmeldung& melden)
+Laufplan laufplan(const Studie& studie, std::uint64_t index, Verfahrenswahl wahl, const QLocale& locale)
+{
+    const Lauf lauf = studie.lauf(index);
+    const Modell m = modell_fuer(lauf, locale);
+    // The dialog refuses a value whose D or step limit cannot be formed
+    // ("Unerlaubte Eingabe !"): D0 = 0, or a Q that makes D vanish.
+    if (Modell probe = m; !d_ableiten(probe) || !schritte_ableiten(probe))
+        throw Eingabefehler{
+            QStringLiteral("Lauf %1 (%2): mit dem Diffusionskoeffizienten D = %3 lässt sich die Schrittweite "
+                           "nicht bilden; der Eingabedialog lehnt das ab (\"Unerlaubte Eingabe !\")")
+                .arg(QString::number(index + 1), als_optionen(lauf), QString::fromStdString(kurzform(m.D)))};
+    Laufplan p;
+    p.schritte = laufschritte(m);
+    if (!schrittzahl_zaehlbar(p.schritte))
+        throw Eingabefehler{
+            QStringLiteral("Lauf %1 (%2) hätte %3 Zeitschritte, mehr als sich zählen lassen (höchstens 2^53 = "
+                           "9007199254740992); kürzere Zeit, längerer Weg, niedrigere Temperatur, kleineres D0 "
+                           "oder größeres Q wählen")
+                .arg(QString::number(index + 1), als_optionen(lauf),
+                     std::isfinite(p.schritte) ? QString::fromStdString(kurzform(p.schritte))
+                                               : QStringLiteral("unendlich viele"))};
+    p.verfahren = verfahren_fuer(wahl, p.schritte, m.Zellen);
+    p.aufwand = p.verfahren == Verfahren::sprung && p.schritte > Schritte_vor_dem_Sprung
+                    ? Schritte_vor_dem_Sprung + Sprung_in_Schritten
+                    : p.schritte;
+    return p;
+}
+
+double laeufe_pruefen(const Studie& studie, Laufbereich bereich, Verfahrenswahl wahl, const QLocale& locale)
+{
+    double aufwand = 0;
+    for (std::uint64_t i = bereich.von; i < bereich.bis; ++i)
+        aufwand += laufplan(studie, i, wahl, locale).aufwand;
+    return aufwand;
+}
+
+Studienende studie_rechnen(const Studie& studie, Laufbereich bereich, Verfahrenswahl wahl, const Ausgaben& ausgaben,
+                           int threads, const std::atomic<int>& halt, const Abnahme& abnehmen,
+                           const Fortschrittsmeldung& melden, double aufwand)
 {
     using Uhr = std::chrono::steady_clock;
     const auto anfang = Uhr::now();
     const std::uint64_t n = bereich.anzahl();
-    std::vector<Laufertrag> ertraege(n);
+    const int anzahl_threads = static_cast<int>(std::min<std::uint64_t>(std::max(threads, 1), std::max<std::uint64_t>(n, 1)));
+    // A run may finish this far ahead of the oldest run not yet handed over;
+    // then its thread waits. Enough that a long run does not idle the others
+    // for long, few enough to hold in memory.
+    const std::uint64_t fenster = 16 * static_cast<std::uint64_t>(anzahl_threads);
 
-    Fortschrittsstand stand;
-    stand.laeufe = n;
-    for (const Laufplan& p : plaene)
-        stand.aufwand += p.aufwand;
-    std::atomic<std::uint64_t> naechster{0}, fertig{0};
+    std::mutex mutex;
+    std::condition_variable bereit_signal, platz_signal;
+    std::vector<std::optional<Laufertrag>> puffer(fenster);  // run i at i % fenster
+    std::uint64_t naechster = 0, uebergeben = 0;
+    bool stopp = false;
+    int laufend = anzahl_threads;
+    std::exception_ptr fehler;
+
+    std::atomic<std::uint64_t> fertig{0};
     std::atomic<double> aufwand_fertig{0};
 
     auto arbeiter = [&] {
         const Ausgaben eigene = ausgaben;  // the locale and texts: a copy of its own per thread
-        while (halt.load() == 0) {
-            const std::uint64_t i = naechster.fetch_add(1);
-            if (i >= n)
-                return;
-            const Laufplan& plan = plaene[i];
+        for (;;) {
+            std::uint64_t i = 0;
+            {
+                std::unique_lock sperre(mutex);
+                platz_signal.wait(sperre, [&] { return stopp || naechster >= n || naechster < uebergeben + fenster; });
+                if (stopp || naechster >= n || halt.load() != 0)
+                    return;
+                i = naechster++;
+            }
+            const Laufplan plan = laufplan(studie, bereich.von + i, wahl, eigene.locale);
             double gemeldet = 0;  // this run's share of aufwand_fertig so far
             auto melde_anteil = [&](double anteil) {
                 aufwand_fertig.fetch_add(plan.aufwand * anteil - gemeldet);
@@ -110,44 +123,110 @@ std::optional<std::vector<Laufertrag>> studie_rechnen(const Studie& studie, Lauf
                 [&](const std::string& text) { melde_anteil(prozent(text) / 100); },
                 [&] { return halt.load() != 0 ? Fortgang::abbrechen : Fortgang::weiter; },
             };
-            ertraege[i] = einzellauf(studie.lauf(bereich.von + i), plan.verfahren, eigene, begleitung);
+            Laufertrag e = einzellauf(studie.lauf(bereich.von + i), plan.verfahren, eigene, begleitung);
             // Only a stop ends a planned run early: its step count was checked.
-            if (ertraege[i].ausgang.ergebnis != Laufergebnis::fertig)
-                break;
+            if (e.ausgang.ergebnis != Laufergebnis::fertig)
+                return;
             melde_anteil(1);
             fertig.fetch_add(1);
+            const std::lock_guard sperre(mutex);
+            puffer[i % fenster] = std::move(e);
+            bereit_signal.notify_all();
         }
     };
 
-    const int anzahl_threads = static_cast<int>(std::min<std::uint64_t>(std::max(threads, 1), n));
-    std::mutex mutex;
-    std::condition_variable fertig_signal;
-    int laufend = anzahl_threads;
+    auto stoppen = [&] {
+        const std::lock_guard sperre(mutex);
+        stopp = true;
+        platz_signal.notify_all();
+    };
+
+    Fortschrittsstand stand;
+    stand.laeufe = n;
+    stand.aufwand = aufwand;
+    Studienende ende = Studienende::fertig;
+    std::exception_ptr eigener_fehler;
     {
         std::vector<std::jthread> pool;
-        for (int k = 0; k < anzahl_threads; ++k)
-            pool.emplace_back([&] {
-                arbeiter();
-                const std::lock_guard sperre(mutex);
-                --laufend;
-                fertig_signal.notify_all();
-            });
-        std::unique_lock sperre(mutex);
-        while (laufend > 0) {
-            if (melden) {
-                stand.laeufe_fertig = fertig.load();
-                stand.aufwand_fertig = aufwand_fertig.load();
-                stand.vergangen = Uhr::now() - anfang;
-                sperre.unlock();
-                melden(stand);
-                sperre.lock();
-            }
-            fertig_signal.wait_for(sperre, std::chrono::milliseconds(250), [&] { return laufend == 0; });
+        try {
+            for (int k = 0; k < anzahl_threads; ++k)
+                pool.emplace_back([&] {
+                    try {
+                        arbeiter();
+                    } catch (...) {
+                        const std::lock_guard sperre(mutex);
+                        if (!fehler)
+                            fehler = std::current_exception();
+                        stopp = true;
+                        platz_signal.notify_all();
+                    }
+                    const std::lock_guard sperre(mutex);
+                    --laufend;
+                    bereit_signal.notify_all();
+                });
+        } catch (...) {
+            // A thread that could not be started: the others stop, and the
+            // threads not started are not waited for.
+            eigener_fehler = std::current_exception();
+            const std::lock_guard sperre(mutex);
+            laufend -= anzahl_threads - static_cast<int>(pool.size());
         }
-    }
-    if (fertig.load() != n)
-        return std::nullopt;
-    return ertraege;
+        if (eigener_fehler)
+            stoppen();
+        auto naechste_meldung = Uhr::now();
+        std::unique_lock sperre(mutex);
+        try {
+            for (;;) {
+                while (!stopp && uebergeben < n && puffer[uebergeben % fenster]) {
+                    Laufertrag e = std::move(*puffer[uebergeben % fenster]);
+                    puffer[uebergeben % fenster].reset();
+                    const std::uint64_t index = bereich.von + uebergeben;
+                    sperre.unlock();
+                    const bool weiter = abnehmen(index, e);
+                    sperre.lock();
+                    ++uebergeben;
+                    platz_signal.notify_all();
+                    if (!weiter) {
+                        ende = Studienende::abgelehnt;
+                        stopp = true;
+                    }
+                }
+                if (uebergeben == n || laufend == 0 || stopp)
+                    break;
+                if (halt.load() != 0) {
+                    stopp = true;
+                    platz_signal.notify_all();
+                    continue;
+                }
+                if (melden && Uhr::now() >= naechste_meldung) {
+                    stand.laeufe_fertig = fertig.load();
+                    stand.aufwand_fertig = aufwand_fertig.load();
+                    stand.vergangen = Uhr::now() - anfang;
+                    sperre.unlock();
+                    melden(stand);
+                    sperre.lock();
+                    naechste_meldung = Uhr::now() + std::chrono::milliseconds(250);
+                }
+                bereit_signal.wait_for(sperre, std::chrono::milliseconds(250));
+            }
+        } catch (...) {
+            eigener_fehler = std::current_exception();
+            if (!sperre.owns_lock())
+                sperre.lock();
+        }
+        stopp = true;
+        platz_signal.notify_all();
+        sperre.unlock();
+    }  // the threads end and are joined here
+    if (eigener_fehler)
+        std::rethrow_exception(eigener_fehler);
+    if (fehler)
+        std::rethrow_exception(fehler);
+    if (ende == Studienende::abgelehnt)
+        return ende;
+    if (uebergeben != n)
+        return Studienende::angehalten;
+    return Studienende::fertig;
 }
 
 }  // namespace kalvion::cli

@@ -1,16 +1,16 @@
 #pragma once
 // Runs the runs of a study on several threads. Each run has its own model and
 // its own output; nothing is shared but the counters of the progress and the
-// stop flag, and the results come back in the study's order whatever the
-// thread count.
+// stop flag. The results are handed over in the study's order, whatever the
+// thread count, each as soon as every earlier one is handed over; only a
+// bounded number of finished runs waits for an earlier one, so the memory
+// does not grow with the study.
 
 #include <QLocale>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
-#include <optional>
-#include <vector>
 
 #include "einzellauf.h"
 #include "studie.h"
@@ -19,8 +19,14 @@
 namespace kalvion::cli {
 
 // How the runs are computed: every step, jump after step 1000, or jump only
-// where stepping would take longer than Sprung_ab_Sekunden.
+// where the run has more than Sprung_ab_Zellschritten.
 enum class Verfahrenswahl { schrittweise, schnell, automatisch };
+
+// With --verfahren auto a run jumps when its steps times its cells exceed
+// this: 30 million cell-steps, about 0.05 s of stepping on today's machines.
+// A fixed count, not a measured time, so that the same study gives the same
+// results on every machine, with every thread count and in every slice.
+inline constexpr double Sprung_ab_Zellschritten = 3e7;
 
 struct Laufplan {
     Verfahren verfahren = Verfahren::schrittweise;
@@ -28,11 +34,16 @@ struct Laufplan {
     double aufwand = 0;   // in stepped steps, for the remaining time
 };
 
-// Each run's method and step count. Throws Eingabefehler for the first run
-// whose step count cannot be counted, naming the run and the count. With
-// automatisch, measures the cost of a cell-step once.
-std::vector<Laufplan> laeufe_planen(const Studie& studie, Laufbereich bereich, Verfahrenswahl wahl,
-                                    const QLocale& locale);
+// The method of a run of `schritte` steps over `zellen` cells.
+Verfahren verfahren_fuer(Verfahrenswahl wahl, double schritte, int zellen);
+
+// Run `index` of the study: its method and step count. Throws Eingabefehler
+// when its step count cannot be formed or counted, naming the run.
+Laufplan laufplan(const Studie& studie, std::uint64_t index, Verfahrenswahl wahl, const QLocale& locale);
+
+// Checks every run of `bereich` as laufplan does, before anything runs, and
+// returns their whole work in stepped steps. Keeps nothing per run.
+double laeufe_pruefen(const Studie& studie, Laufbereich bereich, Verfahrenswahl wahl, const QLocale& locale);
 
 struct Fortschrittsstand {
     std::uint64_t laeufe_fertig = 0, laeufe = 0;
@@ -43,12 +54,22 @@ struct Fortschrittsstand {
 // What the caller's thread does while it waits, about four times a second.
 using Fortschrittsmeldung = std::function<void(const Fortschrittsstand&)>;
 
-// The runs of `bereich` on `threads` threads (at least one). Nothing when the
-// stop flag turned non-zero before the last run finished; the runs under way
-// then stop at their next pass through their go-on check.
-std::optional<std::vector<Laufertrag>> studie_rechnen(const Studie& studie, Laufbereich bereich,
-                                                      const std::vector<Laufplan>& plaene, const Ausgaben& ausgaben,
-                                                      int threads, const std::atomic<int>& halt,
-                                                      const Fortschrittsmeldung& melden = {});
+// Takes over finished run `index` (of the whole study) on the caller's
+// thread, in the study's order; false stops the study (an output failed).
+using Abnahme = std::function<bool(std::uint64_t index, Laufertrag& ertrag)>;
+
+enum class Studienende {
+    fertig,      // every run handed over
+    angehalten,  // the stop flag turned non-zero before the last run
+    abgelehnt,   // the taker said false
+};
+
+// The runs of `bereich` on `threads` threads (at least one), `aufwand` their
+// whole work as laeufe_pruefen gives it. When the stop flag turns non-zero the
+// runs under way stop at their next pass through their go-on check. An
+// exception in a run (no memory) stops the others and comes out here.
+Studienende studie_rechnen(const Studie& studie, Laufbereich bereich, Verfahrenswahl wahl, const Ausgaben& ausgaben,
+                           int threads, const std::atomic<int>& halt, const Abnahme& abnehmen,
+                           const Fortschrittsmeldung& melden = {}, double aufwand = 0);
 
 }  // namespace kalvion::cli

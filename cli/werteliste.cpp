@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <optional>
 
 #include "eingabefehler.h"
@@ -93,11 +94,42 @@ QString ungueltig(const QString& option, const QString& wert, Feld feld)
         .arg(option, wert, erlaubter_bereich(regel(feld)));
 }
 
+// A number written correctly whose magnitude lies beyond a double is no
+// typing slip: say which way it is out. Throws Eingabefehler for such a text.
+void jenseits_double(const QString& option, const QString& text)
+{
+    QByteArray t = text.trimmed().toLatin1();
+    if (t.startsWith('+'))
+        t.remove(0, 1);
+    if (t.isEmpty())
+        return;
+    double d = 0;
+    const auto [dende, dfehler] = std::from_chars(t.constData(), t.constData() + t.size(), d);
+    if (dfehler != std::errc::result_out_of_range || dende != t.constData() + t.size())
+        return;
+    // Only decimal numbers come this far; inf and nan are never out of range.
+    long double l = 0;
+    const auto [lende, lfehler] = std::from_chars(t.constData(), t.constData() + t.size(), l);
+    const bool negativ = t.startsWith('-');
+    const qsizetype e = std::max(t.lastIndexOf('e'), t.lastIndexOf('E'));
+    const bool winzig = lfehler == std::errc() ? std::fabs(l) < 1 : (e >= 0 && t.mid(e + 1).startsWith('-'));
+    if (winzig)
+        throw Eingabefehler{QStringLiteral("%1: \"%2\" ist zu klein (näher an 0 als die kleinste Zahl 5e-324)")
+                                .arg(option, text)};
+    throw Eingabefehler{negativ ? QStringLiteral("%1: \"%2\" ist zu klein (die kleinste Zahl ist "
+                                                 "-1.7976931348623157e+308)")
+                                      .arg(option, text)
+                                : QStringLiteral("%1: \"%2\" ist zu groß (die größte Zahl ist "
+                                                 "1.7976931348623157e+308)")
+                                      .arg(option, text)};
+}
+
 // A single value through the dialog's own check, read with a decimal point.
 double lies_wert(Feld feld, const QString& option, const QString& text)
 {
     if (const std::optional<double> v = gueltiger_wert(feld, text, Kommandozeile))
         return *v;
+    jenseits_double(option, text);
     if (!zahlen::lies(text, Kommandozeile))
         throw Eingabefehler{QStringLiteral("%1: \"%2\" ist keine Zahl (Zahlen mit Dezimalpunkt, zum Beispiel 1.5)")
                                 .arg(option, text)};
@@ -161,10 +193,12 @@ Werteliste::Stueck Werteliste::lies_stueck(Feld feld, const QString& option, con
     Dezimal d[3];
     for (int k = 0; k < 3; ++k) {
         const QString teil = teile[k].trimmed();
-        if (!zahlen::lies(teil, Kommandozeile))
+        if (!zahlen::lies(teil, Kommandozeile)) {
+            jenseits_double(option, teil);
             throw Eingabefehler{
                 QStringLiteral("%1: \"%2\" im Bereich \"%3\" ist keine Zahl (Zahlen mit Dezimalpunkt, zum Beispiel 1.5)")
                     .arg(option, teil, text)};
+        }
         const std::optional<Dezimal> z = dezimal(teil);
         if (!z)
             throw Eingabefehler{QStringLiteral("%1: der Bereich \"%2\" hat zu viele Stellen, um ihn genau zu zählen")

@@ -13,9 +13,13 @@
 #include <poll.h>
 #include <pty.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include "auftrag.h"
+#include "ausgabeziele.h"
 #include "eingabefehler.h"
 #include "einzellauf.h"
 #include "ergebnisdatei.h"
@@ -24,6 +28,7 @@
 #include "fortschritt.h"
 #include "kurzform.h"
 #include "referenz.h"
+#include "studienlauf.h"
 #include "studie.h"
 #include "tabelle.h"
 #include "testhilfen.h"
@@ -85,6 +90,17 @@ Aufruf rufe(const QStringList& argumente, const QString& ordner, const QString& 
     QProcess p;
     starte(p, argumente, ordner, sprache, im_kind);
     return ende(p);
+}
+
+// The status, the results file at `pfad` and standard output of a study in
+// German; the results file is removed again for the next call.
+std::tuple<int, QByteArray, QByteArray> studie_mit_datei(const QStringList& argumente, const QString& ordner,
+                                                         const QString& pfad)
+{
+    const Aufruf a = rufe(argumente, ordner, Deutsch_UTF8);
+    const QByteArray datei = lies_datei(pfad);
+    QFile::remove(pfad);
+    return std::make_tuple(a.status, datei, a.aus);
 }
 
 // The results file as it was before the command: its old bytes, or not there.
@@ -281,12 +297,7 @@ private slots:
                                  "--i-diff", "10,30", "--datei", "studie.txt", "--tabelle"};
         QTemporaryDir d;
         const QString pfad = echter_pfad(d, QStringLiteral("studie.txt"));
-        auto ergebnis = [&](const QStringList& zusatz) {
-            const Aufruf a = rufe(studie + zusatz, d.path(), Deutsch_UTF8);
-            const QByteArray datei = lies_datei(pfad);
-            QFile::remove(pfad);
-            return std::make_tuple(a.status, datei, a.aus);
-        };
+        auto ergebnis = [&](const QStringList& zusatz) { return studie_mit_datei(studie + zusatz, d.path(), pfad); };
         const auto [status1, datei1, tabelle1] = ergebnis({"--threads", "1"});
         QCOMPARE(status1, 0);
         QCOMPARE(zaehle_bloecke(datei1, pfad), 24);
@@ -435,6 +446,13 @@ private slots:
         zeile("schalter_mit_wert", {"--tabelle=ja"}, "--tabelle nimmt keinen Wert");
         zeile("ueberzaehliges_argument", {"1050"}, "\"1050\" ist keine Option");
         zeile("zweite_datei", {"--datei", "andere.txt"}, "--datei ist mehrfach angegeben");
+        zeile("jenseits_double_gross", {"--temperatur", "1e400"}, "--temperatur: \"1e400\" ist zu groß");
+        zeile("jenseits_double_negativ", {"--q", "-1e400"}, "--q: \"-1e400\" ist zu klein");
+        zeile("jenseits_double_winzig", {"--zeit", "1e-400"}, "--zeit: \"1e-400\" ist zu klein");
+        zeile("jenseits_double_im_bereich", {"--weg", "1:1e999:1"}, "--weg: \"1e999\" ist zu groß");
+        zeile("kurven_option_als_name", {"--kurven", "--tabelle"}, "--kurven braucht einen Dateinamen");
+        zeile("kurven_und_tabelle_auf_standardausgabe", {"--kurven", "-", "--tabelle"},
+              "--kurven - und --tabelle schreiben beide auf die Standardausgabe");
     }
 
     void falsche_eingabe()
@@ -472,8 +490,10 @@ private slots:
         QTest::addColumn<bool>("begrenzt");  // file size limit of 1000 bytes in the process
         QTest::addColumn<QString>("meldung");
 
+        // A device is no results file: refused before the first run.
         QTest::newRow("dev_full") << "/dev/full" << true << false
-                                  << "Speichern in /dev/full fehlgeschlagen (Schreiben fehlgeschlagen: ";
+                                  << "Speichern in /dev/full fehlgeschlagen (Öffnen fehlgeschlagen: ein Gerät, keine "
+                                     "gewöhnliche Datei); nichts gerechnet";
         QTest::newRow("ordner_fehlt") << "fehlt/e.txt" << false << false << "/fehlt existiert nicht";
         QTest::newRow("ziel_ist_ordner") << "unterordner" << true << false
                                          << "fehlgeschlagen (Öffnen fehlgeschlagen: ";
@@ -630,6 +650,319 @@ private slots:
         p.setWorkingDirectory(d.path());
         p.start(QStringLiteral(KALVION_CLI), {});
         QCOMPARE(ende(p).status, 0);
+    }
+
+
+    // --verfahren auto decides by the cell-step count alone: 1030 °C for 66
+    // to 70 h makes about 145000 to 154000 steps of 200 cells, on both sides
+    // of 30 million. Every thread count and every slicing gives the same bytes.
+    void auto_gleich_auf_jedem_rechner()
+    {
+        const QStringList studie{"--modell", "linear,sphaerisch", "--temperatur", "1030", "--zeit", "66:70:1",
+                                 "--i-diff", "20,199", "--verfahren", "auto", "--datei", "s.txt", "--tabelle"};
+        QTemporaryDir d;
+        const QString pfad = echter_pfad(d, QStringLiteral("s.txt"));
+        auto ergebnis = [&](const QStringList& zusatz) { return studie_mit_datei(studie + zusatz, d.path(), pfad); };
+        const auto [status1, datei1, tabelle1] = ergebnis({"--threads", "1"});
+        QCOMPARE(status1, 0);
+        QCOMPARE(zaehle_bloecke(datei1, pfad), 20);
+
+        // The Sprung column follows from the Schritte column alone.
+        const QList<QByteArray> zeilen = tabelle1.split('\n');
+        const QList<QByteArray> kopf = zeilen[0].trimmed().split(',');
+        QByteArray spruenge;
+        for (int i = 1; i + 1 < zeilen.size(); ++i) {
+            const QList<QByteArray> werte = zeilen[i].trimmed().split(',');
+            const double schritte = zahl(werte[kopf.indexOf("Schritte")]);
+            QCOMPARE(werte[kopf.indexOf("Sprung")], QByteArray(schritte * 200 > Sprung_ab_Zellschritten ? "1" : "0"));
+            spruenge += werte[kopf.indexOf("Sprung")];
+        }
+        QCOMPARE(spruenge, QByteArray("00000011110000001111"));
+
+        for (const char* threads : {"2", "8"}) {
+            const auto [status, datei, tabelle] = ergebnis({"--threads", threads});
+            QCOMPARE(status, 0);
+            QVERIFY2(datei == datei1, threads);
+            QCOMPARE(tabelle, tabelle1);
+        }
+        for (int n : {3, 7}) {
+            QByteArray tabelle;
+            for (int k = 1; k <= n; ++k) {
+                const Aufruf a = rufe(studie + QStringList{"--teil", QStringLiteral("%1/%2").arg(k).arg(n)}, d.path(),
+                                      Deutsch_UTF8);
+                QCOMPARE(a.status, 0);
+                tabelle += a.aus;
+            }
+            QVERIFY(lies_datei(pfad) == datei1);
+            QCOMPARE(tabelle, tabelle1);
+            QFile::remove(pfad);
+        }
+    }
+
+    void auto_schwelle_data()
+    {
+        QTest::addColumn<double>("schritte");
+        QTest::addColumn<int>("zellen");
+        QTest::addColumn<bool>("sprung");
+        QTest::newRow("knapp_darunter") << 149999.0 << 200 << false;
+        QTest::newRow("genau_auf_der_grenze") << 150000.0 << 200 << false;
+        QTest::newRow("knapp_darueber") << 150001.0 << 200 << true;
+        QTest::newRow("weniger_zellen_mehr_schritte") << 300001.0 << 100 << true;
+    }
+    void auto_schwelle()
+    {
+        QFETCH(double, schritte);
+        QFETCH(int, zellen);
+        QFETCH(bool, sprung);
+        for (int wiederholung = 0; wiederholung < 5; ++wiederholung)
+            QCOMPARE(verfahren_fuer(Verfahrenswahl::automatisch, schritte, zellen) == Verfahren::sprung, sprung);
+        QCOMPARE(verfahren_fuer(Verfahrenswahl::schrittweise, schritte, zellen), Verfahren::schrittweise);
+        QCOMPARE(verfahren_fuer(Verfahrenswahl::schnell, schritte, zellen), Verfahren::sprung);
+    }
+
+    // Targets that can never be written are refused before the first run:
+    // the study would step for hours. The target and its folder stay as they
+    // were, and nothing is left beside it.
+    void ziel_abgelehnt_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("ziel");  // in a fresh folder with "alt.txt", "fifo", "ordner/", "nur_lesen.txt", "zu/"
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("meldung");
+
+        QTest::newRow("datei_geraet") << "--datei" << "/dev/null" << 1
+                                      << "Speichern in /dev/null fehlgeschlagen (Öffnen fehlgeschlagen: ein Gerät, "
+                                         "keine gewöhnliche Datei); nichts gerechnet, nichts geschrieben";
+        QTest::newRow("kurven_geraet") << "--kurven" << "/dev/full" << 1
+                                       << "Speichern der Kurven in /dev/full fehlgeschlagen (Öffnen fehlgeschlagen: "
+                                          "ein Gerät, keine gewöhnliche Datei)";
+        QTest::newRow("datei_fifo") << "--datei" << "fifo" << 1 << "eine benannte Pipe (FIFO), keine gewöhnliche Datei";
+        QTest::newRow("kurven_fifo") << "--kurven" << "fifo" << 1 << "eine benannte Pipe (FIFO)";
+        QTest::newRow("datei_socket") << "--datei" << "socket" << 1 << "ein Socket, keine gewöhnliche Datei";
+        QTest::newRow("datei_ordner") << "--datei" << "ordner" << 1 << "ein Ordner, keine Datei";
+        QTest::newRow("kurven_ordner") << "--kurven" << "ordner" << 1 << "ein Ordner, keine Datei";
+        QTest::newRow("datei_schreibgeschuetzt") << "--datei" << "nur_lesen.txt" << 1 << "die Datei ist schreibgeschützt";
+        QTest::newRow("kurven_schreibgeschuetzt") << "--kurven" << "nur_lesen.txt" << 1
+                                                  << "die Datei ist schreibgeschützt";
+        QTest::newRow("ordner_schreibgeschuetzt") << "--datei" << "zu/neu.txt" << 1 << "/zu ist schreibgeschützt";
+        QTest::newRow("alte_datei_im_schreibgeschuetzten_ordner") << "--datei" << "zu/alt.txt" << 1
+                                                                  << "/zu ist schreibgeschützt";
+        QTest::newRow("ordner_ist_datei") << "--datei" << "alt.txt/neu.txt" << 1 << "ein Teil des Pfads ist kein Ordner";
+        QTest::newRow("option_statt_datei") << "--datei" << "--tabelle" << 2 << "--datei braucht einen Dateinamen";
+        QTest::newRow("datei_standardausgabe") << "--datei" << "-" << 2
+                                               << "--datei braucht einen Dateinamen; die Ergebnisdatei kann nicht die "
+                                                  "Standardausgabe (-) sein";
+        QTest::newRow("dieselbe_datei") << "--kurven" << "alt.txt" << 2 << "--datei und --kurven nennen dieselbe Datei";
+    }
+    void ziel_abgelehnt()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, ziel);
+        QFETCH(int, status);
+        QFETCH(QString, meldung);
+        QTemporaryDir d;
+        const QDir ordner(d.path());
+        schreibe_datei(d.filePath(QStringLiteral("alt.txt")), Alte_Daten);
+        schreibe_datei(d.filePath(QStringLiteral("nur_lesen.txt")), Alte_Daten);
+        QFile::setPermissions(d.filePath(QStringLiteral("nur_lesen.txt")), QFile::ReadOwner | QFile::ReadGroup);
+        QVERIFY(mkfifo(QFile::encodeName(d.filePath(QStringLiteral("fifo"))).constData(), 0644) == 0);
+        const int sock = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un adresse{};
+        adresse.sun_family = AF_UNIX;
+        const QByteArray sockname = QFile::encodeName(d.filePath(QStringLiteral("socket")));
+        QVERIFY(sockname.size() < qsizetype(sizeof adresse.sun_path));
+        std::copy(sockname.begin(), sockname.end(), adresse.sun_path);
+        QVERIFY(bind(sock, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) == 0);
+        ordner.mkdir(QStringLiteral("ordner"));
+        ordner.mkdir(QStringLiteral("zu"));
+        schreibe_datei(d.filePath(QStringLiteral("zu/alt.txt")), Alte_Daten);
+        QFile::setPermissions(d.filePath(QStringLiteral("zu")), QFile::ReadOwner | QFile::ExeOwner);
+        const QStringList vorher = ordner.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+
+        // A stepped run of hours: only a refusal before it ends the command at once.
+        QStringList argumente{"--weg", "1", "--zeit", "10000", "--threads", "1", option, ziel};
+        if (option == QStringLiteral("--kurven"))
+            argumente += QStringList{"--datei", "alt.txt"};
+        const Aufruf a = rufe(argumente, d.path(), Deutsch_UTF8);
+        close(sock);
+        QFile::setPermissions(d.filePath(QStringLiteral("zu")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QCOMPARE(a.status, status);
+        QVERIFY2(QString::fromUtf8(a.fehler).contains(meldung), a.fehler.constData());
+        QVERIFY2(!a.fehler.contains("Hinweis"), a.fehler.constData());  // said before the plan of the runs
+        QVERIFY(a.aus.isEmpty());
+        QCOMPARE(lies_datei(d.filePath(QStringLiteral("alt.txt"))), Alte_Daten);
+        QCOMPARE(lies_datei(d.filePath(QStringLiteral("nur_lesen.txt"))), Alte_Daten);
+        QCOMPARE(lies_datei(d.filePath(QStringLiteral("zu/alt.txt"))), Alte_Daten);
+        QVERIFY(QFileInfo(d.filePath(QStringLiteral("fifo"))).isSymLink() ||
+                !QFileInfo(d.filePath(QStringLiteral("fifo"))).isFile());
+        QCOMPARE(ordner.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot), vorher);
+        QCOMPARE(QDir(d.filePath(QStringLiteral("ordner"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
+    }
+
+    // The outputs of one command are committed together: a results file that
+    // cannot take the blocks leaves the curves as they were, and standard
+    // output that fails leaves the results file as it was.
+    void ausgaben_gemeinsam_data()
+    {
+        QTest::addColumn<QString>("fall");
+        QTest::newRow("ergebnisdatei_voll_kurven_bleiben") << "voll";
+        QTest::newRow("ergebnisdatei_ordner_kurven_bleiben") << "ordner";
+        QTest::newRow("standardausgabe_voll") << "standardausgabe";
+        QTest::newRow("leser_schliesst_die_pipe") << "pipe";
+    }
+    void ausgaben_gemeinsam()
+    {
+        QFETCH(QString, fall);
+        QTemporaryDir d;
+        QDir(d.path()).mkdir(QStringLiteral("adir"));
+        // Old content just under the file size limit: the curves fit, the block does not.
+        constexpr int Grenze = 100000;
+        const QByteArray alt_gross = QByteArray(Grenze - 100, 'x');
+        const QString datei = d.filePath(QStringLiteral("r.txt")), kurven = d.filePath(QStringLiteral("k.csv"));
+        schreibe_datei(datei, alt_gross);
+        schreibe_datei(kurven, Alte_Daten);
+
+        Aufruf a;
+        if (fall == QStringLiteral("voll") || fall == QStringLiteral("ordner")) {
+            const auto grenze = [] {
+                std::signal(SIGXFSZ, SIG_IGN);
+                rlimit klein{Grenze, Grenze};
+                setrlimit(RLIMIT_FSIZE, &klein);
+            };
+            a = rufe({"--kurven", "k.csv", "--datei", fall == QStringLiteral("voll") ? "r.txt" : "adir"}, d.path(),
+                     C_UTF8, grenze);
+            QVERIFY2(a.fehler.contains(fall == QStringLiteral("voll") ? "(Schreiben fehlgeschlagen: die Datei würde zu groß)"
+                                                                    : "(Öffnen fehlgeschlagen: ein Ordner, keine Datei)"),
+                     a.fehler.constData());
+        } else if (fall == QStringLiteral("standardausgabe")) {
+            QProcess p;
+            p.setStandardOutputFile(QStringLiteral("/dev/full"));
+            starte(p, {"--zeit", "1,2", "--temperatur", "1000:1100:50", "--datei", "r.txt"}, d.path(), C_UTF8);
+            a = ende(p);
+            QVERIFY2(a.fehler.contains("die Standardausgabe ließ sich nicht schreiben (kein Platz auf dem Datenträger); "
+                                       "nichts geschrieben"),
+                     a.fehler.constData());
+        } else {
+            // The reader takes one line and goes: quietly, status 1, no file changed.
+            QProcess p;
+            p.setProgram(QStringLiteral("bash"));
+            p.setArguments({"-c", "\"$0\" \"$@\" | head -n 1 > /dev/null; exit \"${PIPESTATUS[0]}\"", KALVION_CLI,
+                            "--d0", "1:400:1", "--zeit", "0.1", "--tabelle", "--datei", "r.txt", "--threads", "2"});
+            p.setWorkingDirectory(d.path());
+            p.setProcessEnvironment(umgebung(C_UTF8));
+            p.start();
+            a = ende(p);
+            QCOMPARE(a.fehler, QByteArray());
+        }
+        QCOMPARE(a.status, 1);
+        QVERIFY2(!a.fehler.contains("QIODevice") && !a.fehler.contains("Unknown"), a.fehler.constData());
+        QVERIFY(lies_datei(datei) == alt_gross);
+        QCOMPARE(lies_datei(kurven), Alte_Daten);
+        QCOMPARE(QDir(d.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({"adir", "k.csv", "r.txt"}));
+    }
+
+    // --kurven -: the table "Kurven speichern …" writes, on standard output.
+    void kurven_auf_die_standardausgabe()
+    {
+        QTemporaryDir d;
+        const Aufruf a = rufe({"--kurven", "-", "--modell", "sphaerisch"}, d.path(), Deutsch_UTF8);
+        QCOMPARE(a.status, 0);
+        QCOMPARE(a.aus, kurventabelle(lauf_des_fensters(true, {"1050", "2", "50", "587", "238650", "20"}, Deutsch),
+                                      Deutsch));
+        QVERIFY(QDir(d.path()).isEmpty());
+    }
+
+    // Rows reach standard output as soon as every earlier run is done, not
+    // when the last one ends: here the last run would step for hours.
+    void tabelle_kommt_sofort()
+    {
+        QTemporaryDir d;
+        QProcess p;
+        starte(p, {"--weg", "50,1", "--zeit", "1,10000", "--tabelle", "--threads", "2", "--datei", "e.txt"}, d.path(),
+               C_UTF8);
+        QByteArray aus;
+        QTRY_VERIFY_WITH_TIMEOUT((aus += p.readAllStandardOutput()).count('\n') >= 3, 60000);
+        QVERIFY(aus.startsWith("modell,"));
+        QVERIFY(aus.contains("\r\nlinear,1050,1,50,"));
+        p.terminate();
+        const Aufruf a = ende(p);
+        QCOMPARE(a.status, 143);
+        QVERIFY(QDir(d.path()).isEmpty());  // no results file, and no spool left behind
+    }
+
+    // Memory does not grow with the study: 100 000 runs in 200 MB of address
+    // space, where keeping their outputs alone would take more than twice that.
+    void speicher_begrenzt_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<int>("zeilen");
+        QTest::newRow("100000_laeufe_tabelle") << QStringList{"--d0", "0.001:100:0.001", "--zeit", "0.1", "--tabelle"}
+                                               << 100001;
+        QTest::newRow("20000_laeufe_tabelle_und_datei")
+            << QStringList{"--d0", "0.005:100:0.005", "--zeit", "0.1", "--tabelle", "--datei", "e.txt"} << 20001;
+    }
+    void speicher_begrenzt()
+    {
+        QFETCH(QStringList, argumente);
+        QFETCH(int, zeilen);
+        QTemporaryDir d;
+        const QString pfad = echter_pfad(d, QStringLiteral("e.txt"));
+        const QString tabelle = d.filePath(QStringLiteral("tabelle.csv"));
+        QProcess p;
+        p.setStandardOutputFile(tabelle);
+        starte(p, argumente + QStringList{"--threads", "2"}, d.path(), C_UTF8, [] {
+            rlimit adressraum{200L << 20, 200L << 20};
+            setrlimit(RLIMIT_AS, &adressraum);
+        });
+        const Aufruf a = ende(p);
+        QCOMPARE(a.status, 0);
+        QCOMPARE(a.fehler, QByteArray());
+        const QByteArray csv = lies_datei(tabelle);
+        QCOMPARE(csv.count('\n'), zeilen);
+        if (argumente.contains(QStringLiteral("--datei"))) {
+            QCOMPARE(zaehle_bloecke(lies_datei(pfad), pfad), zeilen - 1);
+            QVERIFY(QFileInfo(pfad).size() > (200 << 20) / 4);
+        }
+    }
+
+    // Too little memory for what was asked (a thread each for 1024 runs in
+    // 200 MB of address space): a German message and status 1, no abort, and
+    // the results file as it was.
+    void zu_wenig_speicher()
+    {
+        QTemporaryDir d;
+        const QString pfad = d.filePath(QStringLiteral("e.txt"));
+        schreibe_datei(pfad, Alte_Daten);
+        const Aufruf a = rufe({"--d0", "0.1:102.4:0.1", "--zeit", "0.1", "--threads", "1024", "--datei", "e.txt"},
+                              d.path(), Deutsch_UTF8, [] {
+                                  rlimit adressraum{200L << 20, 200L << 20};
+                                  setrlimit(RLIMIT_AS, &adressraum);
+                              });
+        QCOMPARE(a.status, 1);
+        QVERIFY2(a.fehler.startsWith("kalvion-cli: ") && a.fehler.contains("Arbeitsspeicher"), a.fehler.constData());
+        QVERIFY2(a.fehler.contains("die Dateien sind, wie sie waren"), a.fehler.constData());
+        QCOMPARE(lies_datei(pfad), Alte_Daten);
+        QCOMPARE(QDir(d.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"e.txt"});
+    }
+
+    void fehlerursache_data()
+    {
+        QTest::addColumn<int>("nummer");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("voll") << int(ENOSPC) << "kein Platz auf dem Datenträger";
+        QTest::newRow("zu_gross") << int(EFBIG) << "die Datei würde zu groß";
+        QTest::newRow("verboten") << int(EACCES) << "keine Berechtigung";
+        QTest::newRow("nur_lesbar") << int(EROFS) << "der Datenträger ist schreibgeschützt";
+        QTest::newRow("unbekannt") << 4242 << "Systemfehler 4242";
+    }
+    void fehlerursache()
+    {
+        QFETCH(int, nummer);
+        QFETCH(QString, text);
+        QCOMPARE(cli::fehlerursache(nummer), text);
     }
 
     // The parts of the library.

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStringEncoder>
 #include <QStringList>
+#include <charconv>
 
 #include "zahlen.h"
 
@@ -21,14 +22,51 @@ std::optional<QByteArray> in_cp1252(const QString& text)
     QStringEncoder cp1252("windows-1252");
     if (!cp1252.isValid())
         return std::nullopt;
-    QString darstellbar;
-    darstellbar.reserve(text.size());
-    for (const char32_t zeichen : text.toUcs4()) {
-        const QString z = QString::fromUcs4(&zeichen, 1);
-        const bool ersetzt = zeichen != 0x1A && QByteArray(cp1252(z)) == QByteArray(1, '\x1a');
-        darstellbar += ersetzt ? QStringLiteral("?") : z;
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    const QChar* zeichen = text.constData();
+    const qsizetype laenge = text.size();
+    for (qsizetype i = 0; i < laenge; ++i) {
+        // ASCII is the same in Windows-1252: the common case, byte for byte.
+        if (zeichen[i].unicode() < 0x80) {
+            bytes += static_cast<char>(zeichen[i].unicode());
+            continue;
+        }
+        // Any other character on its own, a pair of surrogates together.
+        const bool paar = zeichen[i].isHighSurrogate() && i + 1 < laenge && zeichen[i + 1].isLowSurrogate();
+        const QByteArray b(cp1252(QStringView(zeichen + i, paar ? 2 : 1)));
+        bytes += b == QByteArray(1, '\x1a') ? QByteArray("?") : b;
+        i += paar;
     }
-    return QByteArray(cp1252(darstellbar));
+    return bytes;
+}
+
+// One profile row "12,5000 3,1416 \r\n": both numbers with four decimals
+// as zahlen::festkomma writes them, `komma` the decimal separator already in
+// Windows-1252. Written straight into bytes: the 200 rows are most of a block.
+void profilzeile(QByteArray& ziel, double x, double konz, const QByteArray& komma)
+{
+    char zeile[1000];  // two numbers of at most 400 characters, and their separators
+    char* ende = zeile;
+    for (const double wert : {x, konz}) {
+        char zahl[400];
+        const auto [zahlende, fehler] = std::to_chars(zahl, zahl + sizeof zahl, wert, std::chars_format::fixed, 4);
+        if (fehler != std::errc()) {
+            *ende++ = '?';
+        } else {
+            for (const char* p = zahl; p != zahlende; ++p) {
+                if (*p != '.') {
+                    *ende++ = *p;
+                    continue;
+                }
+                ende = std::copy(komma.begin(), komma.end(), ende);
+            }
+        }
+        *ende++ = ' ';
+    }
+    *ende++ = '\r';
+    *ende++ = '\n';
+    ziel.append(zeile, ende - zeile);
 }
 
 // A typed parameter goes out exactly as typed; a start-up value in print form.
@@ -66,12 +104,15 @@ std::optional<QByteArray> ergebnisblock(const Modell& m, const QString& dateipfa
         QString::fromUtf8("ort x [µm]      Konzentration      "),
         strich,
     };
+    std::optional<QByteArray> block = in_cp1252(zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    const std::optional<QByteArray> komma = in_cp1252(locale.decimalPoint());
+    if (!block || !komma)
+        return std::nullopt;
     const int zellen = m.Zellen;
+    block->reserve(block->size() + 40 * zellen);
     for (int i = 1; i <= zellen && i < Feldgroesse; ++i)
-        zeilen << zahlen::festkomma(i * m.x_max.wert / m.Zellen, 4, locale) + QLatin1Char(' ') +
-                      zahlen::festkomma(m.Konz[i], 4, locale) + QLatin1Char(' ');
-
-    return in_cp1252(zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        profilzeile(*block, i * m.x_max.wert / m.Zellen, m.Konz[i], *komma);
+    return block;
 }
 
 bool block_anhaengen(const QString& dateipfad, const QByteArray& block, QString* grund)
