@@ -122,6 +122,7 @@ Studienende studie_rechnen(const Studie& studie, Laufbereich bereich, Verfahrens
             const Laufbegleitung begleitung{
                 [&](const std::string& text) { melde_anteil(prozent(text) / 100); },
                 [&] { return halt.load() != 0 ? Fortgang::abbrechen : Fortgang::weiter; },
+                {},  // a signal stops the study through the call above
             };
             Laufertrag e = einzellauf(studie.lauf(bereich.von + i), plan.verfahren, eigene, begleitung);
             // Only a stop ends a planned run early: its step count was checked.
