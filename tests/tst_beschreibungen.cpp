@@ -33,6 +33,7 @@ using namespace kalvion::cli;
 
 namespace {
 
+// The dialog on the start-up parameters; it edits its own copy.
 struct Sitzung {
     Modell m;
     std::unique_ptr<frm_Eingabe> dlg;
@@ -40,11 +41,12 @@ struct Sitzung {
     explicit Sitzung(const QLocale& locale)
     {
         startwerte_setzen(m);
-        dlg = std::make_unique<frm_Eingabe>(m, locale);
+        dlg = std::make_unique<frm_Eingabe>([this] { return m; }, locale);
         dlg->show();
         QApplication::setActiveWindow(dlg.get());
         QTRY_VERIFY(kind<QLabel>(dlg, "lbl_D_ergebnis")->text() != "xxx");
     }
+    const Modell& p() const { return dlg->parameter(); }
 };
 
 QStringList zeilen_des_blocks(const Modell& m)
@@ -109,7 +111,7 @@ private slots:
             verlasse_mit(feld, darunter);
             QCOMPARE(feld->text(), reset);
             verlasse_mit(feld, reset);
-            QCOMPARE(feldtext(s.m, r.feld, C_Locale), reset);
+            QCOMPARE(feldtext(s.p(), r.feld, C_Locale), reset);
             QVERIFY(meldungen.texte.isEmpty());
         }
 
@@ -171,7 +173,7 @@ private slots:
             QVERIFY(rahmen->rect().contains(option->geometry()));
             klick_links(option);
             QVERIFY(option->isChecked());
-            QCOMPARE(s.m.Geometrie, g.geometrie);
+            QCOMPARE(s.p().Geometrie, g.geometrie);
             for (const Geometriebeschreibung& andere : Geometrien)
                 QCOMPARE(kind<QSvgWidget>(s.dlg, andere.bild)->isVisible(), andere.geometrie == g.geometrie);
             QCOMPARE(kind<QLabel>(s.dlg, "lbl_molprozent")->text(), zahlen::molprozent(erwartet.Molprozent, Deutsch));
