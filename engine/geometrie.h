@@ -35,8 +35,8 @@ namespace geometrie_detail {
 constexpr Zellgeometrie stab(int, int) { return {1.0, 1.0}; }
 
 // A fibre or wire: a face goes with its radius; a cell weighs exactly the
-// annulus between its faces, (r_i² − r_i+1²) / 2 in units of the surface
-// radius, which is the radius of its middle.
+// annulus between its faces, π (r_i² − r_i+1²) per 2π R of surface, which is
+// dx times the relative radius of the cell's middle.
 constexpr Zellgeometrie zylinder(int i, int n)
 {
     const double aussen = static_cast<double>((1 + n) - i) / n;
