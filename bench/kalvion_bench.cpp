@@ -86,7 +86,7 @@ Modell zehntausend_stunden(bool kugel)
 {
     Modell m;
     startwerte_setzen(m);
-    m.Kugel = kugel;
+    m.Geometrie = kugel ? Geometrie::sphaerisch : Geometrie::linear;
     m.x_max.setze_zahl(1);
     weg_ableiten(m);
     m.Sinterzeit.setze_zahl(10000);
@@ -118,7 +118,7 @@ double sprung_gegen_schritte()
     for (const bool kugel : {false, true}) {
         Modell gestuft;
         startwerte_setzen(gestuft);
-        gestuft.Kugel = kugel;
+        gestuft.Geometrie = kugel ? Geometrie::sphaerisch : Geometrie::linear;
         gestuft.Sinterzeit.setze_zahl(326);
         sekunden_ableiten(gestuft);
         Modell gesprungen = gestuft;

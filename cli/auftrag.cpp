@@ -76,8 +76,8 @@ QCommandLineOption als_option(const char* name, const char* wertname)
 void optionen_anmelden(QCommandLineParser& parser)
 {
     parser.addOption(als_option(Modelloption, "M"));
-    for (const char* name : Feldoptionen)
-        parser.addOption(als_option(name, "W"));
+    for (const Feldregel& r : Feldtabelle)
+        parser.addOption(als_option(r.option, "W"));
     for (const Option& o : Ausgabeoptionen)
         parser.addOption(als_option(o.name, o.wertname));
     for (const Option& o : Ablaufoptionen)
@@ -159,11 +159,9 @@ Studie lies_studie(const QCommandLineParser& parser)
     Studie studie = Studie::startwerte();
     if (parser.isSet(QString::fromLatin1(Modelloption)))
         studie.modelle = lies_modelle(optionsname(Modelloption), liste(parser, Modelloption));
-    for (Feld f : Alle_Felder) {
-        const char* name = Feldoptionen[static_cast<int>(f)];
-        if (parser.isSet(QString::fromLatin1(name)))
-            studie.listen[static_cast<int>(f)] = Werteliste::lesen(f, optionsname(name), liste(parser, name));
-    }
+    for (const Feldregel& r : Feldtabelle)
+        if (parser.isSet(QString::fromLatin1(r.option)))
+            studie.listen[static_cast<int>(r.feld)] = Werteliste::lesen(r.feld, optionsname(r.option), liste(parser, r.option));
     return studie;
 }
 
@@ -246,6 +244,27 @@ QString hilfezeile(const QString& links, const QString& beschreibung)
     return text;
 }
 
+// Words joined into lines of at most `breite` characters.
+QString umbrochen(const QString& text, int breite = 56)
+{
+    QStringList zeilen{QString()};
+    for (const QString& wort : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!zeilen.last().isEmpty() && zeilen.last().size() + 1 + wort.size() > breite)
+            zeilen << QString();
+        zeilen.last() += (zeilen.last().isEmpty() ? QString() : QStringLiteral(" ")) + wort;
+    }
+    return zeilen.join(QLatin1Char('\n'));
+}
+
+// A paragraph of the help, indented by two blanks.
+QString absatz(const QString& text)
+{
+    QString ergebnis;
+    for (const QString& zeile : umbrochen(text, 76).split(QLatin1Char('\n')))
+        ergebnis += QStringLiteral("  ") + zeile + QLatin1Char('\n');
+    return ergebnis;
+}
+
 QString optionszeilen(const Option* anfang, const Option* ende)
 {
     QString text;
@@ -261,29 +280,30 @@ QString optionszeilen(const Option* anfang, const Option* ende)
 
 QString hilfetext()
 {
-    struct Parameter {
-        Feld feld;
-        const char* einheit;
-        const char* bedeutung;
-    };
-    constexpr Parameter Parameterhilfe[] = {
-        {Feld::Sintertemp, "°C", "Sintertemperatur in °C"},
-        {Feld::Sinterzeit, "h", "Sinterdauer in h"},
-        {Feld::x_max, "µm", "Gesamtdiffusionsweg x_max in µm"},
-        {Feld::D0, "Zahl", "D0 · 1000 in cm²/s, wie im Dialog"},
-        {Feld::Q, "J/mol", "Aktivierungsenergie Q in J/mol"},
-        {Feld::i_Diff, "Zahl", "Zellen, die bei Start 100 % enthalten"},
-    };
     const Studie start = Studie::startwerte();
-    QString parameter = hilfezeile(QStringLiteral("--modell M"),
-                                   QStringLiteral("linear (Stab) oder sphaerisch (Teilchen; auch\n"
-                                                  "sphärisch), Startwert linear"));
-    for (const Parameter& p : Parameterhilfe) {
-        const int i = static_cast<int>(p.feld);
-        parameter += hilfezeile(optionsname(Feldoptionen[i]) + QLatin1Char(' ') + QString::fromUtf8(p.einheit),
-                                QString::fromUtf8(p.bedeutung) + QStringLiteral(", Startwert ") +
+    // "linear (Stab), zylindrisch (Faser, Draht) oder sphaerisch (Teilchen;
+    // auch sphärisch), Startwert linear"
+    QStringList modelle;
+    for (const Geometriebeschreibung& g : Geometrien) {
+        QString name = QStringLiteral("%1 (%2").arg(QString::fromLatin1(g.name), QString::fromUtf8(g.gestalt));
+        if (qstrcmp(g.name, g.anzeigename) != 0)
+            name += QStringLiteral("; auch %1").arg(QString::fromUtf8(g.anzeigename));
+        modelle << name + QLatin1Char(')');
+    }
+    const QString letztes = modelle.takeLast();
+    QString parameter = hilfezeile(
+        QStringLiteral("--%1 M").arg(QString::fromLatin1(Modelloption)),
+        umbrochen(modelle.join(QStringLiteral(", ")) + QStringLiteral(" oder ") + letztes +
+                  QStringLiteral(", Startwert ") + QString::fromLatin1(beschreibung(start.modelle.front()).name)));
+    QStringList optionen{QString::fromLatin1(Modelloption)}, spalten{QString::fromLatin1(Modelloption)};
+    for (const Feldregel& r : Feldtabelle) {
+        const int i = static_cast<int>(r.feld);
+        parameter += hilfezeile(optionsname(r.option) + QLatin1Char(' ') + QString::fromUtf8(r.einheit),
+                                QString::fromUtf8(r.hilfe) + QStringLiteral(", Startwert ") +
                                     QString::fromStdString(kurzform(start.listen[i].wert(0))) +
-                                    QStringLiteral("\nerlaubt: ") + erlaubter_bereich(regel(p.feld)));
+                                    QStringLiteral("\nerlaubt: ") + erlaubter_bereich(r));
+        optionen << QString::fromLatin1(r.option);
+        spalten << QString::fromLatin1(r.spalte) + (r.gerundet ? QStringLiteral(" (die gerundete Zellenzahl)") : QString());
     }
 
     return QStringLiteral(
@@ -308,20 +328,22 @@ QString hilfetext()
                "  Bereich           1000:1200:50 (Anfang:Ende:Schritt; das Ende zählt mit, wenn\n"
                "                    es getroffen wird; der Schritt darf negativ sein)\n"
                "  gemischt          900,1000:1200:100\n"
-               "  Modelle           --modell linear,sphaerisch\n"
-               "  Eine mehrfach angegebene Option zählt wie eine Liste. Gerechnet wird jede\n"
-               "  Kombination, in der Reihenfolge der Optionen im Dialog: modell, temperatur,\n"
-               "  zeit, weg, d0, q, i-diff; die letzte wechselt am schnellsten. Diese\n"
-               "  Reihenfolge gilt für die Blöcke der Ergebnisdatei, die Zeilen der Tabelle\n"
-               "  und die Teile von --teil, gleich wie viele Läufe zugleich rechnen.\n"
+               "  Modelle           --modell linear,sphaerisch\n") +
+           absatz(QStringLiteral("Eine mehrfach angegebene Option zählt wie eine Liste. Gerechnet wird jede "
+                                 "Kombination, in der Reihenfolge der Optionen im Dialog: ") +
+                  optionen.join(QStringLiteral(", ")) +
+                  QStringLiteral("; die letzte wechselt am schnellsten. Diese Reihenfolge gilt für die Blöcke "
+                                 "der Ergebnisdatei, die Zeilen der Tabelle und die Teile von --teil, gleich "
+                                 "wie viele Läufe zugleich rechnen.")) +
+           QStringLiteral(
                "\n"
                "Ausgabe:\n") +
            optionszeilen(std::begin(Ausgabeoptionen), std::end(Ausgabeoptionen)) +
+           absatz(QStringLiteral("Tabellenspalten: ") + spalten.join(QStringLiteral(", ")) +
+                  QStringLiteral(", Kelvin, D, Schritte, Molprozent, Fehler (negative Flüsse; beim Sprung nur die "
+                                 "der ersten 1000 Schritte), Sprung (1 oder 0) und das Endprofil in den Zellen "
+                                 "1, 50, 100, 150 und 200 (Konz_1 ... Konz_200).")) +
            QStringLiteral(
-               "  Tabellenspalten: modell, temperatur, zeit, weg, d0, q, i_diff (die gerundete\n"
-               "  Zellenzahl), Kelvin, D, Schritte, Molprozent, Fehler (negative Flüsse; beim\n"
-               "  Sprung nur die der ersten 1000 Schritte), Sprung (1 oder 0) und das\n"
-               "  Endprofil in den Zellen 1, 50, 100, 150 und 200 (Konz_1 ... Konz_200).\n"
                "\n"
                "Ablauf:\n") +
            optionszeilen(std::begin(Ablaufoptionen), std::end(Ablaufoptionen)) +

@@ -13,8 +13,8 @@ Modell modell_fuer(const Lauf& lauf, const QLocale& locale)
 {
     Modell m;
     startwerte_setzen(m);
-    m.Kugel = lauf.kugel;
-    std::array<QString, 6> texte;
+    m.Geometrie = lauf.geometrie;
+    std::array<QString, Feldzahl> texte;
     for (Feld f : Alle_Felder) {
         const double v = lauf.wert(f);
         texte[static_cast<int>(f)] = regel(f).ziel ? eingabetext(v, locale) : QString::number(zellzahl(v));
@@ -27,7 +27,7 @@ QString zusammenfassung(const Modell& m, const Laufausgang& ausgang, const QLoca
 {
     auto text = [&](Feld f) { return feldtext(m, f, locale); };
     return QStringLiteral("%1, %2 °C, %3 h, %4 µm, D0 %5, Q %6, i_Diff %7: %8 Schritte, %9 Gesamtmol%, ")
-               .arg(m.Kugel ? QStringLiteral("sphärisch") : QStringLiteral("linear"), text(Feld::Sintertemp),
+               .arg(QString::fromUtf8(beschreibung(m.Geometrie).anzeigename), text(Feld::Sintertemp),
                     text(Feld::Sinterzeit), text(Feld::x_max), text(Feld::D0), text(Feld::Q), text(Feld::i_Diff),
                     zahlen::ganzzahl(m.Schritte, locale), zahlen::molprozent(m.Molprozent, locale)) +
            QString::fromStdString(fehlertext(ausgang));

@@ -1,6 +1,7 @@
 #include "studie.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <charconv>
 
 #include "eingabefehler.h"
@@ -14,7 +15,7 @@ Studie Studie::startwerte()
     Modell m;
     startwerte_setzen(m);
     Studie s;
-    s.modelle = {m.Kugel};
+    s.modelle = {m.Geometrie};
     for (Feld f : Alle_Felder) {
         const Feldregel& r = regel(f);
         s.listen[static_cast<int>(f)] = Werteliste::einzeln(r.ziel ? (m.*r.ziel).wert : m.i_Diff);
@@ -39,34 +40,47 @@ Lauf Studie::lauf(std::uint64_t index) const
         l.werte[f] = listen[f].wert(index % n);
         index /= n;
     }
-    l.kugel = modelle[index % modelle.size()];
+    l.geometrie = modelle[index % modelle.size()];
     return l;
 }
 
 QString als_optionen(const Lauf& lauf)
 {
     QString text = QStringLiteral("--%1 %2").arg(QString::fromLatin1(Modelloption),
-                                                 lauf.kugel ? QStringLiteral("sphaerisch") : QStringLiteral("linear"));
-    for (Feld f : Alle_Felder)
-        text += QStringLiteral(" --%1 %2").arg(QString::fromLatin1(Feldoptionen[static_cast<int>(f)]),
-                                               QString::fromStdString(kurzform(lauf.wert(f))));
+                                                 QString::fromLatin1(beschreibung(lauf.geometrie).name));
+    for (const Feldregel& r : Feldtabelle)
+        text += QStringLiteral(" --%1 %2").arg(QString::fromLatin1(r.option),
+                                               QString::fromStdString(kurzform(lauf.wert(r.feld))));
     return text;
 }
 
-std::vector<bool> lies_modelle(const QString& option, const QString& text)
+QString modellnamen()
 {
-    std::vector<bool> modelle;
+    QStringList namen;
+    for (const Geometriebeschreibung& g : Geometrien) {
+        QString name = QString::fromLatin1(g.name);
+        if (qstrcmp(g.name, g.anzeigename) != 0)
+            name += QStringLiteral(" (oder %1)").arg(QString::fromUtf8(g.anzeigename));
+        namen << name;
+    }
+    const QString letzter = namen.takeLast();
+    return namen.join(QStringLiteral(", ")) + QStringLiteral(" und ") + letzter;
+}
+
+std::vector<Geometrie> lies_modelle(const QString& option, const QString& text)
+{
+    std::vector<Geometrie> modelle;
     for (const QString& eintrag : text.split(QLatin1Char(','))) {
         const QString name = eintrag.trimmed().toLower();
-        if (name == QStringLiteral("linear"))
-            modelle.push_back(false);
-        else if (name == QStringLiteral("sphaerisch") || name == QStringLiteral("sphärisch"))
-            modelle.push_back(true);
-        else
-            throw Eingabefehler{
-                QStringLiteral("%1: \"%2\" ist kein Modell; erlaubt sind linear und sphaerisch (oder sphärisch), "
-                               "auch als Liste linear,sphaerisch")
-                    .arg(option, eintrag.trimmed())};
+        const auto g = std::find_if(Geometrien.begin(), Geometrien.end(), [&](const Geometriebeschreibung& b) {
+            return name == QString::fromLatin1(b.name) || name == QString::fromUtf8(b.anzeigename);
+        });
+        if (g == Geometrien.end())
+            throw Eingabefehler{QStringLiteral("%1: \"%2\" ist kein Modell; erlaubt sind %3, auch als Liste %4,%5")
+                                    .arg(option, eintrag.trimmed(), modellnamen(),
+                                         QString::fromLatin1(Geometrien.front().name),
+                                         QString::fromLatin1(Geometrien.back().name))};
+        modelle.push_back(g->geometrie);
     }
     return modelle;
 }

@@ -14,16 +14,15 @@
 
 namespace kalvion::cli {
 
-// The command-line names of the model's and the six fields' options (indexed
-// by Feld), in the dialog's order.
+// The command-line name of the model's option; the fields' options are in
+// the field table.
 inline constexpr const char* Modelloption = "modell";
-inline constexpr const char* Feldoptionen[6] = {"temperatur", "zeit", "weg", "d0", "q", "i-diff"};
 
 // One run's parameters: the model and the six field values (indexed by Feld),
 // i_Diff as given, before it is rounded to a cell count.
 struct Lauf {
-    bool kugel = false;
-    std::array<double, 6> werte{};
+    Geometrie geometrie = Geometrie::linear;
+    std::array<double, Feldzahl> werte{};
 
     double wert(Feld f) const { return werte[static_cast<int>(f)]; }
 };
@@ -32,8 +31,8 @@ struct Lauf {
 QString als_optionen(const Lauf& lauf);
 
 struct Studie {
-    std::vector<bool> modelle{false};  // Kugel for each model given
-    std::array<Werteliste, 6> listen;  // indexed by Feld
+    std::vector<Geometrie> modelle{Geometrie::linear};  // the models given
+    std::array<Werteliste, Feldzahl> listen;            // indexed by Feld
 
     // The start-up values: one run, the linear model.
     static Studie startwerte();
@@ -44,9 +43,12 @@ struct Studie {
     Lauf lauf(std::uint64_t index) const;
 };
 
-// "linear,sphaerisch": the models of the option; "sphärisch" is taken too.
-// Throws Eingabefehler.
-std::vector<bool> lies_modelle(const QString& option, const QString& text);
+// "linear,sphaerisch": the models of the option, by their command-line names
+// or as the dialog writes them ("sphärisch"). Throws Eingabefehler.
+std::vector<Geometrie> lies_modelle(const QString& option, const QString& text);
+
+// "linear, zylindrisch und sphaerisch (oder sphärisch)": the names the option takes.
+QString modellnamen();
 
 // The K-th of N slices of a study (1 <= K <= N).
 struct Teil {

@@ -18,8 +18,10 @@ void anhaengen(std::string& zeile, const std::string& feld)
 std::string tabellenkopf()
 {
     std::string zeile;
-    for (const char* name : {"modell", "temperatur", "zeit", "weg", "d0", "q", "i_diff", "Kelvin", "D", "Schritte",
-                             "Molprozent", "Fehler", "Sprung"})
+    anhaengen(zeile, Modelloption);
+    for (const Feldregel& r : Feldtabelle)
+        anhaengen(zeile, r.spalte);
+    for (const char* name : {"Kelvin", "D", "Schritte", "Molprozent", "Fehler", "Sprung"})
         anhaengen(zeile, name);
     for (int zelle : Tabellenzellen)
         anhaengen(zeile, "Konz_" + kurzform(std::int64_t{zelle}));
@@ -28,10 +30,10 @@ std::string tabellenkopf()
 
 std::string tabellenzeile(const Lauf& lauf, const Modell& m, const Laufausgang& ausgang)
 {
-    std::string zeile = lauf.kugel ? "sphaerisch" : "linear";
-    for (Feld f : {Feld::Sintertemp, Feld::Sinterzeit, Feld::x_max, Feld::D0, Feld::Q})
-        anhaengen(zeile, kurzform(lauf.wert(f)));
-    anhaengen(zeile, kurzform(std::int64_t{m.i_Diff}));
+    std::string zeile = beschreibung(lauf.geometrie).name;
+    // The cell count as the run rounded it.
+    for (const Feldregel& r : Feldtabelle)
+        anhaengen(zeile, r.gerundet ? kurzform(std::int64_t{zellzahl(lauf.wert(r.feld))}) : kurzform(lauf.wert(r.feld)));
     for (double v : {m.Sintertemp_K, m.D, m.Schritte, m.Molprozent})
         anhaengen(zeile, kurzform(v));
     anhaengen(zeile, kurzform(ausgang.fehlerzahl));

@@ -6,8 +6,9 @@ set(CPACK_PACKAGE_VENDOR "Kalvion-Projekt")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "estimate solid-state diffusion during sintering")
 set(CPACK_PACKAGE_DESCRIPTION "\
 Kalvion computes how a substance spreads by solid-state diffusion while a part
-is sintered, for a linear bar or a spherical particle, draws the concentration
-profiles and appends them to a text table. The user interface is German.")
+is sintered, for a linear bar, a cylindrical fibre or a spherical particle,
+draws the concentration profiles and appends them to a text table. The user
+interface is German.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

@@ -1,17 +1,16 @@
 #include "anfangsprofil.h"
 
-#include <cmath>
 
 namespace kalvion {
 
 void anfangsprofil(Modell& m)
 {
     const int n = m.Zellen;
+    const Geometriebeschreibung& g = beschreibung(m.Geometrie);
     for (int i = 1; i <= n; ++i) {
-        // A spherical face's area goes with the square of its radius; the
-        // surface (face 1) has area 1, the innermost face (1/Zellen)².
-        m.Flaeche[i] = m.Kugel ? std::pow(static_cast<double>((1 + n) - i) / n, 2) : 1.0;
-        m.Volumen[i] = m.Flaeche[i] * m.dx;
+        const Zellgeometrie z = g.zelle(i, n);
+        m.Flaeche[i] = z.flaeche;
+        m.Volumen[i] = z.volumen * m.dx;
     }
 
     m.Volumen_ges = 0;

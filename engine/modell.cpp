@@ -15,18 +15,16 @@ Modell& modell()
 void startwerte_setzen(Modell& m)
 {
     m.Berechnung_aktuell = false;
-    m.Kugel = false;
+    m.Geometrie = Geometrie::linear;
     m.Zellen = 200;
     m.x_max.setze_zahl(50);
-    weg_ableiten(m);
     m.D0.setze_zahl(587);
     m.Q.setze_zahl(238650);
     m.Sintertemp.setze_zahl(1050);
-    kelvin_ableiten(m);
-    m.D = diffusionskoeffizient(m);
     m.Sinterzeit.setze_zahl(2);
-    sekunden_ableiten(m);
     m.i_Diff = 20;
+    // The step count and the profile wait for the dialog and the run.
+    werte_ableiten(m, {.d = true, .schritte = false, .anfangsprofil = false});
 }
 
 void kelvin_ableiten(Modell& m)
@@ -97,24 +95,31 @@ std::int16_t zellzahl(double getippt)
     return static_cast<std::int16_t>(zellzahl_gerundet(getippt));
 }
 
+Abgeleitet werte_ableiten(Modell& m, Ableitungen welche)
+{
+    Abgeleitet a;
+    kelvin_ableiten(m);
+    sekunden_ableiten(m);
+    weg_ableiten(m);
+    const bool d_da = !welche.d || (a.d = d_ableiten(m));
+    if (welche.schritte && d_da)
+        a.schritte = schritte_ableiten(m);
+    if (welche.anfangsprofil) {
+        anfangsprofil(m);
+        a.molprozent = true;
+    }
+    return a;
+}
+
 void parameter_uebernehmen(Modell& m, const Parametersatz& p)
 {
-    auto setze = [](Eingabewert& ziel, const std::optional<Eingabewert>& wert) {
-        if (wert)
-            ziel = *wert;
-    };
-    setze(m.x_max, p.x_max);
-    weg_ableiten(m);
-    setze(m.Sintertemp, p.Sintertemp);
-    kelvin_ableiten(m);
-    setze(m.Sinterzeit, p.Sinterzeit);
-    sekunden_ableiten(m);
-    setze(m.Q, p.Q);
-    setze(m.D0, p.D0);
+    for (const Parameterwert& w : p.eingaben)
+        m.*w.ziel = w.wert;
     if (p.i_Diff)
         m.i_Diff = *p.i_Diff;
-    m.D = diffusionskoeffizient(m);
-    anfangsprofil(m);
+    // "ok" leaves dt_max and Schritte as the dialog last showed them; every
+    // run forms its own.
+    werte_ableiten(m, {.d = true, .schritte = false, .anfangsprofil = true});
     m.Berechnung_aktuell = false;
 }
 

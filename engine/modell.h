@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "geometrie.h"
 
 namespace kalvion {
 
@@ -31,7 +34,7 @@ struct Modell {
     Eingabewert D0;          // 1000 · cm²/s
     Eingabewert Q;           // J/mol
     std::int16_t i_Diff = 0;
-    bool Kugel = false;
+    ::kalvion::Geometrie Geometrie = ::kalvion::Geometrie::linear;
 
     // Fixed values
     std::int16_t Zellen = 0;
@@ -64,9 +67,8 @@ Modell& modell();
 // Start-up values, in the order the main window's load handler assigns them.
 void startwerte_setzen(Modell& m);
 
-// Every value derived from the parameters is computed here and nowhere else.
-// After a parameter changes: kelvin, seconds or the path first, then D, then
-// dt_max and Schritte.
+// Every value derived from the parameters is computed here and nowhere else,
+// by werte_ableiten in the one order they build on each other.
 
 // Kelvin (+ 273, a whole number), seconds, and the path in cm with its cell length.
 void kelvin_ableiten(Modell& m);
@@ -97,10 +99,35 @@ inline constexpr double Zellzahl_min = 1, Zellzahl_max = 199;
 double zellzahl_gerundet(double getippt);
 std::int16_t zellzahl(double getippt);  // needs a count within the range
 
+// Which derived values to form. The units (kelvin, seconds, the path in cm
+// and dx) are always formed; D needs them, dt_max and Schritte need D, the
+// initial profile and Molprozent need the path.
+struct Ableitungen {
+    bool d = true;
+    bool schritte = true;
+    bool anfangsprofil = true;
+};
+
+// Which of them could be formed. A D that cannot be formed leaves D as it
+// was and the step count unformed; whatever was formed stays stored.
+struct Abgeleitet {
+    bool d = false, schritte = false, molprozent = false;
+};
+
+// Every value that depends on the parameters, in this order: the units, D,
+// dt_max and Schritte (without the run's floor of 200), the initial profile.
+Abgeleitet werte_ableiten(Modell& m, Ableitungen welche = {});
+
+// One typed value and where it goes.
+struct Parameterwert {
+    Eingabewert Modell::*ziel;
+    Eingabewert wert;
+};
+
 // What the parameter dialog's "ok" accepts: each typed value with its text;
 // a value that is missing keeps what the model holds.
 struct Parametersatz {
-    std::optional<Eingabewert> x_max, Sintertemp, Sinterzeit, Q, D0;
+    std::vector<Parameterwert> eingaben;
     std::optional<std::int16_t> i_Diff;
 };
 

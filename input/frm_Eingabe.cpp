@@ -13,6 +13,7 @@
 #include <QSvgWidget>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "anfangsprofil.h"
@@ -42,21 +43,6 @@ QLabel* feldbeschriftung(QWidget* eltern, const QString& text, int l, int o, int
     return label;
 }
 
-// Where each field and its caption stand, in twips.
-struct Feldlage {
-    Feld feld;
-    const char* beschriftung;  // UTF-8
-    int beschriftung_oben, beschriftung_hoehe;
-    int oben;
-};
-constexpr Feldlage Feldlagen[] = {
-    {Feld::Sintertemp, "Sintertemp. [°C]", 1560, 300, 1560},
-    {Feld::Sinterzeit, "Sinterzeit [h]", 2040, 300, 2010},
-    {Feld::x_max, "x_max [µm]", 2640, 300, 2520},
-    {Feld::D0, "Do*1000  [cm²/s]", 3120, 300, 3120},
-    {Feld::Q, "Q aktiv. [ J/mol ]", 3600, 300, 3570},
-    {Feld::i_Diff, "i_Diff   (1-199)", 4560, 255, 4560},
-};
 constexpr int Feld_links = 1755, Beschriftung_links = 360;
 
 }  // namespace
@@ -76,23 +62,29 @@ frm_Eingabe::frm_Eingabe(Parameterquelle quelle, const QLocale& locale)
 
 void frm_Eingabe::baue_oberflaeche()
 {
+    // The box reaches 120 twips below its lowest option.
     auto* rahmen = benannt(new QGroupBox(QStringLiteral("Modell"), this), "Modell");
-    rahmen->setGeometry(twips_rechteck(360, 240, 2415, 975));
-    opt_linear = benannt(new QRadioButton(QStringLiteral("linear"), rahmen), "opt_linear");
-    opt_linear->setGeometry(twips_rechteck(120, 240, 2175, 375));
-    opt_kugel = benannt(new QRadioButton(QString::fromUtf8("sphärisch"), rahmen), "opt_kugel");
-    opt_kugel->setGeometry(twips_rechteck(120, 600, 2055, 255));
-    connect(opt_kugel, &QRadioButton::toggled, this, [this](bool an) { if (an) opt_kugel_Click(); });
-    connect(opt_linear, &QRadioButton::toggled, this, [this](bool an) { if (an) opt_linear_Click(); });
+    int rahmen_hoehe = 0;
+    for (const Geometriebeschreibung& g : Geometrien) {
+        auto* option = benannt(new QRadioButton(QString::fromUtf8(g.anzeigename), rahmen), g.option);
+        option->setGeometry(twips_rechteck(120, g.option_oben, g.option_breite, g.option_hoehe));
+        connect(option, &QRadioButton::toggled, this, [this, geo = g.geometrie](bool an) {
+            if (an)
+                option_Click(geo);
+        });
+        optionen_[static_cast<int>(g.geometrie)] = option;
+        rahmen_hoehe = std::max(rahmen_hoehe, g.option_oben + g.option_hoehe + 120);
+    }
+    rahmen->setGeometry(twips_rechteck(360, 240, 2415, rahmen_hoehe));
 
-    for (const Feldlage& l : Feldlagen) {
-        feldbeschriftung(this, QString::fromUtf8(l.beschriftung), Beschriftung_links, l.beschriftung_oben,
-                         l.beschriftung_hoehe);
+    for (const Feldregel& r : Feldtabelle) {
+        feldbeschriftung(this, QString::fromUtf8(r.beschriftung), Beschriftung_links, r.beschriftung_oben,
+                         r.beschriftung_hoehe);
         auto* f = new QLineEdit(QStringLiteral("Text1"), this);
-        f->setObjectName(QStringLiteral("txt_") + QString::fromLatin1(regel(l.feld).name));
-        f->setGeometry(twips_rechteck(Feld_links, l.oben, 975, 350));
+        f->setObjectName(QStringLiteral("txt_") + QString::fromLatin1(r.name));
+        f->setGeometry(twips_rechteck(Feld_links, r.feld_oben, 975, 350));
         f->installEventFilter(this);
-        felder_[static_cast<int>(l.feld)] = f;
+        felder_[static_cast<int>(r.feld)] = f;
     }
     feldbeschriftung(this, QString::fromUtf8(" ->  D  [cm²/s]"), 360, 4080, 300);
     lbl_D_ergebnis = benannt(beschriftung(this, QStringLiteral("xxx"), 1800, 4080, 1095, 255), "lbl_D_ergebnis");
@@ -123,16 +115,22 @@ void frm_Eingabe::baue_oberflaeche()
         marke->setStyleSheet(QStringLiteral("background: black"));
     }
 
-    Image_kugel = benannt(new QSvgWidget(QStringLiteral(":/bilder/kugel.svg"), this), "Image_kugel");
-    Image_kugel->setGeometry(twips_rechteck(3400, 1560, 5250, 5250));
-    Image_linear = benannt(new QSvgWidget(QStringLiteral(":/bilder/linear.svg"), this), "Image_linear");
-    Image_linear->setGeometry(twips_rechteck(3400, 1560, 5250, 5250));
-    Image_kugel->hide();
-    Image_linear->hide();
+    for (const Geometriebeschreibung& g : Geometrien) {
+        auto* bild = benannt(new QSvgWidget(QString::fromLatin1(g.bilddatei), this), g.bild);
+        bild->setGeometry(twips_rechteck(3400, 1560, 5250, 5250));
+        bild->hide();
+        bilder_[static_cast<int>(g.geometrie)] = bild;
+    }
 
-    // Tab order: the options, the six fields, then "ok".
-    QWidget* vorher = opt_kugel;
-    setTabOrder(opt_linear, opt_kugel);
+    // Tab order: the options from top to bottom, the fields, then "ok".
+    std::array<QRadioButton*, Geometrien.size()> von_oben = optionen_;
+    std::sort(von_oben.begin(), von_oben.end(), [](QRadioButton* a, QRadioButton* b) { return a->y() < b->y(); });
+    QWidget* vorher = von_oben.front();
+    for (QRadioButton* option : von_oben) {
+        if (option != vorher)
+            setTabOrder(vorher, option);
+        vorher = option;
+    }
     for (Feld f : Alle_Felder) {
         setTabOrder(vorher, feld(f));
         vorher = feld(f);
@@ -218,7 +216,7 @@ void frm_Eingabe::Form_Activate()
     aktiviert_ = true;
     m_ = quelle_();
     emit aktiviert();
-    waehle(m_.Kugel ? opt_kugel : opt_linear);
+    waehle(m_.Geometrie);
     for (Feld f : Alle_Felder)
         feld(f)->setText(feldtext(m_, f, locale_));
     // With D = 0 no step limit can be formed; the dialog says so instead of a
@@ -233,28 +231,20 @@ void frm_Eingabe::Form_Activate()
     d_anzeigen();
 }
 
-void frm_Eingabe::waehle(QRadioButton* option)
+void frm_Eingabe::waehle(Geometrie g)
 {
+    QRadioButton* option = optionen_[static_cast<int>(g)];
     if (option->isChecked())
-        option == opt_kugel ? opt_kugel_Click() : opt_linear_Click();
+        option_Click(g);
     else
         option->setChecked(true);  // raises its click behaviour
 }
 
-void frm_Eingabe::opt_kugel_Click()
+void frm_Eingabe::option_Click(Geometrie g)
 {
-    m_.Kugel = true;
-    Image_linear->setVisible(false);
-    Image_kugel->setVisible(true);
-    anfangsprofil(m_);
-    molprozent_anzeigen();
-}
-
-void frm_Eingabe::opt_linear_Click()
-{
-    m_.Kugel = false;
-    Image_linear->setVisible(true);
-    Image_kugel->setVisible(false);
+    m_.Geometrie = g;
+    for (const Geometriebeschreibung& b : Geometrien)
+        bilder_[static_cast<int>(b.geometrie)]->setVisible(b.geometrie == g);
     anfangsprofil(m_);
     molprozent_anzeigen();
 }
@@ -276,7 +266,7 @@ void frm_Eingabe::molprozent_anzeigen()
 
 void frm_Eingabe::cmd_ok_Click()
 {
-    std::array<QString, 6> texte;
+    std::array<QString, Feldzahl> texte;
     for (Feld f : Alle_Felder)
         texte[static_cast<int>(f)] = feld(f)->text();
     // Every field passed its check or holds its reset text; a text that still

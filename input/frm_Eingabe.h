@@ -46,11 +46,10 @@ protected:
 private:
     void baue_oberflaeche();
     void Form_Activate();
-    void opt_kugel_Click();
-    void opt_linear_Click();
+    void option_Click(Geometrie g);
     void cmd_ok_Click();
     void feld_verlassen(Feld f);
-    void waehle(QRadioButton* option);
+    void waehle(Geometrie g);
     QLineEdit* feld(Feld f) const { return felder_[static_cast<int>(f)]; }
 
     void d_anzeigen();
@@ -60,15 +59,13 @@ private:
     Parameterquelle quelle_;
     Modell m_;  // the dialog's own copy: no other window sees it before "ok"
     QLocale locale_;
-    std::array<QLineEdit*, 6> felder_{};  // indexed by Feld
-    QRadioButton* opt_linear = nullptr;
-    QRadioButton* opt_kugel = nullptr;
+    std::array<QLineEdit*, Feldzahl> felder_{};  // indexed by Feld
+    std::array<QRadioButton*, Geometrien.size()> optionen_{};  // indexed by Geometrie
+    std::array<QSvgWidget*, Geometrien.size()> bilder_{};      // indexed by Geometrie
     QLabel* lbl_D_ergebnis = nullptr;
     QLabel* lbl_molprozent = nullptr;
     QLabel* lbl_Schritte = nullptr;
     QPushButton* cmd_ok = nullptr;
-    QSvgWidget* Image_kugel = nullptr;
-    QSvgWidget* Image_linear = nullptr;
     bool aktiviert_ = false;
     bool pruefung_laeuft_ = false;
     bool uebernommen_ = false;  // "ok" was pressed; the dialog is on its way out

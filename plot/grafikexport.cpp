@@ -188,7 +188,7 @@ QList<Legendeneintrag> legende(const Modell& m, const Grafikstil& stil)
 QString bildunterschrift(const Modell& m, const QLocale& locale)
 {
     return QString::fromUtf8("Modell %1, T = %2 °C, t = %3 h, x_max = %4 µm, D0·1000 = %5 cm²/s, Q = %6 J/mol, i_Diff = %7")
-        .arg(m.Kugel ? QString::fromUtf8("sphärisch") : QStringLiteral("linear"),
+        .arg(QString::fromUtf8(beschreibung(m.Geometrie).anzeigename),
              wie_angenommen(m.Sintertemp, locale), wie_angenommen(m.Sinterzeit, locale),
              wie_angenommen(m.x_max, locale), wie_angenommen(m.D0, locale), wie_angenommen(m.Q, locale),
              zahlen::druckform(m.i_Diff, locale).trimmed());

@@ -20,7 +20,7 @@ inline kalvion::Modell standardlauf(bool kugel = false)
 {
     kalvion::Modell m;
     kalvion::startwerte_setzen(m);
-    m.Kugel = kugel;
+    m.Geometrie = kugel ? kalvion::Geometrie::sphaerisch : kalvion::Geometrie::linear;
     kalvion::lauf_rechnen(m);
     return m;
 }

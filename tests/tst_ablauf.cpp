@@ -409,7 +409,7 @@ private slots:
         const QByteArray inhalt = lies_datei(pfad);
         QVERIFY(inhalt.split('\n')[17].startsWith("0,2500 22,0204"));
         QCOMPARE(inhalt, *ergebnisblock(ergebnis, QDir::toNativeSeparators(pfad), QDate::currentDate(), Deutsch));
-        QVERIFY(!ergebnis.Kugel);
+        QVERIFY(ergebnis.Geometrie == Geometrie::linear);
         QCOMPARE(ergebnis.Konz, standardlauf().Konz);
     }
 

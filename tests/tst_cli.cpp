@@ -123,7 +123,7 @@ Modell lauf_des_fensters(bool kugel, const QStringList& getippt, const QLocale& 
 {
     Modell m;
     startwerte_setzen(m);
-    m.Kugel = kugel;
+    m.Geometrie = kugel ? Geometrie::sphaerisch : Geometrie::linear;
     std::array<QString, 6> texte;
     for (Feld f : Alle_Felder)
         texte[static_cast<int>(f)] = getippt[static_cast<int>(f)];
@@ -1066,7 +1066,7 @@ private slots:
     void reihenfolge()
     {
         Studie s = Studie::startwerte();
-        s.modelle = {false, true};
+        s.modelle = {Geometrie::linear, Geometrie::sphaerisch};
         s.listen[static_cast<int>(Feld::Sintertemp)] = Werteliste::lesen(Feld::Sintertemp, "--temperatur", "900,1000");
         s.listen[static_cast<int>(Feld::i_Diff)] = Werteliste::lesen(Feld::i_Diff, "--i-diff", "1:3:1");
         QCOMPARE(s.anzahl(), std::uint64_t(12));
@@ -1074,7 +1074,7 @@ private slots:
         for (std::uint64_t i = 0; i < s.anzahl(); ++i) {
             const Lauf l = s.lauf(i);
             folge += QStringLiteral("%1%2%3 ")
-                         .arg(QLatin1Char(l.kugel ? 'K' : 'L'))
+                         .arg(QLatin1Char(l.geometrie == Geometrie::sphaerisch ? 'K' : 'L'))
                          .arg(l.wert(Feld::Sintertemp))
                          .arg(l.wert(Feld::i_Diff));
         }

@@ -93,13 +93,13 @@ private slots:
     {
         Sitzung s(Deutsch);
         klick_links(kind<QRadioButton>(s.dlg, "opt_kugel"));
-        QVERIFY(s.p().Kugel);
-        QVERIFY(!s.m.Kugel);  // nothing reaches the main window before "ok"
+        QVERIFY(s.p().Geometrie == Geometrie::sphaerisch);
+        QVERIFY(s.m.Geometrie != Geometrie::sphaerisch);  // nothing reaches the main window before "ok"
         QCOMPARE(kind<QLabel>(s.dlg, "lbl_molprozent")->text(), QString("27,04"));
         QVERIFY(kind<QSvgWidget>(s.dlg, "Image_kugel")->isVisible());
         QVERIFY(!kind<QSvgWidget>(s.dlg, "Image_linear")->isVisible());
         klick_links(kind<QRadioButton>(s.dlg, "opt_linear"));
-        QVERIFY(!s.p().Kugel);
+        QVERIFY(s.p().Geometrie != Geometrie::sphaerisch);
         QCOMPARE(kind<QLabel>(s.dlg, "lbl_molprozent")->text(), QString("10"));
         QVERIFY(kind<QSvgWidget>(s.dlg, "Image_linear")->isVisible());
     }

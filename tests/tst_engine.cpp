@@ -30,7 +30,7 @@ Modell start(bool kugel = false, int i_diff = 20)
 {
     Modell m;
     startwerte_setzen(m);
-    m.Kugel = kugel;
+    m.Geometrie = kugel ? Geometrie::sphaerisch : Geometrie::linear;
     m.i_Diff = static_cast<std::int16_t>(i_diff);
     return m;
 }

@@ -249,7 +249,7 @@ private slots:
         QFETCH(QString, text);
         Modell m;
         startwerte_setzen(m);
-        m.Kugel = kugel;
+        m.Geometrie = kugel ? Geometrie::sphaerisch : Geometrie::linear;
         if (eingetippt) {
             m.Sintertemp.setze_text(1050.5, "1050,50");
             m.Sinterzeit.setze_text(2, "2,0");

@@ -209,7 +209,7 @@ private slots:
             }
             Modell m;
             startwerte_setzen(m);
-            m.Kugel = n % 2;
+            m.Geometrie = n % 2 ? Geometrie::sphaerisch : Geometrie::linear;
             auto* dlg = new frm_Eingabe([&m] { return m; }, QLocale::c());
             QObject::connect(dlg, &frm_Eingabe::uebernommen, [&m](const Modell& p) { m = p; });
             dlg->show();

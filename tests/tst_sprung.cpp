@@ -24,7 +24,7 @@ Modell vorbereitet(bool kugel, int i_diff, double x_max, double temperatur, doub
 {
     Modell m;
     startwerte_setzen(m);
-    m.Kugel = kugel;
+    m.Geometrie = kugel ? Geometrie::sphaerisch : Geometrie::linear;
     m.i_Diff = static_cast<std::int16_t>(i_diff);
     m.x_max.setze_zahl(x_max);
     weg_ableiten(m);

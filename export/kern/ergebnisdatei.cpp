@@ -5,8 +5,10 @@
 #include <QFileInfo>
 #include <QStringEncoder>
 #include <QStringList>
+#include <algorithm>
 #include <charconv>
 
+#include "feldpruefung.h"
 #include "zahlen.h"
 
 namespace kalvion {
@@ -80,30 +82,34 @@ QString wert_wie_gehalten(const Eingabewert& w, const QLocale& locale)
 std::optional<QByteArray> ergebnisblock(const Modell& m, const QString& dateipfad, const QDate& datum,
                                         const QLocale& locale)
 {
-    const QString modell = m.Kugel ? QString::fromUtf8("Diffusion bei sphärischer Symmetrie, Daten berechnet am: ")
-                                   : QStringLiteral("Diffusion im linearen Fall, Daten berechnet am: ");
     const QString strich(35, QLatin1Char('-'));
-
     QStringList zeilen{
         dateipfad,
-        modell + locale.toString(datum, QLocale::ShortFormat),
+        QString::fromUtf8(beschreibung(m.Geometrie).kopfzeile) + locale.toString(datum, QLocale::ShortFormat),
         QString(),
-        wert_wie_gehalten(m.x_max, locale) + QString::fromUtf8(" Gesamtdiffusionsweg [µm]"),
-        zahlen::druckform(m.Zellen, locale) + QStringLiteral(" Rechenschritte/Weg"),
-        wert_wie_gehalten(m.Sinterzeit, locale) + QStringLiteral(" Sinterdauer [h]"),
-        wert_wie_gehalten(m.D0, locale) + QStringLiteral(" Diffusionskoeffizient D0 [ 1000*cm^2/s ]"),
-        wert_wie_gehalten(m.Q, locale) + QStringLiteral(" Aktivierungsenergie [J/mol]"),
-        wert_wie_gehalten(m.Sintertemp, locale) + QString::fromUtf8(" Sintertemperatur [°C]"),
-        zahlen::druckform(m.Sintertemp_K, locale) + QStringLiteral(" Sintertemperatur [Kelvin]"),
-        zahlen::druckform(m.D, locale) + QStringLiteral("Diffusionskoeffizient D [cm^2/s]"),
-        zahlen::druckform(m.i_Diff, locale) +
-            QStringLiteral(" Zahl der Zellen von links, welche bei Start zu 100% diffundierenden Stoff enthalten"),
-        zahlen::druckform(m.Molprozent, locale) + QStringLiteral(" Gesamtmol% des diffundierenden Stoffes"),
-        QString(),
-        strich,
-        QString::fromUtf8("ort x [µm]      Konzentration      "),
-        strich,
     };
+
+    // Lines 4 to 13: the typed parameters where the field table puts them,
+    // between the values derived from them.
+    struct Zeile {
+        int nummer;
+        QString text;
+    };
+    QList<Zeile> werte{
+        {5, zahlen::druckform(m.Zellen, locale) + QStringLiteral(" Rechenschritte/Weg")},
+        {10, zahlen::druckform(m.Sintertemp_K, locale) + QStringLiteral(" Sintertemperatur [Kelvin]")},
+        {11, zahlen::druckform(m.D, locale) + QStringLiteral("Diffusionskoeffizient D [cm^2/s]")},
+        {13, zahlen::druckform(m.Molprozent, locale) + QStringLiteral(" Gesamtmol% des diffundierenden Stoffes")},
+    };
+    for (const Feldregel& r : Feldtabelle)
+        werte << Zeile{r.ergebniszeile, (r.ziel ? wert_wie_gehalten(m.*r.ziel, locale)
+                                                : zahlen::druckform(m.i_Diff, locale)) +
+                                            QString::fromUtf8(r.ergebnistext)};
+    std::stable_sort(werte.begin(), werte.end(), [](const Zeile& a, const Zeile& b) { return a.nummer < b.nummer; });
+    for (const Zeile& z : werte)
+        zeilen << z.text;
+
+    zeilen << QString() << strich << QString::fromUtf8("ort x [µm]      Konzentration      ") << strich;
     std::optional<QByteArray> block = in_cp1252(zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
     const std::optional<QByteArray> komma = in_cp1252(locale.decimalPoint());
     if (!block || !komma)

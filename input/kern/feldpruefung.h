@@ -1,6 +1,8 @@
 #pragma once
-// The rules of the six parameter fields as one table: bounds, reset text,
-// where an accepted entry goes and which derived values it brings up to date.
+// The six parameter fields as one table: how the dialog shows them, their
+// bounds and reset text, where an accepted entry goes and which derived values
+// it brings up to date, their command-line option, table column and line in the
+// results file.
 // Needs QtCore only, so that every front end checks input the same way.
 
 #include <QLocale>
@@ -13,24 +15,94 @@
 namespace kalvion {
 
 enum class Feld { Sintertemp, Sinterzeit, x_max, D0, Q, i_Diff };
-inline constexpr std::array<Feld, 6> Alle_Felder{Feld::Sintertemp, Feld::Sinterzeit, Feld::x_max,
-                                                 Feld::D0, Feld::Q, Feld::i_Diff};
+inline constexpr int Feldzahl = 6;
 
+// Everything about one field, for every place that shows, checks, stores,
+// asks for or writes it.
 struct Feldregel {
     Feld feld;
     const char* name;                  // the parameter's name; the dialog's field is "txt_" + name
+
+    // The parameter dialog: the caption and where it and the field stand, in twips.
+    const char* beschriftung;          // UTF-8
+    int beschriftung_oben, beschriftung_hoehe, feld_oben;
+
+    // The check.
     double untergrenze;
     bool untergrenze_erlaubt;          // v == untergrenze passes
     std::optional<double> obergrenze;  // inclusive; none for D0 and Q
     bool gerundet;                     // the cell count: compared and stored once rounded
     const char* reset;
     Eingabewert Modell::*ziel;         // where the accepted text goes; none for the cell count
-    void (*ableiten)(Modell&);         // the derived unit, or none
-    // What an accepted entry brings up to date, in this order.
+    // What an accepted entry brings up to date (formed in werte_ableiten's order).
     bool neues_d, neue_schritte, neue_molprozent;
+
+    // The command line: the option, its unit and help line, the table column.
+    const char* option;
+    const char* einheit;               // UTF-8
+    const char* hilfe;                 // UTF-8
+    const char* spalte;
+
+    // The results file: its line (4 to 13) and the label after the value.
+    int ergebniszeile;
+    const char* ergebnistext;          // UTF-8
 };
 
-const Feldregel& regel(Feld f);
+// clang-format off
+inline constexpr std::array<Feldregel, Feldzahl> Feldtabelle{{
+    {Feld::Sintertemp, "Sintertemp",
+     "Sintertemp. [°C]", 1560, 300, 1560,
+     0, true, 10000, false, "900", &Modell::Sintertemp, true, true, false,
+     "temperatur", "°C", "Sintertemperatur in °C", "temperatur",
+     9, " Sintertemperatur [°C]"},
+    {Feld::Sinterzeit, "Sinterzeit",
+     "Sinterzeit [h]", 2040, 300, 2010,
+     0, false, 10000, false, "2", &Modell::Sinterzeit, false, true, false,
+     "zeit", "h", "Sinterdauer in h", "zeit",
+     6, " Sinterdauer [h]"},
+    {Feld::x_max, "x_max",
+     "x_max [µm]", 2640, 300, 2520,
+     0, false, 1000000, false, "50", &Modell::x_max, false, true, false,
+     "weg", "µm", "Gesamtdiffusionsweg x_max in µm", "weg",
+     4, " Gesamtdiffusionsweg [µm]"},
+    {Feld::D0, "D0",
+     "Do*1000  [cm²/s]", 3120, 300, 3120,
+     0, true, std::nullopt, false, "587", &Modell::D0, true, true, false,
+     "d0", "Zahl", "D0 · 1000 in cm²/s, wie im Dialog", "d0",
+     7, " Diffusionskoeffizient D0 [ 1000*cm^2/s ]"},
+    {Feld::Q, "Q",
+     "Q aktiv. [ J/mol ]", 3600, 300, 3570,
+     0, true, std::nullopt, false, "238650", &Modell::Q, true, true, false,
+     "q", "J/mol", "Aktivierungsenergie Q in J/mol", "q",
+     8, " Aktivierungsenergie [J/mol]"},
+    {Feld::i_Diff, "i_Diff",
+     "i_Diff   (1-199)", 4560, 255, 4560,
+     Zellzahl_min, true, Zellzahl_max, true, "50", nullptr, false, false, true,
+     "i-diff", "Zahl", "Zellen, die bei Start 100 % enthalten", "i_diff",
+     12, " Zahl der Zellen von links, welche bei Start zu 100% diffundierenden Stoff enthalten"},
+}};
+// clang-format on
+
+constexpr bool felder_in_reihenfolge()
+{
+    for (int i = 0; i < Feldzahl; ++i)
+        if (static_cast<int>(Feldtabelle[i].feld) != i)
+            return false;
+    return true;
+}
+static_assert(felder_in_reihenfolge(), "Feldtabelle is indexed by Feld");
+
+constexpr std::array<Feld, Feldzahl> alle_felder()
+{
+    std::array<Feld, Feldzahl> felder{};
+    for (int i = 0; i < Feldzahl; ++i)
+        felder[i] = Feldtabelle[i].feld;
+    return felder;
+}
+// In the dialog's order.
+inline constexpr std::array<Feld, Feldzahl> Alle_Felder = alle_felder();
+
+constexpr const Feldregel& regel(Feld f) { return Feldtabelle[static_cast<int>(f)]; }
 
 // v is within the field's bounds (the cell count compared once rounded).
 bool im_bereich(const Feldregel& r, double v);
@@ -42,9 +114,9 @@ std::optional<double> gueltiger_wert(Feld f, const QString& text, const QLocale&
 // a start-up value in its ordinary form, the cell count as a whole number.
 QString feldtext(const Modell& m, Feld f, const QLocale& locale);
 
-// The parameters that "ok" accepts from the six field texts (indexed by Feld);
-// a text that is no valid number leaves its value out.
-Parametersatz parametersatz(const std::array<QString, 6>& texte, const QLocale& locale);
+// The parameters that "ok" accepts from the field texts (indexed by Feld); a
+// text that is no valid number leaves its value out.
+Parametersatz parametersatz(const std::array<QString, Feldzahl>& texte, const QLocale& locale);
 
 enum class Pruefergebnis { angenommen, ausserhalb, fehler };
 
