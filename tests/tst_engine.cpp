@@ -1,5 +1,8 @@
 // The engine against the figures the sintering model must reproduce.
 #include <QTest>
+#include <atomic>
+#include <stop_token>
+#include <thread>
 #include <cmath>
 #include <limits>
 #include <numeric>
@@ -22,7 +25,8 @@ struct Protokoll {
     Laufbegleitung begleitung()
     {
         return {[this](const std::string& t) { fortschritte.push_back(t); },
-                [this] { return ++durchlaesse == anhalten_bei ? anhalten_mit : Fortgang::weiter; }};
+                [this] { return ++durchlaesse == anhalten_bei ? anhalten_mit : Fortgang::weiter; },
+                {}};
     }
 };
 
@@ -271,15 +275,52 @@ private slots:
         QCOMPARE(fehlertext(ausgang), std::string("39800 Fehler"));
     }
 
+    // A stop request ends the run after the step it comes in: before the
+    // first step, after one; from another thread, on the way, never finished.
+    void stopanforderung_haelt_an()
+    {
+        Modell m = start();
+        m.Sinterzeit.setze_zahl(1000);  // about three million steps
+        werte_ableiten(m);
+        std::stop_source quelle;
+        quelle.request_stop();
+        Laufbegleitung b;
+        int meldungen = 0;
+        b.fortschritt = [&](const std::string&) { ++meldungen; };
+        b.halt = quelle.get_token();
+        const Laufausgang sofort = lauf_rechnen(m, b);
+        QCOMPARE(sofort.ergebnis, Laufergebnis::abgebrochen);
+        QCOMPARE(meldungen, 1);  // "0  %" after the first step, then the stop
+        QVERIFY(!m.Berechnung_aktuell);
+
+        std::atomic<bool> unterwegs{false};
+        Laufergebnis wie = Laufergebnis::fertig;
+        std::jthread faden([&](std::stop_token halt) {
+            Laufbegleitung b;
+            b.fortschritt = [&](const std::string&) { unterwegs = true; };
+            b.halt = halt;
+            wie = lauf_rechnen(m, b).ergebnis;
+        });
+        while (!unterwegs)
+            std::this_thread::yield();
+        faden.request_stop();
+        faden.join();
+        QCOMPARE(wie, Laufergebnis::abgebrochen);
+        QVERIFY(!m.Berechnung_aktuell);
+        QVERIFY(!m.Berechnung_laeuft);
+    }
+
     void lauf_macht_ergebnis_ungueltig_bis_zum_ende()
     {
         Modell m = start();
         m.Berechnung_aktuell = true;
         bool je_aktuell = false;  // at any pass through the event loop
-        lauf_rechnen(m, {{}, [&] {
+        lauf_rechnen(m, {{},
+                         [&] {
                              je_aktuell = je_aktuell || m.Berechnung_aktuell;
                              return Fortgang::weiter;
-                         }});
+                         },
+                         {}});
         QVERIFY(!je_aktuell);
         QVERIFY(m.Berechnung_aktuell);
     }
