@@ -23,6 +23,21 @@ struct Eingabewert {
     void setze_text(double v, std::string t) { wert = v; text = std::move(t); }
 };
 
+// A temperature programme as typed (UTF-8 texts): the start temperature and,
+// per segment, rate in K/min ("sofort" for at once), target in °C and hold in
+// h. While one is in force the run is its equivalent isothermal run: the
+// record's Sintertemp and Sinterzeit hold T_ref and t_eq, and the isothermal
+// values typed before wait here to come back when the programme is dropped.
+struct Programmangabe {
+    std::string start;
+    struct Segment {
+        std::string rate, ziel, halten;
+    };
+    std::vector<Segment> segmente;
+    std::string zeile;                // "Programm: 20 °C → 5 K/min → 1050 °C, 2 h → …"
+    Eingabewert temp_isotherm, zeit_isotherm;
+};
+
 constexpr int Feldgroesse = 202;  // indices 0..201; cells 1..Zellen are used
 using Zellfeld = std::array<double, Feldgroesse>;
 
@@ -35,6 +50,7 @@ struct Modell {
     Eingabewert Q;           // J/mol
     std::int16_t i_Diff = 0;
     ::kalvion::Geometrie Geometrie = ::kalvion::Geometrie::linear;
+    std::optional<Programmangabe> programm;  // none: one temperature for one time
 
     // Fixed values
     std::int16_t Zellen = 0;

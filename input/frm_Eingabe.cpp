@@ -18,6 +18,8 @@
 
 #include "anfangsprofil.h"
 #include "benannt.h"
+#include "frm_Programm.h"
+#include "programmeingabe.h"
 #include "meldung.h"
 #include "textpassung.h"
 #include "tastatur.h"
@@ -52,7 +54,8 @@ frm_Eingabe::frm_Eingabe(Parameterquelle quelle, const QLocale& locale)
       locale_(locale)
 {
     setWindowTitle(QStringLiteral("Kalvion - Eingabe"));
-    setFixedSize(twips_groesse(9120, 7170));
+    // The lowest strip holds the temperature programme.
+    setFixedSize(twips_groesse(9120, 7170 + 600));
     // The layout is measured for a small dialog font.
     QFont schrift = font();
     schrift.setPointSizeF(8);
@@ -136,6 +139,14 @@ void frm_Eingabe::baue_oberflaeche()
         vorher = feld(f);
     }
     setTabOrder(vorher, cmd_ok);
+
+    cmd_programm = benannt(new QPushButton(QString::fromUtf8("Temperaturprogramm …"), this), "cmd_programm");
+    cmd_programm->setGeometry(twips_rechteck(360, 7020, 2415, 450));
+    cmd_programm->setAutoDefault(false);
+    connect(cmd_programm, &QPushButton::clicked, this, &frm_Eingabe::cmd_programm_Click);
+    setTabOrder(cmd_ok, cmd_programm);
+    lbl_programm = benannt(beschriftung(this, QString(), 3000, 6960, 5900, 600), "lbl_programm");
+    lbl_programm->setWordWrap(true);
 }
 
 void frm_Eingabe::showEvent(QShowEvent* e)
@@ -177,8 +188,10 @@ bool frm_Eingabe::eventFilter(QObject* o, QEvent* e)
 
 void frm_Eingabe::feld_verlassen(Feld f)
 {
-    pruefung_laeuft_ = true;
     QLineEdit* eingabe = feld(f);
+    if (eingabe->isReadOnly())  // temperature and time of a programme in force
+        return;
+    pruefung_laeuft_ = true;
     QString text = eingabe->text();
     const Pruefung p = pruefe_feld(f, text, m_, locale_);
 
@@ -192,6 +205,12 @@ void frm_Eingabe::feld_verlassen(Feld f)
     switch (p.ergebnis) {
     case Pruefergebnis::angenommen:
         eingabe->setText(text);
+        // A new Q changes what the programme equals.
+        if (f == Feld::Q && m_.programm) {
+            if (!programm_nachfuehren(m_, locale_))
+                programm_aufheben(m_);
+            programm_anzeigen();
+        }
         break;
     case Pruefergebnis::ausserhalb:
         eingabe->setText(QString::fromLatin1(regel(f).reset));
@@ -229,6 +248,61 @@ void frm_Eingabe::Form_Activate()
     molprozent_anzeigen();
     d_ableiten(m_);
     d_anzeigen();
+    programm_anzeigen();
+}
+
+void frm_Eingabe::cmd_programm_Click()
+{
+    Programmeingabe e;
+    if (m_.programm) {
+        e = als_eingabe(*m_.programm);
+    } else {
+        // A first programme: heating to the temperature typed, the time
+        // typed as its hold, cooling back.
+        const QString grad = feld(Feld::Sintertemp)->text().trimmed();
+        e.zeilen = {{QStringLiteral("10"), grad, feld(Feld::Sinterzeit)->text().trimmed()},
+                    {QStringLiteral("10"), e.start, QString()}};
+    }
+    auto* dialog = new frm_Programm(e, m_.Q.wert, locale_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::finished, this, [this, dialog](int ergebnis) {
+        if (ergebnis == QDialog::Accepted) {
+            QString fehler;
+            if (!programm_setzen(m_, dialog->eingabe(), locale_, &fehler))
+                kalvion::melde(this, fehler);
+        } else if (ergebnis == frm_Programm::Kein_Programm) {
+            programm_aufheben(m_);
+        }
+        programm_anzeigen();
+    });
+    dialog->open();
+}
+
+void frm_Eingabe::programm_anzeigen()
+{
+    const bool aktiv = m_.programm.has_value();
+    for (Feld f : {Feld::Sintertemp, Feld::Sinterzeit}) {
+        QLineEdit* eingabe = feld(f);
+        eingabe->setText(feldtext(m_, f, locale_));
+        eingabe->setCursorPosition(0);  // a long t_eq shows its first digits
+        eingabe->setReadOnly(aktiv);
+        // Read-only shows as such: the window's colour behind the text.
+        QPalette farben = palette();
+        if (aktiv)
+            farben.setColor(QPalette::Base, farben.color(QPalette::Window));
+        eingabe->setPalette(farben);
+    }
+    if (aktiv) {
+        const QString zeile = QString::fromStdString(m_.programm->zeile);
+        lbl_programm->setText(zeile + QLatin1Char('\n') +
+                              aequivalenztext(m_.Sinterzeit.wert, feldtext(m_, Feld::Sintertemp, locale_), locale_));
+    } else {
+        lbl_programm->clear();
+    }
+    if (schritte_ableiten(m_))
+        schritte_anzeigen();
+    if (d_ableiten(m_))
+        d_anzeigen();
 }
 
 void frm_Eingabe::waehle(Geometrie g)

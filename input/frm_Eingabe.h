@@ -52,6 +52,9 @@ private:
     void waehle(Geometrie g);
     QLineEdit* feld(Feld f) const { return felder_[static_cast<int>(f)]; }
 
+    void cmd_programm_Click();
+    void programm_anzeigen();
+
     void d_anzeigen();
     void schritte_anzeigen();
     void molprozent_anzeigen();
@@ -66,6 +69,8 @@ private:
     QLabel* lbl_molprozent = nullptr;
     QLabel* lbl_Schritte = nullptr;
     QPushButton* cmd_ok = nullptr;
+    QPushButton* cmd_programm = nullptr;
+    QLabel* lbl_programm = nullptr;
     bool aktiviert_ = false;
     bool pruefung_laeuft_ = false;
     bool uebernommen_ = false;  // "ok" was pressed; the dialog is on its way out

@@ -1,0 +1,192 @@
+#include "programmeingabe.h"
+
+#include "feldpruefung.h"
+#include "zahlen.h"
+
+namespace kalvion {
+
+namespace {
+
+constexpr double Hoechste_Temperatur = 10000;  // °C, as the temperature field
+constexpr double Hoechste_Dauer = 10000;       // h, as the time field
+
+bool ist_sofort(const QString& rate)
+{
+    return rate.trimmed().compare(Rate_sofort, Qt::CaseInsensitive) == 0;
+}
+
+std::optional<double> temperatur(const QString& text, const QLocale& locale)
+{
+    const auto v = zahlen::lies(text, locale);
+    if (v && *v >= 0 && *v <= Hoechste_Temperatur)
+        return v;
+    return std::nullopt;
+}
+
+}  // namespace
+
+Programmlesung programm_lesen(const Programmeingabe& e, const QLocale& locale)
+{
+    Programmlesung l;
+    auto fehler = [&l](const QString& text) {
+        l.fehler = text;
+        return l;
+    };
+    Temperaturprogramm p;
+    const auto start = temperatur(e.start, locale);
+    if (!start)
+        return fehler(QString::fromUtf8("Starttemperatur: 0 bis 10000 °C erlaubt."));
+    p.start = *start;
+    if (e.zeilen.isEmpty())
+        return fehler(QStringLiteral("Das Programm hat noch kein Segment."));
+    if (e.zeilen.size() > Hoechste_Segmentzahl)
+        return fehler(QString::fromUtf8("Höchstens %1 Segmente erlaubt.").arg(Hoechste_Segmentzahl));
+    for (int i = 0; i < e.zeilen.size(); ++i) {
+        const Programmzeile& z = e.zeilen[i];
+        const QString zeile = QStringLiteral("Zeile %1, ").arg(i + 1);
+        Programmsegment s;
+        if (!ist_sofort(z.rate)) {
+            const auto rate = zahlen::lies(z.rate, locale);
+            if (!rate || !(*rate > 0))
+                return fehler(zeile + QString::fromUtf8("Rate: größer als 0 K/min oder „sofort“."));
+            s.rate = *rate;
+        }
+        const auto ziel = temperatur(z.ziel, locale);
+        if (!ziel)
+            return fehler(zeile + QString::fromUtf8("Ziel: 0 bis 10000 °C erlaubt."));
+        s.ziel = *ziel;
+        const auto halten = zahlen::lies(z.halten.trimmed().isEmpty() ? QStringLiteral("0") : z.halten, locale);
+        if (!halten || *halten < 0 || *halten > Hoechste_Dauer)
+            return fehler(zeile + QStringLiteral("Halten: 0 bis 10000 h erlaubt."));
+        s.halten = *halten;
+        p.segmente.push_back(s);
+    }
+    const double dauer = programmdauer(p);
+    if (!(dauer > 0) || dauer > Hoechste_Dauer)
+        return fehler(QString::fromUtf8("Die Gesamtdauer muss größer als 0 und höchstens 10000 h sein."));
+    l.programm = std::move(p);
+    return l;
+}
+
+QString programmzeile(const Programmeingabe& e, const QLocale& locale)
+{
+    const QString pfeil = QString::fromUtf8(" → ");
+    const QString grad = QString::fromUtf8(" °C");
+    QString zeile = QStringLiteral("Programm: ") + e.start.trimmed() + grad;
+    for (const Programmzeile& z : e.zeilen) {
+        zeile += pfeil + (ist_sofort(z.rate) ? Rate_sofort : z.rate.trimmed() + QStringLiteral(" K/min"));
+        zeile += pfeil + z.ziel.trimmed() + grad;
+        const auto halten = zahlen::lies(z.halten, locale);
+        if (halten && *halten > 0)
+            zeile += QStringLiteral(", ") + z.halten.trimmed() + QStringLiteral(" h");
+    }
+    return zeile;
+}
+
+QString aequivalenztext(double t_eq, const QString& t_ref, const QLocale& locale)
+{
+    return QStringLiteral("entspricht ") + zahlen::allgemein(t_eq, locale, 3) + QStringLiteral(" h bei ") +
+           t_ref.trimmed() + QString::fromUtf8(" °C");
+}
+
+QString bezugstext(const Programmeingabe& e, const QLocale& locale)
+{
+    QString text = e.start;
+    double hoechste = zahlen::lies(e.start, locale).value_or(0);
+    for (const Programmzeile& z : e.zeilen) {
+        const auto v = zahlen::lies(z.ziel, locale);
+        if (v && *v > hoechste) {
+            hoechste = *v;
+            text = z.ziel;
+        }
+    }
+    return text.trimmed();
+}
+
+Programmangabe als_angabe(const Programmeingabe& e, const QLocale& locale)
+{
+    Programmangabe a;
+    a.start = e.start.trimmed().toStdString();
+    for (const Programmzeile& z : e.zeilen)
+        a.segmente.push_back({z.rate.trimmed().toStdString(), z.ziel.trimmed().toStdString(),
+                              z.halten.trimmed().toStdString()});
+    a.zeile = programmzeile(e, locale).toStdString();
+    return a;
+}
+
+Programmeingabe als_eingabe(const Programmangabe& a)
+{
+    Programmeingabe e;
+    e.start = QString::fromStdString(a.start);
+    for (const auto& s : a.segmente)
+        e.zeilen.append({QString::fromStdString(s.rate), QString::fromStdString(s.ziel),
+                         QString::fromStdString(s.halten)});
+    return e;
+}
+
+namespace {
+
+// T_ref and t_eq into the record, when t_eq is a time the time field takes.
+bool aequivalent_eintragen(Modell& m, const Temperaturprogramm& p, const QString& t_ref_text,
+                           const QLocale& locale, QString* fehler)
+{
+    const double t_eq = aequivalente_zeit(p, m.Q.wert);
+    const QString zeittext = zahlen::kuerzeste_form(t_eq, locale);
+    if (!gueltiger_wert(Feld::Sinterzeit, zeittext, locale)) {
+        if (fehler)
+            *fehler = QString::fromUtf8("Die gleichwertige Zeit %1 h liegt nicht über 0 h.").arg(zeittext);
+        return false;
+    }
+    m.Sintertemp.setze_text(bezugstemperatur(p), t_ref_text.toStdString());
+    kelvin_ableiten(m);
+    m.Sinterzeit.setze_text(t_eq, zeittext.toStdString());
+    sekunden_ableiten(m);
+    d_ableiten(m);
+    schritte_ableiten(m);
+    return true;
+}
+
+}  // namespace
+
+bool programm_setzen(Modell& m, const Programmeingabe& e, const QLocale& locale, QString* fehler)
+{
+    const Programmlesung l = programm_lesen(e, locale);
+    if (!l.programm) {
+        if (fehler)
+            *fehler = l.fehler;
+        return false;
+    }
+    Programmangabe a = als_angabe(e, locale);
+    a.temp_isotherm = m.programm ? m.programm->temp_isotherm : m.Sintertemp;
+    a.zeit_isotherm = m.programm ? m.programm->zeit_isotherm : m.Sinterzeit;
+    Modell probe = m;
+    if (!aequivalent_eintragen(probe, *l.programm, bezugstext(e, locale), locale, fehler))
+        return false;
+    probe.programm = std::move(a);
+    m = std::move(probe);
+    return true;
+}
+
+bool programm_nachfuehren(Modell& m, const QLocale& locale)
+{
+    if (!m.programm)
+        return true;
+    const Programmeingabe e = als_eingabe(*m.programm);
+    const Programmlesung l = programm_lesen(e, locale);
+    return l.programm && aequivalent_eintragen(m, *l.programm, bezugstext(e, locale), locale, nullptr);
+}
+
+void programm_aufheben(Modell& m)
+{
+    if (!m.programm)
+        return;
+    m.Sintertemp = m.programm->temp_isotherm;
+    kelvin_ableiten(m);
+    m.Sinterzeit = m.programm->zeit_isotherm;
+    sekunden_ableiten(m);
+    m.programm.reset();
+    d_ableiten(m);
+    schritte_ableiten(m);
+}
+
+}  // namespace kalvion

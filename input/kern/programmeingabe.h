@@ -1,0 +1,71 @@
+#pragma once
+// A temperature programme as the user types it: texts in the locale, checked
+// with the rules of the parameter fields, turned into the engine's programme,
+// and described in one line for the caption and the curve table.
+// Needs QtCore only, so that every front end reads programmes the same way.
+
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+#include "modell.h"
+#include "temperaturprogramm.h"
+
+namespace kalvion {
+
+// What a rate cell holds for a jump without ramp.
+inline const QString Rate_sofort = QStringLiteral("sofort");
+
+struct Programmzeile {
+    QString rate;    // K/min, or "sofort"
+    QString ziel;    // °C
+    QString halten;  // h
+};
+
+struct Programmeingabe {
+    QString start = QStringLiteral("20");
+    QList<Programmzeile> zeilen;
+};
+
+// What the checks found: the programme, or the first fault as a German
+// sentence naming the row and the column.
+struct Programmlesung {
+    std::optional<Temperaturprogramm> programm;
+    QString fehler;
+};
+
+// Reads and checks every text: temperatures 0 … 10000 °C, rates > 0 or
+// "sofort", holds >= 0 h, 1 … 50 segments, a total time > 0 and <= 10000 h.
+Programmlesung programm_lesen(const Programmeingabe& e, const QLocale& locale);
+
+// "Programm: 20 °C → 5 K/min → 1050 °C, 2 h → 10 K/min → 20 °C", the texts as
+// typed (a hold of 0 h is left out).
+QString programmzeile(const Programmeingabe& e, const QLocale& locale);
+
+// "entspricht 2,28 h bei 1050 °C": the equivalent time to three significant
+// digits, the reference temperature as typed.
+QString aequivalenztext(double t_eq, const QString& t_ref, const QLocale& locale);
+
+// The text of the highest target (or of the start) as typed: the reference
+// temperature as the fields show it.
+QString bezugstext(const Programmeingabe& e, const QLocale& locale);
+
+// Between the typed texts and the record's UTF-8 form.
+Programmangabe als_angabe(const Programmeingabe& e, const QLocale& locale);
+Programmeingabe als_eingabe(const Programmangabe& a);
+
+// Puts the programme in force in the record: Sintertemp and Sinterzeit become
+// T_ref (its text as typed) and t_eq (its shortest text), with their derived
+// values; the isothermal values are kept to come back. False, with nothing
+// changed, when the programme is refused or its t_eq is no sintering time
+// (the field rule: > 0 and <= 10000 h).
+bool programm_setzen(Modell& m, const Programmeingabe& e, const QLocale& locale, QString* fehler = nullptr);
+
+// Recomputes t_eq after Q has changed; false when it is no sintering time.
+bool programm_nachfuehren(Modell& m, const QLocale& locale);
+
+// Back to the isothermal values as they were before the programme.
+void programm_aufheben(Modell& m);
+
+}  // namespace kalvion
