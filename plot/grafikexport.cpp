@@ -204,7 +204,7 @@ struct Aufteilung {
     QRectF legende;      // the legend's box
 };
 
-Aufteilung aufteilen(QSizeF seite, const QList<Legendeneintrag>& eintraege)
+Aufteilung aufteilen(QSizeF seite, const QList<Legendeneintrag>& eintraege, int unterschriftzeilen)
 {
     Aufteilung a;
     a.massstab = seite.width() / (Seite_mm.width() * Einheiten_je_mm);
@@ -218,7 +218,7 @@ Aufteilung aufteilen(QSizeF seite, const QList<Legendeneintrag>& eintraege)
 
     // The frame leaves room for the caption above it, the legend to its right,
     // and the labels and axis titles to its left and below it.
-    a.rahmen.setTop(Rand + fm_unterschrift.height() + 2 * Luft);
+    a.rahmen.setTop(Rand + unterschriftzeilen * fm_unterschrift.height() + 2 * Luft);
     a.rahmen.setLeft(Rand + fm_titel.height() + Luft + fm.horizontalAdvance(QStringLiteral("100")) + 2 * Luft);
     a.rahmen.setRight(a.flaeche.width() - Rand - legende.width() - 2 * Luft);
     a.rahmen.setBottom(a.flaeche.height() - Rand - fm_titel.height() - fm.height() - 2 * Luft);
@@ -248,7 +248,7 @@ void zeichne_achsentitel(QPainter& p, const Aufteilung& a)
 
 QRectF berichtsrahmen(QSizeF seite, const Modell& m)
 {
-    const Aufteilung a = aufteilen(seite, legende(m, berichtstil()));
+    const Aufteilung a = aufteilen(seite, legende(m, berichtstil()), m.programm ? 2 : 1);
     return {a.rahmen.topLeft() * a.massstab, a.rahmen.size() * a.massstab};
 }
 
@@ -256,7 +256,7 @@ void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& 
 {
     const Grafikstil stil = berichtstil();
     const QList<Legendeneintrag> eintraege = legende(m, stil);
-    const Aufteilung a = aufteilen(seite, eintraege);
+    const Aufteilung a = aufteilen(seite, eintraege, m.programm ? 2 : 1);
 
     p.save();
     p.setFont(schrift(Schrift_px));
@@ -275,6 +275,11 @@ void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& 
     p.setFont(schrift(Schrift_px));
     zeichne_legende(p, a.legende, eintraege);
     zeichne_unterschrift(p, QRectF(Rand, Rand, a.flaeche.width() - 2 * Rand, 0), bildunterschrift(m, locale));
+    // A furnace cycle in a line of its own under the parameters of its equivalent run.
+    if (m.programm)
+        zeichne_unterschrift(p, QRectF(Rand, Rand + QFontMetricsF(schrift(Unterschrift_px)).height(),
+                                       a.flaeche.width() - 2 * Rand, 0),
+                             QString::fromStdString(m.programm->zeile));
     p.restore();
 }
 

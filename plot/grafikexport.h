@@ -38,7 +38,8 @@ struct Legendeneintrag {
 // (only where that curve is drawn) and "Ende", with their curves' pens.
 QList<Legendeneintrag> legende(const Modell& m, const Grafikstil& stil);
 
-// "Modell linear, T = 1050 °C, t = 2 h, …": the parameters as accepted.
+// "Modell linear, T = 1050 °C, t = 2 h, …": the parameters as accepted. A run
+// of a temperature programme has the programme's line below it on the page.
 QString bildunterschrift(const Modell& m, const QLocale& locale);
 
 // The whole report graph on a white page of the given size in device units.

@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(kind<QLabel>(&d, "lbl_molprozent")->text(), QString("10"));
         QCOMPARE(s.aktiviert->count(), 1);  // the main window waits for "ok"
         QCOMPARE(s.uebernommen->count(), 0);
-        QCOMPARE(d.size(), QSize(608, 478));
+        QCOMPARE(d.size(), QSize(608, 478 + 40));  // the strip at the bottom holds the temperature programme
         QVERIFY(!(d.windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(!(d.windowFlags() & Qt::WindowMinMaxButtonsHint));
     }

@@ -33,7 +33,16 @@ QByteArray kurventabelle(const Modell& m, const QLocale& locale)
 {
     const QChar trenner = feldtrenner(locale);
     const QString zeilenende = QStringLiteral("\r\n");
-    QString text = kurvenspalten().join(trenner) + zeilenende;
+    QString text;
+    // A run that stands for a furnace cycle names it in a line before the
+    // column names, quoted where it holds the field separator.
+    if (m.programm) {
+        QString zeile = QString::fromStdString(m.programm->zeile);
+        if (zeile.contains(trenner) || zeile.contains(QLatin1Char('"')))
+            zeile = QLatin1Char('"') + zeile.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+        text += zeile + zeilenende;
+    }
+    text += kurvenspalten().join(trenner) + zeilenende;
 
     const int zellen = m.Zellen;
     for (int i = 1; i <= zellen && i < Feldgroesse; ++i) {

@@ -19,7 +19,8 @@ QChar feldtrenner(const QLocale& locale);
 // The column names of the header row.
 QStringList kurvenspalten();
 
-// The file's bytes. The column of the snapshot after step 1000 stays empty
+// The file's bytes. A run of a temperature programme has the programme's line
+// ("Programm: 20 °C → …") before the column names. The column of the snapshot after step 1000 stays empty
 // where the graph does not draw that curve either.
 QByteArray kurventabelle(const Modell& m, const QLocale& locale);
 
