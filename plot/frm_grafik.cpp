@@ -16,6 +16,7 @@
 
 #include "benannt.h"
 #include "exportbefehle.h"
+#include "parameterbefehle.h"
 #include "fensterwechsel.h"
 #include "frm_info.h"
 #include "grafik.h"
@@ -153,6 +154,10 @@ void frm_grafik::baue_menues()
             &frm_grafik::mnu_abbrechen_Click);
     eintrag(datei, "mnu_speichern", QStringLiteral("&Speichern als ASCII"), &frm_grafik::mnu_speichern_Click);
     exportbefehle_anhaengen(datei, this, [this] { return ergebnisstand(); }, locale_);
+    eintrag(datei, "mnu_parameter_speichern", QString::fromUtf8("&Parameter speichern …"),
+            &frm_grafik::mnu_parameter_speichern_Click);
+    mnu_parameter_laden = eintrag(datei, "mnu_parameter_laden", QString::fromUtf8("Parameter &laden …"),
+                                  &frm_grafik::mnu_parameter_laden_Click);
     eintrag(datei, "mnu_beenden", QStringLiteral("&Beenden"), &frm_grafik::mnu_beenden_Click);
     QMenu* bearbeiten = menu("mnu_bearbeiten", QStringLiteral("&Bearbeiten"));
     mnu_Eingabe = eintrag(bearbeiten, "mnu_Eingabe", QStringLiteral("&Eingabe"), &frm_grafik::mnu_Eingabe_Click);
@@ -377,6 +382,18 @@ void frm_grafik::mnu_speichern_Click()
         oeffne(speichern_, [this] { return fabriken_.speichern(*this); });
 }
 
+void frm_grafik::mnu_parameter_speichern_Click()
+{
+    parameter_speichern_befehl(this, m_, locale_);
+}
+
+void frm_grafik::mnu_parameter_laden_Click()
+{
+    // Loaded parameters count as an "ok" of the dialog with those values.
+    if (const std::optional<Modell> geladen = parameter_laden_befehl(this, m_, locale_))
+        parameter_uebernommen(*geladen);
+}
+
 void frm_grafik::mnu_version_Click()
 {
     oeffne(info_, [this] {
@@ -454,6 +471,7 @@ void frm_grafik::sperre_waehrend_lauf(bool gesperrt)
 {
     mnu_run->setEnabled(!gesperrt);
     mnu_Eingabe->setEnabled(!gesperrt);
+    mnu_parameter_laden->setEnabled(!gesperrt);
     mnu_abbrechen->setEnabled(gesperrt);
 }
 

@@ -88,6 +88,8 @@ private:
     double zellschrittkosten() const;
     void mnu_Eingabe_Click();
     void mnu_speichern_Click();
+    void mnu_parameter_speichern_Click();
+    void mnu_parameter_laden_Click();
     void mnu_version_Click();
     void mnu_kopieren_Click();
     void mnu_beenden_Click();
@@ -108,6 +110,7 @@ private:
     QAction* mnu_run = nullptr;
     QAction* mnu_Eingabe = nullptr;
     QAction* mnu_abbrechen = nullptr;
+    QAction* mnu_parameter_laden = nullptr;
     QImage bild_;
     bool skala_gesetzt_ = false;
     Rechenwerk* rechenwerk_ = nullptr;

@@ -536,8 +536,11 @@ private slots:
         }
         QCOMPARE(texte, (QStringList{"Berechnung &Starten", "Berechnung &Abbrechen", "&Speichern als ASCII",
                                      QString::fromUtf8("&Grafik speichern …"), QString::fromUtf8("&Kurven speichern …"),
+                                     QString::fromUtf8("&Parameter speichern …"), QString::fromUtf8("Parameter &laden …"),
                                      "&Beenden"}));
         QCOMPARE(tasten.count('G'), 1);
+        QCOMPARE(tasten.count('P'), 1);
+        QCOMPARE(tasten.count('L'), 1);
         QCOMPARE(tasten.count('K'), 1);
 
         // The menu commands reach the exports for the window's model.

@@ -1,0 +1,219 @@
+#include "parameterdatei.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include "feldpruefung.h"
+#include "programmeingabe.h"
+#include "zahlen.h"
+
+namespace kalvion {
+
+namespace {
+
+QString komma_oder_punkt(const QLocale& locale)
+{
+    return locale.decimalPoint() == QStringLiteral(",") ? QStringLiteral(",") : QStringLiteral(".");
+}
+
+// The isothermal value of a field as typed: the one kept aside while a
+// programme is in force.
+QString isotherm_text(const Modell& m, Feld f, const QLocale& locale)
+{
+    if (m.programm && (f == Feld::Sintertemp || f == Feld::Sinterzeit)) {
+        Modell ohne = m;
+        ohne.Sintertemp = m.programm->temp_isotherm;
+        ohne.Sinterzeit = m.programm->zeit_isotherm;
+        return feldtext(ohne, f, locale);
+    }
+    return feldtext(m, f, locale);
+}
+
+QString zitat(const QString& s)
+{
+    return QString::fromUtf8("„") + s + QString::fromUtf8("“");
+}
+
+QString nicht_erlaubt(const QString& schluessel, const QString& wert)
+{
+    return QString::fromUtf8("Parameterdatei: %1 = %2 ist nicht erlaubt.").arg(zitat(schluessel), zitat(wert));
+}
+
+QString fehlt(const QString& schluessel)
+{
+    return QString::fromUtf8("Parameterdatei: %1 fehlt oder ist kein Text.").arg(zitat(schluessel));
+}
+
+// A number typed with the file's decimal sign, in the locale's.
+QString umgeschrieben(QString text, const QString& datei_zeichen, const QLocale& locale)
+{
+    const QString eigen = komma_oder_punkt(locale);
+    if (datei_zeichen != eigen)
+        text.replace(datei_zeichen, eigen);
+    return text;
+}
+
+}  // namespace
+
+QString parameterschluessel(Feld f)
+{
+    return QString::fromLatin1(regel(f).option);
+}
+
+QByteArray parameterdaten(const Modell& m, const QLocale& locale)
+{
+    QJsonObject felder;
+    for (Feld f : Alle_Felder)
+        felder.insert(parameterschluessel(f), isotherm_text(m, f, locale));
+    QJsonObject wurzel{
+        {QStringLiteral("format"), Parameterformat},
+        {QStringLiteral("dezimalzeichen"), komma_oder_punkt(locale)},
+        {QStringLiteral("modell"), QString::fromLatin1(beschreibung(m.Geometrie).name)},
+        {QStringLiteral("felder"), felder},
+    };
+    if (m.programm) {
+        QJsonArray segmente;
+        for (const auto& s : m.programm->segmente)
+            segmente.append(QJsonObject{{QStringLiteral("rate"), QString::fromStdString(s.rate)},
+                                        {QStringLiteral("ziel"), QString::fromStdString(s.ziel)},
+                                        {QStringLiteral("halten"), QString::fromStdString(s.halten)}});
+        wurzel.insert(QStringLiteral("programm"),
+                      QJsonObject{{QStringLiteral("start"), QString::fromStdString(m.programm->start)},
+                                  {QStringLiteral("segmente"), segmente}});
+    }
+    return QJsonDocument(wurzel).toJson(QJsonDocument::Indented);
+}
+
+Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, const QLocale& locale)
+{
+    Parameterlesung l;
+    auto abgelehnt = [&l](const QString& text) {
+        l.fehler = text;
+        return l;
+    };
+    QJsonParseError fehler;
+    const QJsonDocument dokument = QJsonDocument::fromJson(daten, &fehler);
+    if (fehler.error != QJsonParseError::NoError || !dokument.isObject())
+        return abgelehnt(QStringLiteral("Keine Kalvion-Parameterdatei (kein JSON-Objekt)."));
+    const QJsonObject wurzel = dokument.object();
+
+    const QJsonValue format = wurzel.value(QStringLiteral("format"));
+    if (!format.isDouble())
+        return abgelehnt(QString::fromUtf8("Parameterdatei: %1 fehlt oder ist keine Zahl.").arg(zitat(QStringLiteral("format"))));
+    if (format.toDouble() != Parameterformat)
+        return abgelehnt(QString::fromUtf8("Parameterdatei: %1 = %2 ist eine unbekannte Version (erwartet %3).")
+                             .arg(zitat(QStringLiteral("format")), zitat(QString::number(format.toDouble())))
+                             .arg(Parameterformat));
+
+    const QJsonValue zeichen = wurzel.value(QStringLiteral("dezimalzeichen"));
+    if (!zeichen.isString())
+        return abgelehnt(fehlt(QStringLiteral("dezimalzeichen")));
+    const QString datei_zeichen = zeichen.toString();
+    if (datei_zeichen != QStringLiteral(",") && datei_zeichen != QStringLiteral("."))
+        return abgelehnt(nicht_erlaubt(QStringLiteral("dezimalzeichen"), datei_zeichen));
+
+    const QJsonValue modell = wurzel.value(QStringLiteral("modell"));
+    if (!modell.isString())
+        return abgelehnt(fehlt(QStringLiteral("modell")));
+    const QString modellname = modell.toString();
+    const Geometriebeschreibung* geometrie = nullptr;
+    for (const Geometriebeschreibung& g : Geometrien)
+        if (modellname == QLatin1String(g.name))
+            geometrie = &g;
+    if (!geometrie)
+        return abgelehnt(nicht_erlaubt(QStringLiteral("modell"), modellname));
+
+    const QJsonValue felder_wert = wurzel.value(QStringLiteral("felder"));
+    if (!felder_wert.isObject())
+        return abgelehnt(QString::fromUtf8("Parameterdatei: %1 fehlt oder ist kein Objekt.").arg(zitat(QStringLiteral("felder"))));
+    const QJsonObject felder = felder_wert.toObject();
+    std::array<QString, Feldzahl> texte;
+    for (Feld f : Alle_Felder) {
+        const QString schluessel = parameterschluessel(f);
+        const QJsonValue wert = felder.value(schluessel);
+        if (!wert.isString())
+            return abgelehnt(fehlt(schluessel));
+        const QString text = umgeschrieben(wert.toString().trimmed(), datei_zeichen, locale);
+        if (!gueltiger_wert(f, text, locale))
+            return abgelehnt(nicht_erlaubt(schluessel, wert.toString()));
+        texte[static_cast<int>(f)] = text;
+    }
+
+    std::optional<Programmeingabe> programm;
+    const QJsonValue programm_wert = wurzel.value(QStringLiteral("programm"));
+    if (!programm_wert.isUndefined() && !programm_wert.isNull()) {
+        if (!programm_wert.isObject())
+            return abgelehnt(nicht_erlaubt(QStringLiteral("programm"), QStringLiteral("…")));
+        const QJsonObject p = programm_wert.toObject();
+        Programmeingabe e;
+        const QJsonValue start = p.value(QStringLiteral("start"));
+        if (!start.isString())
+            return abgelehnt(fehlt(QStringLiteral("programm.start")));
+        e.start = umgeschrieben(start.toString(), datei_zeichen, locale);
+        const QJsonValue segmente = p.value(QStringLiteral("segmente"));
+        if (!segmente.isArray())
+            return abgelehnt(QString::fromUtf8("Parameterdatei: %1 fehlt oder ist keine Liste.")
+                                 .arg(zitat(QStringLiteral("programm.segmente"))));
+        const QJsonArray liste = segmente.toArray();
+        for (int i = 0; i < liste.size(); ++i) {
+            const QJsonObject s = liste[i].toObject();
+            Programmzeile z;
+            for (auto [name, ziel] : {std::pair{"rate", &z.rate}, {"ziel", &z.ziel}, {"halten", &z.halten}}) {
+                const QString schluessel = QStringLiteral("programm.segmente[%1].%2").arg(i + 1).arg(QLatin1String(name));
+                const QJsonValue wert = s.value(QLatin1String(name));
+                if (!wert.isString())
+                    return abgelehnt(fehlt(schluessel));
+                *ziel = umgeschrieben(wert.toString(), datei_zeichen, locale);
+            }
+            e.zeilen.append(z);
+        }
+        const Programmlesung pl = programm_lesen(e, locale);
+        if (!pl.programm)
+            return abgelehnt(QString::fromUtf8("Parameterdatei: %1: %2").arg(zitat(QStringLiteral("programm")), pl.fehler));
+        programm = e;
+    }
+
+    Modell m = basis;
+    m.programm.reset();
+    m.Geometrie = geometrie->geometrie;
+    parameter_uebernehmen(m, parametersatz(texte, locale));
+    if (programm) {
+        QString grund;
+        if (!programm_setzen(m, *programm, locale, &grund))
+            return abgelehnt(QString::fromUtf8("Parameterdatei: %1: %2").arg(zitat(QStringLiteral("programm")), grund));
+        parameter_uebernehmen(m, {});  // the initial profile of the equivalent run
+    }
+    l.modell = std::move(m);
+    return l;
+}
+
+Parameterlesung parameter_laden(const QString& pfad, const Modell& basis, const QLocale& locale)
+{
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        Parameterlesung l;
+        l.fehler = QString::fromUtf8("Die Parameterdatei %1 kann nicht gelesen werden.").arg(zitat(pfad));
+        return l;
+    }
+    // A parameter file is a few hundred bytes; a huge file is no such file.
+    const QByteArray daten = datei.read(1 << 20);
+    return parameter_lesen(daten, basis, locale);
+}
+
+bool parameter_speichern(const QString& pfad, const Modell& m, const QLocale& locale)
+{
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray daten = parameterdaten(m, locale);
+    if (datei.write(daten) != daten.size()) {
+        datei.cancelWriting();
+        return false;
+    }
+    return datei.commit();
+}
+
+}  // namespace kalvion

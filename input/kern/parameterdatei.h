@@ -1,0 +1,50 @@
+#pragma once
+// Parameter files (.kalvion): the six fields as typed, the model and the
+// temperature programme as a small JSON document, so that a case set up once
+// can be kept, opened again and handed to the command line.
+// Needs QtCore only.
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+#include "feldpruefung.h"
+#include "modell.h"
+
+namespace kalvion {
+
+inline constexpr int Parameterformat = 1;
+inline constexpr char Parameterendung[] = "kalvion";
+
+// The key of a field in the file: its command-line option ("temperatur", …);
+// the model is written by its command-line name.
+QString parameterschluessel(Feld f);
+
+// The file's bytes for the parameters in the record: the isothermal fields as
+// typed (also while a programme is in force), the model and the programme.
+// The file records the decimal sign its numbers were typed with.
+QByteArray parameterdaten(const Modell& m, const QLocale& locale);
+
+// What reading a file found: the parameters applied to a copy of the record
+// given (derived values, initial profile, programme in force), or a German
+// message naming the key at fault.
+struct Parameterlesung {
+    std::optional<Modell> modell;
+    QString fehler;
+};
+
+// Every field check runs; a value a field would refuse, a key missing or of
+// the wrong kind, another format version, or no JSON at all refuses the whole
+// file. Numbers typed with the other decimal sign are taken over to the
+// locale's.
+Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, const QLocale& locale);
+
+// The same from a file; an unreadable file is refused with its message.
+Parameterlesung parameter_laden(const QString& pfad, const Modell& basis, const QLocale& locale);
+
+// Writes the file in one piece; false, with a file that was there unchanged,
+// on any failure.
+bool parameter_speichern(const QString& pfad, const Modell& m, const QLocale& locale);
+
+}  // namespace kalvion

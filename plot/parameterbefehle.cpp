@@ -1,0 +1,85 @@
+#include "parameterbefehle.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
+
+#include "exportbefehle.h"
+#include "meldung.h"
+#include "parameterdatei.h"
+
+namespace kalvion {
+
+namespace {
+
+const QStringList& filter()
+{
+    static const QStringList f{QStringLiteral("Kalvion-Parameter (*.kalvion)")};
+    return f;
+}
+
+QString standarddialog(QWidget* eltern, const QString& titel, const QString& ordner, const QStringList& filter)
+{
+    return QFileDialog::getOpenFileName(eltern, titel, ordner, filter.join(QStringLiteral(";;")));
+}
+
+Dateioeffnung& aktuelle_oeffnung()
+{
+    static Dateioeffnung oeffnung = standarddialog;
+    return oeffnung;
+}
+
+// The folder used last for parameter files, else where exports start.
+QString parameterordner()
+{
+    const QString gemerkt = QSettings().value(QLatin1String(Parameterordnerschluessel)).toString();
+    return QFileInfo(gemerkt).isDir() ? gemerkt : exportordner();
+}
+
+void merke_ordner(const QString& pfad)
+{
+    QSettings().setValue(QLatin1String(Parameterordnerschluessel), QFileInfo(pfad).absolutePath());
+}
+
+}  // namespace
+
+Dateioeffnung setze_dateioeffnung(Dateioeffnung oeffnung)
+{
+    Dateioeffnung alt = aktuelle_oeffnung();
+    aktuelle_oeffnung() = oeffnung ? std::move(oeffnung) : Dateioeffnung(standarddialog);
+    return alt;
+}
+
+void parameter_speichern_befehl(QWidget* eltern, const Modell& parameter, const QLocale& locale)
+{
+    // The same save dialog as the exports, so that tests replace both alike.
+    const Dateiwahl wahl = setze_dateiwahl({});
+    setze_dateiwahl(wahl);
+    const QString pfad = wahl(eltern, QStringLiteral("Kalvion - Parameter speichern"),
+                              QDir(parameterordner()).filePath(QStringLiteral("parameter.kalvion")), filter());
+    if (pfad.isEmpty())
+        return;
+    if (!parameter_speichern(pfad, parameter, locale)) {
+        melde(eltern, QStringLiteral("Speichern fehlgeschlagen!"));
+        return;
+    }
+    merke_ordner(pfad);
+}
+
+std::optional<Modell> parameter_laden_befehl(QWidget* eltern, const Modell& basis, const QLocale& locale)
+{
+    const Dateioeffnung oeffnung = aktuelle_oeffnung();
+    const QString pfad = oeffnung(eltern, QStringLiteral("Kalvion - Parameter laden"), parameterordner(), filter());
+    if (pfad.isEmpty())
+        return std::nullopt;
+    const Parameterlesung l = parameter_laden(pfad, basis, locale);
+    if (!l.modell) {
+        melde(eltern, l.fehler);
+        return std::nullopt;
+    }
+    merke_ordner(pfad);
+    return l.modell;
+}
+
+}  // namespace kalvion

@@ -1,0 +1,36 @@
+#pragma once
+// "Parameter speichern …" and "Parameter laden …": the parameters of the last
+// "ok" into a .kalvion file and back, through the standard file dialogs,
+// starting in the folder used last for parameter files.
+
+#include <QLocale>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "modell.h"
+
+class QWidget;
+
+namespace kalvion {
+
+// Asks which file to open: `ordner` the folder to start in, `filter` the name
+// filters. Empty when cancelled.
+using Dateioeffnung = std::function<QString(QWidget* eltern, const QString& titel, const QString& ordner,
+                                            const QStringList& filter)>;
+
+// Replaces the open dialog (tests never open a real one); returns the previous
+// way. An empty function restores the dialog.
+Dateioeffnung setze_dateioeffnung(Dateioeffnung oeffnung);
+
+// The settings key of the folder used last for parameter files.
+inline constexpr char Parameterordnerschluessel[] = "parameter/ordner";
+
+// Saves the parameters; a failure says "Speichern fehlgeschlagen!".
+void parameter_speichern_befehl(QWidget* eltern, const Modell& parameter, const QLocale& locale);
+
+// The parameters of the chosen file on top of `basis`; nothing when cancelled
+// or refused (the refusal said in a message naming the key).
+std::optional<Modell> parameter_laden_befehl(QWidget* eltern, const Modell& basis, const QLocale& locale);
+
+}  // namespace kalvion

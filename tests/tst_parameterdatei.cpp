@@ -1,0 +1,252 @@
+// Parameter files: what they hold, the round trip in both locales (texts as
+// typed, the model, a programme), every kind of bad file refused with its
+// message and nothing changed, and the two menu commands of the main window.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "exportbefehle.h"
+#include "feldpruefung.h"
+#include "frm_grafik.h"
+#include "meldungsrekorder.h"
+#include "parameterbefehle.h"
+#include "parameterdatei.h"
+#include "programmeingabe.h"
+#include "testhilfen.h"
+
+using namespace kalvion;
+
+Q_DECLARE_METATYPE(kalvion::Geometrie)
+
+namespace {
+
+// A record as the dialog's "ok" leaves it after these texts were typed.
+Modell getippt(const std::array<QString, Feldzahl>& texte, Geometrie geometrie, const QLocale& locale)
+{
+    Modell m;
+    startwerte_setzen(m);
+    m.Geometrie = geometrie;
+    parameter_uebernehmen(m, parametersatz(texte, locale));
+    return m;
+}
+
+std::array<QString, 6> feldtexte(const Modell& m, const QLocale& locale)
+{
+    std::array<QString, Feldzahl> t;
+    for (Feld f : Alle_Felder)
+        t[static_cast<int>(f)] = feldtext(m, f, locale);
+    return t;
+}
+
+const char* const Gute_Datei = R"({
+ "format": 1, "dezimalzeichen": ",", "modell": "linear",
+ "felder": {"temperatur": "1050", "zeit": "1,5", "weg": "50", "d0": "587", "q": "238650", "i-diff": "20"}
+})";
+
+QByteArray ersetzt(const char* was, const char* durch)
+{
+    return QByteArray(Gute_Datei).replace(was, durch);
+}
+
+}  // namespace
+
+class tst_parameterdatei : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName(QStringLiteral("kalvion-test"));
+        QCoreApplication::setApplicationName(QStringLiteral("tst_parameterdatei"));
+        QSettings().clear();
+    }
+
+    void inhalt()
+    {
+        const Modell m = getippt({"1100", "1,25", "30", "600", "240000", "15"}, Geometrie::sphaerisch, Deutsch);
+        const QJsonObject o = QJsonDocument::fromJson(parameterdaten(m, Deutsch)).object();
+        QCOMPARE(o.value("format").toInt(), 1);
+        QCOMPARE(o.value("dezimalzeichen").toString(), QStringLiteral(","));
+        QCOMPARE(o.value("modell").toString(), QStringLiteral("sphaerisch"));
+        const QJsonObject f = o.value("felder").toObject();
+        QCOMPARE(f.value("zeit").toString(), QStringLiteral("1,25"));
+        QCOMPARE(f.value("i-diff").toString(), QStringLiteral("15"));
+        QVERIFY(!o.contains("programm"));
+    }
+
+    void rundweg_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("texte");
+        QTest::addColumn<Geometrie>("geometrie");
+        QTest::addColumn<bool>("mit_programm");
+        QTest::newRow("deutsch, Texte wie getippt") << Deutsch << QStringList{"1050,0", "1,50", "5E1", "587", "238650", "20"} << Geometrie::linear << false;
+        QTest::newRow("deutsch, Kugel mit Programm") << Deutsch << QStringList{"1000", "0,125", "12,5", "1000", "250000", "40"} << Geometrie::sphaerisch << true;
+        QTest::newRow("C, Texte wie getippt") << C_Locale << QStringList{"1050.0", "1.50", "5e1", "587", "238650", "20"} << Geometrie::zylindrisch << false;
+        QTest::newRow("C, Programm") << C_Locale << QStringList{"900", "2", "50", "587", "238650", "20"} << Geometrie::zylindrisch << true;
+    }
+    void rundweg()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, texte);
+        QFETCH(Geometrie, geometrie);
+        QFETCH(bool, mit_programm);
+        std::array<QString, Feldzahl> t;
+        std::copy(texte.begin(), texte.end(), t.begin());
+        Modell m = getippt(t, geometrie, locale);
+        Programmeingabe e;
+        if (mit_programm) {
+            const QString halten = locale.decimalPoint() == QStringLiteral(",") ? "1,5" : "1.5";
+            e.zeilen = {{"5", "1050", halten}, {"sofort", "800", "0"}, {"2", "20", ""}};
+            QVERIFY(programm_setzen(m, e, locale));
+        }
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("fall.kalvion");
+        QVERIFY(parameter_speichern(pfad, m, locale));
+
+        Modell basis;
+        startwerte_setzen(basis);
+        const Parameterlesung l = parameter_laden(pfad, basis, locale);
+        QVERIFY2(l.modell, qPrintable(l.fehler));
+        QCOMPARE(l.modell->Geometrie, geometrie);
+        QCOMPARE(feldtexte(*l.modell, locale), feldtexte(m, locale));
+        QCOMPARE(l.modell->Sinterzeit.wert, m.Sinterzeit.wert);
+        QCOMPARE(l.modell->D, m.D);
+        QCOMPARE(l.modell->Molprozent, m.Molprozent);
+        QCOMPARE(l.modell->programm.has_value(), mit_programm);
+        if (mit_programm) {
+            QCOMPARE(l.modell->programm->zeile, m.programm->zeile);
+            Modell ohne = *l.modell;
+            programm_aufheben(ohne);
+            QCOMPARE(feldtext(ohne, Feld::Sinterzeit, locale), t[1]);
+        } else {
+            QCOMPARE(feldtext(*l.modell, Feld::Sinterzeit, locale), t[1]);
+        }
+        // Saved again, the same bytes.
+        const Modell neu = *parameter_laden(pfad, basis, locale).modell;
+        QCOMPARE(parameterdaten(neu, locale), lies_datei(pfad));
+    }
+
+    void anderes_dezimalzeichen()
+    {
+        // A file typed with a comma, read where a point is the decimal sign.
+        Modell basis;
+        startwerte_setzen(basis);
+        const Parameterlesung l = parameter_lesen(Gute_Datei, basis, C_Locale);
+        QVERIFY2(l.modell, qPrintable(l.fehler));
+        QCOMPARE(l.modell->Sinterzeit.wert, 1.5);
+        QCOMPARE(feldtext(*l.modell, Feld::Sinterzeit, C_Locale), QStringLiteral("1.5"));
+    }
+
+    void schlechte_dateien_data()
+    {
+        QTest::addColumn<QByteArray>("daten");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("kein JSON") << QByteArray("Sintertemp=1050\n") << "Keine Kalvion-Parameterdatei (kein JSON-Objekt).";
+        QTest::newRow("leer") << QByteArray() << "Keine Kalvion-Parameterdatei (kein JSON-Objekt).";
+        QTest::newRow("JSON-Liste") << QByteArray("[1, 2]") << "Keine Kalvion-Parameterdatei (kein JSON-Objekt).";
+        QTest::newRow("andere Version") << ersetzt("\"format\": 1", "\"format\": 2")
+                                        << "Parameterdatei: „format“ = „2“ ist eine unbekannte Version (erwartet 1).";
+        QTest::newRow("ohne Version") << ersetzt("\"format\": 1,", "")
+                                      << "Parameterdatei: „format“ fehlt oder ist keine Zahl.";
+        QTest::newRow("Schlüssel fehlt") << ersetzt("\"zeit\": \"1,5\", ", "") << "Parameterdatei: „zeit“ fehlt oder ist kein Text.";
+        QTest::newRow("Zahl statt Text") << ersetzt("\"weg\": \"50\"", "\"weg\": 50") << "Parameterdatei: „weg“ fehlt oder ist kein Text.";
+        QTest::newRow("Zeit 0") << ersetzt("\"zeit\": \"1,5\"", "\"zeit\": \"0\"") << "Parameterdatei: „zeit“ = „0“ ist nicht erlaubt.";
+        QTest::newRow("Temperatur über 10000") << ersetzt("\"1050\"", "\"10001\"")
+                                               << "Parameterdatei: „temperatur“ = „10001“ ist nicht erlaubt.";
+        QTest::newRow("Zellen 200") << ersetzt("\"i-diff\": \"20\"", "\"i-diff\": \"200\"")
+                                    << "Parameterdatei: „i-diff“ = „200“ ist nicht erlaubt.";
+        QTest::newRow("keine Zahl") << ersetzt("\"q\": \"238650\"", "\"q\": \"viel\"") << "Parameterdatei: „q“ = „viel“ ist nicht erlaubt.";
+        QTest::newRow("unbekanntes Modell") << ersetzt("\"linear\"", "\"quadratisch\"")
+                                            << "Parameterdatei: „modell“ = „quadratisch“ ist nicht erlaubt.";
+        QTest::newRow("Programm mit Rate 0")
+            << ersetzt("\"modell\"", "\"programm\": {\"start\": \"20\", \"segmente\": [{\"rate\": \"0\", \"ziel\": \"1050\", \"halten\": \"1\"}]}, \"modell\"")
+            << "Parameterdatei: „programm“: Zeile 1, Rate: größer als 0 K/min oder „sofort“.";
+        QTest::newRow("Programmsegment ohne Ziel")
+            << ersetzt("\"modell\"", "\"programm\": {\"start\": \"20\", \"segmente\": [{\"rate\": \"5\", \"halten\": \"1\"}]}, \"modell\"")
+            << "Parameterdatei: „programm.segmente[1].ziel“ fehlt oder ist kein Text.";
+    }
+    void schlechte_dateien()
+    {
+        QFETCH(QByteArray, daten);
+        QFETCH(QString, meldung);
+        Modell basis;
+        startwerte_setzen(basis);
+        const Parameterlesung l = parameter_lesen(daten, basis, Deutsch);
+        QVERIFY(!l.modell);
+        QCOMPARE(l.fehler, meldung);
+    }
+
+    void gute_datei_als_gegenprobe()
+    {
+        Modell basis;
+        startwerte_setzen(basis);
+        QVERIFY(parameter_lesen(Gute_Datei, basis, Deutsch).modell);
+    }
+
+    // The menu commands: a refused or unreadable file changes nothing in the
+    // main window, a good one becomes the parameters in force.
+    void menue_laden_data()
+    {
+        QTest::addColumn<QByteArray>("daten");  // empty: no file at all
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("unlesbar") << QByteArray() << "Die Parameterdatei „%1“ kann nicht gelesen werden.";
+        QTest::newRow("Wert abgelehnt") << ersetzt("\"zeit\": \"1,5\"", "\"zeit\": \"-1\"") << "Parameterdatei: „zeit“ = „-1“ ist nicht erlaubt.";
+        QTest::newRow("gut") << QByteArray(Gute_Datei) << "";
+    }
+    void menue_laden()
+    {
+        QFETCH(QByteArray, daten);
+        QFETCH(QString, meldung);
+        Meldungsrekorder rekorder;
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath("fall.kalvion");
+        if (!daten.isEmpty())
+            schreibe_datei(pfad, daten);
+        QString gezeigter_ordner;
+        const auto alt = setze_dateioeffnung([&](QWidget*, const QString&, const QString& o, const QStringList&) {
+            gezeigter_ordner = o;
+            return pfad;
+        });
+        Modell m;
+        startwerte_setzen(m);
+        frm_grafik w(m, Dialogfabriken{}, Deutsch);
+        const double zeit_vorher = w.parameter().Sinterzeit.wert;
+        kind<QAction>(&w, "mnu_parameter_laden")->trigger();
+        setze_dateioeffnung(alt);
+        if (meldung.isEmpty()) {
+            QCOMPARE(rekorder.texte, QStringList());
+            QCOMPARE(w.parameter().Sinterzeit.wert, 1.5);
+            QCOMPARE(QSettings().value(Parameterordnerschluessel).toString(), QFileInfo(pfad).absolutePath());
+        } else {
+            QCOMPARE(rekorder.texte, QStringList{meldung.contains("%1") ? meldung.arg(pfad) : meldung});
+            QCOMPARE(w.parameter().Sinterzeit.wert, zeit_vorher);
+        }
+    }
+
+    void menue_speichern()
+    {
+        Meldungsrekorder rekorder;
+        QTemporaryDir ordner;
+        QString pfad = ordner.filePath("neu.kalvion");
+        const auto alt = setze_dateiwahl([&](QWidget*, const QString&, const QString&, const QStringList&) { return pfad; });
+        Modell m = getippt({"1100", "1,25", "30", "600", "240000", "15"}, Geometrie::linear, Deutsch);
+        frm_grafik w(m, Dialogfabriken{}, Deutsch);
+        kind<QAction>(&w, "mnu_parameter_speichern")->trigger();
+        QCOMPARE(lies_datei(pfad), parameterdaten(m, Deutsch));
+        // A folder that is not there: the message, and no file.
+        pfad = ordner.filePath("fehlt/neu.kalvion");
+        kind<QAction>(&w, "mnu_parameter_speichern")->trigger();
+        setze_dateiwahl(alt);
+        QCOMPARE(rekorder.texte, QStringList{"Speichern fehlgeschlagen!"});
+        QVERIFY(!QFile::exists(pfad));
+    }
+};
+
+QTEST_MAIN(tst_parameterdatei)
+#include "tst_parameterdatei.moc"
