@@ -8,6 +8,8 @@
 #include "eingabefehler.h"
 #include "kalvion_version.h"
 #include "kurzform.h"
+#include "parameterdatei.h"
+#include "programmeingabe.h"
 
 namespace kalvion::cli {
 
@@ -38,6 +40,25 @@ constexpr Option Ausgabeoptionen[] = {
      "Dezimalzeichen nach der Spracheinstellung des Systems);\n"
      "eine vorhandene Datei wird ganz oder gar nicht ersetzt;\n"
      "- schreibt sie auf die Standardausgabe"},
+};
+
+// A case kept from the window, and a furnace cycle.
+constexpr Option Dateioptionen[] = {
+    {"parameter", "Datei",
+     "eine Parameterdatei (.kalvion, \"Parameter speichern …\" im\n"
+     "Fenster) als Grundlage: ihre Felder, ihr Modell und ihr\n"
+     "Temperaturprogramm; daneben angegebene Optionen gelten vor"},
+    {"programm", "Datei",
+     "das Temperaturprogramm einer Parameterdatei (nur dieses);\n"
+     "jeder Lauf ist dann der gleichwertige Lauf bei der\n"
+     "höchsten Temperatur T_ref für die Zeit t_eq, --temperatur\n"
+     "und --zeit entfallen"},
+    {Halteoption, "W",
+     "die Haltezeit des Segments mit dem höchsten Ziel in h\n"
+     "(auch Liste oder Bereich); erlaubt: 0 < Wert ≤ 10000"},
+    {Rateoption, "W",
+     "die Rate jedes aufheizenden Segments in K/min (auch\n"
+     "Liste oder Bereich); erlaubt: Wert > 0"},
 };
 
 constexpr Option Ablaufoptionen[] = {
@@ -79,6 +100,8 @@ void optionen_anmelden(QCommandLineParser& parser)
     for (const Feldregel& r : Feldtabelle)
         parser.addOption(als_option(r.option, "W"));
     for (const Option& o : Ausgabeoptionen)
+        parser.addOption(als_option(o.name, o.wertname));
+    for (const Option& o : Dateioptionen)
         parser.addOption(als_option(o.name, o.wertname));
     for (const Option& o : Ablaufoptionen)
         parser.addOption(als_option(o.name, o.wertname));
@@ -154,14 +177,108 @@ int lies_threads(const QString& text)
     return n;
 }
 
+// The parameters of a .kalvion file, read with a decimal point.
+Modell lies_parameterdatei(const QCommandLineParser& parser, const char* name)
+{
+    const QString pfad = pfadangabe(parser, name);
+    Modell basis;
+    startwerte_setzen(basis);
+    const Parameterlesung l = parameter_laden(pfad, basis, QLocale::c());
+    if (!l.modell)
+        throw Eingabefehler{QStringLiteral("%1 %2: %3").arg(optionsname(name), pfad, l.fehler)};
+    return *l.modell;
+}
+
+// Smallest and largest value of a list (a range's are its ends, but a list
+// may run either way).
+std::pair<double, double> spanne(const Werteliste& w)
+{
+    double klein = w.wert(0), gross = w.wert(0);
+    const std::uint64_t n = std::min<std::uint64_t>(w.anzahl(), 1000000);
+    for (std::uint64_t j = 1; j < n; ++j) {
+        klein = std::min(klein, w.wert(j));
+        gross = std::max(gross, w.wert(j));
+    }
+    if (n < w.anzahl())
+        for (double v : {w.wert(w.anzahl() - 1)}) {
+            klein = std::min(klein, v);
+            gross = std::max(gross, v);
+        }
+    return {klein, gross};
+}
+
+// Every run's programme passes the programme's checks: the total time grows
+// with the hold and shrinks with the rate, so the corners decide.
+void pruefe_programme(const Studie& s)
+{
+    std::vector<std::optional<double>> haltewerte{std::nullopt}, ratenwerte{std::nullopt};
+    if (s.halten) {
+        const auto [a, b] = spanne(*s.halten);
+        haltewerte = {a, b};
+    }
+    if (s.rate) {
+        const auto [a, b] = spanne(*s.rate);
+        ratenwerte = {a, b};
+    }
+    for (const auto& h : haltewerte)
+        for (const auto& r : ratenwerte) {
+            const Programmeingabe e = programm_fuer(*s.programm, h, r);
+            const Programmlesung l = programm_lesen(e, QLocale::c());
+            if (!l.programm)
+                throw Eingabefehler{QStringLiteral("%1: %2")
+                                        .arg(programmzeile(e, QLocale::c()), l.fehler)};
+            if (!(aequivalente_zeit(*l.programm, 0) > 0) )
+                throw Eingabefehler{QStringLiteral("%1: keine Sinterzeit")
+                                        .arg(programmzeile(e, QLocale::c()))};
+        }
+}
+
 Studie lies_studie(const QCommandLineParser& parser)
 {
     Studie studie = Studie::startwerte();
+    if (parser.isSet(QStringLiteral("parameter"))) {
+        Modell m = lies_parameterdatei(parser, "parameter");
+        if (m.programm) {
+            studie.programm = als_eingabe(*m.programm);
+            programm_aufheben(m);
+        }
+        studie.modelle = {m.Geometrie};
+        for (Feld f : Alle_Felder) {
+            const Feldregel& r = regel(f);
+            studie.listen[static_cast<int>(f)] = Werteliste::einzeln(r.ziel ? (m.*r.ziel).wert : m.i_Diff);
+        }
+    }
+    if (parser.isSet(QStringLiteral("programm"))) {
+        const Modell m = lies_parameterdatei(parser, "programm");
+        if (!m.programm)
+            throw Eingabefehler{QStringLiteral("--programm %1: die Datei enthält kein Temperaturprogramm")
+                                    .arg(einziger_wert(parser, "programm"))};
+        studie.programm = als_eingabe(*m.programm);
+    }
     if (parser.isSet(QString::fromLatin1(Modelloption)))
         studie.modelle = lies_modelle(optionsname(Modelloption), liste(parser, Modelloption));
     for (const Feldregel& r : Feldtabelle)
         if (parser.isSet(QString::fromLatin1(r.option)))
             studie.listen[static_cast<int>(r.feld)] = Werteliste::lesen(r.feld, optionsname(r.option), liste(parser, r.option));
+    for (const char* name : {Halteoption, Rateoption}) {
+        if (!parser.isSet(QString::fromLatin1(name)))
+            continue;
+        if (!studie.programm)
+            throw Eingabefehler{QStringLiteral("%1 gilt nur mit einem Temperaturprogramm (--programm oder "
+                                               "--parameter mit Programm)")
+                                    .arg(optionsname(name))};
+        const bool halten = name == Halteoption;
+        (halten ? studie.halten : studie.rate) =
+            Werteliste::lesen(halten ? halteregel() : rateregel(), optionsname(name), liste(parser, name));
+    }
+    if (studie.programm) {
+        for (Feld f : {Feld::Sintertemp, Feld::Sinterzeit})
+            if (parser.isSet(QString::fromLatin1(regel(f).option)))
+                throw Eingabefehler{QStringLiteral("%1 entfällt mit einem Temperaturprogramm: Temperatur und Zeit "
+                                                   "kommen aus dem Programm")
+                                        .arg(optionsname(regel(f).option))};
+        pruefe_programme(studie);
+    }
     return studie;
 }
 
@@ -344,6 +461,15 @@ QString hilfetext()
                                  "der ersten 1000 Schritte), Sprung (1 oder 0) und das Endprofil in den Zellen "
                                  "1, 50, 100, 150 und 200 (Konz_1 ... Konz_200).")) +
            QStringLiteral(
+               "  Mit einem Temperaturprogramm kommen vier Spalten dazu: halten, rate (des\n"
+               "  ersten aufheizenden Segments; leer bei sofort), T_ref und t_eq; temperatur\n"
+               "  und zeit sind dann T_ref und t_eq.\n"
+               "\n"
+               "Parameterdatei und Temperaturprogramm:\n") +
+           optionszeilen(std::begin(Dateioptionen), std::end(Dateioptionen)) +
+           QStringLiteral(
+               "  Eine Studie über --programm-halten und --programm-rate läuft wie die\n"
+               "  übrigen Optionen, nach i-diff, die Rate am schnellsten.\n"
                "\n"
                "Ablauf:\n") +
            optionszeilen(std::begin(Ablaufoptionen), std::end(Ablaufoptionen)) +

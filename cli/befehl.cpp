@@ -149,7 +149,7 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     // Only the first slice has the header, so that the slices one after
     // another are the whole table.
     if (a.tabelle && a.teil.k == 1 && laeufe)
-        aus.schreiben(tabellenkopf());
+        aus.schreiben(tabellenkopf(a.studie.programm.has_value()));
     bool spool_fehler = false, ohne_kodierung = false;
     QByteArray kurven;
     const Abnahme abnehmen = [&](std::uint64_t, Laufertrag& e) {

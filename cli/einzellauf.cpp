@@ -3,6 +3,7 @@
 #include "ergebnisdatei.h"
 #include "kurvendatei.h"
 #include "feldpruefung.h"
+#include "programmeingabe.h"
 #include "kurzform.h"
 #include "tabelle.h"
 #include "zahlen.h"
@@ -20,6 +21,22 @@ Modell modell_fuer(const Lauf& lauf, const QLocale& locale)
         texte[static_cast<int>(f)] = regel(f).ziel ? eingabetext(v, locale) : QString::number(zellzahl(v));
     }
     parameter_uebernehmen(m, parametersatz(texte, locale));
+    if (lauf.programm) {
+        // The programme typed in the locale, as its dialog would take it.
+        Programmeingabe e = *lauf.programm;
+        auto getippt = [&locale](QString& text) {
+            if (const auto v = zahlen::lies(text, QLocale::c()))
+                text = eingabetext(*v, locale);
+        };
+        getippt(e.start);
+        for (Programmzeile& z : e.zeilen) {
+            getippt(z.rate);
+            getippt(z.ziel);
+            getippt(z.halten);
+        }
+        programm_setzen(m, e, locale);  // checked for every run before the first
+        parameter_uebernehmen(m, {});
+    }
     return m;
 }
 

@@ -7,6 +7,7 @@
 #include "eingabefehler.h"
 #include "kurzform.h"
 #include "modell.h"
+#include "zahlen.h"
 
 namespace kalvion::cli {
 
@@ -28,13 +29,29 @@ std::uint64_t Studie::anzahl() const
     unsigned __int128 n = modelle.size();
     for (const Werteliste& l : listen)
         n = std::min<unsigned __int128>(n * l.anzahl(), Hoechste_Anzahl);
+    for (const auto* l : {&halten, &rate})
+        if (*l)
+            n = std::min<unsigned __int128>(n * (*l)->anzahl(), Hoechste_Anzahl);
     return static_cast<std::uint64_t>(n);
 }
 
 Lauf Studie::lauf(std::uint64_t index) const
 {
-    // Mixed radix, the last field the lowest digit.
+    // Mixed radix, the last field the lowest digit; a programme's rate and
+    // hold below it.
     Lauf l;
+    if (programm) {
+        std::optional<double> r, h;
+        if (rate) {
+            r = rate->wert(index % rate->anzahl());
+            index /= rate->anzahl();
+        }
+        if (halten) {
+            h = halten->wert(index % halten->anzahl());
+            index /= halten->anzahl();
+        }
+        l.programm = programm_fuer(*programm, h, r);
+    }
     for (int f = static_cast<int>(listen.size()) - 1; f >= 0; --f) {
         const std::uint64_t n = listen[f].anzahl();
         l.werte[f] = listen[f].wert(index % n);
@@ -44,6 +61,42 @@ Lauf Studie::lauf(std::uint64_t index) const
     return l;
 }
 
+Programmeingabe programm_fuer(const Programmeingabe& vorlage, std::optional<double> halten, std::optional<double> rate)
+{
+    Programmeingabe e = vorlage;
+    const QLocale& c = QLocale::c();
+    int hoechstes = -1;
+    double hoechste = -1, vorher = zahlen::lies(e.start, c).value_or(0);
+    for (int i = 0; i < e.zeilen.size(); ++i) {
+        const double ziel = zahlen::lies(e.zeilen[i].ziel, c).value_or(0);
+        if (ziel > hoechste) {
+            hoechste = ziel;
+            hoechstes = i;
+        }
+        if (rate && ziel > vorher)
+            e.zeilen[i].rate = QString::fromStdString(kurzform(*rate));
+        vorher = ziel;
+    }
+    if (halten && hoechstes >= 0)
+        e.zeilen[hoechstes].halten = QString::fromStdString(kurzform(*halten));
+    return e;
+}
+
+const Feldregel& halteregel()
+{
+    return regel(Feld::Sinterzeit);
+}
+
+const Feldregel& rateregel()
+{
+    static const Feldregel r = [] {
+        Feldregel r = regel(Feld::x_max);  // 0 < v, no upper bound
+        r.obergrenze.reset();
+        return r;
+    }();
+    return r;
+}
+
 QString als_optionen(const Lauf& lauf)
 {
     QString text = QStringLiteral("--%1 %2").arg(QString::fromLatin1(Modelloption),
@@ -51,6 +104,8 @@ QString als_optionen(const Lauf& lauf)
     for (const Feldregel& r : Feldtabelle)
         text += QStringLiteral(" --%1 %2").arg(QString::fromLatin1(r.option),
                                                QString::fromStdString(kurzform(lauf.wert(r.feld))));
+    if (lauf.programm)
+        text += QStringLiteral(" (%1)").arg(programmzeile(*lauf.programm, QLocale::c()));
     return text;
 }
 

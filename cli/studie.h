@@ -9,7 +9,10 @@
 #include <cstdint>
 #include <vector>
 
+#include <optional>
+
 #include "feldpruefung.h"
+#include "programmeingabe.h"
 #include "werteliste.h"
 
 namespace kalvion::cli {
@@ -23,6 +26,9 @@ inline constexpr const char* Modelloption = "modell";
 struct Lauf {
     Geometrie geometrie = Geometrie::linear;
     std::array<double, Feldzahl> werte{};
+    // A temperature programme, its numbers written with a decimal point: the
+    // run is then its equivalent run (temperature and time left aside).
+    std::optional<Programmeingabe> programm;
 
     double wert(Feld f) const { return werte[static_cast<int>(f)]; }
 };
@@ -30,9 +36,16 @@ struct Lauf {
 // "--modell linear --temperatur 1050 --zeit 2 ...": the run as options.
 QString als_optionen(const Lauf& lauf);
 
+// The study options of a programme: the hold of its highest segment and the
+// rate of every heating ramp.
+inline constexpr const char* Halteoption = "programm-halten";
+inline constexpr const char* Rateoption = "programm-rate";
+
 struct Studie {
     std::vector<Geometrie> modelle{Geometrie::linear};  // the models given
     std::array<Werteliste, Feldzahl> listen;            // indexed by Feld
+    std::optional<Programmeingabe> programm;   // numbers with a decimal point
+    std::optional<Werteliste> halten, rate;    // only with a programme; vary fastest
 
     // The start-up values: one run, the linear model.
     static Studie startwerte();
@@ -42,6 +55,15 @@ struct Studie {
     // Run `index` (0 <= index < anzahl()).
     Lauf lauf(std::uint64_t index) const;
 };
+
+// The programme with the hold of its highest segment (the first with the
+// highest target) and the rate of every segment that heats replaced, where given.
+Programmeingabe programm_fuer(const Programmeingabe& vorlage, std::optional<double> halten, std::optional<double> rate);
+
+// The rules of the two study options: a hold as the time field (0 < h <= 10000),
+// a rate above 0 K/min.
+const Feldregel& halteregel();
+const Feldregel& rateregel();
 
 // "linear,sphaerisch": the models of the option, by their command-line names
 // or as the dialog writes them ("sphärisch"). Throws Eingabefehler.

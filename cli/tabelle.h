@@ -14,7 +14,9 @@ namespace kalvion::cli {
 inline constexpr int Tabellenzellen[] = {1, 50, 100, 150, 200};
 
 // "modell,temperatur,zeit,weg,d0,q,i_diff,Kelvin,D,Schritte,Molprozent,Fehler,Sprung,Konz_1,...\r\n"
-std::string tabellenkopf();
+// With a programme four more: the hold of its highest segment, the rate of
+// its first heating ramp (empty: at once), T_ref and t_eq.
+std::string tabellenkopf(bool mit_programm = false);
 
 // The run's parameters (i_diff as the cell count it became), the derived
 // values, the error count, whether the run jumped (1) or stepped (0), and the

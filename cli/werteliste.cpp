@@ -88,10 +88,10 @@ std::string ziffern(__int128 m)
     return negativ ? "-" + s : s;
 }
 
-QString ungueltig(const QString& option, const QString& wert, Feld feld)
+QString ungueltig(const QString& option, const QString& wert, const Feldregel& r)
 {
     return QStringLiteral("%1: %2 liegt außerhalb des erlaubten Bereichs %3")
-        .arg(option, wert, erlaubter_bereich(regel(feld)));
+        .arg(option, wert, erlaubter_bereich(r));
 }
 
 // A number written correctly whose magnitude lies beyond a double is no
@@ -125,15 +125,15 @@ void jenseits_double(const QString& option, const QString& text)
 }
 
 // A single value through the dialog's own check, read with a decimal point.
-double lies_wert(Feld feld, const QString& option, const QString& text)
+double lies_wert(const Feldregel& r, const QString& option, const QString& text)
 {
-    if (const std::optional<double> v = gueltiger_wert(feld, text, Kommandozeile))
+    if (const std::optional<double> v = zahlen::lies(text, Kommandozeile); v && im_bereich(r, *v))
         return *v;
     jenseits_double(option, text);
     if (!zahlen::lies(text, Kommandozeile))
         throw Eingabefehler{QStringLiteral("%1: \"%2\" ist keine Zahl (Zahlen mit Dezimalpunkt, zum Beispiel 1.5)")
                                 .arg(option, text)};
-    throw Eingabefehler{ungueltig(option, text, feld)};
+    throw Eingabefehler{ungueltig(option, text, r)};
 }
 
 }  // namespace
@@ -163,6 +163,11 @@ Werteliste Werteliste::einzeln(double wert)
 
 Werteliste Werteliste::lesen(Feld feld, const QString& option, const QString& text)
 {
+    return lesen(regel(feld), option, text);
+}
+
+Werteliste Werteliste::lesen(const Feldregel& r, const QString& option, const QString& text)
+{
     if (text.trimmed().isEmpty())
         throw Eingabefehler{QStringLiteral("%1: leere Angabe; erwartet wird ein Wert, eine Liste wie "
                                            "1000,1050,1100 oder ein Bereich wie 1000:1200:50")
@@ -171,18 +176,18 @@ Werteliste Werteliste::lesen(Feld feld, const QString& option, const QString& te
     for (const QString& eintrag : text.split(QLatin1Char(','))) {
         if (eintrag.trimmed().isEmpty())
             throw Eingabefehler{QStringLiteral("%1: leerer Eintrag in der Liste \"%2\"").arg(option, text)};
-        const Stueck s = lies_stueck(feld, option, eintrag.trimmed());
+        const Stueck s = lies_stueck(r, option, eintrag.trimmed());
         w.stuecke_.push_back(s);
         w.anzahl_ = std::min(w.anzahl_ + s.anzahl, Hoechste_Anzahl);
     }
     return w;
 }
 
-Werteliste::Stueck Werteliste::lies_stueck(Feld feld, const QString& option, const QString& text)
+Werteliste::Stueck Werteliste::lies_stueck(const Feldregel& r, const QString& option, const QString& text)
 {
     Stueck s;
     if (!text.contains(QLatin1Char(':'))) {
-        s.einzelwert = lies_wert(feld, option, text);
+        s.einzelwert = lies_wert(r, option, text);
         return s;
     }
     const QStringList teile = text.split(QLatin1Char(':'));
@@ -232,8 +237,8 @@ Werteliste::Stueck Werteliste::lies_stueck(Feld feld, const QString& option, con
     // interval: checking those two checks them all.
     const Stueck letzter{1, 0, true, anfang + (anzahl - 1) * schritt, 0, s.exponent};
     for (const double v : {bereichswert(s, 0), bereichswert(letzter, 0)})
-        if (!im_bereich(regel(feld), v))
-            throw Eingabefehler{ungueltig(option, QString::fromStdString(kurzform(v)), feld)};
+        if (!im_bereich(r, v))
+            throw Eingabefehler{ungueltig(option, QString::fromStdString(kurzform(v)), r)};
     return s;
 }
 

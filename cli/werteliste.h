@@ -20,6 +20,8 @@ public:
     // Reads the option's text; every value must pass the field's rule as the
     // parameter dialog checks it. Throws Eingabefehler naming `option`.
     static Werteliste lesen(Feld feld, const QString& option, const QString& text);
+    // The same with a rule of its own (a programme's hold or rate).
+    static Werteliste lesen(const Feldregel& regel, const QString& option, const QString& text);
     static Werteliste einzeln(double wert);
 
     // Saturates at Hoechste_Anzahl.
@@ -38,7 +40,7 @@ private:
         __int128 anfang = 0, schritt = 0;
         int exponent = 0;
     };
-    static Stueck lies_stueck(Feld feld, const QString& option, const QString& text);
+    static Stueck lies_stueck(const Feldregel& regel, const QString& option, const QString& text);
     static double bereichswert(const Stueck& s, std::uint64_t j);
 
     std::vector<Stueck> stuecke_;

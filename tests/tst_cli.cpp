@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include "parameterdatei.h"
+#include "programmeingabe.h"
 #include <QTemporaryDir>
 #include <QTest>
 #include <charconv>
@@ -183,6 +185,115 @@ class tst_cli : public QObject {
     Q_OBJECT
 
 private slots:
+    // A case kept from the window: the file's fields, model and programme,
+    // options beside it before them; the block is the window's after the
+    // same file was loaded there.
+    void parameterdatei_data()
+    {
+        QTest::addColumn<QString>("sprache");
+        QTest::newRow("deutsch") << Deutsch_UTF8;
+        QTest::newRow("C") << C_UTF8;
+    }
+    void parameterdatei()
+    {
+        QFETCH(QString, sprache);
+        const QLocale locale = locale_fuer(sprache);
+        QTemporaryDir d;
+        Modell fenster;
+        startwerte_setzen(fenster);
+        std::array<QString, 6> texte{"1000", "2", "30", "587", "238650", "20"};
+        parameter_uebernehmen(fenster, parametersatz(texte, locale));
+        Programmeingabe e;
+        const QString halten = locale.decimalPoint() == QStringLiteral(",") ? "1,5" : "1.5";
+        e.zeilen = {{"5", "1050", halten}, {"10", "20", ""}};
+        QVERIFY(programm_setzen(fenster, e, locale));
+        parameter_uebernehmen(fenster, {});
+        QVERIFY(parameter_speichern(d.filePath("fall.kalvion"), fenster, locale));
+
+        const QString pfad = echter_pfad(d, "r.txt");
+        const Aufruf a = rufe({"--parameter", "fall.kalvion", "--datei", pfad}, d.path(), sprache);
+        QCOMPARE(a.status, 0);
+        lauf_rechnen(fenster);
+        const QByteArray datei = lies_datei(pfad);
+        const QByteArray block = ergebnisblock(fenster, QDir::toNativeSeparators(pfad), QDate::currentDate(), locale).value_or("");
+        QCOMPARE(datei, block);
+
+        // An option beside the file wins; the table names T_ref and t_eq.
+        const Aufruf t = rufe({"--parameter", "fall.kalvion", "--weg", "40", "--tabelle"}, d.path(), sprache);
+        QCOMPARE(t.status, 0);
+        const QList<QByteArray> zeilen = t.aus.split('\n');
+        QVERIFY(zeilen[0].endsWith(",Konz_200,halten,rate,T_ref,t_eq\r"));
+        const QList<QByteArray> felder = zeilen[1].trimmed().split(',');
+        QCOMPARE(felder[3], QByteArray("40"));
+        QCOMPARE(felder.mid(felder.size() - 4), (QList<QByteArray>{"1.5", "5", "1050", felder[2]}));
+        QCOMPARE(zahl(felder.last()), fenster.Sinterzeit.wert);
+    }
+
+    void programmstudie()
+    {
+        QTemporaryDir d;
+        Modell m;
+        startwerte_setzen(m);
+        Programmeingabe e;
+        e.zeilen = {{"5", "1050", "2"}, {"sofort", "900", "1"}, {"10", "20", ""}};
+        QVERIFY(programm_setzen(m, e, C_Locale));
+        QVERIFY(parameter_speichern(d.filePath("p.kalvion"), m, C_Locale));
+        const Aufruf a = rufe({"--programm", "p.kalvion", "--programm-halten", "1,3", "--programm-rate", "2:10:8",
+                               "--weg", "30,40", "--tabelle"}, d.path());
+        QCOMPARE(a.status, 0);
+        const QList<QByteArray> zeilen = a.aus.trimmed().split('\n');
+        QCOMPARE(zeilen.size(), 1 + 2 * 2 * 2);
+        // weg, then the hold, the rate fastest; t_eq as the engine computes it.
+        const double erwartet[][2] = {{1, 2}, {1, 10}, {3, 2}, {3, 10}};
+        for (int i = 0; i < 8; ++i) {
+            const QList<QByteArray> f = zeilen[1 + i].trimmed().split(',');
+            QCOMPARE(f[3], i < 4 ? QByteArray("30") : QByteArray("40"));
+            const double h = erwartet[i % 4][0], r = erwartet[i % 4][1];
+            QCOMPARE(zahl(f[f.size() - 4]), h);
+            QCOMPARE(zahl(f[f.size() - 3]), r);
+            Temperaturprogramm p;
+            p.segmente = {{r, 1050, h}, {std::nullopt, 900, 1}, {10, 20, 0}};
+            QCOMPARE(zahl(f.last()), aequivalente_zeit(p, 238650));
+            QCOMPARE(f[1], QByteArray("1050"));
+        }
+    }
+
+    void programmfehler_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("Zeit neben Programm") << QStringList{"--programm", "p.kalvion", "--zeit", "3"}
+                                             << "--zeit entfällt mit einem Temperaturprogramm";
+        QTest::newRow("Haltezeit ohne Programm") << QStringList{"--programm-halten", "3"}
+                                                 << "--programm-halten gilt nur mit einem Temperaturprogramm";
+        QTest::newRow("Rate 0") << QStringList{"--programm", "p.kalvion", "--programm-rate", "0"}
+                                << "--programm-rate: 0 liegt außerhalb des erlaubten Bereichs";
+        QTest::newRow("Gesamtdauer über 10000 h") << QStringList{"--programm", "p.kalvion", "--programm-halten", "1,10000"}
+                                                  << "Die Gesamtdauer muss größer als 0 und höchstens 10000 h sein.";
+        QTest::newRow("Datei ohne Programm") << QStringList{"--programm", "ohne.kalvion"}
+                                             << "die Datei enthält kein Temperaturprogramm";
+        QTest::newRow("keine Parameterdatei") << QStringList{"--parameter", "kaputt.kalvion"}
+                                              << "Keine Kalvion-Parameterdatei (kein JSON-Objekt).";
+        QTest::newRow("Datei fehlt") << QStringList{"--parameter", "fehlt.kalvion"} << "kann nicht gelesen werden.";
+    }
+    void programmfehler()
+    {
+        QFETCH(QStringList, argumente);
+        QFETCH(QString, meldung);
+        QTemporaryDir d;
+        Modell m;
+        startwerte_setzen(m);
+        QVERIFY(parameter_speichern(d.filePath("ohne.kalvion"), m, C_Locale));
+        Programmeingabe e;
+        e.zeilen = {{"5", "1050", "2"}, {"10", "20", ""}};
+        QVERIFY(programm_setzen(m, e, C_Locale));
+        QVERIFY(parameter_speichern(d.filePath("p.kalvion"), m, C_Locale));
+        schreibe_datei(d.filePath("kaputt.kalvion"), "Sintertemp = 1050\n");
+        const Aufruf a = rufe(argumente + QStringList{"--datei", "r.txt"}, d.path());
+        QCOMPARE(a.status, 2);
+        QVERIFY2(QString::fromUtf8(a.fehler).contains(meldung), a.fehler.constData());
+        QVERIFY(!QFile::exists(d.filePath("r.txt")));
+    }
     void fensterblock_data()
     {
         QTest::addColumn<QString>("sprache");
