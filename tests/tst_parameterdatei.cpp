@@ -14,6 +14,9 @@
 #include "exportbefehle.h"
 #include "feldpruefung.h"
 #include "frm_grafik.h"
+#include "grafikexport.h"
+#include <QImage>
+#include <QPainter>
 #include "meldungsrekorder.h"
 #include "parameterbefehle.h"
 #include "parameterdatei.h"
@@ -227,6 +230,32 @@ private slots:
             QCOMPARE(rekorder.texte, QStringList{meldung.contains("%1") ? meldung.arg(pfad) : meldung});
             QCOMPARE(w.parameter().Sinterzeit.wert, zeit_vorher);
         }
+    }
+
+    // The exported graph names a programme in a second caption line: the
+    // frame starts lower, and the line is drawn.
+    void bildunterschrift_mit_programm()
+    {
+        Modell m = standardlauf();
+        const QSizeF seite(1890, 1181);
+        const QRectF ohne = berichtsrahmen(seite, m);
+        Programmeingabe e;
+        e.zeilen = {{"5", "1050", "2"}, {"10", "20", ""}};
+        QVERIFY(programm_setzen(m, e, Deutsch));
+        lauf_rechnen(m);
+        const QRectF mit = berichtsrahmen(seite, m);
+        QVERIFY(mit.top() > ohne.top());
+        QCOMPARE(mit.bottom(), ohne.bottom());
+        QImage bild(seite.toSize(), QImage::Format_RGB32);
+        QPainter p(&bild);
+        zeichne_bericht(p, seite, m, Deutsch);
+        p.end();
+        // Dark pixels in the strip between the first caption line and the frame.
+        int dunkel = 0;
+        for (int y = int(ohne.top()) - 2; y < int(mit.top()) - 4; ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                dunkel += qGray(bild.pixel(x, y)) < 128;
+        QVERIFY(dunkel > 100);
     }
 
     void menue_speichern()
