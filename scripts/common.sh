@@ -7,7 +7,7 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 # The first line builds the program, the second builds the Debian package
 # (dpkg-shlibdeps, file, help2man) and checks it (desktop-file-validate,
 # appstreamcli, lintian); the third drives the real-desktop test.
-PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev libgl-dev libeigen3-dev qt6-translations-l10n
+PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev libgl-dev libeigen3-dev libboost-math-dev qt6-translations-l10n
           dpkg-dev file help2man desktop-file-utils appstream lintian poppler-utils
           xvfb openbox xdotool x11-utils imagemagick)
 
