@@ -536,7 +536,8 @@ private slots:
         }
         QCOMPARE(texte, (QStringList{"Berechnung &Starten", "Berechnung &Abbrechen", "&Speichern als ASCII",
                                      QString::fromUtf8("&Grafik speichern …"), QString::fromUtf8("&Kurven speichern …"),
-                                     "&Beenden"}));
+                                     QString::fromUtf8("&Messprofil laden …"), "Messprofil &entfernen",
+                                     "An Messprofil a&npassen", "&Beenden"}));
         QCOMPARE(tasten.count('G'), 1);
         QCOMPARE(tasten.count('K'), 1);
 
