@@ -146,16 +146,27 @@ Messlesung messprofil_laden(const QString& pfad)
 
 QString messprofil_pruefen(const Messprofil& profil, double x_max, const QLocale& locale)
 {
+    // The first few by name; a scan of a longer path than the model's would
+    // otherwise fill the screen.
+    constexpr int Genannt = 10;
     QStringList ausserhalb;
+    int weitere = 0;
     for (std::size_t i = 0; i < profil.punkte.size(); ++i) {
         const double x = profil.punkte[i].x;
-        if (x < 0 || x > x_max)
-            ausserhalb << QStringLiteral("x = %1 µm (Zeile %2)")
-                              .arg(locale.toString(x, 'g', QLocale::FloatingPointShortest))
-                              .arg(profil.zeilen[i]);
+        if (x >= 0 && x <= x_max)
+            continue;
+        if (ausserhalb.size() == Genannt) {
+            ++weitere;
+            continue;
+        }
+        ausserhalb << QStringLiteral("x = %1 µm (Zeile %2)")
+                          .arg(locale.toString(x, 'g', QLocale::FloatingPointShortest))
+                          .arg(profil.zeilen[i]);
     }
     if (ausserhalb.isEmpty())
         return {};
+    if (weitere > 0)
+        ausserhalb << QString::fromUtf8("… und %1 weitere").arg(weitere);
     return QStringLiteral("Messpunkte außerhalb des Diffusionswegs 0 … %1 µm:\n%2")
         .arg(locale.toString(x_max, 'g', QLocale::FloatingPointShortest), ausserhalb.join(QStringLiteral("\n")));
 }

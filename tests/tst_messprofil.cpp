@@ -107,6 +107,18 @@ private slots:
         QVERIFY(messprofil_pruefen(innen.profil, 50, locale).isEmpty());
     }
 
+    void viele_jenseits_von_x_max()
+    {
+        QByteArray text;
+        for (int i = 1; i <= 30; ++i)
+            text += QByteArray::number(i) + ";1\n";
+        const Messlesung l = messprofil_lesen(text);
+        const QStringList zeilen = messprofil_pruefen(l.profil, 5, C_Locale).split(QLatin1Char('\n'));
+        QCOMPARE(zeilen.size(), 1 + 10 + 1);
+        QCOMPARE(zeilen[1], QString::fromUtf8("x = 6 µm (Zeile 6)"));
+        QCOMPARE(zeilen.last(), QString::fromUtf8("… und 15 weitere"));
+    }
+
     void aus_einer_datei()
     {
         QTemporaryDir ordner;
