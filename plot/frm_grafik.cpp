@@ -64,7 +64,7 @@ QLabel* weisses_label(QWidget* eltern, const char* name, const QString& text, QR
 }
 
 // A measured point in the window, in pixels.
-constexpr qreal Markendurchmesser = 5;
+constexpr qreal Markendurchmesser = 6;
 
 // The progress label's width at the start, in twips; a longer text widens it.
 constexpr int Fortschritt_breite = 1815;
