@@ -311,19 +311,19 @@ double cli_standardlauf_sekunden()
     });
 }
 
-// The longest of the fits of D to a profile of 40 points, over both models,
+// The longest of the fits of D to a profile of 40 points, over every model,
 // short and long paths and few and many steps (best of three each).
 double anpassung_sekunden()
 {
     double laengste = 0;
-    for (const bool kugel : {false, true})
+    for (const Geometrie geometrie : {Geometrie::linear, Geometrie::zylindrisch, Geometrie::sphaerisch})
         for (const double x_max : {1.0, 50.0, 1000.0})
             for (const double stunden : {0.01, 2.0, 10000.0}) {
                 Modell m = startmodell();
                 Parametersatz p;
-                p.x_max = Eingabewert{x_max, std::nullopt};
-                p.Sinterzeit = Eingabewert{stunden, std::nullopt};
-                m.Kugel = kugel;
+                p.eingaben = {{&Modell::x_max, Eingabewert{x_max, std::nullopt}},
+                              {&Modell::Sinterzeit, Eingabewert{stunden, std::nullopt}}};
+                m.Geometrie = geometrie;
                 parameter_uebernehmen(m, p);
                 Modell lauf = m;
                 lauf_rechnen(lauf, {}, Verfahren::sprung);

@@ -537,7 +537,7 @@ void frm_grafik::d0_uebernehmen(const QString& d0_text)
     // parameters in force, then handed over as the dialog hands over its own.
     Modell kopie = m_;
     Parametersatz p;
-    p.D0 = Eingabewert{*wert, d0_text.toStdString()};
+    p.eingaben = {{&Modell::D0, Eingabewert{*wert, d0_text.toStdString()}}};
     parameter_uebernehmen(kopie, p);
     parameter_uebernommen(kopie);
 }

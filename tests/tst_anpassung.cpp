@@ -10,22 +10,24 @@
 
 using namespace kalvion;
 
+Q_DECLARE_METATYPE(kalvion::Geometrie)
+
 namespace {
 
 // Start-up values with the given model, source and path, the sintering time
 // chosen so that a run makes about `schritte` steps.
-Modell satz(bool kugel, int i_diff, double x_max, double temperatur, double schritte)
+Modell satz(Geometrie geometrie, int i_diff, double x_max, double temperatur, double schritte)
 {
     Modell m;
     startwerte_setzen(m);
     Parametersatz p;
-    p.x_max = Eingabewert{x_max, std::nullopt};
-    p.Sintertemp = Eingabewert{temperatur, std::nullopt};
+    p.eingaben = {{&Modell::x_max, Eingabewert{x_max, std::nullopt}},
+                  {&Modell::Sintertemp, Eingabewert{temperatur, std::nullopt}}};
     p.i_Diff = static_cast<std::int16_t>(i_diff);
-    m.Kugel = kugel;
+    m.Geometrie = geometrie;
     parameter_uebernehmen(m, p);
     const double sekunden = schritte * stabilitaetsgrenze(m.dx, m.D) / 1.2;
-    p.Sinterzeit = Eingabewert{sekunden / 3600, std::nullopt};
+    p.eingaben.push_back({&Modell::Sinterzeit, Eingabewert{sekunden / 3600, std::nullopt}});
     parameter_uebernehmen(m, p);
     return m;
 }
@@ -58,27 +60,29 @@ class tst_anpassung : public QObject {
 private slots:
     void fit_findet_d_ohne_rauschen_data()
     {
-        QTest::addColumn<bool>("kugel");
+        QTest::addColumn<Geometrie>("geometrie");
         QTest::addColumn<int>("i_diff");
         QTest::addColumn<double>("x_max");
         QTest::addColumn<double>("schritte");
-        QTest::newRow("linear, 20 Zellen, 1e3 Schritte") << false << 20 << 50.0 << 1e3;
-        QTest::newRow("linear, 20 Zellen, 1e4 Schritte") << false << 20 << 50.0 << 1e4;
-        QTest::newRow("linear, 1 Zelle, 1e3 Schritte") << false << 1 << 20.0 << 1e3;
-        QTest::newRow("linear, 100 Zellen, 1e5 Schritte") << false << 100 << 5.0 << 1e5;
-        QTest::newRow("linear, 199 Zellen, 3e4 Schritte") << false << 199 << 1000.0 << 3e4;
-        QTest::newRow("sphaerisch, 20 Zellen, 1e3 Schritte") << true << 20 << 50.0 << 1e3;
-        QTest::newRow("sphaerisch, 5 Zellen, 1e4 Schritte") << true << 5 << 30.0 << 1e4;
-        QTest::newRow("sphaerisch, 100 Zellen, 1e5 Schritte") << true << 100 << 2.0 << 1e5;
-        QTest::newRow("sphaerisch, 199 Zellen, 3e4 Schritte") << true << 199 << 80.0 << 3e4;
+        QTest::newRow("linear, 20 Zellen, 1e3 Schritte") << Geometrie::linear << 20 << 50.0 << 1e3;
+        QTest::newRow("linear, 20 Zellen, 1e4 Schritte") << Geometrie::linear << 20 << 50.0 << 1e4;
+        QTest::newRow("linear, 1 Zelle, 1e3 Schritte") << Geometrie::linear << 1 << 20.0 << 1e3;
+        QTest::newRow("linear, 100 Zellen, 1e5 Schritte") << Geometrie::linear << 100 << 5.0 << 1e5;
+        QTest::newRow("linear, 199 Zellen, 3e4 Schritte") << Geometrie::linear << 199 << 1000.0 << 3e4;
+        QTest::newRow("zylindrisch, 20 Zellen, 1e3 Schritte") << Geometrie::zylindrisch << 20 << 50.0 << 1e3;
+        QTest::newRow("zylindrisch, 150 Zellen, 1e5 Schritte") << Geometrie::zylindrisch << 150 << 3.0 << 1e5;
+        QTest::newRow("sphaerisch, 20 Zellen, 1e3 Schritte") << Geometrie::sphaerisch << 20 << 50.0 << 1e3;
+        QTest::newRow("sphaerisch, 5 Zellen, 1e4 Schritte") << Geometrie::sphaerisch << 5 << 30.0 << 1e4;
+        QTest::newRow("sphaerisch, 100 Zellen, 1e5 Schritte") << Geometrie::sphaerisch << 100 << 2.0 << 1e5;
+        QTest::newRow("sphaerisch, 199 Zellen, 3e4 Schritte") << Geometrie::sphaerisch << 199 << 80.0 << 3e4;
     }
     void fit_findet_d_ohne_rauschen()
     {
-        QFETCH(bool, kugel);
+        QFETCH(Geometrie, geometrie);
         QFETCH(int, i_diff);
         QFETCH(double, x_max);
         QFETCH(double, schritte);
-        const Modell m = satz(kugel, i_diff, x_max, 1050, schritte);
+        const Modell m = satz(geometrie, i_diff, x_max, 1050, schritte);
         const Anpassung a = d_anpassen(m, gemessen(m, 40));
         QCOMPARE(a.befund, Anpassungsbefund::eindeutig);
         QVERIFY2(std::abs(a.D / m.D - 1) < 1e-6, qPrintable(QString::number(a.D / m.D - 1)));
@@ -92,17 +96,18 @@ private slots:
     // more, and the fit says so instead of inventing one.
     void flaches_profil_hat_nur_eine_untere_grenze_data()
     {
-        QTest::addColumn<bool>("kugel");
+        QTest::addColumn<Geometrie>("geometrie");
         QTest::addColumn<double>("schritte");
-        QTest::newRow("linear, 1e7 Schritte") << false << 1e7;
-        QTest::newRow("linear, 1e10 Schritte") << false << 1e10;
-        QTest::newRow("sphaerisch, 1e10 Schritte") << true << 1e10;
+        QTest::newRow("linear, 1e7 Schritte") << Geometrie::linear << 1e7;
+        QTest::newRow("linear, 1e10 Schritte") << Geometrie::linear << 1e10;
+        QTest::newRow("zylindrisch, 1e10 Schritte") << Geometrie::zylindrisch << 1e10;
+        QTest::newRow("sphaerisch, 1e10 Schritte") << Geometrie::sphaerisch << 1e10;
     }
     void flaches_profil_hat_nur_eine_untere_grenze()
     {
-        QFETCH(bool, kugel);
+        QFETCH(Geometrie, geometrie);
         QFETCH(double, schritte);
-        const Modell m = satz(kugel, 20, 1, 1050, schritte);
+        const Modell m = satz(geometrie, 20, 1, 1050, schritte);
         const Anpassung a = d_anpassen(m, gemessen(m, 20));
         QCOMPARE(a.befund, Anpassungsbefund::obere_grenze);
         QVERIFY(a.oben_offen);
@@ -113,7 +118,7 @@ private slots:
 
     void unbewegtes_profil_liegt_an_der_unteren_grenze()
     {
-        Modell m = satz(false, 20, 50, 1050, 1e3);
+        Modell m = satz(Geometrie::linear, 20, 50, 1050, 1e3);
         std::vector<Messpunkt> punkte;
         for (int i = 1; i <= 200; i += 7)
             punkte.push_back({i * 50.0 / 200, i <= 20 ? 100.0 : 0.0});
@@ -127,7 +132,7 @@ private slots:
         // Every point lies halfway between rows 100 and 101, where the
         // profile of a half-filled bar stays at 50 mol% whatever D is:
         // no D is better than another.
-        Modell m = satz(false, 100, 50, 1050, 1e3);
+        Modell m = satz(Geometrie::linear, 100, 50, 1050, 1e3);
         std::vector<Messpunkt> punkte{{25.125, 50}, {25.125, 50}, {25.125, 50}};
         const Anpassung a = d_anpassen(m, punkte);
         QCOMPARE(a.befund, Anpassungsbefund::ohne_information);
@@ -136,16 +141,17 @@ private slots:
 
     void intervall_haelt_das_wahre_d_data()
     {
-        QTest::addColumn<bool>("kugel");
+        QTest::addColumn<Geometrie>("geometrie");
         QTest::addColumn<double>("schritte");
-        QTest::newRow("linear, 1e4 Schritte") << false << 1e4;
-        QTest::newRow("sphaerisch, 3e3 Schritte") << true << 3e3;
+        QTest::newRow("linear, 1e4 Schritte") << Geometrie::linear << 1e4;
+        QTest::newRow("zylindrisch, 5e3 Schritte") << Geometrie::zylindrisch << 5e3;
+        QTest::newRow("sphaerisch, 3e3 Schritte") << Geometrie::sphaerisch << 3e3;
     }
     void intervall_haelt_das_wahre_d()
     {
-        QFETCH(bool, kugel);
+        QFETCH(Geometrie, geometrie);
         QFETCH(double, schritte);
-        const Modell m = satz(kugel, 20, 50, 1050, schritte);
+        const Modell m = satz(geometrie, 20, 50, 1050, schritte);
         const std::vector<Messpunkt> sauber = gemessen(m, 30);
         int getroffen = 0;
         for (unsigned saat = 1; saat <= 100; ++saat) {
@@ -224,9 +230,9 @@ private slots:
     {
         std::vector<Arrheniuspunkt> punkte;
         for (double grad : {1000.0, 1050.0, 1100.0, 1150.0}) {
-            Modell m = satz(false, 20, 50, grad, 1e3);
+            Modell m = satz(Geometrie::linear, 20, 50, grad, 1e3);
             Parametersatz zeit;  // the same time for every temperature, as in a series
-            zeit.Sinterzeit = Eingabewert{2, std::nullopt};
+            zeit.eingaben = {{&Modell::Sinterzeit, Eingabewert{2, std::nullopt}}};
             parameter_uebernehmen(m, zeit);
             const Anpassung a = d_anpassen(m, gemessen(m, 40));
             punkte.push_back({m.Sintertemp_K, a.D, a.ln_d_fehler});
