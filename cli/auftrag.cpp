@@ -387,8 +387,8 @@ QString hilfetext()
                "  Modell, Zeit, x_max und i-diff kommen aus den Optionen (je ein Wert); Q\n"
                "  für das D0 eines einzelnen Profils. Ausgabe: D mit 95-%-Intervall, die\n"
                "  RMS-Abweichung und D0 (· 1000 cm²/s) bzw. D0 und Q; mit --tabelle als CSV\n"
-               "  (art,datei,temperatur,Kelvin,punkte,D,D_unten,D_oben,RMS,befund,D0,\n"
-               "  D0_fehler,Q,Q_fehler).\n") +
+               "  mit den Spalten art, datei, temperatur, Kelvin, punkte, D, D_unten, D_oben,\n"
+               "  RMS, befund, D0, D0_fehler, Q, Q_fehler.\n") +
            QStringLiteral(
                "  Auf einem Terminal zeigt die Standardfehlerausgabe eine Fortschrittszeile.\n"
                "  Die Zeilen der Standardausgabe kommen in der Reihenfolge der Studie, jede,\n"
