@@ -61,6 +61,18 @@ constexpr Option Dateioptionen[] = {
      "Liste oder Bereich); erlaubt: Wert > 0"},
 };
 
+// Instead of runs: D from measured profiles.
+constexpr Option Messoptionen[] = {
+    {"messung", "Datei",
+     "passt D an das Messprofil der Datei an (zwei Spalten: x\n"
+     "in µm ab der Oberfläche, Konzentration in Mol%; getrennt\n"
+     "durch ; , Tabulator oder Leerzeichen), bei --temperatur"},
+    {"anpassen", "Datei@T",
+     "ebenso, bei der Sintertemperatur T in °C; mehrfach\n"
+     "angegeben außerdem D0 und Q aus ln D über 1/T\n"
+     "(gewichtete Regression) mit ihren Standardfehlern"},
+};
+
 constexpr Option Ablaufoptionen[] = {
     {"verfahren", "V",
      "schrittweise: jeder Zeitschritt, wie im Fenster (Vorgabe)\n"
@@ -102,6 +114,8 @@ void optionen_anmelden(QCommandLineParser& parser)
     for (const Option& o : Ausgabeoptionen)
         parser.addOption(als_option(o.name, o.wertname));
     for (const Option& o : Dateioptionen)
+        parser.addOption(als_option(o.name, o.wertname));
+    for (const Option& o : Messoptionen)
         parser.addOption(als_option(o.name, o.wertname));
     for (const Option& o : Ablaufoptionen)
         parser.addOption(als_option(o.name, o.wertname));
@@ -318,6 +332,26 @@ Auftrag auftrag_lesen(const QStringList& argumente)
                                 .arg(parser.positionalArguments().first())};
 
     a.studie = lies_studie(parser);
+    for (const QString& datei : parser.values(QStringLiteral("messung"))) {
+        if (datei.isEmpty())
+            throw Eingabefehler{QStringLiteral("--messung: der Dateiname fehlt")};
+        const Werteliste& t = a.studie.listen[static_cast<int>(Feld::Sintertemp)];
+        if (t.anzahl() != 1)
+            throw Eingabefehler{QStringLiteral("--messung gilt bei einer einzigen Temperatur; --temperatur hat %1 "
+                                               "Werte (mehrere Messprofile: --anpassen Datei@T)")
+                                    .arg(t.anzahl())};
+        a.messungen.push_back({datei, t.wert(0)});
+    }
+    for (const QString& angabe : parser.values(QStringLiteral("anpassen")))
+        a.messungen.push_back(lies_messauftrag(QStringLiteral("--anpassen"), angabe));
+    if (!a.messungen.empty()) {
+        for (const char* name : {"datei", "kurven", "teil"})
+            if (parser.isSet(QString::fromLatin1(name)))
+                throw Eingabefehler{QStringLiteral("%1 gilt nicht zusammen mit --messung oder --anpassen")
+                                        .arg(optionsname(name))};
+        a.tabelle = parser.isSet(QStringLiteral("tabelle"));
+        return a;
+    }
     if (parser.isSet(QStringLiteral("datei"))) {
         a.datei = pfadangabe(parser, "datei");
         // The blocks begin with the file's path: standard output has none.
@@ -473,6 +507,14 @@ QString hilfetext()
                "\n"
                "Ablauf:\n") +
            optionszeilen(std::begin(Ablaufoptionen), std::end(Ablaufoptionen)) +
+           QStringLiteral("\nMessprofile (statt zu rechnen):\n") +
+           optionszeilen(std::begin(Messoptionen), std::end(Messoptionen)) +
+           QStringLiteral(
+               "  Modell, Zeit, x_max und i-diff kommen aus den Optionen (je ein Wert); Q\n"
+               "  für das D0 eines einzelnen Profils. Ausgabe: D mit 95-%-Intervall, die\n"
+               "  RMS-Abweichung und D0 (· 1000 cm²/s) bzw. D0 und Q; mit --tabelle als CSV\n"
+               "  mit den Spalten art, datei, temperatur, Kelvin, punkte, D, D_unten, D_oben,\n"
+               "  RMS, befund, D0, D0_fehler, Q, Q_fehler.\n") +
            QStringLiteral(
                "  Auf einem Terminal zeigt die Standardfehlerausgabe eine Fortschrittszeile.\n"
                "  Die Zeilen der Standardausgabe kommen in der Reihenfolge der Studie, jede,\n"
@@ -497,7 +539,9 @@ QString hilfetext()
                "              --tabelle > studie.csv\n"
                "  kalvion-cli --weg 30 --zeit 1,2,4,8 --q 230000:250000:5000 --verfahren auto\n"
                "  kalvion-cli --temperatur 900:1300:10 --zeit 1:100:1 --datei studie.txt \\\n"
-               "              --teil 3/10\n");
+               "              --teil 3/10\n"
+               "  kalvion-cli --zeit 4 --weg 40 --anpassen scan_1000.csv@1000 \\\n"
+               "              --anpassen scan_1100.csv@1100 --anpassen scan_1200.csv@1200\n");
 }
 
 QString versionstext()

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "anpassen.h"
 #include "studie.h"
 #include "studienlauf.h"
 
@@ -28,6 +29,9 @@ struct Auftrag {
     std::optional<QString> kurven; // --kurven: the five curves of the one run
     Verfahrenswahl verfahren = Verfahrenswahl::schrittweise;
     int threads = 0;  // 0: one per core
+    // --messung, --anpassen: instead of runs, D fitted to these measured
+    // profiles (and D0 and Q for two or more).
+    std::vector<Messauftrag> messungen;
 };
 
 // `argumente` as QCoreApplication::arguments() gives them (the program first).

@@ -240,6 +240,20 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     return Exit_ok;
 }
 
+// D (and D0, Q) from measured profiles; a refused file is an input error.
+int anpassen(const Auftrag& a, const Umgebung& u)
+{
+    Standardausgabe aus(u.aus);
+    if (!aus.schreiben(anpassung_ausgabe(a.studie, a.messungen, a.tabelle, u.locale))) {
+        // A reader that went away (`| head`) needs no message.
+        if (aus.fehlernummer() != EPIPE)
+            melde(u, QStringLiteral("die Standardausgabe ließ sich nicht schreiben (%1)")
+                         .arg(fehlerursache(aus.fehlernummer())));
+        return Exit_schreibfehler;
+    }
+    return Exit_ok;
+}
+
 }  // namespace
 
 int befehl_ausfuehren(const QStringList& argumente, const Umgebung& umgebung)
@@ -251,6 +265,8 @@ int befehl_ausfuehren(const QStringList& argumente, const Umgebung& umgebung)
         case Auftrag::Art::version: schreibe(umgebung.aus, versionstext()); return Exit_ok;
         case Auftrag::Art::rechnen: break;
         }
+        if (!a.messungen.empty())
+            return anpassen(a, umgebung);
         return rechnen(a, umgebung);
     } catch (const Eingabefehler& fehler) {
         melde(umgebung, fehler.meldung + QStringLiteral("\nHilfe: kalvion-cli --help"));

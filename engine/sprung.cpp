@@ -28,9 +28,7 @@
 
 namespace kalvion {
 
-namespace {
-
-double potenz(double mu, double schritte)
+double sprungfaktor(double mu, double schritte)
 {
     if (mu <= 0)  // only rounding makes a mode other than q0 reach 0
         return 1;
@@ -41,8 +39,6 @@ double potenz(double mu, double schritte)
     const double betrag = std::exp(schritte * std::log(mu - 1));
     return std::fmod(schritte, 2.0) == 0 ? betrag : -betrag;
 }
-
-}  // namespace
 
 Zellfeld menge_nach_sprung(const Modell& m, double schritte)
 {
@@ -76,7 +72,7 @@ Zellfeld menge_nach_sprung(const Modell& m, double schritte)
 
     Eigen::VectorXd koeff = q.rightCols(n - 1).transpose() * rest;
     for (int j = 0; j < n - 1; ++j)
-        koeff[j] *= potenz(mu[j + 1], schritte);
+        koeff[j] *= sprungfaktor(mu[j + 1], schritte);
     Eigen::VectorXd abklingend = q.rightCols(n - 1) * koeff;
     abklingend -= q0.dot(abklingend) * q0;
 

@@ -17,6 +17,10 @@ inline constexpr double Schritte_vor_dem_Sprung = 1000;
 // to 2^53. Needs Zellen >= 2; changes nothing in m.
 Zellfeld menge_nach_sprung(const Modell& m, double schritte);
 
+// (1 − mu)^schritte for an eigenvalue mu of the step's matrix (0 <= mu < 2),
+// exact for the small mu of the slow modes even at 2^53 steps.
+double sprungfaktor(double mu, double schritte);
+
 // Puts those steps into the model: Menge as above and Konz = Menge / Volumen,
 // as a step leaves them. Fluss keeps the fluxes of the last stepped step and
 // Fehlerzahl stays: a jump looks at no single flux. Zero steps change nothing.

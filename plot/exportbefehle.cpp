@@ -17,7 +17,7 @@ namespace kalvion {
 
 namespace {
 
-using Schreiber = bool (*)(const QString&, const Modell&, const QLocale&);
+using Schreiber = std::function<bool(const QString&, const Modell&, const QLocale&)>;
 
 struct Exportart {
     QString titel;
@@ -100,12 +100,20 @@ QString exportordner()
 
 void grafik_speichern(QWidget* eltern, const Ergebnisstand& stand, const QLocale& locale)
 {
+    grafik_mit_messung_speichern(eltern, stand, locale, nullptr);
+}
+
+void grafik_mit_messung_speichern(QWidget* eltern, const Ergebnisstand& stand, const QLocale& locale,
+                                  std::shared_ptr<const Messprofil> messung)
+{
     exportieren(eltern, stand, locale,
                 {QStringLiteral("Kalvion - Grafik speichern"),
                  QStringLiteral("kalvion-grafik.png"),
                  {QStringLiteral("PNG-Bild (*.png)"), QStringLiteral("SVG-Grafik (*.svg)"),
                   QStringLiteral("PDF-Dokument (*.pdf)")},
-                 grafik_schreiben});
+                 [messung](const QString& pfad, const Modell& m, const QLocale& l) {
+                     return grafik_schreiben(pfad, m, l, messung.get());
+                 }});
 }
 
 void kurven_speichern(QWidget* eltern, const Ergebnisstand& stand, const QLocale& locale)
@@ -117,11 +125,14 @@ void kurven_speichern(QWidget* eltern, const Ergebnisstand& stand, const QLocale
                  kurven_schreiben});
 }
 
-QList<QAction*> exportbefehle_anhaengen(QMenu* menu, QWidget* eltern, Ergebnisquelle quelle, const QLocale& locale)
+QList<QAction*> exportbefehle_anhaengen(QMenu* menu, QWidget* eltern, Ergebnisquelle quelle, const QLocale& locale,
+                                        Messquelle messquelle)
 {
     QAction* grafik = menu->addAction(QString::fromUtf8("&Grafik speichern …"));
     grafik->setObjectName(QStringLiteral("mnu_grafik_speichern"));
-    QObject::connect(grafik, &QAction::triggered, eltern, [eltern, quelle, locale] { grafik_speichern(eltern, quelle(), locale); });
+    QObject::connect(grafik, &QAction::triggered, eltern, [eltern, quelle, locale, messquelle] {
+        grafik_mit_messung_speichern(eltern, quelle(), locale, messquelle ? messquelle() : nullptr);
+    });
     QAction* kurven = menu->addAction(QString::fromUtf8("&Kurven speichern …"));
     kurven->setObjectName(QStringLiteral("mnu_kurven_speichern"));
     QObject::connect(kurven, &QAction::triggered, eltern, [eltern, quelle, locale] { kurven_speichern(eltern, quelle(), locale); });

@@ -8,8 +8,10 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 #include "ergebnis.h"
+#include "messprofil.h"
 #include "modell.h"
 
 class QAction;
@@ -37,10 +39,18 @@ QString exportordner();
 // Each writes the current result; during a run, or without a current result,
 // it says so and writes nothing.
 void grafik_speichern(QWidget* eltern, const Ergebnisstand& stand, const QLocale& locale);
+// The graph with the points of a measured profile over it (none: without).
+void grafik_mit_messung_speichern(QWidget* eltern, const Ergebnisstand& stand, const QLocale& locale,
+                                  std::shared_ptr<const Messprofil> messung);
 void kurven_speichern(QWidget* eltern, const Ergebnisstand& stand, const QLocale& locale);
 
+// The measured profile shown at the time, if any.
+using Messquelle = std::function<std::shared_ptr<const Messprofil>()>;
+
 // Appends "&Grafik speichern …" and "&Kurven speichern …" to the menu, wired
-// to the two commands for the result the source gives at the time.
-QList<QAction*> exportbefehle_anhaengen(QMenu* menu, QWidget* eltern, Ergebnisquelle quelle, const QLocale& locale);
+// to the two commands for the result the source gives at the time (and the
+// graph with the measured profile the other source gives, if any).
+QList<QAction*> exportbefehle_anhaengen(QMenu* menu, QWidget* eltern, Ergebnisquelle quelle, const QLocale& locale,
+                                        Messquelle messquelle = {});
 
 }  // namespace kalvion

@@ -18,10 +18,12 @@
 #include "exportbefehle.h"
 #include "parameterbefehle.h"
 #include "fensterwechsel.h"
+#include "frm_anpassung.h"
 #include "frm_info.h"
 #include "grafik.h"
 #include "laufhinweise.h"
 #include "meldung.h"
+#include "messbefehle.h"
 #include "rechenwerk.h"
 #include "tastatur.h"
 #include "twips.h"
@@ -61,6 +63,9 @@ QLabel* weisses_label(QWidget* eltern, const char* name, const QString& text, QR
     l->setGeometry(lage);
     return l;
 }
+
+// A measured point in the window, in pixels.
+constexpr qreal Markendurchmesser = 6;
 
 // The progress label's width at the start, in twips; a longer text widens it.
 constexpr int Fortschritt_breite = 1815;
@@ -108,7 +113,7 @@ frm_grafik::~frm_grafik()
     // The worker stops within a step and is joined before anything it reads goes.
     rechenwerk_->anhalten();
     // The dialogs are windows of their own; they go with the main window.
-    for (QWidget* w : {eingabe_.data(), speichern_.data(), info_.data()})
+    for (QWidget* w : {eingabe_.data(), speichern_.data(), info_.data(), anpassung_.data()})
         delete w;
 }
 
@@ -153,11 +158,18 @@ void frm_grafik::baue_menues()
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &frm_grafik::mnu_abbrechen_Click);
     eintrag(datei, "mnu_speichern", QStringLiteral("&Speichern als ASCII"), &frm_grafik::mnu_speichern_Click);
-    exportbefehle_anhaengen(datei, this, [this] { return ergebnisstand(); }, locale_);
+    exportbefehle_anhaengen(datei, this, [this] { return ergebnisstand(); }, locale_, [this] { return messung_; });
     eintrag(datei, "mnu_parameter_speichern", QString::fromUtf8("&Parameter speichern …"),
             &frm_grafik::mnu_parameter_speichern_Click);
     mnu_parameter_laden = eintrag(datei, "mnu_parameter_laden", QString::fromUtf8("Parameter &laden …"),
                                   &frm_grafik::mnu_parameter_laden_Click);
+    eintrag(datei, "mnu_messprofil_laden", QString::fromUtf8("&Messprofil laden …"),
+            &frm_grafik::mnu_messprofil_laden_Click);
+    mnu_messprofil_entfernen = eintrag(datei, "mnu_messprofil_entfernen", QStringLiteral("Messprofil &entfernen"),
+                                       &frm_grafik::mnu_messprofil_entfernen_Click);
+    mnu_messprofil_entfernen->setEnabled(false);
+    mnu_anpassen = eintrag(datei, "mnu_anpassen", QStringLiteral("An Messprofil a&npassen"),
+                           &frm_grafik::mnu_anpassen_Click);
     eintrag(datei, "mnu_beenden", QStringLiteral("&Beenden"), &frm_grafik::mnu_beenden_Click);
     QMenu* bearbeiten = menu("mnu_bearbeiten", QStringLiteral("&Bearbeiten"));
     mnu_Eingabe = eintrag(bearbeiten, "mnu_Eingabe", QStringLiteral("&Eingabe"), &frm_grafik::mnu_Eingabe_Click);
@@ -217,6 +229,8 @@ void frm_grafik::Form_Resize()
         QPainter p(&bild_);
         p.setFont(font());
         zeichne_grafik(p, flaeche_->size(), ergebnis->modell, locale_, palette().color(QPalette::WindowText));
+        if (messung_)
+            zeichne_messpunkte(p, flaeche_->size(), ergebnis->modell, messung_->punkte, Markendurchmesser, false);
         skala_gesetzt_ = true;
     }
     flaeche_->update();
@@ -472,7 +486,78 @@ void frm_grafik::sperre_waehrend_lauf(bool gesperrt)
     mnu_run->setEnabled(!gesperrt);
     mnu_Eingabe->setEnabled(!gesperrt);
     mnu_parameter_laden->setEnabled(!gesperrt);
+    mnu_anpassen->setEnabled(!gesperrt);
     mnu_abbrechen->setEnabled(gesperrt);
+}
+
+void frm_grafik::mnu_messprofil_laden_Click()
+{
+    const QString pfad = messdatei_waehlen(this);
+    if (pfad.isEmpty())
+        return;
+    // A refused file changes nothing: a profile loaded before stays.
+    Messlesung lesung = messprofil_laden(pfad);
+    if (!lesung.ok) {
+        kalvion::melde(this, lesung.fehler);
+        return;
+    }
+    if (const QString fehler = messprofil_pruefen(lesung.profil, m_.x_max.wert, locale_); !fehler.isEmpty()) {
+        kalvion::melde(this, fehler);
+        return;
+    }
+    messung_ = std::make_shared<const Messprofil>(std::move(lesung.profil));
+    mnu_messprofil_entfernen->setEnabled(true);
+    Form_Resize();
+}
+
+void frm_grafik::mnu_messprofil_entfernen_Click()
+{
+    messung_.reset();
+    mnu_messprofil_entfernen->setEnabled(false);
+    Form_Resize();
+}
+
+void frm_grafik::mnu_anpassen_Click()
+{
+    if (laeuft_) {
+        kalvion::melde(this, QString::fromUtf8("Die Berechnung läuft noch."));
+        return;
+    }
+    if (!messung_) {
+        kalvion::melde(this, QStringLiteral("Kein Messprofil geladen!"));
+        return;
+    }
+    // x_max may have changed since the profile was loaded.
+    if (const QString fehler = messprofil_pruefen(*messung_, m_.x_max.wert, locale_); !fehler.isEmpty()) {
+        kalvion::melde(this, fehler);
+        return;
+    }
+    // A few milliseconds of arithmetic, on a thread that never paints (see
+    // gemessene_zellschrittkosten); the window waits for it.
+    Anpassung a;
+    const Modell parameter = m_;
+    const std::shared_ptr<const Messprofil> messung = messung_;
+    std::thread([&] { a = d_anpassen(parameter, messung->punkte); }).join();
+
+    delete anpassung_.data();
+    auto* dialog = new frm_anpassung(a, parameter, messung->dateiname, locale_, this);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    connect(dialog, &frm_anpassung::d0_uebernehmen, this, &frm_grafik::d0_uebernehmen);
+    oeffne(anpassung_, [dialog] { return dialog; });
+}
+
+void frm_grafik::d0_uebernehmen(const QString& d0_text)
+{
+    const std::optional<double> wert = zahlen::lies(d0_text, locale_);
+    if (laeuft_ || !wert)
+        return;
+    // As the parameter dialog's "ok" with this D0 typed: on a copy of the
+    // parameters in force, then handed over as the dialog hands over its own.
+    Modell kopie = m_;
+    Parametersatz p;
+    p.eingaben = {{&Modell::D0, Eingabewert{*wert, d0_text.toStdString()}}};
+    parameter_uebernehmen(kopie, p);
+    parameter_uebernommen(kopie);
 }
 
 }  // namespace kalvion

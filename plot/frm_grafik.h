@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "ergebnis.h"
+#include "messprofil.h"
 #include "modell.h"
 #include "zeitschritte.h"
 
@@ -63,11 +64,15 @@ public:
     // run. Unless set, the program measures it once, at its first run.
     void setze_zellschrittkosten(double sekunden);
 
+    // The measured profile drawn over the curves, if one is loaded.
+    std::shared_ptr<const Messprofil> messung() const { return messung_; }
+
     const QImage& bild() const { return bild_; }
     bool laeuft() const { return laeuft_; }
     QWidget* eingabe() const { return eingabe_; }
     QWidget* speichern() const { return speichern_; }
     QWidget* info() const { return info_; }
+    QWidget* anpassung() const { return anpassung_; }
 
 protected:
     bool event(QEvent* e) override;
@@ -93,6 +98,10 @@ private:
     void mnu_version_Click();
     void mnu_kopieren_Click();
     void mnu_beenden_Click();
+    void mnu_messprofil_laden_Click();
+    void mnu_messprofil_entfernen_Click();
+    void mnu_anpassen_Click();
+    void d0_uebernehmen(const QString& d0_text);
     void baue_oberflaeche();
     void baue_menues();
     void oeffne(QPointer<QWidget>& fenster, const std::function<QWidget*()>& erzeugen);
@@ -111,6 +120,8 @@ private:
     QAction* mnu_Eingabe = nullptr;
     QAction* mnu_abbrechen = nullptr;
     QAction* mnu_parameter_laden = nullptr;
+    QAction* mnu_anpassen = nullptr;
+    QAction* mnu_messprofil_entfernen = nullptr;
     QImage bild_;
     bool skala_gesetzt_ = false;
     Rechenwerk* rechenwerk_ = nullptr;
@@ -123,7 +134,8 @@ private:
     QElapsedTimer laufuhr_;
     QString prozenttext_;          // the engine's last percent text
     qint64 angezeigt_ms_ = 0;      // when the progress label was last written
-    QPointer<QWidget> eingabe_, speichern_, info_;
+    QPointer<QWidget> eingabe_, speichern_, info_, anpassung_;
+    std::shared_ptr<const Messprofil> messung_;
 
     friend class Zeichenflaeche;
 };

@@ -183,4 +183,22 @@ void zeichne_grafik(QPainter& p, QSizeF flaeche, const Modell& m, const QLocale&
     z.kurve(m.Konz, m.Zellen);
 }
 
+void zeichne_messpunkte(QPainter& p, QSizeF flaeche, const Modell& m, const std::vector<Messpunkt>& punkte,
+                        qreal durchmesser, bool kantenglaettung)
+{
+    const Skala s = Skala::fuer(m.Zellen);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, kantenglaettung);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Messfarbe);
+    for (const Messpunkt& punkt : punkte) {
+        if (!(punkt.x >= 0 && punkt.x <= m.x_max.wert))
+            continue;
+        const double zelle = punkt.x * m.Zellen / m.x_max.wert;
+        const QPointF mitte = s.nach_pixel(static_cast<float>(zelle), static_cast<float>(punkt.konz), flaeche);
+        p.drawEllipse(mitte, durchmesser / 2, durchmesser / 2);
+    }
+    p.restore();
+}
+
 }  // namespace kalvion

@@ -9,7 +9,9 @@
 #include <QPointF>
 #include <QSizeF>
 #include <QStringList>
+#include <vector>
 
+#include "anpassung.h"
 #include "modell.h"
 
 class QPainter;
@@ -67,5 +69,12 @@ struct Grafikstil {
 // font and the given foreground colour, onto an already cleared surface.
 void zeichne_grafik(QPainter& p, QSizeF flaeche, const Modell& m, const QLocale& locale,
                     const QColor& vordergrund, const Grafikstil& stil = Grafikstil{});
+
+// The points of a measured profile: small filled circles in a colour no curve
+// has, over the curves. x in µm lies on the cells' row positions (x_max at
+// cell Zellen); points off the path are left out.
+inline const QColor Messfarbe(0, 0, 255);
+void zeichne_messpunkte(QPainter& p, QSizeF flaeche, const Modell& m, const std::vector<Messpunkt>& punkte,
+                        qreal durchmesser, bool kantenglaettung);
 
 }  // namespace kalvion

@@ -27,6 +27,7 @@ constexpr int Kleinste_Schrift_px = 8;
 constexpr double Rand = 8;
 constexpr double Musterlaenge = 30;
 constexpr double Luft = 6;
+constexpr double Markengroesse = 4.5;  // a measured point, about 1.2 mm
 
 // A snapshot colour that stays dark enough on paper: a dark amber, mid-grey
 // in greyscale between the black start and the red end.
@@ -58,8 +59,16 @@ void zeichne_legende(QPainter& p, const QRectF& kasten, const QList<Legendeneint
     double y = kasten.top() + Luft;
     for (const Legendeneintrag& e : eintraege) {
         const double mitte = y + fm.height() / 2;
-        p.setPen(kurvenstift(e.stift, Qt::black));
-        p.drawLine(QPointF(kasten.left() + Luft, mitte), QPointF(kasten.left() + Luft + Musterlaenge, mitte));
+        if (e.marke) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(e.stift.farbe);
+            p.drawEllipse(QPointF(kasten.left() + Luft + Musterlaenge / 2, mitte), Markengroesse / 2,
+                          Markengroesse / 2);
+            p.setBrush(Qt::NoBrush);
+        } else {
+            p.setPen(kurvenstift(e.stift, Qt::black));
+            p.drawLine(QPointF(kasten.left() + Luft, mitte), QPointF(kasten.left() + Luft + Musterlaenge, mitte));
+        }
         p.setPen(Qt::black);
         p.drawText(QPointF(kasten.left() + 2 * Luft + Musterlaenge, y + fm.ascent()), e.text);
         y += fm.height();
@@ -80,7 +89,7 @@ void zeichne_unterschrift(QPainter& p, const QRectF& zeile, const QString& text)
     p.drawText(QPointF(zeile.left(), zeile.top() + fm.ascent()), fm.elidedText(text, Qt::ElideRight, zeile.width()));
 }
 
-QByteArray png_daten(const Modell& m, const QLocale& locale)
+QByteArray png_daten(const Modell& m, const QLocale& locale, const Messprofil* messung)
 {
     QImage bild(png_groesse(), QImage::Format_RGB32);
     bild.fill(Qt::white);
@@ -90,7 +99,7 @@ QByteArray png_daten(const Modell& m, const QLocale& locale)
     QPainter p;
     if (!p.begin(&bild))
         return {};
-    zeichne_bericht(p, bild.size(), m, locale);
+    zeichne_bericht(p, bild.size(), m, locale, messung);
     p.end();
 
     QByteArray daten;
@@ -99,7 +108,7 @@ QByteArray png_daten(const Modell& m, const QLocale& locale)
     return bild.save(&puffer, "PNG") ? daten : QByteArray();
 }
 
-QByteArray svg_daten(const Modell& m, const QLocale& locale)
+QByteArray svg_daten(const Modell& m, const QLocale& locale, const Messprofil* messung)
 {
     QByteArray daten;
     QBuffer puffer(&daten);
@@ -111,15 +120,15 @@ QByteArray svg_daten(const Modell& m, const QLocale& locale)
     svg.setViewBox(QRect(QPoint(), png_groesse()));
     svg.setResolution(Png_dpi);
     svg.setTitle(QStringLiteral("Kalvion"));
-    svg.setDescription(bildunterschrift(m, locale));
+    svg.setDescription(bildunterschrift(m, locale, messung ? messung->dateiname : QString()));
     QPainter p;
     if (!p.begin(&svg))
         return {};
-    zeichne_bericht(p, png_groesse(), m, locale);
+    zeichne_bericht(p, png_groesse(), m, locale, messung);
     return p.end() ? daten : QByteArray();
 }
 
-QByteArray pdf_daten(const Modell& m, const QLocale& locale)
+QByteArray pdf_daten(const Modell& m, const QLocale& locale, const Messprofil* messung)
 {
     QByteArray daten;
     QBuffer puffer(&daten);
@@ -134,7 +143,7 @@ QByteArray pdf_daten(const Modell& m, const QLocale& locale)
         QPainter p;
         if (!p.begin(&pdf))
             return {};
-        zeichne_bericht(p, QSizeF(pdf.width(), pdf.height()), m, locale);
+        zeichne_bericht(p, QSizeF(pdf.width(), pdf.height()), m, locale, messung);
         if (!p.end())
             return {};
     }  // the writer finishes the file when it goes
@@ -174,7 +183,7 @@ Grafikstil berichtstil()
     return stil;
 }
 
-QList<Legendeneintrag> legende(const Modell& m, const Grafikstil& stil)
+QList<Legendeneintrag> legende(const Modell& m, const Grafikstil& stil, bool mit_messung)
 {
     QList<Legendeneintrag> eintraege{{QStringLiteral("Start"), stil.konz_start},
                                      {QStringLiteral("nach 10 Schritten"), stil.konz_10},
@@ -182,16 +191,20 @@ QList<Legendeneintrag> legende(const Modell& m, const Grafikstil& stil)
     if (mit_konz_1000(m))
         eintraege << Legendeneintrag{QStringLiteral("nach 1000 Schritten"), stil.konz_1000};
     eintraege << Legendeneintrag{QStringLiteral("Ende"), stil.konz};
+    if (mit_messung)
+        eintraege << Legendeneintrag{QStringLiteral("Messung"), {Messfarbe, 1, {}}, true};
     return eintraege;
 }
 
-QString bildunterschrift(const Modell& m, const QLocale& locale)
+QString bildunterschrift(const Modell& m, const QLocale& locale, const QString& messdatei)
 {
+    const QString messung = messdatei.isEmpty() ? QString() : QStringLiteral(", Messung: ") + messdatei;
     return QString::fromUtf8("Modell %1, T = %2 °C, t = %3 h, x_max = %4 µm, D0·1000 = %5 cm²/s, Q = %6 J/mol, i_Diff = %7")
         .arg(QString::fromUtf8(beschreibung(m.Geometrie).anzeigename),
              wie_angenommen(m.Sintertemp, locale), wie_angenommen(m.Sinterzeit, locale),
              wie_angenommen(m.x_max, locale), wie_angenommen(m.D0, locale), wie_angenommen(m.Q, locale),
-             zahlen::druckform(m.i_Diff, locale).trimmed());
+             zahlen::druckform(m.i_Diff, locale).trimmed()) +
+           messung;
 }
 
 namespace {
@@ -246,16 +259,16 @@ void zeichne_achsentitel(QPainter& p, const Aufteilung& a)
 
 }  // namespace
 
-QRectF berichtsrahmen(QSizeF seite, const Modell& m)
+QRectF berichtsrahmen(QSizeF seite, const Modell& m, bool mit_messung)
 {
-    const Aufteilung a = aufteilen(seite, legende(m, berichtstil()), m.programm ? 2 : 1);
+    const Aufteilung a = aufteilen(seite, legende(m, berichtstil(), mit_messung), m.programm ? 2 : 1);
     return {a.rahmen.topLeft() * a.massstab, a.rahmen.size() * a.massstab};
 }
 
-void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& locale)
+void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& locale, const Messprofil* messung)
 {
     const Grafikstil stil = berichtstil();
-    const QList<Legendeneintrag> eintraege = legende(m, stil);
+    const QList<Legendeneintrag> eintraege = legende(m, stil, messung != nullptr);
     const Aufteilung a = aufteilen(seite, eintraege, m.programm ? 2 : 1);
 
     p.save();
@@ -269,12 +282,15 @@ void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& 
     p.save();
     p.translate(grafik.topLeft());
     zeichne_grafik(p, grafik.size(), m, locale, Qt::black, stil);
+    if (messung)
+        zeichne_messpunkte(p, grafik.size(), m, messung->punkte, Markengroesse, true);
     p.restore();
 
     zeichne_achsentitel(p, a);
     p.setFont(schrift(Schrift_px));
     zeichne_legende(p, a.legende, eintraege);
-    zeichne_unterschrift(p, QRectF(Rand, Rand, a.flaeche.width() - 2 * Rand, 0), bildunterschrift(m, locale));
+    zeichne_unterschrift(p, QRectF(Rand, Rand, a.flaeche.width() - 2 * Rand, 0),
+                         bildunterschrift(m, locale, messung ? messung->dateiname : QString()));
     // A furnace cycle in a line of its own under the parameters of its equivalent run.
     if (m.programm)
         zeichne_unterschrift(p, QRectF(Rand, Rand + QFontMetricsF(schrift(Unterschrift_px)).height(),
@@ -283,25 +299,25 @@ void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& 
     p.restore();
 }
 
-QByteArray grafikdaten(Grafikformat format, const Modell& m, const QLocale& locale)
+QByteArray grafikdaten(Grafikformat format, const Modell& m, const QLocale& locale, const Messprofil* messung)
 {
     switch (format) {
     case Grafikformat::png:
-        return png_daten(m, locale);
+        return png_daten(m, locale, messung);
     case Grafikformat::svg:
-        return svg_daten(m, locale);
+        return svg_daten(m, locale, messung);
     case Grafikformat::pdf:
-        return pdf_daten(m, locale);
+        return pdf_daten(m, locale, messung);
     }
     return {};
 }
 
-bool grafik_schreiben(const QString& dateipfad, const Modell& m, const QLocale& locale)
+bool grafik_schreiben(const QString& dateipfad, const Modell& m, const QLocale& locale, const Messprofil* messung)
 {
     const std::optional<Grafikformat> format = grafikformat(dateipfad);
     if (!format)
         return false;
-    const QByteArray daten = grafikdaten(*format, m, locale);
+    const QByteArray daten = grafikdaten(*format, m, locale, messung);
     return !daten.isEmpty() && datei_ersetzen(dateipfad, daten);
 }
 

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "grafik.h"
+#include "messprofil.h"
 
 namespace kalvion {
 
@@ -32,27 +33,34 @@ Grafikstil berichtstil();
 struct Legendeneintrag {
     QString text;
     Kurvenstift stift;
+    bool marke = false;  // a measured point's marker rather than a line
 };
 
 // "Start", "nach 10 Schritten", "nach 100 Schritten", "nach 1000 Schritten"
-// (only where that curve is drawn) and "Ende", with their curves' pens.
-QList<Legendeneintrag> legende(const Modell& m, const Grafikstil& stil);
+// (only where that curve is drawn) and "Ende", with their curves' pens; then
+// "Messung" while a measured profile is drawn.
+QList<Legendeneintrag> legende(const Modell& m, const Grafikstil& stil, bool mit_messung = false);
 
-// "Modell linear, T = 1050 °C, t = 2 h, …": the parameters as accepted. A run
-// of a temperature programme has the programme's line below it on the page.
-QString bildunterschrift(const Modell& m, const QLocale& locale);
+// "Modell linear, T = 1050 °C, t = 2 h, …": the parameters as accepted, and
+// ", Messung: scan.csv" with the measured profile's file name, if one is drawn.
+// A run of a temperature programme has the programme's line below it on the page.
+QString bildunterschrift(const Modell& m, const QLocale& locale, const QString& messdatei = {});
 
-// The whole report graph on a white page of the given size in device units.
-void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& locale);
+// The whole report graph on a white page of the given size in device units,
+// with the measured profile's points if one is given.
+void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& locale,
+                     const Messprofil* messung = nullptr);
 
 // Where the graph's frame (cells 0 to Zellen, 0 to 100 mol%) lies on such a page.
-QRectF berichtsrahmen(QSizeF seite, const Modell& m);
+QRectF berichtsrahmen(QSizeF seite, const Modell& m, bool mit_messung = false);
 
 // The file's bytes; empty when the painter could not draw.
-QByteArray grafikdaten(Grafikformat format, const Modell& m, const QLocale& locale);
+QByteArray grafikdaten(Grafikformat format, const Modell& m, const QLocale& locale,
+                       const Messprofil* messung = nullptr);
 
 // Writes the graph in one piece, in the format of the path's suffix. False for
 // an unknown suffix or any failure; a file that was there keeps its content.
-bool grafik_schreiben(const QString& dateipfad, const Modell& m, const QLocale& locale);
+bool grafik_schreiben(const QString& dateipfad, const Modell& m, const QLocale& locale,
+                      const Messprofil* messung = nullptr);
 
 }  // namespace kalvion

@@ -537,7 +537,8 @@ private slots:
         QCOMPARE(texte, (QStringList{"Berechnung &Starten", "Berechnung &Abbrechen", "&Speichern als ASCII",
                                      QString::fromUtf8("&Grafik speichern …"), QString::fromUtf8("&Kurven speichern …"),
                                      QString::fromUtf8("&Parameter speichern …"), QString::fromUtf8("Parameter &laden …"),
-                                     "&Beenden"}));
+                                     QString::fromUtf8("&Messprofil laden …"), "Messprofil &entfernen",
+                                     "An Messprofil a&npassen", "&Beenden"}));
         QCOMPARE(tasten.count('G'), 1);
         QCOMPARE(tasten.count('P'), 1);
         QCOMPARE(tasten.count('L'), 1);

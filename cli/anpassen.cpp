@@ -1,0 +1,163 @@
+#include "anpassen.h"
+
+#include <QFileInfo>
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+
+#include "anpassung.h"
+#include "eingabefehler.h"
+#include "einzellauf.h"
+#include "kurzform.h"
+#include "messprofil.h"
+#include "zahlen.h"
+
+namespace kalvion::cli {
+
+namespace {
+
+struct Messergebnis {
+    Messauftrag auftrag;
+    Modell modell;  // the parameters at the file's temperature
+    Anpassung anpassung;
+};
+
+const char* befundname(Anpassungsbefund b)
+{
+    switch (b) {
+    case Anpassungsbefund::eindeutig: return "eindeutig";
+    case Anpassungsbefund::untere_grenze: return "untere_grenze";
+    case Anpassungsbefund::obere_grenze: return "obere_grenze";
+    case Anpassungsbefund::ohne_information: return "ohne_information";
+    }
+    return "";
+}
+
+// RFC 4180: a field with a comma, a quote or a line break goes in quotes.
+std::string csv_feld(const QString& text)
+{
+    std::string t = text.toStdString();
+    if (t.find_first_of(",\"\r\n") == std::string::npos)
+        return t;
+    std::string zitiert = "\"";
+    for (char c : t)
+        zitiert += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return zitiert + '"';
+}
+
+std::string csv_zeile(const std::vector<std::string>& felder)
+{
+    std::string zeile;
+    for (std::size_t i = 0; i < felder.size(); ++i)
+        zeile += (i ? "," : "") + felder[i];
+    return zeile + "\r\n";
+}
+
+QString exponent(double wert, const QLocale& locale)
+{
+    return zahlen::exponentform(wert, locale);
+}
+
+QString zahl(double wert, const QLocale& locale)
+{
+    return zahlen::allgemein(wert, locale, 7);
+}
+
+QString personenzeilen(const Messergebnis& e, const QLocale& locale)
+{
+    const Anpassung& a = e.anpassung;
+    auto grenze = [&](double wert, bool offen) {
+        return exponent(wert, locale) + (offen ? QStringLiteral(" (Suchgrenze)") : QString());
+    };
+    QString text = QString::fromUtf8("%1, %2 °C: D = %3 cm²/s (95 %: %4 … %5), RMS %6 mol%, %7 Punkte\n")
+                       .arg(QFileInfo(e.auftrag.datei).fileName(), zahl(e.auftrag.temperatur, locale),
+                            exponent(a.D, locale), grenze(a.D_unten, a.unten_offen), grenze(a.D_oben, a.oben_offen),
+                            zahlen::festkomma(a.rms, 4, locale))
+                       .arg(a.punkte);
+    if (const std::string befund = befundtext(a); !befund.empty())
+        text += QStringLiteral("  Hinweis: ") + QString::fromStdString(befund) + QLatin1Char('\n');
+    return text;
+}
+
+}  // namespace
+
+Messauftrag lies_messauftrag(const QString& option, const QString& text)
+{
+    const qsizetype at = text.lastIndexOf(QLatin1Char('@'));
+    if (at <= 0 || at == text.size() - 1)
+        throw Eingabefehler{QStringLiteral("%1: \"%2\" hat nicht die Form DATEI@TEMPERATUR (etwa scan.csv@1100)")
+                                .arg(option, text)};
+    const Werteliste t = Werteliste::lesen(Feld::Sintertemp, option, text.mid(at + 1));
+    if (t.anzahl() != 1)
+        throw Eingabefehler{QStringLiteral("%1: \"%2\": eine Datei gehört zu genau einer Temperatur").arg(option, text)};
+    return {text.left(at), t.wert(0)};
+}
+
+QByteArray anpassung_ausgabe(const Studie& studie, const std::vector<Messauftrag>& auftraege, bool tabelle,
+                             const QLocale& locale)
+{
+    if (studie.anzahl() != 1)
+        throw Eingabefehler{QStringLiteral("--anpassen braucht einen einzelnen Parametersatz; die Optionen ergeben "
+                                           "%1 Läufe")
+                                .arg(studie.anzahl())};
+    std::vector<Messergebnis> ergebnisse;
+    for (const Messauftrag& auftrag : auftraege) {
+        const Messlesung lesung = messprofil_laden(auftrag.datei);
+        if (!lesung.ok)
+            throw Eingabefehler{QStringLiteral("%1: %2").arg(auftrag.datei, lesung.fehler)};
+        Lauf lauf = studie.lauf(0);
+        lauf.werte[static_cast<int>(Feld::Sintertemp)] = auftrag.temperatur;
+        const Modell m = modell_fuer(lauf, locale);
+        if (const QString fehler = messprofil_pruefen(lesung.profil, m.x_max.wert, locale); !fehler.isEmpty())
+            throw Eingabefehler{QStringLiteral("%1: %2").arg(auftrag.datei, fehler)};
+        ergebnisse.push_back({auftrag, m, d_anpassen(m, lesung.profil.punkte)});
+    }
+
+    std::optional<Arrhenius> arrhenius;
+    if (ergebnisse.size() >= 2) {
+        std::vector<Arrheniuspunkt> punkte;
+        for (const Messergebnis& e : ergebnisse)
+            punkte.push_back({e.modell.Sintertemp_K, e.anpassung.D, e.anpassung.ln_d_fehler});
+        try {
+            arrhenius = arrhenius_anpassen(punkte);
+        } catch (const std::invalid_argument&) {
+            throw Eingabefehler{QStringLiteral("--anpassen: für D0 und Q braucht es Messprofile bei mindestens zwei "
+                                               "verschiedenen Temperaturen")};
+        }
+    }
+
+    if (tabelle) {
+        std::string aus = csv_zeile({"art", "datei", "temperatur", "Kelvin", "punkte", "D", "D_unten", "D_oben", "RMS",
+                                     "befund", "D0", "D0_fehler", "Q", "Q_fehler"});
+        for (const Messergebnis& e : ergebnisse) {
+            const Anpassung& a = e.anpassung;
+            aus += csv_zeile({"anpassung", csv_feld(e.auftrag.datei), kurzform(e.auftrag.temperatur),
+                              kurzform(e.modell.Sintertemp_K), kurzform(std::int64_t{a.punkte}), kurzform(a.D),
+                              kurzform(a.D_unten), kurzform(a.D_oben), kurzform(a.rms), befundname(a.befund),
+                              kurzform(a.D0), "", kurzform(e.modell.Q.wert), ""});
+        }
+        if (arrhenius)
+            aus += csv_zeile({"arrhenius", "", "", "", "", "", "", "", "", "", kurzform(arrhenius->D0),
+                              kurzform(arrhenius->D0_fehler), kurzform(arrhenius->Q), kurzform(arrhenius->Q_fehler)});
+        return QByteArray::fromStdString(aus);
+    }
+
+    QString text;
+    for (const Messergebnis& e : ergebnisse)
+        text += personenzeilen(e, locale);
+    if (!arrhenius) {
+        const Messergebnis& e = ergebnisse.front();
+        text += QString::fromUtf8("D0 = %1 (1000 · cm²/s) bei Q = %2 J/mol\n")
+                    .arg(zahl(e.anpassung.D0, locale), zahl(e.modell.Q.wert, locale));
+    } else {
+        text += QString::fromUtf8("Arrhenius aus %1 Messprofilen%2:\n")
+                    .arg(ergebnisse.size())
+                    .arg(arrhenius->gewichtet ? QString() : QStringLiteral(" (ungewichtet: ein Intervall ist offen)"));
+        text += QString::fromUtf8("D0 = %1 ± %2 (1000 · cm²/s)\n")
+                    .arg(zahl(arrhenius->D0, locale), zahl(arrhenius->D0_fehler, locale));
+        text += QString::fromUtf8("Q = %1 ± %2 J/mol\n").arg(zahl(arrhenius->Q, locale), zahl(arrhenius->Q_fehler, locale));
+    }
+    return text.toLocal8Bit();
+}
+
+}  // namespace kalvion::cli

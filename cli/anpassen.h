@@ -1,0 +1,34 @@
+#pragma once
+// Fitting D to measured profiles on the command line: one file gives D with
+// its interval, the RMS residual and the D0 at the current Q; two or more
+// files at different temperatures give D0 and Q as well.
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+#include <vector>
+
+#include "studie.h"
+
+namespace kalvion::cli {
+
+// One --anpassen DATEI@TEMPERATUR (or --messung DATEI at --temperatur).
+struct Messauftrag {
+    QString datei;
+    double temperatur = 0;  // °C
+};
+
+// "scan.csv@1100": the file and its sintering temperature, which must pass
+// the temperature field's rule. Throws Eingabefehler.
+Messauftrag lies_messauftrag(const QString& option, const QString& text);
+
+// Reads every file, fits D for each with the one parameter set of `studie`
+// at the file's temperature, and, for two or more files, D0 and Q. The lines
+// for people in `locale`, or with `tabelle` the CSV table. Throws
+// Eingabefehler for a file that cannot be read or is refused, a study of more
+// than one parameter set, and fewer than two different temperatures where an
+// Arrhenius fit is wanted.
+QByteArray anpassung_ausgabe(const Studie& studie, const std::vector<Messauftrag>& auftraege, bool tabelle,
+                             const QLocale& locale);
+
+}  // namespace kalvion::cli

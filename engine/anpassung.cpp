@@ -1,0 +1,300 @@
+#include "anpassung.h"
+
+#include <Eigen/Eigenvalues>
+#include <algorithm>
+#include <boost/math/distributions/fisher_f.hpp>
+#include <boost/math/tools/minima.hpp>
+#include <boost/math/tools/roots.hpp>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+#include "anfangsprofil.h"
+#include "sprung.h"
+
+namespace kalvion {
+
+// The step's matrix in the symmetric form of the jump (see sprung.cpp) is
+//     K = dt · D / dx · K1,
+// with K1 built from Flaeche and Volumen alone. K1 = Q · diag(ν) · Qᵀ once;
+// a run with D then has the eigenvalues μ = dt · D / dx · ν, and its final
+// profile is Q · diag((1 − μ)^Schritte) · Qᵀ · y0 with y0 the initial profile.
+
+Profilrechner::Profilrechner(const Modell& m)
+{
+    Modell anfang = m;
+    anfangsprofil(anfang);
+    zellen_ = anfang.Zellen;
+    dx_ = anfang.dx;
+    sekunden_ = anfang.Sinterzeit_s;
+    const int n = zellen_;
+
+    Eigen::VectorXd wurzel_v(n), y(n);
+    volumen_.resize(n);
+    for (int k = 0; k < n; ++k) {
+        volumen_[k] = anfang.Volumen[k + 1];
+        wurzel_v[k] = std::sqrt(anfang.Volumen[k + 1]);
+        y[k] = anfang.Menge[k + 1] / wurzel_v[k];
+    }
+    Eigen::VectorXd diagonale = Eigen::VectorXd::Zero(n), neben(n - 1);
+    for (int k = 0; k + 1 < n; ++k) {
+        const double g = anfang.Flaeche[k + 2];
+        diagonale[k] += g / anfang.Volumen[k + 1];
+        diagonale[k + 1] += g / anfang.Volumen[k + 2];
+        neben[k] = -g / (wurzel_v[k] * wurzel_v[k + 1]);
+    }
+    Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> zerlegung;
+    zerlegung.computeFromTridiagonal(diagonale, neben, Eigen::ComputeEigenvectors);
+
+    const Eigen::VectorXd q0 = wurzel_v.normalized();
+    erhalten_ = q0.dot(y);
+    const Eigen::MatrixXd basis = zerlegung.eigenvectors().rightCols(n - 1);
+    const Eigen::VectorXd koeff = basis.transpose() * (y - erhalten_ * q0);
+
+    wurzel_v_.assign(wurzel_v.data(), wurzel_v.data() + n);
+    q0_.assign(q0.data(), q0.data() + n);
+    nu_.assign(zerlegung.eigenvalues().data() + 1, zerlegung.eigenvalues().data() + n);
+    basis_.assign(basis.data(), basis.data() + basis.size());
+    koeff_.assign(koeff.data(), koeff.data() + koeff.size());
+}
+
+Zellfeld Profilrechner::endprofil(double D) const
+{
+    const int n = zellen_;
+    // The run's step count and step, as schritte_vorbereiten forms them.
+    double schritte = schrittzahl(sekunden_, stabilitaetsgrenze(dx_, D));
+    if (schritte < 200)
+        schritte = 200;
+    const double dt = sekunden_ / schritte;
+    const double faktor = dt * (D / dx_);
+
+    Eigen::VectorXd gewichtet(n - 1);
+    for (int j = 0; j < n - 1; ++j)
+        gewichtet[j] = koeff_[j] * sprungfaktor(faktor * nu_[j], schritte);
+    const Eigen::Map<const Eigen::MatrixXd> basis(basis_.data(), n, n - 1);
+    const Eigen::Map<const Eigen::VectorXd> q0(q0_.data(), n);
+    Eigen::VectorXd abklingend = basis * gewichtet;
+    abklingend -= q0.dot(abklingend) * q0;
+
+    Zellfeld konz{};
+    for (int k = 0; k < n; ++k) {
+        const double y = erhalten_ * q0[k] + abklingend[k];
+        konz[k + 1] = y * wurzel_v_[k] / volumen_[k];
+    }
+    return konz;
+}
+
+double profil_bei(const Zellfeld& konz, int zellen, double x_max, double x)
+{
+    const double zeile = x * zellen / x_max;  // 1 at the first row, Zellen at the last
+    if (zeile <= 1)
+        return konz[1];
+    if (zeile >= zellen)
+        return konz[zellen];
+    const int i = static_cast<int>(std::floor(zeile));
+    const double anteil = zeile - i;
+    return konz[i] + anteil * (konz[i + 1] - konz[i]);
+}
+
+double quadratsumme(const Profilrechner& rechner, double x_max, const std::vector<Messpunkt>& punkte,
+                    double D)
+{
+    const Zellfeld konz = rechner.endprofil(D);
+    double summe = 0;
+    for (const Messpunkt& p : punkte) {
+        const double r = profil_bei(konz, rechner.zellen(), x_max, p.x) - p.konz;
+        summe += r * r;
+    }
+    return summe;
+}
+
+double d0_fuer(const Modell& m, double D)
+{
+    return D * 1000 / std::exp(-m.Q.wert / (m.Sintertemp_K * Modell::R));
+}
+
+namespace {
+
+constexpr int Rasterpunkte = 121;
+constexpr double Rundung_molprozent = 1e-9;
+
+}  // namespace
+
+Anpassung d_anpassen(const Modell& m, const std::vector<Messpunkt>& punkte)
+{
+    if (punkte.size() < 3)
+        throw std::invalid_argument("at least three points");
+    Modell satz = m;
+    kelvin_ableiten(satz);
+    sekunden_ableiten(satz);
+    weg_ableiten(satz);
+    const Profilrechner rechner(satz);
+    const double x_max = satz.x_max.wert;
+
+    Anpassung a;
+    a.punkte = static_cast<int>(punkte.size());
+    const double mass = satz.x_max_cm * satz.x_max_cm / satz.Sinterzeit_s;
+    a.D_min = Anpassung_tau_min * mass;
+    a.D_max = Anpassung_tau_max * mass;
+    const double u_min = std::log(a.D_min), u_max = std::log(a.D_max);
+
+    // The objective on ln D.
+    auto ss = [&](double u) {
+        ++a.auswertungen;
+        return quadratsumme(rechner, x_max, punkte, std::exp(u));
+    };
+
+    // A coarse scan over the whole range first: the sum of squares may have
+    // plateaus at both ends, and a minimiser started there would stay.
+    std::vector<double> raster(Rasterpunkte), werte(Rasterpunkte);
+    int beste = 0;
+    for (int k = 0; k < Rasterpunkte; ++k) {
+        raster[k] = u_min + (u_max - u_min) * k / (Rasterpunkte - 1);
+        werte[k] = ss(raster[k]);
+        if (werte[k] < werte[beste])
+            beste = k;
+    }
+
+    // Brent on the two intervals beside the best grid point, in coordinates
+    // centred there so that the minimiser's relative tolerance is fine in ln D.
+    const double mitte = raster[beste];
+    const double links = raster[std::max(beste - 1, 0)] - mitte;
+    const double rechts = raster[std::min(beste + 1, Rasterpunkte - 1)] - mitte;
+    std::uintmax_t iterationen = 200;
+    const auto [v, ss_min_brent] = boost::math::tools::brent_find_minima(
+        [&](double v) { return ss(mitte + v); }, links, rechts, std::numeric_limits<double>::digits,
+        iterationen);
+    double u_hat = mitte + v, ss_min = ss_min_brent;
+    if (werte[beste] < ss_min) {  // the minimiser never does worse than the grid
+        u_hat = mitte;
+        ss_min = werte[beste];
+    }
+    a.D = std::exp(u_hat);
+    a.rms = std::sqrt(ss_min / a.punkte);
+    a.D0 = d0_fuer(satz, a.D);
+
+    // 95 % interval from the profile of the sum of squares:
+    // SS(D) <= SS_min · (1 + F(0.95; 1, n − 1) / (n − 1)).
+    const double freiheit = a.punkte - 1;
+    const double f = boost::math::quantile(boost::math::fisher_f(1, freiheit), 0.95);
+    // The jump agrees with stepping to about 1e-9 mol%: differences below
+    // that are rounding, so a profile without noise still gets an interval
+    // where the sum of squares really rises, and a plateau counts as one.
+    const double rundung = a.punkte * Rundung_molprozent * Rundung_molprozent;
+    const double schwelle = std::max(ss_min * (1 + f / freiheit), ss_min + rundung);
+    auto grenze = [&](int richtung, bool& offen) {
+        if (!(schwelle > ss_min))
+            return u_hat;
+        double innen = u_hat;
+        for (int k = richtung < 0 ? beste : beste; k >= 0 && k < Rasterpunkte; k += richtung) {
+            if ((raster[k] - u_hat) * richtung <= 0)
+                continue;
+            if (werte[k] >= schwelle) {
+                boost::math::tools::eps_tolerance<double> genau(40);
+                std::uintmax_t schritte = 100;
+                const auto [r1, r2] = boost::math::tools::toms748_solve(
+                    [&](double u) { return ss(u) - schwelle; }, std::min(innen, raster[k]),
+                    std::max(innen, raster[k]), genau, schritte);
+                return (r1 + r2) / 2;
+            }
+            innen = raster[k];
+        }
+        offen = true;
+        return richtung < 0 ? u_min : u_max;
+    };
+    const double u_unten = grenze(-1, a.unten_offen);
+    const double u_oben = grenze(+1, a.oben_offen);
+    a.D_unten = std::exp(u_unten);
+    a.D_oben = std::exp(u_oben);
+
+    // The standard error of ln D that the interval stands for (F(1, ν) = t(ν)²).
+    const double t = std::sqrt(f);
+    if (a.unten_offen && a.oben_offen)
+        a.ln_d_fehler = std::numeric_limits<double>::infinity();
+    else if (a.unten_offen)
+        a.ln_d_fehler = (u_oben - u_hat) / t;
+    else if (a.oben_offen)
+        a.ln_d_fehler = (u_hat - u_unten) / t;
+    else
+        a.ln_d_fehler = (u_oben - u_unten) / (2 * t);
+
+    // At a bound: every D from the optimum to that bound fits as well, the
+    // data bound D from one side only.
+    if (a.unten_offen && a.oben_offen)
+        a.befund = Anpassungsbefund::ohne_information;
+    else if (a.unten_offen)
+        a.befund = Anpassungsbefund::untere_grenze;
+    else if (a.oben_offen)
+        a.befund = Anpassungsbefund::obere_grenze;
+    return a;
+}
+
+std::string befundtext(const Anpassung& a)
+{
+    switch (a.befund) {
+    case Anpassungsbefund::eindeutig: return {};
+    case Anpassungsbefund::untere_grenze:
+        return "Das Optimum liegt an der unteren Grenze des Suchbereichs: das Messprofil hat sich "
+               "kaum vom Anfangsprofil entfernt, D ist nur nach oben begrenzt.";
+    case Anpassungsbefund::obere_grenze:
+        return "Das Optimum liegt an der oberen Grenze des Suchbereichs: das Messprofil ist "
+               "ausgeglichen (flach), D ist nur nach unten begrenzt.";
+    case Anpassungsbefund::ohne_information:
+        return "Das Messprofil enthält keine Information über D: jedes D des Suchbereichs passt "
+               "gleich gut.";
+    }
+    return {};
+}
+
+Arrhenius arrhenius_anpassen(const std::vector<Arrheniuspunkt>& punkte)
+{
+    const std::size_t n = punkte.size();
+    if (n < 2)
+        throw std::invalid_argument("at least two temperatures");
+    Arrhenius e;
+    std::vector<double> x(n), y(n), w(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        x[i] = 1 / punkte[i].kelvin;
+        y[i] = std::log(punkte[i].D);
+        const double s = punkte[i].ln_d_fehler;
+        if (!(s > 0) || !std::isfinite(s))
+            e.gewichtet = false;
+        w[i] = s > 0 ? 1 / (s * s) : 0;
+    }
+    if (!e.gewichtet)
+        std::fill(w.begin(), w.end(), 1.0);
+
+    double sw = 0, swx = 0, swy = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        sw += w[i];
+        swx += w[i] * x[i];
+        swy += w[i] * y[i];
+    }
+    const double xq = swx / sw, yq = swy / sw;
+    double sxx = 0, sxy = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        sxx += w[i] * (x[i] - xq) * (x[i] - xq);
+        sxy += w[i] * (x[i] - xq) * (y[i] - yq);
+    }
+    if (!(sxx > 0))
+        throw std::invalid_argument("two different temperatures needed");
+    const double b = sxy / sxx;
+    const double a = yq - b * xq;
+    double var_b = 1 / sxx, var_a = 1 / sw + xq * xq / sxx;
+    if (!e.gewichtet) {
+        // Without the points' errors the scatter about the line stands for them.
+        double rest = 0;
+        for (std::size_t i = 0; i < n; ++i)
+            rest += (y[i] - a - b * x[i]) * (y[i] - a - b * x[i]);
+        const double s2 = n > 2 ? rest / static_cast<double>(n - 2) : 0;
+        var_b *= s2;
+        var_a *= s2;
+    }
+    e.Q = -b * Modell::R;
+    e.Q_fehler = std::sqrt(var_b) * Modell::R;
+    e.D0 = std::exp(a) * 1000;
+    e.D0_fehler = e.D0 * std::sqrt(var_a);
+    return e;
+}
+
+}  // namespace kalvion

@@ -1,0 +1,106 @@
+#pragma once
+// From a measured profile back to the diffusion coefficient: the D whose final
+// profile best matches the points in least squares, with its 95 % interval,
+// and D0 and Q from the D of several temperatures.
+
+#include <string>
+#include <vector>
+
+#include "modell.h"
+
+namespace kalvion {
+
+// One point of a line scan: depth in µm (0 at the surface where cell 1 lies)
+// and the concentration there in mol%.
+struct Messpunkt {
+    double x = 0;     // µm
+    double konz = 0;  // mol%
+};
+
+// The final profile of a run for any D, with everything else as the model
+// holds it (geometry, x_max, time, i_Diff). A run's step is a linear map whose
+// matrix is D · dt / dx times one fixed matrix of the geometry, so that one
+// eigen-decomposition serves every candidate D: each then costs a product of
+// a matrix and a vector instead of a decomposition.
+class Profilrechner {
+public:
+    explicit Profilrechner(const Modell& m);
+
+    // Konz[1..Zellen] after a run with this D (D > 0), as the jump computes it.
+    Zellfeld endprofil(double D) const;
+
+    int zellen() const { return zellen_; }
+
+private:
+    int zellen_;
+    double dx_, sekunden_;
+    std::vector<double> wurzel_v_, volumen_;  // per cell
+    std::vector<double> nu_;                  // eigenvalues of the geometry's matrix, ascending
+    std::vector<double> basis_;               // eigenvectors 1..n-1, column-major, n × (n-1)
+    std::vector<double> q0_;                  // the direction that carries the total amount
+    std::vector<double> koeff_;               // the initial profile in that basis
+    double erhalten_ = 0;                     // its component along q0
+};
+
+// The profile's value at depth x (µm): cell i belongs to the row position
+// i · x_max / Zellen, as in the results file; between two rows linearly, before
+// the first row the first cell's value.
+double profil_bei(const Zellfeld& konz, int zellen, double x_max, double x);
+
+enum class Anpassungsbefund {
+    eindeutig,        // a minimum inside the search range
+    untere_grenze,    // best at the smallest D: the profile has hardly moved
+    obere_grenze,     // best at the largest D: the profile is evened out
+    ohne_information  // every D of the range fits equally well
+};
+
+struct Anpassung {
+    double D = 0;                      // cm²/s
+    double D_unten = 0, D_oben = 0;    // 95 % interval, cm²/s
+    bool unten_offen = false, oben_offen = false;  // the interval reaches the search bound
+    double ln_d_fehler = 0;            // standard error of ln D from the interval
+    double rms = 0;                    // RMS residual, mol%
+    double D0 = 0;                     // 1000 · cm²/s, at the model's Q and temperature
+    double D_min = 0, D_max = 0;       // the search range
+    int punkte = 0;
+    int auswertungen = 0;              // profiles computed
+    Anpassungsbefund befund = Anpassungsbefund::eindeutig;
+};
+
+// The search covers D · Sinterzeit_s / x_max_cm² from 1e-11 (the profile has
+// not moved measurably) to 10 (it is flat to the last digit).
+inline constexpr double Anpassung_tau_min = 1e-11, Anpassung_tau_max = 10;
+
+// Needs at least 3 points, x_max > 0 and Sinterzeit > 0.
+Anpassung d_anpassen(const Modell& m, const std::vector<Messpunkt>& punkte);
+
+// The sum of squared residuals of the model profile for D at the points.
+double quadratsumme(const Profilrechner& rechner, double x_max, const std::vector<Messpunkt>& punkte,
+                    double D);
+
+// D0 as the dialog takes it (1000 · cm²/s) that gives D at the model's Q and
+// Sintertemp_K.
+double d0_fuer(const Modell& m, double D);
+
+// A sentence for the user when the fit is not plainly determined; empty otherwise.
+std::string befundtext(const Anpassung& a);
+
+// D at one temperature, for the Arrhenius fit.
+struct Arrheniuspunkt {
+    double kelvin = 0;
+    double D = 0;            // cm²/s
+    double ln_d_fehler = 0;  // standard error of ln D
+};
+
+struct Arrhenius {
+    double D0 = 0, D0_fehler = 0;  // 1000 · cm²/s
+    double Q = 0, Q_fehler = 0;    // J/mol
+    bool gewichtet = true;         // false: an error was 0 or unknown, every point counts alike
+};
+
+// ln D against 1/T by weighted linear regression (weights 1 / error²); the
+// standard errors follow from the points' errors. Needs two or more
+// different temperatures.
+Arrhenius arrhenius_anpassen(const std::vector<Arrheniuspunkt>& punkte);
+
+}  // namespace kalvion

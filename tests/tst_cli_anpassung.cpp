@@ -1,0 +1,191 @@
+// kalvion-cli --messung and --anpassen: D from one profile, D0 and Q from
+// profiles at several temperatures computed by the engine itself, and every
+// input the command refuses before it fits anything.
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+#include "anpassung.h"
+#include "befehl.h"
+#include "einzellauf.h"
+#include "kurzform.h"
+#include "testhilfen.h"
+
+using namespace kalvion;
+using namespace kalvion::cli;
+
+namespace {
+
+struct Aufruf {
+    int status = 0;
+    QByteArray aus, fehler;
+};
+
+QByteArray lies(std::FILE* f)
+{
+    std::rewind(f);
+    QByteArray inhalt;
+    char puffer[4096];
+    while (const std::size_t n = std::fread(puffer, 1, sizeof puffer, f))
+        inhalt.append(puffer, static_cast<qsizetype>(n));
+    std::fclose(f);
+    return inhalt;
+}
+
+Aufruf ausfuehren(const QStringList& argumente, const QLocale& locale = QLocale::c())
+{
+    static const std::atomic<int> nie{0};
+    std::FILE* aus = std::tmpfile();
+    std::FILE* fehler = std::tmpfile();
+    Umgebung u{locale, QDate(2026, 1, 2), &nie, false, aus, fehler};
+    Aufruf e;
+    e.status = befehl_ausfuehren(QStringList{QStringLiteral("kalvion-cli")} + argumente, u);
+    e.aus = lies(aus);
+    e.fehler = lies(fehler);
+    return e;
+}
+
+// The final profile of a run at this temperature (start-up values otherwise,
+// a 30 µm path and 3 h), 30 points with a decimal comma and ';'.
+QByteArray scan(double temperatur)
+{
+    Lauf lauf = Studie::startwerte().lauf(0);
+    lauf.werte[static_cast<int>(Feld::Sintertemp)] = temperatur;
+    lauf.werte[static_cast<int>(Feld::x_max)] = 30;
+    lauf.werte[static_cast<int>(Feld::Sinterzeit)] = 3;
+    Modell m = modell_fuer(lauf, QLocale::c());
+    lauf_rechnen(m);
+    QByteArray text = "Tiefe;Konzentration\r\n";
+    for (int j = 0; j < 30; ++j) {
+        const double x = j + 0.5;
+        text += QByteArray::fromStdString(kurzform(x) + ";" + kurzform(profil_bei(m.Konz, m.Zellen, 30, x)))
+                    .replace('.', ',') +
+                "\r\n";
+    }
+    return text;
+}
+
+// The number after `vor` in the text, read in `locale`.
+double zahl_nach(const QString& text, const QString& vor, const QLocale& locale)
+{
+    const qsizetype i = text.indexOf(vor);
+    if (i < 0)
+        return -1;
+    const QString rest = text.mid(i + vor.size()).section(QLatin1Char(' '), 0, 0);
+    return locale.toDouble(rest);
+}
+
+}  // namespace
+
+class tst_cli_anpassung : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir ordner_;
+    QString pfad(const QString& name) { return ordner_.filePath(name); }
+    QString datei(double t) { return pfad(QStringLiteral("scan_%1.csv").arg(t)); }
+
+private slots:
+    void initTestCase()
+    {
+        for (double t : {1000.0, 1050.0, 1100.0, 1150.0})
+            schreibe_datei(datei(t), scan(t));
+        schreibe_datei(pfad(QStringLiteral("kaputt.csv")), "1;2\n3;x\n5;6\n");
+    }
+
+    void ein_profil_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<bool>("messung");
+        QTest::newRow("deutsch, --anpassen") << Deutsch << false;
+        QTest::newRow("C, --anpassen") << C_Locale << false;
+        QTest::newRow("C, --messung mit --temperatur") << C_Locale << true;
+    }
+    void ein_profil()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(bool, messung);
+        const QStringList gemeinsam{"--weg", "30", "--zeit", "3"};
+        const QStringList profil = messung ? QStringList{"--messung", datei(1100), "--temperatur", "1100"}
+                                           : QStringList{"--anpassen", datei(1100) + "@1100"};
+        const Aufruf e = ausfuehren(gemeinsam + profil, locale);
+        QCOMPARE(e.status, 0);
+        QVERIFY(e.fehler.isEmpty());
+        const QString text = QString::fromLocal8Bit(e.aus);
+        QVERIFY2(text.startsWith(QString::fromUtf8("scan_1100.csv, 1100 °C: D = ")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("30 Punkte")));
+        // The profile came from D0 = 587 at the start-up Q.
+        QVERIFY2(std::abs(zahl_nach(text, QStringLiteral("D0 = "), locale) / 587 - 1) < 1e-6, qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("bei Q = 238650 J/mol")));
+    }
+
+    void d0_und_q_aus_vier_temperaturen()
+    {
+        QStringList argumente{"--weg", "30", "--zeit", "3", "--tabelle"};
+        for (double t : {1000.0, 1050.0, 1100.0, 1150.0})
+            argumente << "--anpassen" << datei(t) + "@" + QString::number(t);
+        const Aufruf e = ausfuehren(argumente);
+        QCOMPARE(e.status, 0);
+        const QList<QByteArray> zeilen = e.aus.split('\n');
+        QCOMPARE(zeilen.size(), 1 + 4 + 1 + 1);  // header, four fits, Arrhenius, the empty rest
+        QCOMPARE(zeilen[0], QByteArray("art,datei,temperatur,Kelvin,punkte,D,D_unten,D_oben,RMS,befund,D0,D0_fehler,Q,"
+                                       "Q_fehler\r"));
+        QVERIFY(zeilen[1].startsWith("anpassung,"));
+        QVERIFY(zeilen[1].contains(",1000,1273,30,"));
+        QVERIFY(zeilen[1].contains(",eindeutig,"));
+        const QList<QByteArray> arrhenius = zeilen[5].trimmed().split(',');
+        QCOMPARE(arrhenius.size(), 14);
+        QCOMPARE(arrhenius[0], QByteArray("arrhenius"));
+        QVERIFY2(std::abs(arrhenius[10].toDouble() / 587 - 1) < 1e-5, arrhenius[10].constData());
+        QVERIFY2(std::abs(arrhenius[12].toDouble() / 238650 - 1) < 1e-6, arrhenius[12].constData());
+
+        // The same for people.
+        argumente.removeAll(QStringLiteral("--tabelle"));
+        const Aufruf text = ausfuehren(argumente, Deutsch);
+        QCOMPARE(text.status, 0);
+        const QString t = QString::fromLocal8Bit(text.aus);
+        QVERIFY(t.contains(QStringLiteral("Arrhenius aus 4 Messprofilen:\n")));
+        QVERIFY(std::abs(zahl_nach(t, QStringLiteral("Q = "), Deutsch) / 238650 - 1) < 1e-6);
+        QVERIFY(t.contains(QString::fromUtf8(" J/mol\n")));
+    }
+
+    void abgelehnt_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("ohne Temperatur") << QStringList{"--anpassen", "scan.csv"}
+                                         << "scan.csv\" hat nicht die Form DATEI@TEMPERATUR (etwa scan.csv@1100)";
+        QTest::newRow("Temperatur zu hoch") << QStringList{"--anpassen", "scan.csv@20000"} << "--anpassen";
+        QTest::newRow("zwei Temperaturen") << QStringList{"--anpassen", "scan.csv@1000:1100:100"}
+                                           << "eine Datei gehört zu genau einer Temperatur";
+        QTest::newRow("Datei fehlt") << QStringList{"--anpassen", "fehlt.csv@1000"}
+                                     << "Die Datei kann nicht gelesen werden";
+        QTest::newRow("Text in einer Zahl") << QStringList{"--anpassen", "kaputt.csv@1000"}
+                                            << "Zeile 2 ist weder Kopfzeile noch Messpunkt";
+        QTest::newRow("jenseits von x_max") << QStringList{"--weg", "10", "--anpassen", "scan_1000.csv@1000"}
+                                            << QString::fromUtf8("Messpunkte außerhalb des Diffusionswegs 0 … 10 µm");
+        QTest::newRow("zweimal dieselbe Temperatur")
+            << QStringList{"--weg", "30", "--anpassen", "scan_1000.csv@1000", "--anpassen", "scan_1050.csv@1000"}
+            << "mindestens zwei verschiedenen Temperaturen";
+        QTest::newRow("Studie statt Parametersatz") << QStringList{"--zeit", "1,2", "--anpassen", "scan_1000.csv@1000"}
+                                                    << "einen einzelnen Parametersatz; die Optionen ergeben 2";
+        QTest::newRow("--messung bei mehreren Temperaturen")
+            << QStringList{"--temperatur", "1000,1100", "--messung", "scan_1000.csv"} << "--messung gilt bei einer";
+        QTest::newRow("mit --datei") << QStringList{"--anpassen", "scan_1000.csv@1000", "--datei", "e.txt"}
+                                     << "--datei gilt nicht zusammen mit --messung oder --anpassen";
+    }
+    void abgelehnt()
+    {
+        QFETCH(QStringList, argumente);
+        QFETCH(QString, meldung);
+        for (QString& a : argumente)
+            if (a.contains(QStringLiteral(".csv")))
+                a = pfad(a);
+        const Aufruf e = ausfuehren(argumente);
+        QCOMPARE(e.status, 2);
+        QVERIFY(e.aus.isEmpty());
+        QVERIFY2(QString::fromLocal8Bit(e.fehler).contains(meldung), e.fehler.constData());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_cli_anpassung)
+#include "tst_cli_anpassung.moc"
