@@ -60,6 +60,20 @@ frm_Eingabe* bis_zur_eingabe(frm_grafik& w)
     return QTest::qWaitFor([&] { return dlg->isActiveWindow(); }) ? dlg : nullptr;
 }
 
+// From the start to a finished run with the start-up values: the dialog's
+// "ok", then "Berechnung Starten".
+bool mit_startwerten_gerechnet(frm_grafik& w)
+{
+    frm_Eingabe* dlg = bis_zur_eingabe(w);
+    if (!dlg)
+        return false;
+    QTest::mouseClick(kind<QPushButton>(dlg, "cmd_ok"), Qt::LeftButton);
+    if (!QTest::qWaitFor([&] { return !w.eingabe(); }))
+        return false;
+    QTest::mouseClick(kind<QPushButton>(&w, "cmd_run"), Qt::LeftButton);
+    return lauf_abwarten(w);
+}
+
 }  // namespace
 
 class tst_ablauf : public QObject {
@@ -371,12 +385,7 @@ private slots:
         QTemporaryDir ordner;
         Modell m;
         auto w = programm_starten(m, Deutsch);
-        frm_Eingabe* dlg = bis_zur_eingabe(*w);
-        QVERIFY(dlg);
-        QTest::mouseClick(kind<QPushButton>(dlg, "cmd_ok"), Qt::LeftButton);
-        QTRY_VERIFY(!w->eingabe());
-        QTest::mouseClick(kind<QPushButton>(w, "cmd_run"), Qt::LeftButton);
-        QVERIFY(lauf_abwarten(*w));
+        QVERIFY(mit_startwerten_gerechnet(*w));
         const Modell ergebnis = m;  // the window's copy of the finished run
 
         kind<QAction>(w, "mnu_speichern")->trigger();
@@ -421,12 +430,7 @@ private slots:
         for (int sitzung = 0; sitzung < 2; ++sitzung) {
             Modell m;
             auto w = programm_starten(m, C_Locale);
-            frm_Eingabe* dlg = bis_zur_eingabe(*w);
-            QVERIFY(dlg);
-            QTest::mouseClick(kind<QPushButton>(dlg, "cmd_ok"), Qt::LeftButton);
-            QTRY_VERIFY(!w->eingabe());
-            QTest::mouseClick(kind<QPushButton>(w, "cmd_run"), Qt::LeftButton);
-            QVERIFY(lauf_abwarten(*w));
+            QVERIFY(mit_startwerten_gerechnet(*w));
             speichere_ueber_menue(*w, ordner.path(), "gemeinsam.txt");
         }
         QFile datei(ordner.path() + "/gemeinsam.txt");
