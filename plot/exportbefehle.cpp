@@ -54,6 +54,23 @@ Dateiwahl& aktuelle_wahl()
     return wahl;
 }
 
+QString oeffnungsdialog(QWidget* eltern, const QString& titel, const QString& ordner, const QStringList& filter)
+{
+    QFileDialog dialog(eltern, titel, ordner);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filter);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+Dateiwahl& aktuelle_oeffnung()
+{
+    static Dateiwahl oeffnung = oeffnungsdialog;
+    return oeffnung;
+}
+
 void exportieren(QWidget* eltern, const Ergebnisstand& stand, const QLocale& locale, const Exportart& art)
 {
     if (stand.laeuft) {
@@ -85,6 +102,25 @@ Dateiwahl setze_dateiwahl(Dateiwahl wahl)
     Dateiwahl alt = aktuelle_wahl();
     aktuelle_wahl() = wahl ? std::move(wahl) : Dateiwahl(standarddialog);
     return alt;
+}
+
+QString datei_waehlen(QWidget* eltern, const QString& titel, const QString& vorschlag, const QStringList& filter)
+{
+    const Dateiwahl wahl = aktuelle_wahl();  // a copy: the way may change meanwhile
+    return wahl(eltern, titel, vorschlag, filter);
+}
+
+Dateiwahl setze_dateioeffnung(Dateiwahl oeffnung)
+{
+    Dateiwahl alt = aktuelle_oeffnung();
+    aktuelle_oeffnung() = oeffnung ? std::move(oeffnung) : Dateiwahl(oeffnungsdialog);
+    return alt;
+}
+
+QString datei_oeffnen(QWidget* eltern, const QString& titel, const QString& ordner, const QStringList& filter)
+{
+    const Dateiwahl oeffnung = aktuelle_oeffnung();
+    return oeffnung(eltern, titel, ordner, filter);
 }
 
 QString exportordner()

@@ -29,6 +29,14 @@ using Dateiwahl = std::function<QString(QWidget* eltern, const QString& titel, c
 // previous way. An empty function restores the dialog.
 Dateiwahl setze_dateiwahl(Dateiwahl wahl);
 
+// Asks through the save dialog (or what a test put in its place).
+QString datei_waehlen(QWidget* eltern, const QString& titel, const QString& vorschlag, const QStringList& filter);
+
+// The same for opening an existing file: `vorschlag` is the folder to start
+// in. Every command that reads a file asks here, so tests replace one way.
+Dateiwahl setze_dateioeffnung(Dateiwahl oeffnung);
+QString datei_oeffnen(QWidget* eltern, const QString& titel, const QString& ordner, const QStringList& filter);
+
 // The settings key of the folder used last.
 inline constexpr char Ordnerschluessel[] = "export/ordner";
 

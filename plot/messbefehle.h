@@ -1,14 +1,12 @@
 #pragma once
-// Which file a measured profile comes from: the platform's open dialog, or,
-// in tests, whatever takes its place.
+// Which file a measured profile comes from: the open dialog of
+// exportbefehle.h, which tests replace with setze_dateioeffnung().
 
-#include "exportbefehle.h"
+#include <QString>
+
+class QWidget;
 
 namespace kalvion {
-
-// Replaces the open dialog for measured profiles; returns the previous way.
-// An empty function restores the dialog.
-Dateiwahl setze_messdateiwahl(Dateiwahl wahl);
 
 // The file chosen, empty when cancelled.
 QString messdatei_waehlen(QWidget* eltern);

@@ -1,7 +1,6 @@
 #include "parameterbefehle.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -19,17 +18,6 @@ const QStringList& filter()
     return f;
 }
 
-QString standarddialog(QWidget* eltern, const QString& titel, const QString& ordner, const QStringList& filter)
-{
-    return QFileDialog::getOpenFileName(eltern, titel, ordner, filter.join(QStringLiteral(";;")));
-}
-
-Dateioeffnung& aktuelle_oeffnung()
-{
-    static Dateioeffnung oeffnung = standarddialog;
-    return oeffnung;
-}
-
 // The folder used last for parameter files, else where exports start.
 QString parameterordner()
 {
@@ -44,20 +32,11 @@ void merke_ordner(const QString& pfad)
 
 }  // namespace
 
-Dateioeffnung setze_dateioeffnung(Dateioeffnung oeffnung)
-{
-    Dateioeffnung alt = aktuelle_oeffnung();
-    aktuelle_oeffnung() = oeffnung ? std::move(oeffnung) : Dateioeffnung(standarddialog);
-    return alt;
-}
-
 void parameter_speichern_befehl(QWidget* eltern, const Modell& parameter, const QLocale& locale)
 {
     // The same save dialog as the exports, so that tests replace both alike.
-    const Dateiwahl wahl = setze_dateiwahl({});
-    setze_dateiwahl(wahl);
-    const QString pfad = wahl(eltern, QStringLiteral("Kalvion - Parameter speichern"),
-                              QDir(parameterordner()).filePath(QStringLiteral("parameter.kalvion")), filter());
+    const QString pfad = datei_waehlen(eltern, QStringLiteral("Kalvion - Parameter speichern"),
+                                       QDir(parameterordner()).filePath(QStringLiteral("parameter.kalvion")), filter());
     if (pfad.isEmpty())
         return;
     if (!parameter_speichern(pfad, parameter, locale)) {
@@ -69,8 +48,7 @@ void parameter_speichern_befehl(QWidget* eltern, const Modell& parameter, const 
 
 std::optional<Modell> parameter_laden_befehl(QWidget* eltern, const Modell& basis, const QLocale& locale)
 {
-    const Dateioeffnung oeffnung = aktuelle_oeffnung();
-    const QString pfad = oeffnung(eltern, QStringLiteral("Kalvion - Parameter laden"), parameterordner(), filter());
+    const QString pfad = datei_oeffnen(eltern, QStringLiteral("Kalvion - Parameter laden"), parameterordner(), filter());
     if (pfad.isEmpty())
         return std::nullopt;
     const Parameterlesung l = parameter_laden(pfad, basis, locale);

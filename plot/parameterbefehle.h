@@ -14,14 +14,8 @@ class QWidget;
 
 namespace kalvion {
 
-// Asks which file to open: `ordner` the folder to start in, `filter` the name
-// filters. Empty when cancelled.
-using Dateioeffnung = std::function<QString(QWidget* eltern, const QString& titel, const QString& ordner,
-                                            const QStringList& filter)>;
-
-// Replaces the open dialog (tests never open a real one); returns the previous
-// way. An empty function restores the dialog.
-Dateioeffnung setze_dateioeffnung(Dateioeffnung oeffnung);
+// Both ask through the file dialogs of exportbefehle.h (setze_dateiwahl,
+// setze_dateioeffnung), which tests replace.
 
 // The settings key of the folder used last for parameter files.
 inline constexpr char Parameterordnerschluessel[] = "parameter/ordner";

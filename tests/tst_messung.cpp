@@ -80,14 +80,14 @@ class tst_messung : public QObject {
 private slots:
     void initTestCase()
     {
-        alte_wahl_ = setze_messdateiwahl([this](QWidget*, const QString&, const QString&, const QStringList&) {
+        alte_wahl_ = setze_dateioeffnung([this](QWidget*, const QString&, const QString&, const QStringList&) {
             return gewaehlt_;
         });
         schreibe_datei(pfad("scan.csv"), scan_mit_d0(700));
         schreibe_datei(pfad("kaputt.csv"), "x;c\n1;2\n3;vier\n5;6\n");
         schreibe_datei(pfad("zu_weit.csv"), "1;50\n20;30\n60;10\n");
     }
-    void cleanupTestCase() { setze_messdateiwahl(alte_wahl_); }
+    void cleanupTestCase() { setze_dateioeffnung(alte_wahl_); }
     void cleanup() { w_.reset(); }
 
     void marken_kommen_und_gehen()
