@@ -186,8 +186,21 @@ bool frm_Eingabe::eventFilter(QObject* o, QEvent* e)
     return QDialog::eventFilter(o, e);
 }
 
+bool frm_Eingabe::erst_fuellen()
+{
+    // Input that comes before the dialog has filled itself (it does so once
+    // the event loop runs) would meet an empty copy: the dialog fills itself
+    // first, as its opening would have, and the early input goes with it.
+    if (aktiviert_ || uebernommen_)
+        return false;
+    Form_Activate();
+    return true;
+}
+
 void frm_Eingabe::feld_verlassen(Feld f)
 {
+    if (erst_fuellen())
+        return;
     QLineEdit* eingabe = feld(f);
     if (eingabe->isReadOnly())  // temperature and time of a programme in force
         return;
@@ -253,6 +266,7 @@ void frm_Eingabe::Form_Activate()
 
 void frm_Eingabe::cmd_programm_Click()
 {
+    erst_fuellen();
     Programmeingabe e;
     if (m_.programm) {
         e = als_eingabe(*m_.programm);
@@ -316,6 +330,8 @@ void frm_Eingabe::waehle(Geometrie g)
 
 void frm_Eingabe::option_Click(Geometrie g)
 {
+    if (erst_fuellen())
+        return;
     m_.Geometrie = g;
     for (const Geometriebeschreibung& b : Geometrien)
         bilder_[static_cast<int>(b.geometrie)]->setVisible(b.geometrie == g);
@@ -340,6 +356,7 @@ void frm_Eingabe::molprozent_anzeigen()
 
 void frm_Eingabe::cmd_ok_Click()
 {
+    erst_fuellen();
     std::array<QString, Feldzahl> texte;
     for (Feld f : Alle_Felder)
         texte[static_cast<int>(f)] = feld(f)->text();

@@ -46,6 +46,7 @@ protected:
 private:
     void baue_oberflaeche();
     void Form_Activate();
+    bool erst_fuellen();  // true when the dialog had not filled itself yet and does so now
     void option_Click(Geometrie g);
     void cmd_ok_Click();
     void feld_verlassen(Feld f);

@@ -329,6 +329,24 @@ private slots:
         QCOMPARE(s.m.Sinterzeit_s, vorher.Sinterzeit_s);
     }
 
+    // A press of "ok" before the dialog has filled itself hands over the
+    // parameters it would have shown, never an empty record.
+    void ok_vor_dem_fuellen()
+    {
+        Modell haupt;
+        startwerte_setzen(haupt);
+        Modell uebergeben;
+        frm_Eingabe dlg([&haupt] { return haupt; }, Deutsch);
+        connect(&dlg, &frm_Eingabe::uebernommen, [&uebergeben](const Modell& p) { uebergeben = p; });
+        dlg.show();
+        QTest::mouseClick(kind<QPushButton>(&dlg, "cmd_ok"), Qt::LeftButton);  // before any event loop
+        QCOMPARE(uebergeben.Zellen, std::int16_t(200));
+        QCOMPARE(uebergeben.x_max.wert, 50.0);
+        QCOMPARE(uebergeben.dx, haupt.dx);
+        QCOMPARE(uebergeben.Konz_Start[20], 100.0);
+        QCOMPARE(kind<QLineEdit>(&dlg, "txt_Sintertemp")->text(), QString("1050"));
+    }
+
     void escape_und_enter_tun_nichts()
     {
         Sitzung s(Deutsch);
