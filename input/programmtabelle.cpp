@@ -107,9 +107,9 @@ QVariant Programmtabelle::headerData(int abschnitt, Qt::Orientation richtung, in
     if (richtung == Qt::Vertical)
         return abschnitt + 1;
     switch (abschnitt) {
-    case Rate: return QStringLiteral("Rate [K/min]");
-    case Ziel: return QString::fromUtf8("Ziel [°C]");
-    case Halten: return QStringLiteral("Halten [h]");
+    case Rate: return tr("Rate [K/min]");
+    case Ziel: return tr("Ziel [°C]");
+    case Halten: return tr("Halten [h]");
     }
     return {};
 }

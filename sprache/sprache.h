@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringList>
+
+class QCoreApplication;
+
+namespace kalvion::sprache {
+
+// German is the texts' own language; every other language the desktop puts
+// first gets English. The C/POSIX default names no language and stays German.
+bool englisch_gewuenscht(const QStringList& oberflaechensprachen);
+
+// Installs the English texts into the application when the desktop's UI
+// language asks for them; returns whether it did. Numbers keep following
+// QLocale() regardless.
+bool einrichten(QCoreApplication& app);
+bool einrichten(QCoreApplication& app, const QStringList& oberflaechensprachen);
+
+// Whether einrichten() installed the English texts.
+bool englisch_aktiv();
+
+}  // namespace kalvion::sprache
