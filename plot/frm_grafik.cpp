@@ -22,6 +22,7 @@
 #include "frm_info.h"
 #include "grafik.h"
 #include "laufhinweise.h"
+#include "sprache.h"
 #include "meldung.h"
 #include "messbefehle.h"
 #include "rechenwerk.h"
@@ -280,7 +281,7 @@ void frm_grafik::lauf_fertig(const Ergebniszeiger& ergebnis)
     // Current from here on, also for a save while the message is up; the
     // window stays locked until the message is acknowledged.
     laeuft_ = false;
-    kalvion::melde(this, QString::fromStdString(fehlertext(ergebnis->ausgang)));
+    kalvion::melde(this, sprache::fehlermeldung(ergebnis->ausgang.fehlerzahl, ergebnis->ausgang.gesprungen));
     lbl_cursor_position->setVisible(true);
     flaeche_->setCursor(Qt::CrossCursor);
     startknopf_verbergen();

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QTranslator>
+#include <algorithm>
+#include <climits>
 
 namespace kalvion::sprache {
 
@@ -34,6 +36,16 @@ bool einrichten(QCoreApplication& app, const QStringList& oberflaechensprachen)
     }
     englisch = QCoreApplication::installTranslator(texte);
     return englisch;
+}
+
+QString fehlermeldung(std::int64_t fehlerzahl, bool gesprungen)
+{
+    // The count picks the plural form; it is written in full, however large.
+    const int form = static_cast<int>(std::min<std::int64_t>(fehlerzahl, INT_MAX));
+    QString text = QCoreApplication::translate("Lauf", "%1 Fehler", nullptr, form).arg(qlonglong(fehlerzahl));
+    if (gesprungen)
+        text += QCoreApplication::translate("Lauf", " (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)");
+    return text;
 }
 
 bool englisch_aktiv()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <cstdint>
 
 class QCoreApplication;
 
@@ -18,5 +19,9 @@ bool einrichten(QCoreApplication& app, const QStringList& oberflaechensprachen);
 
 // Whether einrichten() installed the English texts.
 bool englisch_aktiv();
+
+// The message after a run, from the count of negative fluxes and whether the
+// steps after step 1000 were jumped over: "0 Fehler", in every front end.
+QString fehlermeldung(std::int64_t fehlerzahl, bool gesprungen);
 
 }  // namespace kalvion::sprache

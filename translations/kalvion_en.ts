@@ -169,6 +169,24 @@
     </message>
 </context>
 <context>
+    <name>Lauf</name>
+    <message numerus="yes">
+        <source>%1 Fehler</source>
+        <translation><numerusform>%1 error (negative flux)</numerusform><numerusform>%1 errors (negative fluxes)</numerusform></translation>
+    </message>
+    <message>
+        <source> (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)</source>
+        <translation> (in the first 1000 steps; computed in one jump after that)</translation>
+    </message>
+</context>
+<context>
+    <name>Programm</name>
+    <message>
+        <source>entspricht %1 h bei %2 °C</source>
+        <translation>equals %1 h at %2 °C</translation>
+    </message>
+</context>
+<context>
     <name>kalvion::Programmtabelle</name>
     <message>
         <source>Rate [K/min]</source>
@@ -541,6 +559,10 @@ Help: kalvion-cli --help</translation>
     <message>
         <source>Teilchen</source>
         <translation>particle</translation>
+    </message>
+    <message>
+        <source>%1, %2 °C, %3 h, %4 µm, D0 %5, Q %6, i_Diff %7: %8 Schritte, %9 Gesamtmol%, </source>
+        <translation>%1, %2 °C, %3 h, %4 µm, D0 %5, Q %6, i_Diff %7: %8 steps, %9 total mol%, </translation>
     </message>
 </context>
 <context>
