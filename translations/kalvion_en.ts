@@ -99,6 +99,37 @@
     </message>
 </context>
 <context>
+    <name>Dauer</name>
+    <message numerus="yes">
+        <source>etwa %1 s</source>
+        <translation><numerusform>about %1 s</numerusform><numerusform>about %1 s</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>etwa %1 min</source>
+        <translation><numerusform>about %1 min</numerusform><numerusform>about %1 min</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>etwa %1 Stunden</source>
+        <translation><numerusform>about %1 hour</numerusform><numerusform>about %1 hours</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>etwa %1 Stunde</source>
+        <translation><numerusform>about %1 hour</numerusform><numerusform>about %1 hours</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>etwa %1 Tage</source>
+        <translation><numerusform>about %1 day</numerusform><numerusform>about %1 days</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>etwa %1 Jahre</source>
+        <translation><numerusform>about %1 year</numerusform><numerusform>about %1 years</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>etwa %1 Jahr</source>
+        <translation><numerusform>about %1 year</numerusform><numerusform>about %1 years</numerusform></translation>
+    </message>
+</context>
+<context>
     <name>Feld</name>
     <message>
         <source>Sintertemperatur in °C</source>
@@ -177,6 +208,47 @@
     <message>
         <source> (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)</source>
         <translation> (in the first 1000 steps; computed in one jump after that)</translation>
+    </message>
+</context>
+<context>
+    <name>Laufhinweise</name>
+    <message>
+        <source>Die Berechnung dauert voraussichtlich %1.
+Schnell rechnen (nach Schritt 1000 in einem Sprung, sofort fertig) oder schrittweise?</source>
+        <translation>The calculation will probably take %1.
+Compute fast (one jump after step 1000, done at once) or step by step?</translation>
+    </message>
+    <message>
+        <source>Schnell rechnen</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>Schrittweise</source>
+        <translation>Step by step</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>   noch %1</source>
+        <translation>   %1 left</translation>
+    </message>
+    <message>
+        <source> Bitte eine kürzere Sinterzeit oder einen längeren Diffusionsweg wählen.</source>
+        <translation> Please choose a shorter sintering time or a longer diffusion path.</translation>
+    </message>
+    <message>
+        <source>Die Zahl der Zeitschritte lässt sich für diese Parameter nicht bestimmen.</source>
+        <translation>The number of time steps cannot be determined for these parameters.</translation>
+    </message>
+    <message>
+        <source>Die Berechnung bräuchte unendlich viele Zeitschritte.</source>
+        <translation>The calculation would need infinitely many time steps.</translation>
+    </message>
+    <message>
+        <source>Die Berechnung bräuchte %1 Zeitschritte, mehr als das Programm zählen kann (höchstens %2).</source>
+        <translation>The calculation would need %1 time steps, more than the program can count (at most %2).</translation>
     </message>
 </context>
 <context>
@@ -563,6 +635,22 @@ Help: kalvion-cli --help</translation>
     <message>
         <source>%1, %2 °C, %3 h, %4 µm, D0 %5, Q %6, i_Diff %7: %8 Schritte, %9 Gesamtmol%, </source>
         <translation>%1, %2 °C, %3 h, %4 µm, D0 %5, Q %6, i_Diff %7: %8 steps, %9 total mol%, </translation>
+    </message>
+    <message>
+        <source>Läufe: %1 von %2 fertig (%3 %)</source>
+        <translation>Runs: %1 of %2 done (%3 %)</translation>
+    </message>
+    <message>
+        <source>, Restzeit wird geschätzt</source>
+        <translation>, estimating the time left</translation>
+    </message>
+    <message>
+        <source>, gleich fertig</source>
+        <translation>, done in a moment</translation>
+    </message>
+    <message>
+        <source>, noch etwa %1</source>
+        <translation>, about %1 left</translation>
     </message>
 </context>
 <context>
