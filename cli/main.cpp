@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalvion-cli: the engine without windows, for single runs and studies.
 #include <QCoreApplication>
 #include <csignal>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # kalvion_manpage(<program> SPRACHE <de|en> [SEITE <file>] [BESCHREIBUNG <text>])
 #
 # Installs the section-1 manual page of <program> in one language, gzipped as

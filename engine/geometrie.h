@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three shapes of the diffusion path, each described once: what the
 // dialog, the command line, the results file and the graph call it, and how

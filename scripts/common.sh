@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by run.sh, test.sh and package.sh: installs the Debian packages that are missing,
 # then configures and builds the project in $BUILD_DIR.
 set -euo pipefail

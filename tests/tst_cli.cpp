@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line front end: its blocks against the window's writer and the
 // independent reference, studies that do not depend on the thread count or
 // the slicing, bad input and failing writes that leave the results file as it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window and its dialogs in English and in German: every text a user
 // reads, with the numbers after the locale whatever the language.
 #include <QAbstractButton>

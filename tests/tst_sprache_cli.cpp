@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line in English and German: the choice of language, the help
 // and the English option names.
 #include <QProcess>

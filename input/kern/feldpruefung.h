@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The six parameter fields as one table: how the dialog shows them, their
 // bounds and reset text, where an accepted entry goes and which derived values
