@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs kalvion_bench on a real X server with a window manager (Xvfb and
 # openbox), where the window's thread paints as on a desktop: the figure that
 # matters there is gui_vs_cli_ratio.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints "name value unit" lines: the cost of the bare arithmetic of a time
 // step, the cost of the engine's stepping with its progress text and passes
 // through a real Qt event loop, their ratio, the whole start-up run, the run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ctrl+C and SIGTERM ask the command to stop: the runs under way stop at
 // their next pass, nothing is written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fitting D to measured profiles on the command line: one file gives D with
 // its interval, the RMS residual and the D0 at the current Q; two or more

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "auftrag.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QThread>
 #include <charconv>
@@ -10,6 +12,7 @@
 #include "kurzform.h"
 #include "parameterdatei.h"
 #include "programmeingabe.h"
+#include "sprache.h"
 
 namespace kalvion::cli {
 
@@ -25,72 +28,72 @@ struct Option {
 
 // The outputs of a finished study come first.
 constexpr Option Ausgabeoptionen[] = {
-    {"datei", "Pfad",
-     "hängt je Lauf einen Block an die Ergebnisdatei an, Byte\n"
+    {"datei", QT_TRANSLATE_NOOP("kalvion::cli", "Pfad"),
+     QT_TRANSLATE_NOOP("kalvion::cli", "hängt je Lauf einen Block an die Ergebnisdatei an, Byte\n"
      "für Byte wie \"Speichern als ASCII\" im Fenster (Zahlen in\n"
      "der Spracheinstellung des Systems): die Blöcke sammeln\n"
      "sich in einer unsichtbaren Datei im selben Ordner und\n"
-     "kommen am Ende alle an oder, wenn es misslingt, keiner"},
+     "kommen am Ende alle an oder, wenn es misslingt, keiner")},
     {"tabelle", "",
-     "die Tabelle (CSV nach RFC 4180, Dezimalpunkt) auf die\n"
-     "Standardausgabe; ohne: eine Zeile je Lauf zum Lesen"},
-    {"kurven", "Pfad",
-     "nur bei einem einzelnen Lauf: die fünf Kurven als CSV-\n"
+     QT_TRANSLATE_NOOP("kalvion::cli", "die Tabelle (CSV nach RFC 4180, Dezimalpunkt) auf die\n"
+     "Standardausgabe; ohne: eine Zeile je Lauf zum Lesen")},
+    {"kurven", QT_TRANSLATE_NOOP("kalvion::cli", "Pfad"),
+     QT_TRANSLATE_NOOP("kalvion::cli", "nur bei einem einzelnen Lauf: die fünf Kurven als CSV-\n"
      "Tabelle wie \"Kurven speichern …\" im Fenster (Trenn- und\n"
      "Dezimalzeichen nach der Spracheinstellung des Systems);\n"
      "eine vorhandene Datei wird ganz oder gar nicht ersetzt;\n"
-     "- schreibt sie auf die Standardausgabe"},
+     "- schreibt sie auf die Standardausgabe")},
 };
 
 // A case kept from the window, and a furnace cycle.
 constexpr Option Dateioptionen[] = {
-    {"parameter", "Datei",
-     "eine Parameterdatei (.kalvion, \"Parameter speichern …\" im\n"
+    {"parameter", QT_TRANSLATE_NOOP("kalvion::cli", "Datei"),
+     QT_TRANSLATE_NOOP("kalvion::cli", "eine Parameterdatei (.kalvion, \"Parameter speichern …\" im\n"
      "Fenster) als Grundlage: ihre Felder, ihr Modell und ihr\n"
-     "Temperaturprogramm; daneben angegebene Optionen gelten vor"},
-    {"programm", "Datei",
-     "das Temperaturprogramm einer Parameterdatei (nur dieses);\n"
+     "Temperaturprogramm; daneben angegebene Optionen gelten vor")},
+    {"programm", QT_TRANSLATE_NOOP("kalvion::cli", "Datei"),
+     QT_TRANSLATE_NOOP("kalvion::cli", "das Temperaturprogramm einer Parameterdatei (nur dieses);\n"
      "jeder Lauf ist dann der gleichwertige Lauf bei der\n"
      "höchsten Temperatur T_ref für die Zeit t_eq, --temperatur\n"
-     "und --zeit entfallen"},
+     "und --zeit entfallen")},
     {Halteoption, "W",
-     "die Haltezeit des Segments mit dem höchsten Ziel in h\n"
-     "(auch Liste oder Bereich); erlaubt: 0 < Wert ≤ 10000"},
+     QT_TRANSLATE_NOOP("kalvion::cli", "die Haltezeit des Segments mit dem höchsten Ziel in h\n"
+     "(auch Liste oder Bereich); erlaubt: 0 < Wert ≤ 10000")},
     {Rateoption, "W",
-     "die Rate jedes aufheizenden Segments in K/min (auch\n"
-     "Liste oder Bereich); erlaubt: Wert > 0"},
+     QT_TRANSLATE_NOOP("kalvion::cli", "die Rate jedes aufheizenden Segments in K/min (auch\n"
+     "Liste oder Bereich); erlaubt: Wert > 0")},
 };
 
 // Instead of runs: D from measured profiles.
 constexpr Option Messoptionen[] = {
-    {"messung", "Datei",
-     "passt D an das Messprofil der Datei an (zwei Spalten: x\n"
+    {"messung", QT_TRANSLATE_NOOP("kalvion::cli", "Datei"),
+     QT_TRANSLATE_NOOP("kalvion::cli", "passt D an das Messprofil der Datei an (zwei Spalten: x\n"
      "in µm ab der Oberfläche, Konzentration in Mol%; getrennt\n"
-     "durch ; , Tabulator oder Leerzeichen), bei --temperatur"},
-    {"anpassen", "Datei@T",
-     "ebenso, bei der Sintertemperatur T in °C; mehrfach\n"
+     "durch ; , Tabulator oder Leerzeichen), bei --temperatur")},
+    {"anpassen", QT_TRANSLATE_NOOP("kalvion::cli", "Datei@T"),
+     QT_TRANSLATE_NOOP("kalvion::cli", "ebenso, bei der Sintertemperatur T in °C; mehrfach\n"
      "angegeben außerdem D0 und Q aus ln D über 1/T\n"
-     "(gewichtete Regression) mit ihren Standardfehlern"},
+     "(gewichtete Regression) mit ihren Standardfehlern")},
 };
 
 constexpr Option Ablaufoptionen[] = {
     {"verfahren", "V",
-     "schrittweise: jeder Zeitschritt, wie im Fenster (Vorgabe)\n"
+     QT_TRANSLATE_NOOP("kalvion::cli", "schrittweise: jeder Zeitschritt, wie im Fenster (Vorgabe)\n"
      "schnell: nach Schritt 1000 ein Sprung über den Rest\n"
      "(bis auf 1e-9 Mol% gleich, in Sekundenbruchteilen)\n"
      "auto: der Sprung nur, wo Schritte mal Zellen 30 Millionen\n"
      "übersteigt (Schritt für Schritt etwa 0.05 s); eine feste\n"
-     "Grenze, damit jeder Rechner dasselbe rechnet"},
+     "Grenze, damit jeder Rechner dasselbe rechnet")},
     {"threads", "N",
-     "N Läufe zugleich (Vorgabe: einer je Rechenkern); die\n"
-     "Ausgabe hängt nicht davon ab"},
+     QT_TRANSLATE_NOOP("kalvion::cli", "N Läufe zugleich (Vorgabe: einer je Rechenkern); die\n"
+     "Ausgabe hängt nicht davon ab")},
     {"teil", "K/N",
-     "nur den K-ten von N zusammenhängenden, fast gleich großen\n"
+     QT_TRANSLATE_NOOP("kalvion::cli", "nur den K-ten von N zusammenhängenden, fast gleich großen\n"
      "Teilen der Studie; die Teile 1 bis N hintereinander\n"
-     "ergeben die ganze Studie (den Tabellenkopf hat Teil 1)"},
-    {"viele", "", "erlaubt mehr als 100000 Läufe in einem Aufruf"},
-    {"help", "", "diese Hilfe"},
-    {"version", "", "die Version"},
+     "ergeben die ganze Studie (den Tabellenkopf hat Teil 1)")},
+    {"viele", "", QT_TRANSLATE_NOOP("kalvion::cli", "erlaubt mehr als 100000 Läufe in einem Aufruf")},
+    {"help", "", QT_TRANSLATE_NOOP("kalvion::cli", "diese Hilfe")},
+    {"version", "", QT_TRANSLATE_NOOP("kalvion::cli", "die Version")},
 };
 
 QString optionsname(const char* name)
@@ -98,9 +101,54 @@ QString optionsname(const char* name)
     return QStringLiteral("--") + QString::fromLatin1(name);
 }
 
+// The English names every option answers to as well; messages keep naming the
+// German one, which the help lists first.
+constexpr std::pair<const char*, const char*> Englische_namen[] = {
+    {"modell", "model"},
+    {"temperatur", "temperature"},
+    {"zeit", "time"},
+    {"weg", "path"},
+    {"datei", "file"},
+    {"tabelle", "table"},
+    {"kurven", "curves"},
+    {"parameter", "parameters"},
+    {"programm", "program"},
+    {"programm-halten", "program-hold"},
+    {"programm-rate", "program-rate"},
+    {"messung", "measurement"},
+    {"anpassen", "fit"},
+    {"verfahren", "method"},
+    {"teil", "slice"},
+    {"viele", "many"},
+};
+
+const char* englischer_name(const char* name)
+{
+    for (const auto& [deutsch, englisch] : Englische_namen)
+        if (qstrcmp(deutsch, name) == 0)
+            return englisch;
+    return nullptr;
+}
+
+// "--zeit", in English "--zeit, --time".
+QString hilfename(const char* name)
+{
+    const char* englisch = englischer_name(name);
+    if (!englisch || !sprache::englisch_aktiv())
+        return optionsname(name);
+    return optionsname(name) + QStringLiteral(", ") + optionsname(englisch);
+}
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("kalvion::cli", text);
+}
+
 QCommandLineOption als_option(const char* name, const char* wertname)
 {
     QStringList namen{QString::fromLatin1(name)};
+    if (const char* englisch = englischer_name(name))
+        namen << QString::fromLatin1(englisch);
     if (qstrcmp(name, "help") == 0)
         namen.prepend(QStringLiteral("h"));
     return *wertname ? QCommandLineOption(namen, QString(), QString::fromUtf8(wertname)) : QCommandLineOption(namen);
@@ -421,9 +469,9 @@ QString optionszeilen(const Option* anfang, const Option* ende)
     QString text;
     for (const Option* o = anfang; o != ende; ++o)
         text += hilfezeile((qstrcmp(o->name, "help") == 0 ? QStringLiteral("-h, ") : QString()) +
-                               optionsname(o->name) +
-                               (*o->wertname ? QStringLiteral(" ") + QString::fromUtf8(o->wertname) : QString()),
-                           QString::fromUtf8(o->beschreibung));
+                               hilfename(o->name) +
+                               (*o->wertname ? QStringLiteral(" ") + tr(o->wertname) : QString()),
+                           tr(o->beschreibung));
     return text;
 }
 
@@ -436,28 +484,27 @@ QString hilfetext()
     // auch sphärisch), Startwert linear"
     QStringList modelle;
     for (const Geometriebeschreibung& g : Geometrien) {
-        QString name = QStringLiteral("%1 (%2").arg(QString::fromLatin1(g.name), QString::fromUtf8(g.gestalt));
+        QString name = QStringLiteral("%1 (%2").arg(QString::fromLatin1(g.name), tr(g.gestalt));
         if (qstrcmp(g.name, g.anzeigename) != 0)
-            name += QStringLiteral("; auch %1").arg(QString::fromUtf8(g.anzeigename));
+            name += tr("; auch %1").arg(QString::fromUtf8(g.anzeigename));
         modelle << name + QLatin1Char(')');
     }
     const QString letztes = modelle.takeLast();
     QString parameter = hilfezeile(
-        QStringLiteral("--%1 M").arg(QString::fromLatin1(Modelloption)),
-        umbrochen(modelle.join(QStringLiteral(", ")) + QStringLiteral(" oder ") + letztes +
-                  QStringLiteral(", Startwert ") + QString::fromLatin1(beschreibung(start.modelle.front()).name)));
+        hilfename(Modelloption) + QStringLiteral(" M"),
+        umbrochen(modelle.join(QStringLiteral(", ")) + tr(" oder ") + letztes + tr(", Startwert ") + QString::fromLatin1(beschreibung(start.modelle.front()).name)));
     QStringList optionen{QString::fromLatin1(Modelloption)}, spalten{QString::fromLatin1(Modelloption)};
     for (const Feldregel& r : Feldtabelle) {
         const int i = static_cast<int>(r.feld);
-        parameter += hilfezeile(optionsname(r.option) + QLatin1Char(' ') + QString::fromUtf8(r.einheit),
-                                QString::fromUtf8(r.hilfe) + QStringLiteral(", Startwert ") +
+        parameter += hilfezeile(hilfename(r.option) + QLatin1Char(' ') + QCoreApplication::translate("Feld", r.einheit),
+                                QCoreApplication::translate("Feld", r.hilfe) + tr(", Startwert ") +
                                     QString::fromStdString(kurzform(start.listen[i].wert(0))) +
-                                    QStringLiteral("\nerlaubt: ") + erlaubter_bereich(r));
+                                    tr("\nerlaubt: ") + erlaubter_bereich(r));
         optionen << QString::fromLatin1(r.option);
-        spalten << QString::fromLatin1(r.spalte) + (r.gerundet ? QStringLiteral(" (die gerundete Zellenzahl)") : QString());
+        spalten << QString::fromLatin1(r.spalte) + (r.gerundet ? tr(" (die gerundete Zellenzahl)") : QString());
     }
 
-    return QStringLiteral(
+    return tr(
                "Aufruf: kalvion-cli [Optionen]\n"
                "\n"
                "Rechnet die Diffusion beim Sintern ohne Fenster, mit denselben Zahlen wie\n"
@@ -467,7 +514,7 @@ QString hilfetext()
                "\n"
                "Parameter (ohne Angabe gilt der Startwert des Programms):\n") +
            parameter +
-           QStringLiteral(
+           tr(
                "\n"
                "Zahlen stehen immer mit Dezimalpunkt (1.5), gleich welche Spracheinstellung\n"
                "gilt; das Komma trennt Listeneinträge (--zeit 1,5 sind die Zeiten 1 h und\n"
@@ -480,42 +527,42 @@ QString hilfetext()
                "                    es getroffen wird; der Schritt darf negativ sein)\n"
                "  gemischt          900,1000:1200:100\n"
                "  Modelle           --modell linear,sphaerisch\n") +
-           absatz(QStringLiteral("Eine mehrfach angegebene Option zählt wie eine Liste. Gerechnet wird jede "
+           absatz(tr("Eine mehrfach angegebene Option zählt wie eine Liste. Gerechnet wird jede "
                                  "Kombination, in der Reihenfolge der Optionen im Dialog: ") +
                   optionen.join(QStringLiteral(", ")) +
-                  QStringLiteral("; die letzte wechselt am schnellsten. Diese Reihenfolge gilt für die Blöcke "
+                  tr("; die letzte wechselt am schnellsten. Diese Reihenfolge gilt für die Blöcke "
                                  "der Ergebnisdatei, die Zeilen der Tabelle und die Teile von --teil, gleich "
                                  "wie viele Läufe zugleich rechnen.")) +
-           QStringLiteral(
+           tr(
                "\n"
                "Ausgabe:\n") +
            optionszeilen(std::begin(Ausgabeoptionen), std::end(Ausgabeoptionen)) +
-           absatz(QStringLiteral("Tabellenspalten: ") + spalten.join(QStringLiteral(", ")) +
-                  QStringLiteral(", Kelvin, D, Schritte, Molprozent, Fehler (negative Flüsse; beim Sprung nur die "
+           absatz(tr("Tabellenspalten: ") + spalten.join(QStringLiteral(", ")) +
+                  tr(", Kelvin, D, Schritte, Molprozent, Fehler (negative Flüsse; beim Sprung nur die "
                                  "der ersten 1000 Schritte), Sprung (1 oder 0) und das Endprofil in den Zellen "
                                  "1, 50, 100, 150 und 200 (Konz_1 ... Konz_200).")) +
-           QStringLiteral(
+           tr(
                "  Mit einem Temperaturprogramm kommen vier Spalten dazu: halten, rate (des\n"
                "  ersten aufheizenden Segments; leer bei sofort), T_ref und t_eq; temperatur\n"
                "  und zeit sind dann T_ref und t_eq.\n"
                "\n"
                "Parameterdatei und Temperaturprogramm:\n") +
            optionszeilen(std::begin(Dateioptionen), std::end(Dateioptionen)) +
-           QStringLiteral(
+           tr(
                "  Eine Studie über --programm-halten und --programm-rate läuft wie die\n"
                "  übrigen Optionen, nach i-diff, die Rate am schnellsten.\n"
                "\n"
                "Ablauf:\n") +
            optionszeilen(std::begin(Ablaufoptionen), std::end(Ablaufoptionen)) +
-           QStringLiteral("\nMessprofile (statt zu rechnen):\n") +
+           tr("\nMessprofile (statt zu rechnen):\n") +
            optionszeilen(std::begin(Messoptionen), std::end(Messoptionen)) +
-           QStringLiteral(
+           tr(
                "  Modell, Zeit, x_max und i-diff kommen aus den Optionen (je ein Wert); Q\n"
                "  für das D0 eines einzelnen Profils. Ausgabe: D mit 95-%-Intervall, die\n"
                "  RMS-Abweichung und D0 (· 1000 cm²/s) bzw. D0 und Q; mit --tabelle als CSV\n"
                "  mit den Spalten art, datei, temperatur, Kelvin, punkte, D, D_unten, D_oben,\n"
                "  RMS, befund, D0, D0_fehler, Q, Q_fehler.\n") +
-           QStringLiteral(
+           tr(
                "  Auf einem Terminal zeigt die Standardfehlerausgabe eine Fortschrittszeile.\n"
                "  Die Zeilen der Standardausgabe kommen in der Reihenfolge der Studie, jede,\n"
                "  sobald alle früheren fertig sind. Die Dateien werden vor der ersten Rechnung\n"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the command line asks for, read with QCommandLineParser and checked
 // completely before anything runs.

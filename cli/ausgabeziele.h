@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files a command writes, checked before anything runs and committed
 // together at the end: the blocks of the results file wait in a spool beside

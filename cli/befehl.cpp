@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "befehl.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -269,7 +271,7 @@ int befehl_ausfuehren(const QStringList& argumente, const Umgebung& umgebung)
             return anpassen(a, umgebung);
         return rechnen(a, umgebung);
     } catch (const Eingabefehler& fehler) {
-        melde(umgebung, fehler.meldung + QStringLiteral("\nHilfe: kalvion-cli --help"));
+        melde(umgebung, fehler.meldung + QCoreApplication::translate("kalvion::cli", "\nHilfe: kalvion-cli --help"));
         return Exit_eingabefehler;
     } catch (const std::bad_alloc&) {
         // No QString here: there may be no memory for one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole command: read the command line, check everything, run the study,
 // then write its outputs, or nothing at all.

@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "einzellauf.h"
+
+#include <QCoreApplication>
 
 #include "ergebnisdatei.h"
 #include "kurvendatei.h"
 #include "feldpruefung.h"
 #include "programmeingabe.h"
+#include "sprache.h"
 #include "kurzform.h"
 #include "tabelle.h"
 #include "zahlen.h"
@@ -43,11 +47,12 @@ Modell modell_fuer(const Lauf& lauf, const QLocale& locale)
 QString zusammenfassung(const Modell& m, const Laufausgang& ausgang, const QLocale& locale)
 {
     auto text = [&](Feld f) { return feldtext(m, f, locale); };
-    return QStringLiteral("%1, %2 °C, %3 h, %4 µm, D0 %5, Q %6, i_Diff %7: %8 Schritte, %9 Gesamtmol%, ")
-               .arg(QString::fromUtf8(beschreibung(m.Geometrie).anzeigename), text(Feld::Sintertemp),
+    return QCoreApplication::translate("kalvion::cli", "%1, %2 °C, %3 h, %4 µm, D0 %5, Q %6, i_Diff %7: %8 Schritte, "
+                                                       "%9 Gesamtmol%, ")
+               .arg(QCoreApplication::translate("Geometrie", beschreibung(m.Geometrie).anzeigename), text(Feld::Sintertemp),
                     text(Feld::Sinterzeit), text(Feld::x_max), text(Feld::D0), text(Feld::Q), text(Feld::i_Diff),
                     zahlen::ganzzahl(m.Schritte, locale), zahlen::molprozent(m.Molprozent, locale)) +
-           QString::fromStdString(fehlertext(ausgang));
+           sprache::fehlermeldung(ausgang.fehlerzahl, ausgang.gesprungen);
 }
 
 Laufertrag einzellauf(const Lauf& lauf, Verfahren verfahren, const Ausgaben& ausgaben,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One run of a study as the window makes it: the parameters typed into the
 // dialog in the user's locale, "ok", "Berechnung Starten", then what the

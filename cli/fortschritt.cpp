@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fortschritt.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -20,14 +23,16 @@ QString dauertext(double sekunden)
 QString fortschrittszeile(const Fortschrittsstand& stand)
 {
     const double anteil = stand.aufwand > 0 ? std::clamp(stand.aufwand_fertig / stand.aufwand, 0.0, 1.0) : 0.0;
-    QString zeile = QStringLiteral("Läufe: %1 von %2 fertig (%3 %)")
+    QString zeile = QCoreApplication::translate("kalvion::cli", "Läufe: %1 von %2 fertig (%3 %)")
                         .arg(stand.laeufe_fertig)
                         .arg(stand.laeufe)
                         .arg(static_cast<int>(std::floor(anteil * 100)));
     if (anteil <= 0 || stand.vergangen.count() <= 0)
-        return zeile + QStringLiteral(", Restzeit wird geschätzt");
+        return zeile + QCoreApplication::translate("kalvion::cli", ", Restzeit wird geschätzt");
     const double rest = stand.vergangen.count() * (1 - anteil) / anteil;
-    return zeile + (rest < 0.5 ? QStringLiteral(", gleich fertig") : QStringLiteral(", noch etwa ") + dauertext(rest));
+    if (rest < 0.5)
+        return zeile + QCoreApplication::translate("kalvion::cli", ", gleich fertig");
+    return zeile + QCoreApplication::translate("kalvion::cli", ", noch etwa %1").arg(dauertext(rest));
 }
 
 }  // namespace kalvion::cli

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers in their shortest form that reads back to the same double, without
 // the C library's locale: for the command line and the table ('.' decimal)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalvion-cli: the engine without windows, for single runs and studies.
 #include <QCoreApplication>
 #include <csignal>
@@ -5,11 +6,12 @@
 
 #include "abbruch.h"
 #include "befehl.h"
+#include "sprache.h"
 
 namespace {
 
 // Qt's own warnings are English and meant for developers; the command says
-// in German what went wrong, itself.
+// in the user's language what went wrong, itself.
 void qt_meldungen_verschlucken(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 }  // namespace
@@ -22,6 +24,7 @@ int main(int argc, char** argv)
     // were, instead of being killed half-way.
     std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
+    kalvion::sprache::einrichten(app);
     kalvion::cli::abbruch_abfangen();
     const kalvion::cli::Umgebung umgebung{
         QLocale(),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A study: the cartesian product of the option values. Its runs are numbered
 // in a fixed order, the options' order in the parameter dialog (model,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the runs of a study on several threads. Each run has its own model and
 // its own output; nothing is shared but the counters of the progress and the

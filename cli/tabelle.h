@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table for scripts: RFC 4180 CSV (comma, CR LF), a header row, one row
 // per run, numbers with a decimal point in their shortest exact form.

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "werteliste.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <charconv>
 #include <climits>
@@ -142,12 +144,12 @@ QString erlaubter_bereich(const Feldregel& r)
 {
     const QString unten = zahlen::allgemein(r.untergrenze, Kommandozeile);
     if (!r.obergrenze)
-        return QStringLiteral("Wert %1 %2").arg(r.untergrenze_erlaubt ? QStringLiteral("≥") : QStringLiteral(">"), unten);
-    QString text = QStringLiteral("%1 %2 Wert ≤ %3")
+        return QCoreApplication::translate("kalvion::cli", "Wert %1 %2").arg(r.untergrenze_erlaubt ? QStringLiteral("≥") : QStringLiteral(">"), unten);
+    QString text = QCoreApplication::translate("kalvion::cli", "%1 %2 Wert ≤ %3")
                        .arg(unten, r.untergrenze_erlaubt ? QStringLiteral("≤") : QStringLiteral("<"),
                             zahlen::allgemein(*r.obergrenze, Kommandozeile));
     if (r.gerundet)
-        text += QStringLiteral(" (die Obergrenze nach dem Runden)");
+        text += QCoreApplication::translate("kalvion::cli", " (die Obergrenze nach dem Runden)");
     return text;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values one numeric option stands for: a single value ("1050"), a list
 // ("1000,1050,1100"), an inclusive range ("1000:1200:50") or a list that mixes

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # kalvion_manpage(<program> SPRACHE <de|en> [SEITE <file>] [BESCHREIBUNG <text>])
 #
 # Installs the section-1 manual page of <program> in one language, gzipped as
@@ -36,7 +37,7 @@ function(kalvion_manpage programm)
     add_custom_command(OUTPUT ${roh}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${ordner}
       COMMAND ${CMAKE_COMMAND} -E env
-              --modify PATH=path_list_prepend:$<TARGET_FILE_DIR:${programm}>
+              --unset=LANGUAGE --modify PATH=path_list_prepend:$<TARGET_FILE_DIR:${programm}>
               QT_QPA_PLATFORM=offscreen
               ${HELP2MAN_EXECUTABLE} -L ${KALVION_HANDBUCH_LOCALE_${arg_SPRACHE}} --no-info
               ${name_option} --output=${roh} $<TARGET_FILE_NAME:${programm}>

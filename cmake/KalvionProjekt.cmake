@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What every part of the build shares: the version header, the web address
 # and the manual-page function.
 

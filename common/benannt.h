@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every control carries the name the program's documentation uses for it as
 // its objectName, so that tests and tools find it without reaching into the

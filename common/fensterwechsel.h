@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tells a window why it became active. A window of this program counts as
 // "activated" only when another window of this program was active before:

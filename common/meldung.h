@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every message and every question of the program goes through here: a modal
 // box titled "Kalvion", no icon. Tests put a recorder in its place.

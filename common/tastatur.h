@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Enter and Return press the focused push button, as on every desktop. Qt
 // does so only for a dialog's default buttons, and the program's dialogs have

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Labels are placed at fixed sizes in twips; on a font wider than the one the
 // layout was measured for, a text shrinks a little rather than being cut.

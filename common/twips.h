@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window geometry is given in twips; 15 twips are one pixel at 96 dpi. Qt's
 // high-DPI scaling takes care of other screens.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // From a measured profile back to the diffusion coefficient: the D whose final
 // profile best matches the points in least squares, with its 95 % interval,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A finished run as a value: the parameters it was computed from with their
 // derived values, the five profiles and how the run ended. Once made it never

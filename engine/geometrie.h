@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three shapes of the diffusion path, each described once: what the
 // dialog, the command line, the results file and the graph call it, and how
@@ -5,6 +6,12 @@
 // Every front end asks the description; nothing else tells the shapes apart.
 
 #include <array>
+
+// Marks the display texts for Qt's lupdate; the front ends translate them where
+// they show them, and the engine itself needs no Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
 
 namespace kalvion {
 
@@ -51,11 +58,11 @@ Zellgeometrie kugel(int i, int n);
 }  // namespace geometrie_detail
 
 inline constexpr std::array<Geometriebeschreibung, 3> Geometrien{{
-    {Geometrie::linear, "linear", "linear", "Stab", "opt_linear", 240, 2175, 375, "Image_linear", ":/bilder/linear.svg",
+    {Geometrie::linear, "linear", QT_TRANSLATE_NOOP("Geometrie", "linear"), QT_TRANSLATE_NOOP("kalvion::cli", "Stab"), "opt_linear", 240, 2175, 375, "Image_linear", ":/bilder/linear.svg",
      "Diffusion im linearen Fall, Daten berechnet am: ", geometrie_detail::stab},
-    {Geometrie::zylindrisch, "zylindrisch", "zylindrisch", "Faser, Draht", "opt_zylinder", 870, 2055, 255, "Image_zylinder", ":/bilder/zylinder.svg",
+    {Geometrie::zylindrisch, "zylindrisch", QT_TRANSLATE_NOOP("Geometrie", "zylindrisch"), QT_TRANSLATE_NOOP("kalvion::cli", "Faser, Draht"), "opt_zylinder", 870, 2055, 255, "Image_zylinder", ":/bilder/zylinder.svg",
      "Diffusion bei zylindrischer Symmetrie, Daten berechnet am: ", geometrie_detail::zylinder},
-    {Geometrie::sphaerisch, "sphaerisch", "sphärisch", "Teilchen", "opt_kugel", 600, 2055, 255, "Image_kugel", ":/bilder/kugel.svg",
+    {Geometrie::sphaerisch, "sphaerisch", QT_TRANSLATE_NOOP("Geometrie", "sphärisch"), QT_TRANSLATE_NOOP("kalvion::cli", "Teilchen"), "opt_kugel", 600, 2055, 255, "Image_kugel", ":/bilder/kugel.svg",
      "Diffusion bei sphärischer Symmetrie, Daten berechnet am: ", geometrie_detail::kugel},
 }};
 

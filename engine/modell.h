@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one program-wide model record: parameters, derived values, the cell
 // arrays and the flags that every window and both engine procedures share.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Long runs in one jump. Every explicit step maps the cell amounts linearly
 // with the same coefficients, so S further steps are the S-th power of one

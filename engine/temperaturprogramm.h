@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A furnace cycle as a controller knows it: a start temperature and segments,
 // each a ramp (or an immediate jump) to a target temperature and a hold there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_speichern.h"
 
 #include <QComboBox>
@@ -45,14 +46,14 @@ QStringList frm_speichern::laufwerke()
 frm_speichern::frm_speichern(Ergebnisquelle quelle, const QLocale& locale)
     : QDialog(nullptr, Qt::Window), quelle_(std::move(quelle)), locale_(locale)
 {
-    setWindowTitle(QStringLiteral("Kalvion  -  Daten  speichern"));
+    setWindowTitle(tr("Kalvion  -  Daten  speichern"));
     resize(twips_groesse(6465, 4260));
 
     txt_dateiname = benannt(new QLineEdit(this), "txt_dateiname");
     txt_dateiname->setGeometry(twips_rechteck(3840, 2640, 2412, 372));
-    cmd_abbrechen = benannt(new QPushButton(QStringLiteral("&Abbrechen"), this), "cmd_abbrechen");
+    cmd_abbrechen = benannt(new QPushButton(tr("&Abbrechen"), this), "cmd_abbrechen");
     cmd_abbrechen->setGeometry(twips_rechteck(3840, 3240, 1092, 492));
-    cmd_ok = benannt(new QPushButton(QStringLiteral("&ok"), this), "cmd_ok");
+    cmd_ok = benannt(new QPushButton(tr("&ok"), this), "cmd_ok");
     cmd_ok->setGeometry(twips_rechteck(5160, 3240, 1092, 492));
     drive = benannt(new QComboBox(this), "drive");
     drive->setGeometry(twips_rechteck(240, 240, 3200, 315));
@@ -109,7 +110,7 @@ void frm_speichern::drive_Change()
 {
     Laufwerk = drive->currentText();
     if (!QDir(Laufwerk).isReadable()) {
-        kalvion::melde(this, QString::fromUtf8("Zugriff nicht möglich!"));
+        kalvion::melde(this, tr("Zugriff nicht möglich!"));
         if (drive->currentIndex() != 0)
             drive->setCurrentIndex(0);  // raises drive_Change for the first drive
         return;
@@ -163,17 +164,17 @@ void frm_speichern::cmd_ok_Click()
     switch (speichere(quelle_(), Pfad, Dateiname, QDate::currentDate(), locale_, &Dateipfad)) {
     case Speicherergebnis::berechnung_laeuft:
         // The dialog stays open: once the run has finished, "&ok" saves.
-        kalvion::melde(this, QString::fromUtf8("Die Berechnung läuft noch."));
+        kalvion::melde(this, tr("Die Berechnung läuft noch."));
         break;
     case Speicherergebnis::keine_berechnung:
-        kalvion::melde(this, QString::fromUtf8("Noch keine aktuelle Berechnung durchgeführt!"));
+        kalvion::melde(this, tr("Noch keine aktuelle Berechnung durchgeführt!"));
         close();
         break;
     case Speicherergebnis::kein_dateiname:
-        kalvion::melde(this, QStringLiteral("Dateiname fehlt!"));
+        kalvion::melde(this, tr("Dateiname fehlt!"));
         break;
     case Speicherergebnis::fehlgeschlagen:
-        kalvion::melde(this, QStringLiteral("Speichern fehlgeschlagen!"));
+        kalvion::melde(this, tr("Speichern fehlgeschlagen!"));
         break;
     case Speicherergebnis::gespeichert:
         close();

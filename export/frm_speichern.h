@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Kalvion  -  Daten  speichern": drive, folder and file name for the results
 // file, with the full path shown as the user works.

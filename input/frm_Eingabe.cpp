@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_Eingabe.h"
 
 #include <QAbstractButton>
@@ -53,7 +54,7 @@ frm_Eingabe::frm_Eingabe(Parameterquelle quelle, const QLocale& locale)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), quelle_(std::move(quelle)),
       locale_(locale)
 {
-    setWindowTitle(QStringLiteral("Kalvion - Eingabe"));
+    setWindowTitle(tr("Kalvion - Eingabe"));
     // The lowest strip holds the temperature programme.
     setFixedSize(twips_groesse(9120, 7170 + 600));
     // The layout is measured for a small dialog font.
@@ -66,10 +67,10 @@ frm_Eingabe::frm_Eingabe(Parameterquelle quelle, const QLocale& locale)
 void frm_Eingabe::baue_oberflaeche()
 {
     // The box reaches 120 twips below its lowest option.
-    auto* rahmen = benannt(new QGroupBox(QStringLiteral("Modell"), this), "Modell");
+    auto* rahmen = benannt(new QGroupBox(tr("Modell"), this), "Modell");
     int rahmen_hoehe = 0;
     for (const Geometriebeschreibung& g : Geometrien) {
-        auto* option = benannt(new QRadioButton(QString::fromUtf8(g.anzeigename), rahmen), g.option);
+        auto* option = benannt(new QRadioButton(QCoreApplication::translate("Geometrie", g.anzeigename), rahmen), g.option);
         option->setGeometry(twips_rechteck(120, g.option_oben, g.option_breite, g.option_hoehe));
         connect(option, &QRadioButton::toggled, this, [this, geo = g.geometrie](bool an) {
             if (an)
@@ -81,7 +82,7 @@ void frm_Eingabe::baue_oberflaeche()
     rahmen->setGeometry(twips_rechteck(360, 240, 2415, rahmen_hoehe));
 
     for (const Feldregel& r : Feldtabelle) {
-        feldbeschriftung(this, QString::fromUtf8(r.beschriftung), Beschriftung_links, r.beschriftung_oben,
+        feldbeschriftung(this, QCoreApplication::translate("Feld", r.beschriftung), Beschriftung_links, r.beschriftung_oben,
                          r.beschriftung_hoehe);
         auto* f = new QLineEdit(QStringLiteral("Text1"), this);
         f->setObjectName(QStringLiteral("txt_") + QString::fromLatin1(r.name));
@@ -89,16 +90,16 @@ void frm_Eingabe::baue_oberflaeche()
         f->installEventFilter(this);
         felder_[static_cast<int>(r.feld)] = f;
     }
-    feldbeschriftung(this, QString::fromUtf8(" ->  D  [cm²/s]"), 360, 4080, 300);
+    feldbeschriftung(this, tr(" ->  D  [cm²/s]"), 360, 4080, 300);
     lbl_D_ergebnis = benannt(beschriftung(this, QStringLiteral("xxx"), 1800, 4080, 1095, 255), "lbl_D_ergebnis");
-    feldbeschriftung(this, QStringLiteral("-> Gesamt [Mol%]"), 360, 5160, 300);
+    feldbeschriftung(this, tr("-> Gesamt [Mol%]"), 360, 5160, 300);
     lbl_molprozent = benannt(beschriftung(this, QStringLiteral("0%"), 1800, 5160, 1455, 255), "lbl_molprozent");
-    feldbeschriftung(this, QStringLiteral("-> Rechenschritte"), 360, 5640, 300);
+    feldbeschriftung(this, tr("-> Rechenschritte"), 360, 5640, 300);
     // As wide as the room up to the picture: a step count such as
     // "4,9642083616109E+15" must be read whole, never as "4,96420836" or "5".
     lbl_Schritte = benannt(beschriftung(this, QStringLiteral("200"), 1800, 5640, 3400 - 1800 - 15, 255), "lbl_Schritte");
 
-    cmd_ok = benannt(new QPushButton(QStringLiteral("ok"), this), "cmd_ok");
+    cmd_ok = benannt(new QPushButton(tr("ok"), this), "cmd_ok");
     cmd_ok->setGeometry(twips_rechteck(360, 6120, 2415, 710));
     // No default button: Enter in a field does nothing.
     cmd_ok->setAutoDefault(false);
@@ -106,11 +107,11 @@ void frm_Eingabe::baue_oberflaeche()
     enter_drueckt(cmd_ok);
     connect(cmd_ok, &QPushButton::clicked, this, &frm_Eingabe::cmd_ok_Click);
 
-    beschriftung(this, QString::fromUtf8("200 (gleich lange) Zellen längs Diffusionsweg der Länge  x_max  [ µm ]"),
+    beschriftung(this, tr("200 (gleich lange) Zellen längs Diffusionsweg der Länge  x_max  [ µm ]"),
                  3645, 360, 5055, 375)->setWordWrap(true);
-    beschriftung(this, QString::fromUtf8(" i_diff (gleich lange) Zellen bei Start mit diffundierendem Stoff belegt"),
+    beschriftung(this, tr(" i_diff (gleich lange) Zellen bei Start mit diffundierendem Stoff belegt"),
                  3645, 720, 5055, 375)->setWordWrap(true);
-    beschriftung(this, QStringLiteral("-> Gesamt-Mol% entsprechend modellabhängiger Volumina berechnet"),
+    beschriftung(this, tr("-> Gesamt-Mol% entsprechend modellabhängiger Volumina berechnet"),
                  3645, 1080, 5055, 375)->setWordWrap(true);
     for (int oben : {435, 780, 1140}) {  // the bullets in front of the notes
         auto* marke = new QFrame(this);
@@ -140,7 +141,7 @@ void frm_Eingabe::baue_oberflaeche()
     }
     setTabOrder(vorher, cmd_ok);
 
-    cmd_programm = benannt(new QPushButton(QString::fromUtf8("Temperaturprogramm …"), this), "cmd_programm");
+    cmd_programm = benannt(new QPushButton(tr("Temperaturprogramm …"), this), "cmd_programm");
     cmd_programm->setGeometry(twips_rechteck(360, 7020, 2415, 450));
     cmd_programm->setAutoDefault(false);
     connect(cmd_programm, &QPushButton::clicked, this, &frm_Eingabe::cmd_programm_Click);
@@ -233,7 +234,7 @@ void frm_Eingabe::feld_verlassen(Feld f)
         // takes its release, so the button must not stay pressed once the
         // press has been handled.
         QPointer<QAbstractButton> knopf = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
-        kalvion::melde(this, QStringLiteral("Unerlaubte Eingabe !"));
+        kalvion::melde(this, tr("Unerlaubte Eingabe !"));
         if (knopf)
             QTimer::singleShot(0, knopf, [knopf] { knopf->setDown(false); });
         eingabe->setText(QString::fromLatin1(regel(f).reset));
@@ -256,7 +257,7 @@ void frm_Eingabe::Form_Activate()
     if (schritte_ableiten(m_))
         schritte_anzeigen();
     else
-        text_setzen_eingepasst(lbl_Schritte, m_.D == 0 ? QString::fromUtf8("– (D = 0)") : QStringLiteral("unendlich"));
+        text_setzen_eingepasst(lbl_Schritte, m_.D == 0 ? tr("– (D = 0)") : tr("unendlich"));
     anfangsprofil(m_);
     molprozent_anzeigen();
     d_ableiten(m_);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Kalvion - Eingabe": the six parameters, the model choice and the derived
 // values D, step count and total mol%. Its "ok" is the only way back to the

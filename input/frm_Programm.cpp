@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_Programm.h"
 
 #include <QHBoxLayout>
@@ -84,12 +85,12 @@ void Programmkurve::paintEvent(QPaintEvent*)
 frm_Programm::frm_Programm(const Programmeingabe& eingabe, double Q, const QLocale& locale, QWidget* eltern)
     : QDialog(eltern), Q_(Q), locale_(locale)
 {
-    setWindowTitle(QStringLiteral("Kalvion - Temperaturprogramm"));
+    setWindowTitle(tr("Kalvion - Temperaturprogramm"));
     tabelle_ = new Programmtabelle(locale_, this);
     tabelle_->setze(eingabe.zeilen);
 
     auto* start = new QHBoxLayout;
-    start->addWidget(new QLabel(QString::fromUtf8("Starttemperatur [°C]"), this));
+    start->addWidget(new QLabel(tr("Starttemperatur [°C]"), this));
     txt_start = benannt(new QLineEdit(eingabe.start, this), "txt_start");
     txt_start->setMaximumWidth(100);
     start->addWidget(txt_start);
@@ -101,22 +102,22 @@ frm_Programm::frm_Programm(const Programmeingabe& eingabe, double Q, const QLoca
     tbl_segmente->setSelectionBehavior(QAbstractItemView::SelectRows);
     tbl_segmente->setMinimumHeight(180);
 
-    auto* hinzufuegen = benannt(new QPushButton(QString::fromUtf8("Segment hinzufügen"), this), "cmd_hinzufuegen");
-    auto* entfernen = benannt(new QPushButton(QStringLiteral("Segment entfernen"), this), "cmd_entfernen");
+    auto* hinzufuegen = benannt(new QPushButton(tr("Segment hinzufügen"), this), "cmd_hinzufuegen");
+    auto* entfernen = benannt(new QPushButton(tr("Segment entfernen"), this), "cmd_entfernen");
     auto* zeilenknoepfe = new QHBoxLayout;
     zeilenknoepfe->addWidget(hinzufuegen);
     zeilenknoepfe->addWidget(entfernen);
     zeilenknoepfe->addStretch();
-    auto* hinweis = new QLabel(QString::fromUtf8("Rate „sofort“: ohne Rampe zum Ziel."), this);
+    auto* hinweis = new QLabel(tr("Rate „sofort“: ohne Rampe zum Ziel."), this);
     zeilenknoepfe->addWidget(hinweis);
 
     kurve_ = benannt(new Programmkurve(locale_, this), "Image_programm");
     lbl_aequivalent = benannt(new QLabel(this), "lbl_aequivalent");
     lbl_aequivalent->setWordWrap(true);
 
-    cmd_ok = benannt(new QPushButton(QStringLiteral("ok"), this), "cmd_ok");
-    auto* kein = benannt(new QPushButton(QStringLiteral("Kein Programm"), this), "cmd_kein_programm");
-    auto* abbrechen = benannt(new QPushButton(QStringLiteral("Abbrechen"), this), "cmd_abbrechen");
+    cmd_ok = benannt(new QPushButton(tr("ok"), this), "cmd_ok");
+    auto* kein = benannt(new QPushButton(tr("Kein Programm"), this), "cmd_kein_programm");
+    auto* abbrechen = benannt(new QPushButton(tr("Abbrechen"), this), "cmd_abbrechen");
     for (QPushButton* k : {cmd_ok, kein, abbrechen, hinzufuegen, entfernen})
         k->setAutoDefault(false);
     auto* knoepfe = new QHBoxLayout;
@@ -137,7 +138,7 @@ frm_Programm::frm_Programm(const Programmeingabe& eingabe, double Q, const QLoca
     connect(hinzufuegen, &QPushButton::clicked, this, [this] {
         const QModelIndex aktuell = tbl_segmente->currentIndex();
         if (!tabelle_->zeile_einfuegen(aktuell.isValid() ? aktuell.row() : -1))
-            melde(this, QString::fromUtf8("Höchstens %1 Segmente erlaubt.").arg(Hoechste_Segmentzahl));
+            melde(this, tr("Höchstens %1 Segmente erlaubt.").arg(Hoechste_Segmentzahl));
     });
     connect(entfernen, &QPushButton::clicked, this, [this] {
         const QModelIndex aktuell = tbl_segmente->currentIndex();

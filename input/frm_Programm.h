@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Kalvion - Temperaturprogramm": the furnace cycle as a table of segments,
 // its drawing T(t) and what it equals at its highest temperature. "ok" hands

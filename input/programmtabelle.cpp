@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programmtabelle.h"
 
 #include <QBrush>
@@ -107,9 +108,9 @@ QVariant Programmtabelle::headerData(int abschnitt, Qt::Orientation richtung, in
     if (richtung == Qt::Vertical)
         return abschnitt + 1;
     switch (abschnitt) {
-    case Rate: return QStringLiteral("Rate [K/min]");
-    case Ziel: return QString::fromUtf8("Ziel [°C]");
-    case Halten: return QStringLiteral("Halten [h]");
+    case Rate: return tr("Rate [K/min]");
+    case Ziel: return tr("Ziel [°C]");
+    case Halten: return tr("Halten [h]");
     }
     return {};
 }

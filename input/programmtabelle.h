@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The segments of a temperature programme as a table model: rate, target and
 // hold of each segment, edited as text in the user's locale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A measured profile: two columns, depth x in µm and concentration in mol%,
 // parted by ';', ',', a tab or blanks; a decimal comma or point (with ','

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading numbers as the user types them and the display patterns shared by
 // the windows and the results file, all in an explicitly given locale.

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exportbefehle.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
@@ -74,11 +76,11 @@ Dateiwahl& aktuelle_oeffnung()
 void exportieren(QWidget* eltern, const Ergebnisstand& stand, const QLocale& locale, const Exportart& art)
 {
     if (stand.laeuft) {
-        melde(eltern, QString::fromUtf8("Die Berechnung läuft noch."));
+        melde(eltern, QCoreApplication::translate("Befehle", "Die Berechnung läuft noch."));
         return;
     }
     if (!stand.aktuell) {
-        melde(eltern, QString::fromUtf8("Noch keine aktuelle Berechnung durchgeführt!"));
+        melde(eltern, QCoreApplication::translate("Befehle", "Noch keine aktuelle Berechnung durchgeführt!"));
         return;
     }
     // This result is written, whatever happens while the file dialog is open.
@@ -89,7 +91,7 @@ void exportieren(QWidget* eltern, const Ergebnisstand& stand, const QLocale& loc
     if (pfad.isEmpty())
         return;
     if (!art.schreiben(pfad, m, locale)) {
-        melde(eltern, QStringLiteral("Speichern fehlgeschlagen!"));
+        melde(eltern, QCoreApplication::translate("Befehle", "Speichern fehlgeschlagen!"));
         return;
     }
     QSettings().setValue(QLatin1String(Ordnerschluessel), QFileInfo(pfad).absolutePath());
@@ -143,10 +145,10 @@ void grafik_mit_messung_speichern(QWidget* eltern, const Ergebnisstand& stand, c
                                   std::shared_ptr<const Messprofil> messung)
 {
     exportieren(eltern, stand, locale,
-                {QStringLiteral("Kalvion - Grafik speichern"),
+                {QCoreApplication::translate("Befehle", "Kalvion - Grafik speichern"),
                  QStringLiteral("kalvion-grafik.png"),
-                 {QStringLiteral("PNG-Bild (*.png)"), QStringLiteral("SVG-Grafik (*.svg)"),
-                  QStringLiteral("PDF-Dokument (*.pdf)")},
+                 {QCoreApplication::translate("Befehle", "PNG-Bild (*.png)"), QCoreApplication::translate("Befehle", "SVG-Grafik (*.svg)"),
+                  QCoreApplication::translate("Befehle", "PDF-Dokument (*.pdf)")},
                  [messung](const QString& pfad, const Modell& m, const QLocale& l) {
                      return grafik_schreiben(pfad, m, l, messung.get());
                  }});
@@ -155,21 +157,21 @@ void grafik_mit_messung_speichern(QWidget* eltern, const Ergebnisstand& stand, c
 void kurven_speichern(QWidget* eltern, const Ergebnisstand& stand, const QLocale& locale)
 {
     exportieren(eltern, stand, locale,
-                {QStringLiteral("Kalvion - Kurven speichern"),
+                {QCoreApplication::translate("Befehle", "Kalvion - Kurven speichern"),
                  QStringLiteral("kalvion-kurven.csv"),
-                 {QStringLiteral("CSV-Tabelle (*.csv)")},
+                 {QCoreApplication::translate("Befehle", "CSV-Tabelle (*.csv)")},
                  kurven_schreiben});
 }
 
 QList<QAction*> exportbefehle_anhaengen(QMenu* menu, QWidget* eltern, Ergebnisquelle quelle, const QLocale& locale,
                                         Messquelle messquelle)
 {
-    QAction* grafik = menu->addAction(QString::fromUtf8("&Grafik speichern …"));
+    QAction* grafik = menu->addAction(QCoreApplication::translate("Befehle", "&Grafik speichern …"));
     grafik->setObjectName(QStringLiteral("mnu_grafik_speichern"));
     QObject::connect(grafik, &QAction::triggered, eltern, [eltern, quelle, locale, messquelle] {
         grafik_mit_messung_speichern(eltern, quelle(), locale, messquelle ? messquelle() : nullptr);
     });
-    QAction* kurven = menu->addAction(QString::fromUtf8("&Kurven speichern …"));
+    QAction* kurven = menu->addAction(QCoreApplication::translate("Befehle", "&Kurven speichern …"));
     kurven->setObjectName(QStringLiteral("mnu_kurven_speichern"));
     QObject::connect(kurven, &QAction::triggered, eltern, [eltern, quelle, locale] { kurven_speichern(eltern, quelle(), locale); });
     return {grafik, kurven};

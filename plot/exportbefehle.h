@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two menu commands that put the current run into files: the graph as
 // PNG, SVG or PDF and the five curves as a CSV table. Each asks for the file

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_anpassung.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -23,17 +25,17 @@ Anpassungstexte anpassungstexte(const Anpassung& a, const Modell& parameter, con
                                 const QLocale& locale)
 {
     Anpassungstexte t;
-    t.messung = QStringLiteral("Messprofil: %1 (%2 Punkte)").arg(dateiname).arg(a.punkte);
-    t.d = QString::fromUtf8("D = %1 cm²/s").arg(zahlen::exponentform(a.D, locale));
+    t.messung = QCoreApplication::translate("Anpassung", "Messprofil: %1 (%n Punkte)", nullptr, a.punkte).arg(dateiname);
+    t.d = QCoreApplication::translate("Anpassung", "D = %1 cm²/s").arg(zahlen::exponentform(a.D, locale));
     auto grenze = [&](double wert, bool offen) {
-        return zahlen::exponentform(wert, locale) + (offen ? QStringLiteral(" (Suchgrenze)") : QString());
+        return zahlen::exponentform(wert, locale) + (offen ? QCoreApplication::translate("Anpassung", " (Suchgrenze)") : QString());
     };
-    t.intervall = QString::fromUtf8("95-%-Intervall: %1 … %2 cm²/s")
+    t.intervall = QCoreApplication::translate("Anpassung", "95-%-Intervall: %1 … %2 cm²/s")
                       .arg(grenze(a.D_unten, a.unten_offen), grenze(a.D_oben, a.oben_offen));
-    t.rms = QStringLiteral("RMS-Abweichung: %1 mol%").arg(zahlen::festkomma(a.rms, 4, locale));
+    t.rms = QCoreApplication::translate("Anpassung", "RMS-Abweichung: %1 mol%").arg(zahlen::festkomma(a.rms, 4, locale));
     // Seven digits: the fit itself is no finer.
     t.d0_text = zahlen::allgemein(a.D0, locale, 7);
-    t.d0 = QString::fromUtf8("Do*1000 = %1 cm²/s  (bei Q = %2 J/mol und %3 °C)")
+    t.d0 = QCoreApplication::translate("Anpassung", "Do*1000 = %1 cm²/s  (bei Q = %2 J/mol und %3 °C)")
                .arg(t.d0_text, wie_angenommen(parameter.Q, locale), wie_angenommen(parameter.Sintertemp, locale));
     t.befund = QString::fromStdString(befundtext(a));
     return t;
@@ -43,7 +45,7 @@ frm_anpassung::frm_anpassung(const Anpassung& a, const Modell& parameter, const 
                              const QLocale& locale, QWidget* eltern)
     : QDialog(eltern), texte_(anpassungstexte(a, parameter, dateiname, locale))
 {
-    setWindowTitle(QStringLiteral("Kalvion - Anpassung an Messprofil"));
+    setWindowTitle(tr("Kalvion - Anpassung an Messprofil"));
     auto* spalte = new QVBoxLayout(this);
     auto zeile = [&](const char* name, const QString& text) {
         auto* l = benannt(new QLabel(text, this), name);
@@ -61,8 +63,8 @@ frm_anpassung::frm_anpassung(const Anpassung& a, const Modell& parameter, const 
     befund->setVisible(!texte_.befund.isEmpty());
 
     auto* knoepfe = new QHBoxLayout;
-    auto* uebernehmen = benannt(new QPushButton(QString::fromUtf8("D0 übernehmen"), this), "cmd_d0_uebernehmen");
-    auto* schliessen = benannt(new QPushButton(QString::fromUtf8("Schließen"), this), "cmd_schliessen");
+    auto* uebernehmen = benannt(new QPushButton(tr("D0 übernehmen"), this), "cmd_d0_uebernehmen");
+    auto* schliessen = benannt(new QPushButton(tr("Schließen"), this), "cmd_schliessen");
     // Where every D fits alike there is no D0 to take.
     uebernehmen->setEnabled(a.befund != Anpassungsbefund::ohne_information);
     knoepfe->addStretch();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Kalvion - Anpassung an Messprofil": the D that best explains the measured
 // profile, its 95 % interval, the RMS residual and the D0 that gives this D at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_grafik.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include "frm_info.h"
 #include "grafik.h"
 #include "laufhinweise.h"
+#include "sprache.h"
 #include "meldung.h"
 #include "messbefehle.h"
 #include "rechenwerk.h"
@@ -130,7 +132,7 @@ void frm_grafik::baue_oberflaeche()
     lbl_cursor_position = weisses_label(flaeche_, "lbl_cursor_position", QString(), twips_rechteck(0, 120, 6015, 375));
     lbl_fortschritt = weisses_label(flaeche_, "lbl_fortschritt", QStringLiteral("0"),
                                     twips_rechteck(0, 600, Fortschritt_breite, 255));
-    cmd_run = benannt(new QPushButton(QStringLiteral("Berechnung &Starten"), flaeche_), "cmd_run");
+    cmd_run = benannt(new QPushButton(tr("Berechnung &Starten"), flaeche_), "cmd_run");
     cmd_run->setGeometry(twips_rechteck(360, 1200, 2055, 1095));
     enter_drueckt(cmd_run);
     connect(cmd_run, &QPushButton::clicked, this, &frm_grafik::run_Click);
@@ -148,34 +150,34 @@ void frm_grafik::baue_menues()
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    QMenu* datei = menu("mnu_datei", QStringLiteral("&Datei"));
-    mnu_run = eintrag(datei, "mnu_run", QStringLiteral("Berechnung &Starten"), &frm_grafik::run_Click);
-    mnu_abbrechen = eintrag(datei, "mnu_abbrechen", QStringLiteral("Berechnung &Abbrechen"),
+    QMenu* datei = menu("mnu_datei", tr("&Datei"));
+    mnu_run = eintrag(datei, "mnu_run", tr("Berechnung &Starten"), &frm_grafik::run_Click);
+    mnu_abbrechen = eintrag(datei, "mnu_abbrechen", tr("Berechnung &Abbrechen"),
                             &frm_grafik::mnu_abbrechen_Click);
     mnu_abbrechen->setEnabled(false);
     // Escape cancels a run too; a key of the window rather than of the menu
     // item, whose entries carry no shortcut.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &frm_grafik::mnu_abbrechen_Click);
-    eintrag(datei, "mnu_speichern", QStringLiteral("&Speichern als ASCII"), &frm_grafik::mnu_speichern_Click);
+    eintrag(datei, "mnu_speichern", tr("&Speichern als ASCII"), &frm_grafik::mnu_speichern_Click);
     exportbefehle_anhaengen(datei, this, [this] { return ergebnisstand(); }, locale_, [this] { return messung_; });
-    eintrag(datei, "mnu_parameter_speichern", QString::fromUtf8("&Parameter speichern …"),
+    eintrag(datei, "mnu_parameter_speichern", tr("&Parameter speichern …"),
             &frm_grafik::mnu_parameter_speichern_Click);
-    mnu_parameter_laden = eintrag(datei, "mnu_parameter_laden", QString::fromUtf8("Parameter &laden …"),
+    mnu_parameter_laden = eintrag(datei, "mnu_parameter_laden", tr("Parameter &laden …"),
                                   &frm_grafik::mnu_parameter_laden_Click);
-    eintrag(datei, "mnu_messprofil_laden", QString::fromUtf8("&Messprofil laden …"),
+    eintrag(datei, "mnu_messprofil_laden", tr("&Messprofil laden …"),
             &frm_grafik::mnu_messprofil_laden_Click);
-    mnu_messprofil_entfernen = eintrag(datei, "mnu_messprofil_entfernen", QStringLiteral("Messprofil &entfernen"),
+    mnu_messprofil_entfernen = eintrag(datei, "mnu_messprofil_entfernen", tr("Messprofil &entfernen"),
                                        &frm_grafik::mnu_messprofil_entfernen_Click);
     mnu_messprofil_entfernen->setEnabled(false);
-    mnu_anpassen = eintrag(datei, "mnu_anpassen", QStringLiteral("An Messprofil a&npassen"),
+    mnu_anpassen = eintrag(datei, "mnu_anpassen", tr("An Messprofil a&npassen"),
                            &frm_grafik::mnu_anpassen_Click);
-    eintrag(datei, "mnu_beenden", QStringLiteral("&Beenden"), &frm_grafik::mnu_beenden_Click);
-    QMenu* bearbeiten = menu("mnu_bearbeiten", QStringLiteral("&Bearbeiten"));
-    mnu_Eingabe = eintrag(bearbeiten, "mnu_Eingabe", QStringLiteral("&Eingabe"), &frm_grafik::mnu_Eingabe_Click);
-    eintrag(bearbeiten, "mnu_kopieren", QStringLiteral("&Kopieren"), &frm_grafik::mnu_kopieren_Click);
-    QMenu* info = menu("mnu_info", QStringLiteral("&Info"));
-    eintrag(info, "mnu_version", QStringLiteral("&Version"), &frm_grafik::mnu_version_Click);
+    eintrag(datei, "mnu_beenden", tr("&Beenden"), &frm_grafik::mnu_beenden_Click);
+    QMenu* bearbeiten = menu("mnu_bearbeiten", tr("&Bearbeiten"));
+    mnu_Eingabe = eintrag(bearbeiten, "mnu_Eingabe", tr("&Eingabe"), &frm_grafik::mnu_Eingabe_Click);
+    eintrag(bearbeiten, "mnu_kopieren", tr("&Kopieren"), &frm_grafik::mnu_kopieren_Click);
+    QMenu* info = menu("mnu_info", tr("&Info"));
+    eintrag(info, "mnu_version", tr("&Version"), &frm_grafik::mnu_version_Click);
 }
 
 void frm_grafik::Form_Load()
@@ -280,7 +282,7 @@ void frm_grafik::lauf_fertig(const Ergebniszeiger& ergebnis)
     // Current from here on, also for a save while the message is up; the
     // window stays locked until the message is acknowledged.
     laeuft_ = false;
-    kalvion::melde(this, QString::fromStdString(fehlertext(ergebnis->ausgang)));
+    kalvion::melde(this, sprache::fehlermeldung(ergebnis->ausgang.fehlerzahl, ergebnis->ausgang.gesprungen));
     lbl_cursor_position->setVisible(true);
     flaeche_->setCursor(Qt::CrossCursor);
     startknopf_verbergen();
@@ -422,7 +424,7 @@ void frm_grafik::mnu_kopieren_Click()
     QClipboard* ablage = QGuiApplication::clipboard();
     ablage->clear();
     ablage->setImage(bild_);
-    kalvion::melde(this, QStringLiteral("Grafik in Zwischenablage"));
+    kalvion::melde(this, tr("Grafik in Zwischenablage"));
 }
 
 void frm_grafik::mnu_beenden_Click()
@@ -520,11 +522,11 @@ void frm_grafik::mnu_messprofil_entfernen_Click()
 void frm_grafik::mnu_anpassen_Click()
 {
     if (laeuft_) {
-        kalvion::melde(this, QString::fromUtf8("Die Berechnung läuft noch."));
+        kalvion::melde(this, tr("Die Berechnung läuft noch."));
         return;
     }
     if (!messung_) {
-        kalvion::melde(this, QStringLiteral("Kein Messprofil geladen!"));
+        kalvion::melde(this, tr("Kein Messprofil geladen!"));
         return;
     }
     // x_max may have changed since the profile was loaded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the graph of the last run, the run button, the progress
 // text, the cursor read-out and the menus that lead to every other window.

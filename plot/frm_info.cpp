@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_info.h"
 
 #include <QLabel>
@@ -14,7 +15,7 @@ namespace kalvion {
 frm_info::frm_info(QWidget* eltern)
     : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
-    setWindowTitle(QStringLiteral("Kalvion - Info"));
+    setWindowTitle(tr("Kalvion - Info"));
     setFixedSize(twips_groesse(4155, 2100));
 
     auto* cmd_ok = benannt(new QPushButton(QStringLiteral("OK"), this), "cmd_ok");
@@ -28,10 +29,10 @@ frm_info::frm_info(QWidget* eltern)
     connect(cmd_ok, &QPushButton::clicked, this, &frm_info::cmd_ok_Click);
 
     auto* Label3 = benannt(
-        new QLabel(QStringLiteral("Kalvion.exe    -   Version " KALVION_VERSION "          Kalvion-Projekt  02.2009"), this),
+        new QLabel(tr("Kalvion.exe    -   Version %1          Kalvion-Projekt  02.2009").arg(QStringLiteral(KALVION_VERSION)), this),
         "Label3");
     Label3->setGeometry(twips_rechteck(120, 120, 4095, 255));
-    auto* Label1 = benannt(new QLabel(QStringLiteral("Kontakt:  Fehlerberichte im Kalvion-Projekt"), this), "Label1");
+    auto* Label1 = benannt(new QLabel(tr("Kontakt:  Fehlerberichte im Kalvion-Projekt"), this), "Label1");
     Label1->setGeometry(twips_rechteck(0, 1800, 4095, 255));
     text_einpassen(Label3);
     text_einpassen(Label1);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Kalvion - Info": version and contact, closed only through its OK button.
 

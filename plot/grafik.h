@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws the result graph of the model record onto any painter: frame, tick
 // marks, labels and up to five profiles. The main window only owns the image.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The graph of a run as a file for a report: drawn by the window's own
 // drawing code on a 16 × 10 cm page, with what only paper needs besides: a

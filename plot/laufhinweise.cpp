@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "laufhinweise.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -9,10 +12,13 @@ namespace kalvion {
 
 namespace {
 
-QString etwa(double anzahl, const char* einheit, const char* einzahl, const QLocale& locale)
+// "etwa 3 Stunden": the count in the locale, the words in the UI language
+// (German picks its singular itself, English by the count).
+QString etwa(double anzahl, const char* mehrzahl, const char* einzahl, const QLocale& locale)
 {
-    const QString wort = QString::fromUtf8(anzahl == 1 && einzahl ? einzahl : einheit);
-    return QStringLiteral("etwa ") + zahlen::ganzzahl(anzahl, locale) + QLatin1Char(' ') + wort;
+    const char* text = anzahl == 1 && einzahl ? einzahl : mehrzahl;
+    const int form = static_cast<int>(std::min(anzahl, 1e9));
+    return QCoreApplication::translate("Dauer", text, nullptr, form).arg(zahlen::ganzzahl(anzahl, locale));
 }
 
 }  // namespace
@@ -22,25 +28,30 @@ QString dauertext(double sekunden, const QLocale& locale)
     // Each unit is chosen after rounding, so 59.6 s reads "etwa 1 min", not "etwa 60 s".
     const double s = std::max(sekunden, 0.0);
     if (const double n = std::round(s); n < 60)
-        return etwa(std::max(n, 1.0), "s", nullptr, locale);
+        return etwa(std::max(n, 1.0), QT_TRANSLATE_N_NOOP("Dauer", "etwa %1 s"), nullptr, locale);
     if (const double n = std::round(s / 60); n < 60)
-        return etwa(n, "min", nullptr, locale);
+        return etwa(n, QT_TRANSLATE_N_NOOP("Dauer", "etwa %1 min"), nullptr, locale);
     if (const double n = std::round(s / 3600); n < 48)
-        return etwa(n, "Stunden", "Stunde", locale);
+        return etwa(n, QT_TRANSLATE_N_NOOP("Dauer", "etwa %1 Stunden"), QT_TRANSLATE_N_NOOP("Dauer", "etwa %1 Stunde"),
+                    locale);
     if (const double n = std::round(s / 86400); n < 365)
-        return etwa(n, "Tage", nullptr, locale);
-    return etwa(std::max(std::round(s / (365.25 * 86400)), 1.0), "Jahre", "Jahr", locale);
+        return etwa(n, QT_TRANSLATE_N_NOOP("Dauer", "etwa %1 Tage"), nullptr, locale);
+    return etwa(std::max(std::round(s / (365.25 * 86400)), 1.0), QT_TRANSLATE_N_NOOP("Dauer", "etwa %1 Jahre"),
+                QT_TRANSLATE_N_NOOP("Dauer", "etwa %1 Jahr"), locale);
 }
 
 QString frage_langer_lauf(double sekunden, const QLocale& locale)
 {
-    return QStringLiteral("Die Berechnung dauert voraussichtlich ") + dauertext(sekunden, locale) +
-           QStringLiteral(".\nSchnell rechnen (nach Schritt 1000 in einem Sprung, sofort fertig) oder schrittweise?");
+    return QCoreApplication::translate("Laufhinweise", "Die Berechnung dauert voraussichtlich %1.\nSchnell rechnen (nach "
+                                                       "Schritt 1000 in einem Sprung, sofort fertig) oder schrittweise?")
+        .arg(dauertext(sekunden, locale));
 }
 
 QStringList knoepfe_langer_lauf()
 {
-    return {QStringLiteral("Schnell rechnen"), QStringLiteral("Schrittweise"), QStringLiteral("Abbrechen")};
+    return {QCoreApplication::translate("Laufhinweise", "Schnell rechnen"),
+            QCoreApplication::translate("Laufhinweise", "Schrittweise"),
+            QCoreApplication::translate("Laufhinweise", "Abbrechen")};
 }
 
 double restzeit(double geschaetzt, double vergangen, int prozent)
@@ -56,16 +67,16 @@ QString fortschrittsanzeige(const QString& prozenttext, double geschaetzt, doubl
     const int prozent = prozenttext.section(QLatin1Char(' '), 0, 0).toInt();
     if (prozent >= 100)
         return prozenttext;
-    return prozenttext + QStringLiteral("   noch ") + dauertext(restzeit(geschaetzt, vergangen, prozent), locale);
+    return prozenttext + QCoreApplication::translate("Laufhinweise", "   noch %1").arg(dauertext(restzeit(geschaetzt, vergangen, prozent), locale));
 }
 
 QString schrittzahl_abgelehnt(double schritte, const QLocale& locale)
 {
-    const QString rat = QStringLiteral(" Bitte eine kürzere Sinterzeit oder einen längeren Diffusionsweg wählen.");
+    const QString rat = QCoreApplication::translate("Laufhinweise", " Bitte eine kürzere Sinterzeit oder einen längeren Diffusionsweg wählen.");
     if (std::isnan(schritte))
-        return QStringLiteral("Die Zahl der Zeitschritte lässt sich für diese Parameter nicht bestimmen.") + rat;
+        return QCoreApplication::translate("Laufhinweise", "Die Zahl der Zeitschritte lässt sich für diese Parameter nicht bestimmen.") + rat;
     if (std::isinf(schritte))
-        return QStringLiteral("Die Berechnung bräuchte unendlich viele Zeitschritte.") + rat;
+        return QCoreApplication::translate("Laufhinweise", "Die Berechnung bräuchte unendlich viele Zeitschritte.") + rat;
     // Every digit, as far as a 64-bit count reaches: a rounded general form
     // could read as if the count were within the limit.
     QLocale ohne_gruppen = locale;
@@ -74,9 +85,10 @@ QString schrittzahl_abgelehnt(double schritte, const QLocale& locale)
         return n < 18446744073709551616.0 ? ohne_gruppen.toString(static_cast<qulonglong>(n))
                                           : zahlen::ganzzahl(n, locale);
     };
-    return QStringLiteral("Die Berechnung bräuchte ") + ganz(schritte) +
-           QStringLiteral(" Zeitschritte, mehr als das Programm zählen kann (höchstens ") +
-           ganz(Groesste_Schrittzahl) + QStringLiteral(").") + rat;
+    return QCoreApplication::translate("Laufhinweise", "Die Berechnung bräuchte %1 Zeitschritte, mehr als das "
+                                                       "Programm zählen kann (höchstens %2).")
+               .arg(ganz(schritte), ganz(Groesste_Schrittzahl)) +
+           rat;
 }
 
 }  // namespace kalvion

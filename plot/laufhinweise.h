@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window tells the user about a long run: the estimate in the
 // question before it, the remaining time during it, and the refusal of a step

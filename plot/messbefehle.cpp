@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "messbefehle.h"
+
+#include <QCoreApplication>
 
 #include "exportbefehle.h"
 
@@ -6,8 +9,9 @@ namespace kalvion {
 
 QString messdatei_waehlen(QWidget* eltern)
 {
-    return datei_oeffnen(eltern, QString::fromUtf8("Kalvion - Messprofil laden"), exportordner(),
-                         {QStringLiteral("Messprofile (*.csv *.txt *.dat)"), QStringLiteral("Alle Dateien (*)")});
+    return datei_oeffnen(eltern, QCoreApplication::translate("Befehle", "Kalvion - Messprofil laden"), exportordner(),
+                         {QCoreApplication::translate("Befehle", "Messprofile (*.csv *.txt *.dat)"),
+                          QCoreApplication::translate("Befehle", "Alle Dateien (*)")});
 }
 
 }  // namespace kalvion

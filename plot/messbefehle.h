@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which file a measured profile comes from: the open dialog of
 // exportbefehle.h, which tests replace with setze_dateioeffnung().

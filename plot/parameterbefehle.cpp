@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "parameterbefehle.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -12,10 +14,10 @@ namespace kalvion {
 
 namespace {
 
-const QStringList& filter()
+// In the language of the moment it is asked for.
+QStringList filter()
 {
-    static const QStringList f{QStringLiteral("Kalvion-Parameter (*.kalvion)")};
-    return f;
+    return {QCoreApplication::translate("Befehle", "Kalvion-Parameter (*.kalvion)")};
 }
 
 // The folder used last for parameter files, else where exports start.
@@ -35,12 +37,12 @@ void merke_ordner(const QString& pfad)
 void parameter_speichern_befehl(QWidget* eltern, const Modell& parameter, const QLocale& locale)
 {
     // The same save dialog as the exports, so that tests replace both alike.
-    const QString pfad = datei_waehlen(eltern, QStringLiteral("Kalvion - Parameter speichern"),
+    const QString pfad = datei_waehlen(eltern, QCoreApplication::translate("Befehle", "Kalvion - Parameter speichern"),
                                        QDir(parameterordner()).filePath(QStringLiteral("parameter.kalvion")), filter());
     if (pfad.isEmpty())
         return;
     if (!parameter_speichern(pfad, parameter, locale)) {
-        melde(eltern, QStringLiteral("Speichern fehlgeschlagen!"));
+        melde(eltern, QCoreApplication::translate("Befehle", "Speichern fehlgeschlagen!"));
         return;
     }
     merke_ordner(pfad);
@@ -48,7 +50,8 @@ void parameter_speichern_befehl(QWidget* eltern, const Modell& parameter, const 
 
 std::optional<Modell> parameter_laden_befehl(QWidget* eltern, const Modell& basis, const QLocale& locale)
 {
-    const QString pfad = datei_oeffnen(eltern, QStringLiteral("Kalvion - Parameter laden"), parameterordner(), filter());
+    const QString pfad = datei_oeffnen(eltern, QCoreApplication::translate("Befehle", "Kalvion - Parameter laden"),
+                                       parameterordner(), filter());
     if (pfad.isEmpty())
         return std::nullopt;
     const Parameterlesung l = parameter_laden(pfad, basis, locale);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Parameter speichern …" and "Parameter laden …": the parameters of the last
 // "ok" into a .kalvion file and back, through the standard file dialogs,

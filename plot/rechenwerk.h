@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the computation of "Berechnung Starten" on a thread of its own, on a
 // copy of the parameters, so that menus, message boxes and painting on the

@@ -1,13 +1,15 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by run.sh, test.sh and package.sh: installs the Debian packages that are missing,
 # then configures and builds the project in $BUILD_DIR.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
-# The first line builds the program, the second builds the Debian package
+# The first two lines build the program (the second its English texts), the third builds the Debian package
 # (dpkg-shlibdeps, file, help2man) and checks it (desktop-file-validate,
-# appstreamcli, lintian); the third drives the real-desktop test.
+# appstreamcli, lintian); the fourth drives the real-desktop test.
 PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev libgl-dev libeigen3-dev libboost-math-dev qt6-translations-l10n
+          qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
           dpkg-dev file help2man desktop-file-utils appstream lintian poppler-utils
           xvfb openbox xdotool x11-utils imagemagick)
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Kalvion and runs every test through ctest,
 # once with the C locale and once with the German one, as our users run it.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"

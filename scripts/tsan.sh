@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the threading tests under ThreadSanitizer in a build tree of their
 # own (build-tsan/) and runs them once: the window's worker thread, its stop
 # requests and the hand-over of its results. Called by test.sh; may be run

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into an empty prefix and starts the installed program: it must come
 # up and keep running (ended here after a few seconds) rather than fail.
 set -euo pipefail

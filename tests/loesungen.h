@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Closed-form solutions of the diffusion equation for the three geometries, and
 // the largest deviation of a model's profile from them at its sintering time.

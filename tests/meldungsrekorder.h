@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Takes the place of the message and question boxes for one test: records
 // each text and answers at once. Questions are answered with the scripted

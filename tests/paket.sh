@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from an existing build tree into a temporary folder
 # and checks what a user gets from it: every file, the dependencies, clean
 # desktop metadata, manual pages in English and German, the copyright and

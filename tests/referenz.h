@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An independent, plain statement of the model for the end-to-end checks:
 // the initial profile from its closed form and the explicit finite-volume

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What several tests need: the two locales, a model that has run through the
 // start-up parameters, and, where the test links the widgets, controls found

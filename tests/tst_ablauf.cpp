@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The road of a typical use through the real windows: start, a new
 // temperature, "ok", a run, the plot and its read-out, the clipboard and a
 // save, checked against an independent computation of the profile; two

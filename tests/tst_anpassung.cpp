@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fit of D against profiles the engine computed itself at a known D, and
 // the Arrhenius fit against D computed from known D0 and Q.
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every field of the field table and every geometry of the geometry table,
 // walked through the parameter dialog, the command line, its table, the
 // results file and the graph's caption: one row each, so that a new field or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line front end: its blocks against the window's writer and the
 // independent reference, studies that do not depend on the thread count or
 // the slicing, bad input and failing writes that leave the results file as it
@@ -552,7 +553,7 @@ private slots:
         zeile("schrittzahl_unzaehlbar", {"--temperatur", "1000,1050", "--d0", "1e10", "--q", "0", "--weg", "0.001", "--zeit", "10000"},
               "Lauf 1 (--modell linear --temperatur 1000 --zeit 10000 --weg 0.001 --d0 1e+10 --q 0 --i-diff 20) "
               "hätte 3.456e+33 Zeitschritte, mehr als sich zählen lassen");
-        zeile("unbekannte_option", {"--temperature", "1000"}, "unbekannte Option --temperature");
+        zeile("unbekannte_option", {"--temperatura", "1000"}, "unbekannte Option --temperatura");
         zeile("wert_fehlt", {"--tabelle", "--zeit"}, "nach --zeit fehlt der Wert");
         zeile("schalter_mit_wert", {"--tabelle=ja"}, "--tabelle nimmt keinen Wert");
         zeile("ueberzaehliges_argument", {"1050"}, "\"1050\" ist keine Option");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalvion-cli --messung and --anpassen: D from one profile, D0 and Q from
 // profiles at several temperatures computed by the engine itself, and every
 // input the command refuses before it fits anything.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter dialog: activation, model options, the six field checks and
 // "ok", typed into real widgets in the German and the C locale.
 #include <QApplication>

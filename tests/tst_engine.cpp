@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine against the figures the sintering model must reproduce.
 #include <QTest>
 #include <atomic>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results file: the 217-line block byte for byte, appending, and saves
 // that fail without touching what the file held before.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph and the five curves as files: the SVG, PDF and PNG of the graph,
 // the CSV table in both number formats, and the two menu commands with their
 // file dialog, their refusals, their failures and the folder they remember.

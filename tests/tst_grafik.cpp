@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up, the graph, the cursor read-out, the run command,
 // the menus, the clipboard and the info dialog, on real widgets offscreen.
 #include <QAction>

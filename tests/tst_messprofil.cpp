@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading measured profiles: every separator and decimal sign the files of
 // line scans carry, both encodings, and each kind of file that is refused.
 #include <QTemporaryDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A measured profile in the main window: loaded through "Messprofil laden …",
 // drawn as markers over the curves and in the exported graph, taken away
 // again, refused without a trace when the file is bad, and fitted, with

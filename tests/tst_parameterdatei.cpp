@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parameter files: what they hold, the round trip in both locales (texts as
 // typed, the model, a programme), every kind of bad file refused with its
 // message and nothing changed, and the two menu commands of the main window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's final profiles for the start-up values against closed-form
 // solutions of the diffusion equation: this pins geometry and signs to the
 // physics, not only to the engine's own earlier output.

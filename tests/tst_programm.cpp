@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The equivalent time of a temperature programme: the ramp integral against
 // its closed form and a fine numerical integral, the limits Q = 0 and a single
 // hold, and the physics: stepping with D following T(t) against the run at the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Temperature programmes as the user types them: the checks of every cell, the
 // programme's line and its equivalent, the dialog with its table and drawing,
 // the parameter dialog with a programme in force and without, and what a run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run on its worker thread, seen from the main window: it keeps going
 // while a menu or a message box is open, a cancel keeps the result before it,
 // saves and exports during a run write nothing, and quick starts, cancels and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile and random input: field reading never crashes and never accepts
 // what it cannot read back; accepted parameter sets never leave NaN or
 // infinity behind.

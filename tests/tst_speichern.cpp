@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save dialog: the linked drive, folder and file lists, the composed
 // path, and "&ok" with its refusals, on real widgets.
 #include <QComboBox>

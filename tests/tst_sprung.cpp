@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The jump over many steps against stepping them one by one, against the
 // conservation of the amount and the flat end state, and against the
 // closed-form solutions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number reading and the display patterns, in the German and the C locale,
 // each under the C library locales a desktop may hand the process.
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fibre: its cell weights, its profiles against the Bessel series of the
 // diffusion equation in a cylinder, the conservation of the amount and the
 // jump over many steps against stepping them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The results file: one block of 17 + Zellen lines per save, in Windows-1252
 // with CR LF line ends, appended to the file the user names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five curves of a run as a table for spreadsheets: a header row, then one
 // row per cell with its number, its position in µm and the five profiles.

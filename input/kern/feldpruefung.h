@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The six parameter fields as one table: how the dialog shows them, their
 // bounds and reset text, where an accepted entry goes and which derived values
@@ -51,34 +52,34 @@ struct Feldregel {
 // clang-format off
 inline constexpr std::array<Feldregel, Feldzahl> Feldtabelle{{
     {Feld::Sintertemp, "Sintertemp",
-     "Sintertemp. [°C]", 1560, 300, 1560,
+     QT_TRANSLATE_NOOP("Feld", "Sintertemp. [°C]"), 1560, 300, 1560,
      0, true, 10000, false, "900", &Modell::Sintertemp, true, true, false,
-     "temperatur", "°C", "Sintertemperatur in °C", "temperatur",
+     "temperatur", "°C", QT_TRANSLATE_NOOP("Feld", "Sintertemperatur in °C"), "temperatur",
      9, " Sintertemperatur [°C]"},
     {Feld::Sinterzeit, "Sinterzeit",
-     "Sinterzeit [h]", 2040, 300, 2010,
+     QT_TRANSLATE_NOOP("Feld", "Sinterzeit [h]"), 2040, 300, 2010,
      0, false, 10000, false, "2", &Modell::Sinterzeit, false, true, false,
-     "zeit", "h", "Sinterdauer in h", "zeit",
+     "zeit", "h", QT_TRANSLATE_NOOP("Feld", "Sinterdauer in h"), "zeit",
      6, " Sinterdauer [h]"},
     {Feld::x_max, "x_max",
-     "x_max [µm]", 2640, 300, 2520,
+     QT_TRANSLATE_NOOP("Feld", "x_max [µm]"), 2640, 300, 2520,
      0, false, 1000000, false, "50", &Modell::x_max, false, true, false,
-     "weg", "µm", "Gesamtdiffusionsweg x_max in µm", "weg",
+     "weg", "µm", QT_TRANSLATE_NOOP("Feld", "Gesamtdiffusionsweg x_max in µm"), "weg",
      4, " Gesamtdiffusionsweg [µm]"},
     {Feld::D0, "D0",
-     "Do*1000  [cm²/s]", 3120, 300, 3120,
+     QT_TRANSLATE_NOOP("Feld", "Do*1000  [cm²/s]"), 3120, 300, 3120,
      0, true, std::nullopt, false, "587", &Modell::D0, true, true, false,
-     "d0", "Zahl", "D0 · 1000 in cm²/s, wie im Dialog", "d0",
+     "d0", QT_TRANSLATE_NOOP("Feld", "Zahl"), QT_TRANSLATE_NOOP("Feld", "D0 · 1000 in cm²/s, wie im Dialog"), "d0",
      7, " Diffusionskoeffizient D0 [ 1000*cm^2/s ]"},
     {Feld::Q, "Q",
-     "Q aktiv. [ J/mol ]", 3600, 300, 3570,
+     QT_TRANSLATE_NOOP("Feld", "Q aktiv. [ J/mol ]"), 3600, 300, 3570,
      0, true, std::nullopt, false, "238650", &Modell::Q, true, true, false,
-     "q", "J/mol", "Aktivierungsenergie Q in J/mol", "q",
+     "q", "J/mol", QT_TRANSLATE_NOOP("Feld", "Aktivierungsenergie Q in J/mol"), "q",
      8, " Aktivierungsenergie [J/mol]"},
     {Feld::i_Diff, "i_Diff",
-     "i_Diff   (1-199)", 4560, 255, 4560,
+     QT_TRANSLATE_NOOP("Feld", "i_Diff   (1-199)"), 4560, 255, 4560,
      Zellzahl_min, true, Zellzahl_max, true, "50", nullptr, false, false, true,
-     "i-diff", "Zahl", "Zellen, die bei Start 100 % enthalten", "i_diff",
+     "i-diff", QT_TRANSLATE_NOOP("Feld", "Zahl"), QT_TRANSLATE_NOOP("Feld", "Zellen, die bei Start 100 % enthalten"), "i_diff",
      12, " Zahl der Zellen von links, welche bei Start zu 100% diffundierenden Stoff enthalten"},
 }};
 // clang-format on

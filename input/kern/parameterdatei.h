@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Parameter files (.kalvion): the six fields as typed, the model and the
 // temperature programme as a small JSON document, so that a case set up once

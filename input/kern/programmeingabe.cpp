@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programmeingabe.h"
+
+#include <QCoreApplication>
 
 #include "feldpruefung.h"
 #include "zahlen.h"
@@ -85,8 +88,8 @@ QString programmzeile(const Programmeingabe& e, const QLocale& locale)
 
 QString aequivalenztext(double t_eq, const QString& t_ref, const QLocale& locale)
 {
-    return QStringLiteral("entspricht ") + zahlen::allgemein(t_eq, locale, 3) + QStringLiteral(" h bei ") +
-           t_ref.trimmed() + QString::fromUtf8(" °C");
+    return QCoreApplication::translate("Programm", "entspricht %1 h bei %2 °C")
+        .arg(zahlen::allgemein(t_eq, locale, 3), t_ref.trimmed());
 }
 
 QString bezugstext(const Programmeingabe& e, const QLocale& locale)

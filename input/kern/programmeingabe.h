@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A temperature programme as the user types it: texts in the locale, checked
 // with the rules of the parameter fields, turned into the engine's programme,

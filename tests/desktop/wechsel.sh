@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program on a real X server with a window manager, driven as a user
 # would: a typed field survives a switch to another program and back, the
 # plot survives Info → other program → back, Enter presses focused buttons,

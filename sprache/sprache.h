@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QStringList>
+#include <cstdint>
+
+class QCoreApplication;
+
+namespace kalvion::sprache {
+
+// German is the texts' own language; every other language the desktop puts
+// first gets English. The C/POSIX default names no language and stays German.
+bool englisch_gewuenscht(const QStringList& oberflaechensprachen);
+
+// Installs the English texts into the application when the desktop's UI
+// language asks for them; returns whether it did. Numbers keep following
+// QLocale() regardless.
+bool einrichten(QCoreApplication& app);
+bool einrichten(QCoreApplication& app, const QStringList& oberflaechensprachen);
+
+// Whether einrichten() installed the English texts.
+bool englisch_aktiv();
+
+// The message after a run, from the count of negative fluxes and whether the
+// steps after step 1000 were jumped over: "0 Fehler", in every front end.
+QString fehlermeldung(std::int64_t fehlerzahl, bool gesprungen);
+
+}  // namespace kalvion::sprache

@@ -1,0 +1,890 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>Anpassung</name>
+    <message numerus="yes">
+        <source>Messprofil: %1 (%n Punkte)</source>
+        <translation><numerusform>Measured profile: %1 (%n point)</numerusform><numerusform>Measured profile: %1 (%n points)</numerusform></translation>
+    </message>
+    <message>
+        <source>D = %1 cm²/s</source>
+        <translation>D = %1 cm²/s</translation>
+    </message>
+    <message>
+        <source> (Suchgrenze)</source>
+        <translation> (search bound)</translation>
+    </message>
+    <message>
+        <source>95-%-Intervall: %1 … %2 cm²/s</source>
+        <translation>95 % interval: %1 … %2 cm²/s</translation>
+    </message>
+    <message>
+        <source>RMS-Abweichung: %1 mol%</source>
+        <translation>RMS deviation: %1 mol%</translation>
+    </message>
+    <message>
+        <source>Do*1000 = %1 cm²/s  (bei Q = %2 J/mol und %3 °C)</source>
+        <translation>Do*1000 = %1 cm²/s  (at Q = %2 J/mol and %3 °C)</translation>
+    </message>
+</context>
+<context>
+    <name>Befehle</name>
+    <message>
+        <source>Die Berechnung läuft noch.</source>
+        <translation>The calculation is still running.</translation>
+    </message>
+    <message>
+        <source>Noch keine aktuelle Berechnung durchgeführt!</source>
+        <translation>No current calculation yet!</translation>
+    </message>
+    <message>
+        <source>Speichern fehlgeschlagen!</source>
+        <translation>Saving failed!</translation>
+    </message>
+    <message>
+        <source>Kalvion - Grafik speichern</source>
+        <translation>Kalvion - Save graph</translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG-Grafik (*.svg)</source>
+        <translation>SVG graphic (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF-Dokument (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Kalvion - Kurven speichern</source>
+        <translation>Kalvion - Save curves</translation>
+    </message>
+    <message>
+        <source>CSV-Tabelle (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>&amp;Grafik speichern …</source>
+        <translation>Save &amp;graph …</translation>
+    </message>
+    <message>
+        <source>&amp;Kurven speichern …</source>
+        <translation>Save c&amp;urves …</translation>
+    </message>
+    <message>
+        <source>Kalvion - Messprofil laden</source>
+        <translation>Kalvion - Load measured profile</translation>
+    </message>
+    <message>
+        <source>Messprofile (*.csv *.txt *.dat)</source>
+        <translation>Measured profiles (*.csv *.txt *.dat)</translation>
+    </message>
+    <message>
+        <source>Alle Dateien (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Kalvion-Parameter (*.kalvion)</source>
+        <translation>Kalvion parameters (*.kalvion)</translation>
+    </message>
+    <message>
+        <source>Kalvion - Parameter speichern</source>
+        <translation>Kalvion - Save parameters</translation>
+    </message>
+    <message>
+        <source>Kalvion - Parameter laden</source>
+        <translation>Kalvion - Load parameters</translation>
+    </message>
+</context>
+<context>
+    <name>Dauer</name>
+    <message numerus="yes">
+        <source>etwa %1 s</source>
+        <translation><numerusform>about %1 s</numerusform><numerusform>about %1 s</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>etwa %1 min</source>
+        <translation><numerusform>about %1 min</numerusform><numerusform>about %1 min</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>etwa %1 Stunden</source>
+        <translation><numerusform>about %1 hour</numerusform><numerusform>about %1 hours</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>etwa %1 Stunde</source>
+        <translation><numerusform>about %1 hour</numerusform><numerusform>about %1 hours</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>etwa %1 Tage</source>
+        <translation><numerusform>about %1 day</numerusform><numerusform>about %1 days</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>etwa %1 Jahre</source>
+        <translation><numerusform>about %1 year</numerusform><numerusform>about %1 years</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>etwa %1 Jahr</source>
+        <translation><numerusform>about %1 year</numerusform><numerusform>about %1 years</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>Feld</name>
+    <message>
+        <source>Sintertemperatur in °C</source>
+        <translation>sintering temperature in °C</translation>
+    </message>
+    <message>
+        <source>Sinterdauer in h</source>
+        <translation>sintering time in h</translation>
+    </message>
+    <message>
+        <source>Gesamtdiffusionsweg x_max in µm</source>
+        <translation>total diffusion path x_max in µm</translation>
+    </message>
+    <message>
+        <source>Zahl</source>
+        <translation>number</translation>
+    </message>
+    <message>
+        <source>D0 · 1000 in cm²/s, wie im Dialog</source>
+        <translation>D0 · 1000 in cm²/s, as in the dialog</translation>
+    </message>
+    <message>
+        <source>Aktivierungsenergie Q in J/mol</source>
+        <translation>activation energy Q in J/mol</translation>
+    </message>
+    <message>
+        <source>Zellen, die bei Start 100 % enthalten</source>
+        <translation>cells holding 100 % at the start</translation>
+    </message>
+    <message>
+        <source>Sintertemp. [°C]</source>
+        <translation>Sinter temp. [°C]</translation>
+    </message>
+    <message>
+        <source>Sinterzeit [h]</source>
+        <translation>Sinter time [h]</translation>
+    </message>
+    <message>
+        <source>x_max [µm]</source>
+        <translation>x_max [µm]</translation>
+    </message>
+    <message>
+        <source>Do*1000  [cm²/s]</source>
+        <translation>Do*1000  [cm²/s]</translation>
+    </message>
+    <message>
+        <source>Q aktiv. [ J/mol ]</source>
+        <translation>Q activ. [ J/mol ]</translation>
+    </message>
+    <message>
+        <source>i_Diff   (1-199)</source>
+        <translation>i_Diff   (1-199)</translation>
+    </message>
+</context>
+<context>
+    <name>Geometrie</name>
+    <message>
+        <source>linear</source>
+        <translation>linear</translation>
+    </message>
+    <message>
+        <source>zylindrisch</source>
+        <translation>cylindrical</translation>
+    </message>
+    <message>
+        <source>sphärisch</source>
+        <translation>spherical</translation>
+    </message>
+</context>
+<context>
+    <name>Lauf</name>
+    <message numerus="yes">
+        <source>%1 Fehler</source>
+        <translation><numerusform>%1 error (negative flux)</numerusform><numerusform>%1 errors (negative fluxes)</numerusform></translation>
+    </message>
+    <message>
+        <source> (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)</source>
+        <translation> (in the first 1000 steps; computed in one jump after that)</translation>
+    </message>
+</context>
+<context>
+    <name>Laufhinweise</name>
+    <message>
+        <source>Die Berechnung dauert voraussichtlich %1.
+Schnell rechnen (nach Schritt 1000 in einem Sprung, sofort fertig) oder schrittweise?</source>
+        <translation>The calculation will probably take %1.
+Compute fast (one jump after step 1000, done at once) or step by step?</translation>
+    </message>
+    <message>
+        <source>Schnell rechnen</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>Schrittweise</source>
+        <translation>Step by step</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>   noch %1</source>
+        <translation>   %1 left</translation>
+    </message>
+    <message>
+        <source> Bitte eine kürzere Sinterzeit oder einen längeren Diffusionsweg wählen.</source>
+        <translation> Please choose a shorter sintering time or a longer diffusion path.</translation>
+    </message>
+    <message>
+        <source>Die Zahl der Zeitschritte lässt sich für diese Parameter nicht bestimmen.</source>
+        <translation>The number of time steps cannot be determined for these parameters.</translation>
+    </message>
+    <message>
+        <source>Die Berechnung bräuchte unendlich viele Zeitschritte.</source>
+        <translation>The calculation would need infinitely many time steps.</translation>
+    </message>
+    <message>
+        <source>Die Berechnung bräuchte %1 Zeitschritte, mehr als das Programm zählen kann (höchstens %2).</source>
+        <translation>The calculation would need %1 time steps, more than the program can count (at most %2).</translation>
+    </message>
+</context>
+<context>
+    <name>Programm</name>
+    <message>
+        <source>entspricht %1 h bei %2 °C</source>
+        <translation>equals %1 h at %2 °C</translation>
+    </message>
+</context>
+<context>
+    <name>kalvion::Programmtabelle</name>
+    <message>
+        <source>Rate [K/min]</source>
+        <translation>Rate [K/min]</translation>
+    </message>
+    <message>
+        <source>Ziel [°C]</source>
+        <translation>Target [°C]</translation>
+    </message>
+    <message>
+        <source>Halten [h]</source>
+        <translation>Hold [h]</translation>
+    </message>
+</context>
+<context>
+    <name>kalvion::cli</name>
+    <message>
+        <source>Pfad</source>
+        <translation>path</translation>
+    </message>
+    <message>
+        <source>hängt je Lauf einen Block an die Ergebnisdatei an, Byte
+für Byte wie "Speichern als ASCII" im Fenster (Zahlen in
+der Spracheinstellung des Systems): die Blöcke sammeln
+sich in einer unsichtbaren Datei im selben Ordner und
+kommen am Ende alle an oder, wenn es misslingt, keiner</source>
+        <translation>appends one block per run to the results file, byte
+for byte as "Save as ASCII" in the window (numbers in
+the system's locale): the blocks gather in a hidden
+file in the same folder and all arrive at the end
+or, if that fails, none</translation>
+    </message>
+    <message>
+        <source>die Tabelle (CSV nach RFC 4180, Dezimalpunkt) auf die
+Standardausgabe; ohne: eine Zeile je Lauf zum Lesen</source>
+        <translation>the table (CSV after RFC 4180, decimal point) on standard
+output; without it: one readable line per run</translation>
+    </message>
+    <message>
+        <source>nur bei einem einzelnen Lauf: die fünf Kurven als CSV-
+Tabelle wie "Kurven speichern …" im Fenster (Trenn- und
+Dezimalzeichen nach der Spracheinstellung des Systems);
+eine vorhandene Datei wird ganz oder gar nicht ersetzt;
+- schreibt sie auf die Standardausgabe</source>
+        <translation>a single run only: the five curves as a CSV table as
+"Save curves …" in the window (separator and decimal
+sign after the system's locale); an existing file is
+replaced wholly or not at all; - writes them to
+standard output</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>eine Parameterdatei (.kalvion, "Parameter speichern …" im
+Fenster) als Grundlage: ihre Felder, ihr Modell und ihr
+Temperaturprogramm; daneben angegebene Optionen gelten vor</source>
+        <translation>a parameter file (.kalvion, "Save parameters …" in the
+window) as the basis: its fields, its model and its
+temperature programme; options given beside it win</translation>
+    </message>
+    <message>
+        <source>das Temperaturprogramm einer Parameterdatei (nur dieses);
+jeder Lauf ist dann der gleichwertige Lauf bei der
+höchsten Temperatur T_ref für die Zeit t_eq, --temperatur
+und --zeit entfallen</source>
+        <translation>the temperature programme of a parameter file (only
+that); each run is then the equivalent run at the
+highest temperature T_ref for the time t_eq; no
+--temperatur and --zeit</translation>
+    </message>
+    <message>
+        <source>die Haltezeit des Segments mit dem höchsten Ziel in h
+(auch Liste oder Bereich); erlaubt: 0 &lt; Wert ≤ 10000</source>
+        <translation>the hold time of the segment with the highest target in h
+(also a list or range); allowed: 0 &lt; value ≤ 10000</translation>
+    </message>
+    <message>
+        <source>die Rate jedes aufheizenden Segments in K/min (auch
+Liste oder Bereich); erlaubt: Wert &gt; 0</source>
+        <translation>the rate of every heating segment in K/min (also a
+list or range); allowed: value &gt; 0</translation>
+    </message>
+    <message>
+        <source>passt D an das Messprofil der Datei an (zwei Spalten: x
+in µm ab der Oberfläche, Konzentration in Mol%; getrennt
+durch ; , Tabulator oder Leerzeichen), bei --temperatur</source>
+        <translation>fits D to the measured profile in the file (two columns:
+x in µm from the surface, concentration in mol%; split
+by ; , tab or blank), at --temperatur</translation>
+    </message>
+    <message>
+        <source>Datei@T</source>
+        <translation>file@T</translation>
+    </message>
+    <message>
+        <source>ebenso, bei der Sintertemperatur T in °C; mehrfach
+angegeben außerdem D0 und Q aus ln D über 1/T
+(gewichtete Regression) mit ihren Standardfehlern</source>
+        <translation>likewise, at the sintering temperature T in °C; given
+more than once also D0 and Q from ln D over 1/T
+(weighted regression) with their standard errors</translation>
+    </message>
+    <message>
+        <source>schrittweise: jeder Zeitschritt, wie im Fenster (Vorgabe)
+schnell: nach Schritt 1000 ein Sprung über den Rest
+(bis auf 1e-9 Mol% gleich, in Sekundenbruchteilen)
+auto: der Sprung nur, wo Schritte mal Zellen 30 Millionen
+übersteigt (Schritt für Schritt etwa 0.05 s); eine feste
+Grenze, damit jeder Rechner dasselbe rechnet</source>
+        <translation>schrittweise: every time step, as in the window (default)
+schnell: after step 1000 one jump over the rest
+(equal to within 1e-9 mol%, in fractions of a second)
+auto: the jump only where steps times cells exceed 30
+million (step by step about 0.05 s); a fixed limit, so
+that every machine computes the same</translation>
+    </message>
+    <message>
+        <source>N Läufe zugleich (Vorgabe: einer je Rechenkern); die
+Ausgabe hängt nicht davon ab</source>
+        <translation>N runs at once (default: one per core); the output
+does not depend on it</translation>
+    </message>
+    <message>
+        <source>nur den K-ten von N zusammenhängenden, fast gleich großen
+Teilen der Studie; die Teile 1 bis N hintereinander
+ergeben die ganze Studie (den Tabellenkopf hat Teil 1)</source>
+        <translation>only the K-th of N contiguous, nearly equal slices of
+the study; slices 1 to N one after the other make the
+whole study (slice 1 has the table header)</translation>
+    </message>
+    <message>
+        <source>erlaubt mehr als 100000 Läufe in einem Aufruf</source>
+        <translation>allows more than 100000 runs in one call</translation>
+    </message>
+    <message>
+        <source>diese Hilfe</source>
+        <translation>this help</translation>
+    </message>
+    <message>
+        <source>die Version</source>
+        <translation>the version</translation>
+    </message>
+    <message>
+        <source>; auch %1</source>
+        <translation>; also %1</translation>
+    </message>
+    <message>
+        <source> oder </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>, Startwert </source>
+        <translation>, default </translation>
+    </message>
+    <message>
+        <source>
+erlaubt: </source>
+        <translation>
+allowed: </translation>
+    </message>
+    <message>
+        <source> (die gerundete Zellenzahl)</source>
+        <translation> (the rounded cell count)</translation>
+    </message>
+    <message>
+        <source>Aufruf: kalvion-cli [Optionen]
+
+Rechnet die Diffusion beim Sintern ohne Fenster, mit denselben Zahlen wie
+Kalvion, wenn dieselben Werte im Eingabedialog stehen, "ok" und dann
+"Berechnung Starten" gedrückt wird. Jede Zahlenoption nimmt auch eine Liste
+oder einen Bereich; dann wird jede Kombination gerechnet (eine Studie).
+
+Parameter (ohne Angabe gilt der Startwert des Programms):
+</source>
+        <translation>Usage: kalvion-cli [options]
+
+Computes the diffusion during sintering without a window, with the same
+numbers as Kalvion when the same values stand in the input dialog and "ok"
+and then "Start calculation" are pressed. Every number option also takes a
+list or a range; then every combination is computed (a study).
+
+Every option also answers to its English name, listed after the German one.
+
+Parameters (when not given, the program's default applies):
+</translation>
+    </message>
+    <message>
+        <source>
+Zahlen stehen immer mit Dezimalpunkt (1.5), gleich welche Spracheinstellung
+gilt; das Komma trennt Listeneinträge (--zeit 1,5 sind die Zeiten 1 h und
+5 h). Ein Wert, den der Dialog zurücksetzen oder ablehnen würde, ist ein
+Fehler: nichts wird gerechnet oder geschrieben.
+
+Studien:
+  Liste             1000,1050,1100
+  Bereich           1000:1200:50 (Anfang:Ende:Schritt; das Ende zählt mit, wenn
+                    es getroffen wird; der Schritt darf negativ sein)
+  gemischt          900,1000:1200:100
+  Modelle           --modell linear,sphaerisch
+</source>
+        <translation>
+Numbers are always written with a decimal point (1.5), whatever the locale;
+the comma separates list entries (--zeit 1,5 are the times 1 h and 5 h). A
+value the dialog would reset or refuse is an error: nothing is computed or
+written.
+
+Studies:
+  list              1000,1050,1100
+  range             1000:1200:50 (start:end:step; the end counts if it is
+                    hit; the step may be negative)
+  mixed             900,1000:1200:100
+  models            --modell linear,sphaerisch
+</translation>
+    </message>
+    <message>
+        <source>Eine mehrfach angegebene Option zählt wie eine Liste. Gerechnet wird jede Kombination, in der Reihenfolge der Optionen im Dialog: </source>
+        <translation>An option given more than once counts as a list. Every combination is computed, in the order of the options in the dialog: </translation>
+    </message>
+    <message>
+        <source>; die letzte wechselt am schnellsten. Diese Reihenfolge gilt für die Blöcke der Ergebnisdatei, die Zeilen der Tabelle und die Teile von --teil, gleich wie viele Läufe zugleich rechnen.</source>
+        <translation>; the last changes fastest. This order holds for the blocks of the results file, the rows of the table and the slices of --teil, however many runs compute at once.</translation>
+    </message>
+    <message>
+        <source>
+Ausgabe:
+</source>
+        <translation>
+Output:
+</translation>
+    </message>
+    <message>
+        <source>Tabellenspalten: </source>
+        <translation>Table columns: </translation>
+    </message>
+    <message>
+        <source>, Kelvin, D, Schritte, Molprozent, Fehler (negative Flüsse; beim Sprung nur die der ersten 1000 Schritte), Sprung (1 oder 0) und das Endprofil in den Zellen 1, 50, 100, 150 und 200 (Konz_1 ... Konz_200).</source>
+        <translation>, Kelvin, D, Schritte (steps), Molprozent (mol%), Fehler (negative fluxes; with the jump only those of the first 1000 steps), Sprung (jump, 1 or 0) and the final profile in cells 1, 50, 100, 150 and 200 (Konz_1 ... Konz_200).</translation>
+    </message>
+    <message>
+        <source>  Mit einem Temperaturprogramm kommen vier Spalten dazu: halten, rate (des
+  ersten aufheizenden Segments; leer bei sofort), T_ref und t_eq; temperatur
+  und zeit sind dann T_ref und t_eq.
+
+Parameterdatei und Temperaturprogramm:
+</source>
+        <translation>  With a temperature programme four columns join them: halten (hold), rate
+  (of the first heating segment; empty for immediate), T_ref and t_eq;
+  temperatur and zeit are then T_ref and t_eq.
+
+Parameter file and temperature programme:
+</translation>
+    </message>
+    <message>
+        <source>  Eine Studie über --programm-halten und --programm-rate läuft wie die
+  übrigen Optionen, nach i-diff, die Rate am schnellsten.
+
+Ablauf:
+</source>
+        <translation>  A study over --programm-halten and --programm-rate runs like the other
+  options, after i-diff, the rate fastest.
+
+Running:
+</translation>
+    </message>
+    <message>
+        <source>
+Messprofile (statt zu rechnen):
+</source>
+        <translation>
+Measured profiles (instead of computing):
+</translation>
+    </message>
+    <message>
+        <source>  Modell, Zeit, x_max und i-diff kommen aus den Optionen (je ein Wert); Q
+  für das D0 eines einzelnen Profils. Ausgabe: D mit 95-%-Intervall, die
+  RMS-Abweichung und D0 (· 1000 cm²/s) bzw. D0 und Q; mit --tabelle als CSV
+  mit den Spalten art, datei, temperatur, Kelvin, punkte, D, D_unten, D_oben,
+  RMS, befund, D0, D0_fehler, Q, Q_fehler.
+</source>
+        <translation>  Model, time, x_max and i-diff come from the options (one value each); Q
+  for the D0 of a single profile. Output: D with its 95 % interval, the RMS
+  deviation and D0 (· 1000 cm²/s), or D0 and Q; with --tabelle as CSV with
+  the columns art, datei, temperatur, Kelvin, punkte, D, D_unten, D_oben,
+  RMS, befund, D0, D0_fehler, Q, Q_fehler.
+</translation>
+    </message>
+    <message>
+        <source>  Auf einem Terminal zeigt die Standardfehlerausgabe eine Fortschrittszeile.
+  Die Zeilen der Standardausgabe kommen in der Reihenfolge der Studie, jede,
+  sobald alle früheren fertig sind. Die Dateien werden vor der ersten Rechnung
+  geprüft (eine gewöhnliche Datei, die geschrieben werden darf, oder ein
+  Ordner, in dem sie entstehen darf) und erst am Ende geschrieben, alle
+  zusammen und nach der Standardausgabe.
+  Strg+C (SIGINT) oder SIGTERM halten die Rechnung an; geschrieben wird dann
+  nichts, die Ergebnisdatei bleibt, wie sie war.
+
+Exit-Status:
+  0    alles gerechnet und geschrieben
+  1    Schreiben misslungen, auch auf die Standardausgabe, oder zu wenig
+       Arbeitsspeicher (alle Dateien bleiben, wie sie waren); eine
+       geschlossene Pipe (etwa | head) endet ebenso, nur ohne Meldung
+  2    falsche Eingabe (nichts gerechnet, nichts geschrieben)
+  130  abgebrochen mit Strg+C (SIGINT), 143 mit SIGTERM
+
+Beispiele:
+  kalvion-cli --temperatur 1100 --zeit 1.5 --datei ergebnis.txt
+  kalvion-cli --modell linear,sphaerisch --temperatur 1000:1200:50 \
+              --tabelle &gt; studie.csv
+  kalvion-cli --weg 30 --zeit 1,2,4,8 --q 230000:250000:5000 --verfahren auto
+  kalvion-cli --temperatur 900:1300:10 --zeit 1:100:1 --datei studie.txt \
+              --teil 3/10
+  kalvion-cli --zeit 4 --weg 40 --anpassen scan_1000.csv@1000 \
+              --anpassen scan_1100.csv@1100 --anpassen scan_1200.csv@1200
+</source>
+        <translation>  On a terminal, standard error shows a progress line. The lines of standard
+  output come in the order of the study, each as soon as all earlier ones are
+  done. The files are checked before the first computation (an ordinary file
+  that may be written, or a folder it may be created in) and written only at
+  the end, all together and after standard output.
+  Ctrl+C (SIGINT) or SIGTERM stop the computation; then nothing is written,
+  the results file stays as it was.
+
+Exit status:
+  0    everything computed and written
+  1    writing failed, standard output too, or too little memory (all files
+       stay as they were); a closed pipe (such as | head) ends alike, only
+       without a message
+  2    wrong input (nothing computed, nothing written)
+  130  stopped with Ctrl+C (SIGINT), 143 with SIGTERM
+
+Examples:
+  kalvion-cli --temperature 1100 --time 1.5 --file result.txt
+  kalvion-cli --model linear,sphaerisch --temperature 1000:1200:50 \
+              --table &gt; study.csv
+  kalvion-cli --path 30 --time 1,2,4,8 --q 230000:250000:5000 --method auto
+  kalvion-cli --temperature 900:1300:10 --time 1:100:1 --file study.txt \
+              --slice 3/10
+  kalvion-cli --time 4 --path 40 --fit scan_1000.csv@1000 \
+              --fit scan_1100.csv@1100 --fit scan_1200.csv@1200
+</translation>
+    </message>
+    <message>
+        <source>
+Hilfe: kalvion-cli --help</source>
+        <translation>
+Help: kalvion-cli --help</translation>
+    </message>
+    <message>
+        <source>Wert %1 %2</source>
+        <translation>value %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 Wert ≤ %3</source>
+        <translation>%1 %2 value ≤ %3</translation>
+    </message>
+    <message>
+        <source> (die Obergrenze nach dem Runden)</source>
+        <translation> (the upper bound after rounding)</translation>
+    </message>
+    <message>
+        <source>Stab</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Faser, Draht</source>
+        <translation>fibre, wire</translation>
+    </message>
+    <message>
+        <source>Teilchen</source>
+        <translation>particle</translation>
+    </message>
+    <message>
+        <source>%1, %2 °C, %3 h, %4 µm, D0 %5, Q %6, i_Diff %7: %8 Schritte, %9 Gesamtmol%, </source>
+        <translation>%1, %2 °C, %3 h, %4 µm, D0 %5, Q %6, i_Diff %7: %8 steps, %9 total mol%, </translation>
+    </message>
+    <message>
+        <source>Läufe: %1 von %2 fertig (%3 %)</source>
+        <translation>Runs: %1 of %2 done (%3 %)</translation>
+    </message>
+    <message>
+        <source>, Restzeit wird geschätzt</source>
+        <translation>, estimating the time left</translation>
+    </message>
+    <message>
+        <source>, gleich fertig</source>
+        <translation>, done in a moment</translation>
+    </message>
+    <message>
+        <source>, noch etwa %1</source>
+        <translation>, about %1 left</translation>
+    </message>
+</context>
+<context>
+    <name>kalvion::frm_Eingabe</name>
+    <message>
+        <source>Kalvion - Eingabe</source>
+        <translation>Kalvion - Input</translation>
+    </message>
+    <message>
+        <source>Modell</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source> -&gt;  D  [cm²/s]</source>
+        <translation> -&gt;  D  [cm²/s]</translation>
+    </message>
+    <message>
+        <source>-&gt; Gesamt [Mol%]</source>
+        <translation>-&gt; Total [mol%]</translation>
+    </message>
+    <message>
+        <source>-&gt; Rechenschritte</source>
+        <translation>-&gt; Time steps</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>200 (gleich lange) Zellen längs Diffusionsweg der Länge  x_max  [ µm ]</source>
+        <translation>200 cells (of equal length) along the diffusion path of length  x_max  [ µm ]</translation>
+    </message>
+    <message>
+        <source> i_diff (gleich lange) Zellen bei Start mit diffundierendem Stoff belegt</source>
+        <translation> i_diff cells (of equal length) filled with the diffusing substance at the start</translation>
+    </message>
+    <message>
+        <source>-&gt; Gesamt-Mol% entsprechend modellabhängiger Volumina berechnet</source>
+        <translation>-&gt; total mol% computed from the model's volumes</translation>
+    </message>
+    <message>
+        <source>Temperaturprogramm …</source>
+        <translation>Temperature programme …</translation>
+    </message>
+    <message>
+        <source>Unerlaubte Eingabe !</source>
+        <translation>Invalid input !</translation>
+    </message>
+    <message>
+        <source>– (D = 0)</source>
+        <translation>– (D = 0)</translation>
+    </message>
+    <message>
+        <source>unendlich</source>
+        <translation>infinite</translation>
+    </message>
+</context>
+<context>
+    <name>kalvion::frm_Programm</name>
+    <message>
+        <source>Kalvion - Temperaturprogramm</source>
+        <translation>Kalvion - Temperature programme</translation>
+    </message>
+    <message>
+        <source>Starttemperatur [°C]</source>
+        <translation>Start temperature [°C]</translation>
+    </message>
+    <message>
+        <source>Segment hinzufügen</source>
+        <translation>Add segment</translation>
+    </message>
+    <message>
+        <source>Segment entfernen</source>
+        <translation>Remove segment</translation>
+    </message>
+    <message>
+        <source>Rate „sofort“: ohne Rampe zum Ziel.</source>
+        <translation>Rate “sofort” (immediate): straight to the target, no ramp.</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>Kein Programm</source>
+        <translation>No programme</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Höchstens %1 Segmente erlaubt.</source>
+        <translation>At most %1 segments allowed.</translation>
+    </message>
+</context>
+<context>
+    <name>kalvion::frm_anpassung</name>
+    <message>
+        <source>Kalvion - Anpassung an Messprofil</source>
+        <translation>Kalvion - Fit to measured profile</translation>
+    </message>
+    <message>
+        <source>D0 übernehmen</source>
+        <translation>Use D0</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>kalvion::frm_grafik</name>
+    <message>
+        <source>Berechnung &amp;Starten</source>
+        <translation>&amp;Start calculation</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Berechnung &amp;Abbrechen</source>
+        <translation>&amp;Cancel calculation</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern als ASCII</source>
+        <translation>&amp;Save as ASCII</translation>
+    </message>
+    <message>
+        <source>&amp;Parameter speichern …</source>
+        <translation>Save &amp;parameters …</translation>
+    </message>
+    <message>
+        <source>Parameter &amp;laden …</source>
+        <translation>&amp;Load parameters …</translation>
+    </message>
+    <message>
+        <source>&amp;Messprofil laden …</source>
+        <translation>Load &amp;measured profile …</translation>
+    </message>
+    <message>
+        <source>Messprofil &amp;entfernen</source>
+        <translation>&amp;Remove measured profile</translation>
+    </message>
+    <message>
+        <source>An Messprofil a&amp;npassen</source>
+        <translation>&amp;Fit to measured profile</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Eingabe</source>
+        <translation>&amp;Input</translation>
+    </message>
+    <message>
+        <source>&amp;Kopieren</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>&amp;Version</source>
+        <translation>&amp;Version</translation>
+    </message>
+    <message>
+        <source>Grafik in Zwischenablage</source>
+        <translation>Graph copied to the clipboard</translation>
+    </message>
+    <message>
+        <source>Die Berechnung läuft noch.</source>
+        <translation>The calculation is still running.</translation>
+    </message>
+    <message>
+        <source>Kein Messprofil geladen!</source>
+        <translation>No measured profile loaded!</translation>
+    </message>
+</context>
+<context>
+    <name>kalvion::frm_info</name>
+    <message>
+        <source>Kalvion - Info</source>
+        <translation>Kalvion - Info</translation>
+    </message>
+    <message>
+        <source>Kalvion.exe    -   Version %1          Kalvion-Projekt  02.2009</source>
+        <translation>Kalvion.exe    -   Version %1          Kalvion project  02.2009</translation>
+    </message>
+    <message>
+        <source>Kontakt:  Fehlerberichte im Kalvion-Projekt</source>
+        <translation>Contact:  bug reports in the Kalvion project</translation>
+    </message>
+</context>
+<context>
+    <name>kalvion::frm_speichern</name>
+    <message>
+        <source>Kalvion  -  Daten  speichern</source>
+        <translation>Kalvion  -  Save  data</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;ok</source>
+        <translation>&amp;ok</translation>
+    </message>
+    <message>
+        <source>Zugriff nicht möglich!</source>
+        <translation>Access not possible!</translation>
+    </message>
+    <message>
+        <source>Die Berechnung läuft noch.</source>
+        <translation>The calculation is still running.</translation>
+    </message>
+    <message>
+        <source>Noch keine aktuelle Berechnung durchgeführt!</source>
+        <translation>No current calculation yet!</translation>
+    </message>
+    <message>
+        <source>Dateiname fehlt!</source>
+        <translation>File name missing!</translation>
+    </message>
+    <message>
+        <source>Speichern fehlgeschlagen!</source>
+        <translation>Saving failed!</translation>
+    </message>
+</context>
+</TS>
