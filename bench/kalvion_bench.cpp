@@ -11,7 +11,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QImage>
-#include <QLabel>
+#include <stop_token>
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -42,18 +42,17 @@ using Uhr = std::chrono::steady_clock;
 
 namespace {
 
-// What the main window does during a run: a progress label and passes
-// through a real event loop.
+// What the window's worker hands the engine: the percent text, which it
+// passes on as a string, and a stop token the engine looks at every step.
 struct QtBegleitung {
-    QLabel fortschritt;
+    std::stop_source halt;
+    QString fortschritt;
     Laufbegleitung begleitung()
     {
-        return {[this](const std::string& t) { fortschritt.setText(QString::fromStdString(t)); },
-                [] {
-                    QApplication::processEvents();
-                    return Fortgang::weiter;
-                },
-                {}};
+        Laufbegleitung b;
+        b.fortschritt = [this](const std::string& t) { fortschritt = QString::fromStdString(t); };
+        b.halt = halt.get_token();
+        return b;
     }
 };
 
@@ -376,7 +375,6 @@ int main(int argc, char** argv)
     });
 
     QtBegleitung umgebung;
-    umgebung.fortschritt.show();
     const double engine = bestzeit(3, [&] {
         Modell m = lange;
         zeitschritte(m, umgebung.begleitung());

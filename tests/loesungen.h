@@ -3,7 +3,10 @@
 // Closed-form solutions of the diffusion equation for the three geometries, and
 // the largest deviation of a model's profile from them at its sintering time.
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <numeric>
+#include <string>
 #include <vector>
 
 #include "modell.h"
@@ -107,3 +110,24 @@ inline constexpr double Toleranz_stab = 0.01;   // mol%
 inline constexpr double Toleranz_kugel = 0.5;   // mol%
 // The fibre's cells weigh exactly their annuli.
 inline constexpr double Toleranz_zylinder = 0.1;  // mol%
+
+// The amount in all cells, which the scheme keeps.
+inline double summe_menge(const kalvion::Modell& m)
+{
+    return std::accumulate(m.Menge.begin() + 1, m.Menge.begin() + 1 + m.Zellen, 0.0);
+}
+
+// A concentration as the results file rows show it: fixed, four decimals.
+inline std::string vier_stellen(double v)
+{
+    char puffer[64];
+    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, v, std::chars_format::fixed, 4).ptr;
+    return std::string(puffer, ende);
+}
+
+// Within `abstand` of a point where the four-decimal text changes.
+inline bool nahe_rundungsgrenze(double v, double abstand)
+{
+    const double t = v * 1e4;
+    return std::fabs(t - std::floor(t) - 0.5) * 1e-4 <= abstand;
+}

@@ -52,26 +52,6 @@ void stufen(Modell& m, double schritte)
         m.Fehlerzahl += ein_zeitschritt(m);
 }
 
-double summe_menge(const Modell& m)
-{
-    return std::accumulate(m.Menge.begin() + 1, m.Menge.begin() + 1 + m.Zellen, 0.0);
-}
-
-// A concentration as the results file rows show it: fixed, four decimals.
-std::string vier_stellen(double v)
-{
-    char puffer[64];
-    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, v, std::chars_format::fixed, 4).ptr;
-    return std::string(puffer, ende);
-}
-
-// Within `abstand` of a point where the four-decimal text changes.
-bool nahe_rundungsgrenze(double v, double abstand)
-{
-    const double t = v * 1e4;
-    return std::fabs(t - std::floor(t) - 0.5) * 1e-4 <= abstand;
-}
-
 double groesste_abweichung(const Modell& a, const Modell& b)
 {
     double groesste = 0;

@@ -60,18 +60,27 @@ for versuch in 1 2 3; do
 done
 wm_laeuft || { cat "$work/openbox.log"; fail "the window manager did not come up"; }
 
+# The parameter dialog, once it is up, active; then a value typed into its
+# Sinterzeit field (the cursor stays in the field).
+dialog_aktiv() {
+  warte "$1" fenster '^Kalvion - Eingabe$'
+  dialog=$(fenster '^Kalvion - Eingabe$')
+  aktiviere "$dialog"
+}
+sinterzeit_tippen() {
+  xdotool mousemove --window "$dialog" 150 146 click 1
+  xdotool key ctrl+a
+  xdotool type "$1"
+}
+
 cd "$work"
 QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 "$kalvion" >/dev/null 2>&1 &
 programm=$!
 pids+=($programm)
-warte "the parameter dialog" fenster '^Kalvion - Eingabe$'
-dialog=$(fenster '^Kalvion - Eingabe$')
-aktiviere "$dialog"
+dialog_aktiv "the parameter dialog"
 
 # Type a fraction into Sinterzeit and stay in the field.
-xdotool mousemove --window "$dialog" 150 146 click 1
-xdotool key ctrl+a
-xdotool type "7,5"
+sinterzeit_tippen "7,5"
 
 # Another program comes to the front, then the user comes back.
 xmessage -name anderes "Ein anderes Programm" &
@@ -129,12 +138,8 @@ zeile10=$(sed -n 10p "$work/ergebnis.txt" | iconv -f windows-1252 -t utf-8)
 # the run in the middle of its steps.
 aktiviere "$haupt"
 xdotool key alt+b e
-warte "the parameter dialog again" fenster '^Kalvion - Eingabe$'
-dialog=$(fenster '^Kalvion - Eingabe$')
-aktiviere "$dialog"
-xdotool mousemove --window "$dialog" 150 146 click 1
-xdotool key ctrl+a
-xdotool type "10000"
+dialog_aktiv "the parameter dialog again"
+sinterzeit_tippen "10000"
 xdotool key Tab
 xdotool mousemove --window "$dialog" 104 432 click 1
 warte "the dialog to close" bash -c "! xdotool search --onlyvisible --name '^Kalvion - Eingabe$'"
