@@ -42,15 +42,15 @@ using Uhr = std::chrono::steady_clock;
 
 namespace {
 
-// What the window's worker hands the engine: the percent text, which it
-// passes on as a string, and a stop token the engine looks at every step.
+// What the window's worker hands the engine: a progress report, which it
+// passes on, and a stop token the engine looks at every step.
 struct QtBegleitung {
     std::stop_source halt;
-    QString fortschritt;
+    int fortschritt = 0;
     Laufbegleitung begleitung()
     {
         Laufbegleitung b;
-        b.fortschritt = [this](const std::string& t) { fortschritt = QString::fromStdString(t); };
+        b.fortschritt = [this](int prozent) { fortschritt = prozent; };
         b.halt = halt.get_token();
         return b;
     }

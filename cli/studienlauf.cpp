@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "studienlauf.h"
 
-#include <charconv>
 #include <cmath>
 #include <condition_variable>
 #include <exception>
@@ -22,14 +21,6 @@ namespace {
 // 5 ms) costs about as much as stepping this many steps; only the remaining
 // time shown depends on it.
 constexpr double Sprung_in_Schritten = 20000;
-
-// The percentage of the engine's progress text "37  %".
-double prozent(const std::string& text)
-{
-    double p = 0;
-    std::from_chars(text.data(), text.data() + text.size(), p);
-    return p;
-}
 
 }  // namespace
 
@@ -121,7 +112,7 @@ Studienende studie_rechnen(const Studie& studie, Laufbereich bereich, Verfahrens
                 gemeldet = plan.aufwand * anteil;
             };
             const Laufbegleitung begleitung{
-                [&](const std::string& text) { melde_anteil(prozent(text) / 100); },
+                [&](int prozent) { melde_anteil(prozent / 100.0); },
                 [&] { return halt.load() != 0 ? Fortgang::abbrechen : Fortgang::weiter; },
                 {},  // a signal stops the study through the call above
             };

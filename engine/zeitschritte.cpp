@@ -48,18 +48,9 @@ std::int64_t ein_zeitschritt(Modell& m)
     return negativ;
 }
 
-namespace {
-
-double prozent(double k, double n)
+int fortschritt_prozent(double k, double n)
 {
-    return std::floor(k * 100 / n);
-}
-
-}  // namespace
-
-std::string fortschrittstext(double k, double n)
-{
-    return std::to_string(static_cast<long long>(prozent(k, n))) + "  %";
+    return static_cast<int>(std::floor(k * 100 / n));
 }
 
 namespace {
@@ -145,13 +136,13 @@ Laufausgang zeitschritte(Modell& m, const Laufbegleitung& begleitung, Verfahren 
     const double schritte = m.Schritte;  // the loop's end, read once
     const bool springen = verfahren == Verfahren::sprung && schritte > Schritte_vor_dem_Sprung;
     const double gestuft = springen ? Schritte_vor_dem_Sprung : schritte;
-    double gezeigt = -1;
+    int gezeigt = -1;
     auto melde_fortschritt = [&](double k) {
         // The caption only changes a hundred times per run; setting it at
         // every step would cost more than the step itself.
-        if (const double p = prozent(k, m.Schritte); p != gezeigt) {
+        if (const int p = fortschritt_prozent(k, m.Schritte); p != gezeigt) {
             if (begleitung.fortschritt)
-                begleitung.fortschritt(fortschrittstext(k, m.Schritte));
+                begleitung.fortschritt(p);
             gezeigt = p;
         }
     };
@@ -194,14 +185,6 @@ Laufausgang lauf_rechnen(Modell& m, const Laufbegleitung& begleitung, Verfahren 
 {
     anfangsprofil(m);
     return zeitschritte(m, begleitung, verfahren);
-}
-
-std::string fehlertext(const Laufausgang& ausgang)
-{
-    std::string text = std::to_string(ausgang.fehlerzahl) + " Fehler";
-    if (ausgang.gesprungen)
-        text += " (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)";
-    return text;
 }
 
 }  // namespace kalvion

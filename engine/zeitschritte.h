@@ -25,8 +25,8 @@ enum class Fortgang { weiter, abbrechen, programmende };
 // What a run needs of whoever started it; both may stay empty (a run without
 // a window needs neither).
 struct Laufbegleitung {
-    // The percent text ("37  %"), each time it changes.
-    std::function<void(const std::string& prozenttext)> fortschritt;
+    // The whole percent done, each time it changes.
+    std::function<void(int prozent)> fortschritt;
     // At most every Durchlassabstand and after the last step: lets the event
     // loop run and says whether to go on.
     std::function<Fortgang()> zwischendurch;
@@ -84,11 +84,8 @@ Laufausgang zeitschritte(Modell& m, const Laufbegleitung& begleitung = {},
 Laufausgang lauf_rechnen(Modell& m, const Laufbegleitung& begleitung = {},
                          Verfahren verfahren = Verfahren::schrittweise);
 
-// "37  %" for step k of n: the percentage cut, never rounded up.
-std::string fortschrittstext(double k, double n);
-
-// The message after a run: "0 Fehler", and after a jump
-// "0 Fehler (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)".
-std::string fehlertext(const Laufausgang& ausgang);
+// The percent done after step k of n: cut, never rounded up, so 100 only
+// at the last step.
+int fortschritt_prozent(double k, double n);
 
 }  // namespace kalvion

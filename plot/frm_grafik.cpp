@@ -104,7 +104,7 @@ frm_grafik::frm_grafik(Modell& m, Dialogfabriken fabriken, const QLocale& locale
     restzeit_uhr_->setInterval(1000);
     // A percent of a run of hours takes minutes: the remaining time counts
     // down in between, the percent stays as it is.
-    connect(restzeit_uhr_, &QTimer::timeout, this, [this] { zeige_fortschritt(prozenttext_); });
+    connect(restzeit_uhr_, &QTimer::timeout, this, [this] { zeige_fortschritt(prozent_); });
     const QSize client = twips_groesse(14685, 8430);
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
     Form_Load();
@@ -266,7 +266,7 @@ void frm_grafik::run_Click()
     loesche_zeichenflaeche();
     lbl_fortschritt->setVisible(true);
     // "0  %" (with the estimate) at once, before the worker's first report.
-    zeige_fortschritt(QString::fromStdString(fortschrittstext(0, laufschritte(m_))));
+    zeige_fortschritt(0);
     if (restzeit_zeigen_)
         restzeit_uhr_->start();
     // The worker computes on its own copy: nothing the windows do meanwhile
@@ -325,14 +325,13 @@ std::optional<Verfahren> frm_grafik::lauf_planen()
     }
 }
 
-void frm_grafik::zeige_fortschritt(const QString& prozenttext)
+void frm_grafik::zeige_fortschritt(int prozent)
 {
-    prozenttext_ = prozenttext;
+    prozent_ = prozent;
     angezeigt_ms_ = laufuhr_.elapsed();
-    QString text = prozenttext_;
-    if (restzeit_zeigen_)
-        text = fortschrittsanzeige(text, geschaetzt_, laufuhr_.elapsed() / 1000.0, locale_);
-    lbl_fortschritt->setText(text);
+    lbl_fortschritt->setText(restzeit_zeigen_
+                                 ? fortschrittsanzeige(prozent_, geschaetzt_, laufuhr_.elapsed() / 1000.0, locale_)
+                                 : prozentanzeige(prozent_));
     // The label keeps its place and grows with a longer text.
     lbl_fortschritt->resize(std::max(px(Fortschritt_breite), lbl_fortschritt->sizeHint().width()),
                             lbl_fortschritt->height());

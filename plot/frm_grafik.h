@@ -85,7 +85,7 @@ private:
     void Form_MouseMove(QPointF pixel);
     void run_Click();
     std::optional<Verfahren> lauf_planen();  // nothing: refused or not wanted
-    void zeige_fortschritt(const QString& prozenttext);
+    void zeige_fortschritt(int prozent);
     void lauf_fertig(const Ergebniszeiger& ergebnis);
     void lauf_beendet(const Laufausgang& ausgang);
     void nach_abbruch();
@@ -133,7 +133,7 @@ private:
     double geschaetzt_ = 0;                    // seconds the stepping is expected to take
     bool restzeit_zeigen_ = false;
     QElapsedTimer laufuhr_;
-    QString prozenttext_;          // the engine's last percent text
+    int prozent_ = 0;              // the engine's last percent
     qint64 angezeigt_ms_ = 0;      // when the progress label was last written
     QPointer<QWidget> eingabe_, speichern_, info_, anpassung_;
     std::shared_ptr<const Messprofil> messung_;

@@ -61,13 +61,16 @@ double restzeit(double geschaetzt, double vergangen, int prozent)
     return vergangen * (100 - prozent) / prozent;
 }
 
-QString fortschrittsanzeige(const QString& prozenttext, double geschaetzt, double vergangen, const QLocale& locale)
+QString prozentanzeige(int prozent)
 {
-    // The engine's text begins with the whole percent ("47  %").
-    const int prozent = prozenttext.section(QLatin1Char(' '), 0, 0).toInt();
+    return QStringLiteral("%1  %").arg(prozent);
+}
+
+QString fortschrittsanzeige(int prozent, double geschaetzt, double vergangen, const QLocale& locale)
+{
     if (prozent >= 100)
-        return prozenttext;
-    return prozenttext + QCoreApplication::translate("Laufhinweise", "   noch %1").arg(dauertext(restzeit(geschaetzt, vergangen, prozent), locale));
+        return prozentanzeige(prozent);
+    return prozentanzeige(prozent) + QCoreApplication::translate("Laufhinweise", "   noch %1").arg(dauertext(restzeit(geschaetzt, vergangen, prozent), locale));
 }
 
 QString schrittzahl_abgelehnt(double schritte, const QLocale& locale)

@@ -29,10 +29,12 @@ QStringList knoepfe_langer_lauf();
 // estimate before that.
 double restzeit(double geschaetzt, double vergangen, int prozent);
 
-// The percent text of the engine ("47  %") with the remaining time:
-// "47  %   noch etwa 2 min"; at 100 % the percent text alone.
-QString fortschrittsanzeige(const QString& prozenttext, double geschaetzt, double vergangen,
-                            const QLocale& locale);
+// The caption while a run steps: "47  %".
+QString prozentanzeige(int prozent);
+
+// The same with the remaining time: "47  %   noch etwa 2 min"; at 100 % the
+// percent alone.
+QString fortschrittsanzeige(int prozent, double geschaetzt, double vergangen, const QLocale& locale);
 
 // Why a run of this many steps does not start; names the count whole.
 QString schrittzahl_abgelehnt(double schritte, const QLocale& locale);

@@ -25,8 +25,8 @@ void Rechenwerk::starte(const Modell& parameter, Verfahren verfahren)
     faden_ = std::jthread([this, parameter, verfahren](std::stop_token halt) {
         Modell m = parameter;
         Laufbegleitung begleitung;
-        begleitung.fortschritt = [this](const std::string& text) {
-            einwerfen([t = QString::fromStdString(text)](Postfach& p) { p.prozenttext = t; });
+        begleitung.fortschritt = [this](int prozent) {
+            einwerfen([prozent](Postfach& p) { p.prozent = prozent; });
         };
         begleitung.halt = halt;
         const Laufausgang ausgang = lauf_rechnen(m, begleitung, verfahren);
@@ -58,8 +58,8 @@ void Rechenwerk::customEvent(QEvent* e)
         std::swap(post, postfach_);
     }
     // Only the newest percent counts; the end comes after every percent.
-    if (post.prozenttext)
-        emit fortschritt(*post.prozenttext);
+    if (post.prozent)
+        emit fortschritt(*post.prozent);
     if (post.ergebnis)
         emit fertig(post.ergebnis);
     else if (post.ende)

@@ -34,8 +34,8 @@ public:
     void anhalten();
 
 signals:
-    // The engine's percent text ("37  %"), each time it changes.
-    void fortschritt(const QString& prozenttext);
+    // The whole percent done, each time it changes.
+    void fortschritt(int prozent);
     // All steps done: the result, never to change again.
     void fertig(const kalvion::Ergebniszeiger& ergebnis);
     // Cancelled, or refused before the first step.
@@ -48,7 +48,7 @@ private:
     // What the thread leaves for the window's thread, under a lock of the
     // standard library; an empty event tells the window's thread to look.
     struct Postfach {
-        std::optional<QString> prozenttext;
+        std::optional<int> prozent;
         Ergebniszeiger ergebnis;
         std::optional<Laufausgang> ende;
     };

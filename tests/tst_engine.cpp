@@ -10,6 +10,7 @@
 
 #include "anfangsprofil.h"
 #include "modell.h"
+#include "sprache.h"
 #include "zeitschritte.h"
 
 using namespace kalvion;
@@ -18,14 +19,14 @@ namespace {
 
 // Records what a run reports; its passes through the "event loop" can stop it.
 struct Protokoll {
-    std::vector<std::string> fortschritte;
+    std::vector<int> fortschritte;
     int durchlaesse = 0;
     int anhalten_bei = -1;  // answer `anhalten_mit` at this pass
     Fortgang anhalten_mit = Fortgang::abbrechen;
 
     Laufbegleitung begleitung()
     {
-        return {[this](const std::string& t) { fortschritte.push_back(t); },
+        return {[this](int prozent) { fortschritte.push_back(prozent); },
                 [this] { return ++durchlaesse == anhalten_bei ? anhalten_mit : Fortgang::weiter; },
                 {}};
     }
@@ -197,10 +198,11 @@ private slots:
         QVERIFY(m.Berechnung_aktuell);
         QCOMPARE(ausgang.fehlerzahl, m.Fehlerzahl);
         if (!kugel)
-            QCOMPARE(fehlertext(ausgang), std::string("0 Fehler"));
-        QCOMPARE(p.fortschritte.front(), std::string("0  %"));
-        QCOMPARE(p.fortschritte.back(), std::string("100  %"));
+            QCOMPARE(sprache::fehlermeldung(ausgang.fehlerzahl, ausgang.gesprungen), QStringLiteral("0 Fehler"));
+        // Each percent once, in order, from 0 to 100.
         QCOMPARE(p.fortschritte.size(), std::size_t(101));
+        for (int i = 0; i <= 100; ++i)
+            QCOMPARE(p.fortschritte[i], i);
         for (int i = 1; i <= 200; ++i)
             QCOMPARE(m.Konz[i], m.Menge[i] / m.Volumen[i]);
     }
@@ -245,7 +247,7 @@ private slots:
         lauf_rechnen(m, p.begleitung());
         QCOMPARE(m.Schritte, 200.0);
         QCOMPARE(m.dt, 36.0 / 200);
-        QCOMPARE(p.fortschritte.back(), std::string("100  %"));
+        QCOMPARE(p.fortschritte.back(), 100);
         QCOMPARE(m.Konz_1000[100], -1.0);
         QVERIFY(m.Konz_100[1] < 100);
     }
@@ -273,7 +275,7 @@ private slots:
         const Laufausgang ausgang = zeitschritte(m);
         QCOMPARE(m.Fehlerzahl, std::int64_t(199) * 200);
         QCOMPARE(ausgang.fehlerzahl, m.Fehlerzahl);
-        QCOMPARE(fehlertext(ausgang), std::string("39800 Fehler"));
+        QCOMPARE(sprache::fehlermeldung(ausgang.fehlerzahl, ausgang.gesprungen), QStringLiteral("39800 Fehler"));
     }
 
     // A stop request ends the run after the step it comes in: before the
@@ -287,18 +289,18 @@ private slots:
         quelle.request_stop();
         Laufbegleitung b;
         int meldungen = 0;
-        b.fortschritt = [&](const std::string&) { ++meldungen; };
+        b.fortschritt = [&](int) { ++meldungen; };
         b.halt = quelle.get_token();
         const Laufausgang sofort = lauf_rechnen(m, b);
         QCOMPARE(sofort.ergebnis, Laufergebnis::abgebrochen);
-        QCOMPARE(meldungen, 1);  // "0  %" after the first step, then the stop
+        QCOMPARE(meldungen, 1);  // 0 % after the first step, then the stop
         QVERIFY(!m.Berechnung_aktuell);
 
         std::atomic<bool> unterwegs{false};
         Laufergebnis wie = Laufergebnis::fertig;
         std::jthread faden([&](std::stop_token halt) {
             Laufbegleitung b;
-            b.fortschritt = [&](const std::string&) { unterwegs = true; };
+            b.fortschritt = [&](int) { unterwegs = true; };
             b.halt = halt;
             wie = lauf_rechnen(m, b).ergebnis;
         });
@@ -445,7 +447,7 @@ private slots:
         for (int i = 1; i <= 200; ++i)
             QVERIFY(std::fabs(gesprungen.Konz[i] - gestuft.Konz[i]) <= 1e-9);
         QVERIFY(gesprungen.Berechnung_aktuell);
-        QCOMPARE(p.fortschritte.back(), std::string("100  %"));
+        QCOMPARE(p.fortschritte.back(), 100);
         Modell hand = start(kugel);
         anfangsprofil(hand);
         schritte_vorbereiten(hand);
@@ -453,8 +455,9 @@ private slots:
         for (int k = 0; k < 1000; ++k)
             fehler_bis_1000 += ein_zeitschritt(hand);
         QCOMPARE(b.fehlerzahl, fehler_bis_1000);
-        QCOMPARE(fehlertext(b), std::to_string(fehler_bis_1000) +
-                                    " Fehler (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)");
+        QCOMPARE(sprache::fehlermeldung(b.fehlerzahl, b.gesprungen),
+                 QString::number(fehler_bis_1000) +
+                     QStringLiteral(" Fehler (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)"));
 
         // A run of fewer than 1000 steps has nothing to jump over.
         Modell kurz = start(kugel);
@@ -472,12 +475,12 @@ private slots:
         QCOMPARE(m.Schritte, 0.0);  // the model itself is untouched
     }
 
-    void fortschrittstexte()
+    void fortschritt_in_prozent()
     {
-        QCOMPARE(fortschrittstext(1, 6140), std::string("0  %"));
-        QCOMPARE(fortschrittstext(2272, 6140), std::string("37  %"));
-        QCOMPARE(fortschrittstext(6139, 6140), std::string("99  %"));  // cut, not rounded
-        QCOMPARE(fortschrittstext(6140, 6140), std::string("100  %"));
+        QCOMPARE(fortschritt_prozent(1, 6140), 0);
+        QCOMPARE(fortschritt_prozent(2272, 6140), 37);
+        QCOMPARE(fortschritt_prozent(6139, 6140), 99);  // cut, not rounded
+        QCOMPARE(fortschritt_prozent(6140, 6140), 100);
     }
 };
 
