@@ -66,6 +66,8 @@ private slots:
     void englische_namen_data();
     void englische_namen();
     void englische_namen_in_der_hilfe();
+    void dateien_in_jeder_sprache_data();
+    void dateien_in_jeder_sprache();
 };
 
 void tst_sprache_cli::sprachwahl_data()
@@ -192,6 +194,49 @@ void tst_sprache_cli::englische_namen_in_der_hilfe()
         QVERIFY2(text.contains(QStringLiteral("--") + QString::fromLatin1(name) + QLatin1Char(' ')) ||
                      text.contains(QStringLiteral("--") + QString::fromLatin1(name) + QLatin1Char('\n')),
                  name);
+}
+
+void tst_sprache_cli::dateien_in_jeder_sprache_data()
+{
+    QTest::addColumn<QStringList>("argumente");
+    QTest::addColumn<QByteArray>("darin");  // in German form, to show the locale was in force
+    const auto l = [](const char* s) { return QString::fromUtf8(s).split(QLatin1Char(' ')); };
+    QTest::newRow("Ergebnisdatei und Kurven") << l("--zeit 1.5 --datei ergebnis.txt --kurven kurven.csv")
+                                              << QByteArray("\r\n1,5 Sinterdauer [h]\r\n");
+    QTest::newRow("Kurven auf die Standardausgabe") << l("--modell zylindrisch --zeit 0.5 --kurven -")
+                                                    << QByteArray("\n1;0,25;100;100;");
+    QTest::newRow("Tabelle einer Studie") << l("--temperatur 1000,1100 --zeit 0.5 --tabelle")
+                                          << QByteArray("\nlinear,1000,0.5,50,");
+    QTest::newRow("Studie in die Ergebnisdatei") << l("--modell linear,sphaerisch --zeit 0.5 --datei ergebnis.txt")
+                                                 << QByteArray("Diffusion bei sph\xe4rischer Symmetrie");  // Latin-1, as the window writes it
+}
+
+// What other programs read is the same in every language: the results file,
+// the curve table and the study's table, here with German numbers.
+void tst_sprache_cli::dateien_in_jeder_sprache()
+{
+    QFETCH(QStringList, argumente);
+    QFETCH(QByteArray, darin);
+    QByteArray vorher;
+    for (const QString& sprache : {QString(), QStringLiteral("en")}) {
+        QTemporaryDir ordner;
+        QVERIFY(ordner.isValid());
+        const Aufruf a = rufe(argumente, sprache, QStringLiteral("de_DE.UTF-8"), ordner.path());
+        QCOMPARE(a.status, 0);
+        // The results file names its own path, which differs from folder to folder.
+        QByteArray alles = argumente.contains(QStringLiteral("--tabelle")) || argumente.contains(QStringLiteral("-"))
+                               ? a.aus
+                               : QByteArray();
+        for (const char* name : {"ergebnis.txt", "kurven.csv"}) {
+            QFile datei(ordner.filePath(QString::fromLatin1(name)));
+            if (datei.open(QIODevice::ReadOnly))
+                alles += datei.readAll().replace(ordner.path().toUtf8(), "ORDNER");
+        }
+        QVERIFY2(alles.contains(darin), alles.left(300).constData());
+        if (!vorher.isEmpty())
+            QCOMPARE(alles, vorher);
+        vorher = alles;
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_sprache_cli)
