@@ -11,6 +11,7 @@
 #include "einzellauf.h"
 #include "kurzform.h"
 #include "messprofil.h"
+#include "uebersetzen.h"
 #include "zahlen.h"
 
 namespace kalvion::cli {
@@ -68,13 +69,12 @@ QString personenzeilen(const Messergebnis& e, const QLocale& locale)
 {
     const Anpassung& a = e.anpassung;
     auto grenze = [&](double wert, bool offen) {
-        return exponent(wert, locale) + (offen ? QStringLiteral(" (Suchgrenze)") : QString());
+        return exponent(wert, locale) + (offen ? tr(" (Suchgrenze)") : QString());
     };
-    QString text = QString::fromUtf8("%1, %2 °C: D = %3 cm²/s (95 %: %4 … %5), RMS %6 mol%, %7 Punkte\n")
+    QString text = tr("%1, %2 °C: D = %3 cm²/s (95 %: %4 … %5), RMS %6 mol%, %n Punkte\n", nullptr, a.punkte)
                        .arg(QFileInfo(e.auftrag.datei).fileName(), zahl(e.auftrag.temperatur, locale),
                             exponent(a.D, locale), grenze(a.D_unten, a.unten_offen), grenze(a.D_oben, a.oben_offen),
-                            zahlen::festkomma(a.rms, 4, locale))
-                       .arg(a.punkte);
+                            zahlen::festkomma(a.rms, 4, locale));
     if (const std::string befund = befundtext(a); !befund.empty())
         text += QStringLiteral("  Hinweis: ") + QString::fromStdString(befund) + QLatin1Char('\n');
     return text;
@@ -86,11 +86,11 @@ Messauftrag lies_messauftrag(const QString& option, const QString& text)
 {
     const qsizetype at = text.lastIndexOf(QLatin1Char('@'));
     if (at <= 0 || at == text.size() - 1)
-        throw Eingabefehler{QStringLiteral("%1: \"%2\" hat nicht die Form DATEI@TEMPERATUR (etwa scan.csv@1100)")
+        throw Eingabefehler{tr("%1: \"%2\" hat nicht die Form DATEI@TEMPERATUR (etwa scan.csv@1100)")
                                 .arg(option, text)};
     const Werteliste t = Werteliste::lesen(Feld::Sintertemp, option, text.mid(at + 1));
     if (t.anzahl() != 1)
-        throw Eingabefehler{QStringLiteral("%1: \"%2\": eine Datei gehört zu genau einer Temperatur").arg(option, text)};
+        throw Eingabefehler{tr("%1: \"%2\": eine Datei gehört zu genau einer Temperatur").arg(option, text)};
     return {text.left(at), t.wert(0)};
 }
 
@@ -98,9 +98,8 @@ QByteArray anpassung_ausgabe(const Studie& studie, const std::vector<Messauftrag
                              const QLocale& locale)
 {
     if (studie.anzahl() != 1)
-        throw Eingabefehler{QStringLiteral("--anpassen braucht einen einzelnen Parametersatz; die Optionen ergeben "
-                                           "%1 Läufe")
-                                .arg(studie.anzahl())};
+        throw Eingabefehler{tr("--anpassen braucht einen einzelnen Parametersatz; die Optionen ergeben %n Läufe",
+                               nullptr, studie.anzahl())};
     std::vector<Messergebnis> ergebnisse;
     for (const Messauftrag& auftrag : auftraege) {
         const Messlesung lesung = messprofil_laden(auftrag.datei);
@@ -122,8 +121,8 @@ QByteArray anpassung_ausgabe(const Studie& studie, const std::vector<Messauftrag
         try {
             arrhenius = arrhenius_anpassen(punkte);
         } catch (const std::invalid_argument&) {
-            throw Eingabefehler{QStringLiteral("--anpassen: für D0 und Q braucht es Messprofile bei mindestens zwei "
-                                               "verschiedenen Temperaturen")};
+            throw Eingabefehler{tr("--anpassen: für D0 und Q braucht es Messprofile bei mindestens zwei "
+                                   "verschiedenen Temperaturen")};
         }
     }
 
@@ -148,12 +147,11 @@ QByteArray anpassung_ausgabe(const Studie& studie, const std::vector<Messauftrag
         text += personenzeilen(e, locale);
     if (!arrhenius) {
         const Messergebnis& e = ergebnisse.front();
-        text += QString::fromUtf8("D0 = %1 (1000 · cm²/s) bei Q = %2 J/mol\n")
+        text += tr("D0 = %1 (1000 · cm²/s) bei Q = %2 J/mol\n")
                     .arg(zahl(e.anpassung.D0, locale), zahl(e.modell.Q.wert, locale));
     } else {
-        text += QString::fromUtf8("Arrhenius aus %1 Messprofilen%2:\n")
-                    .arg(ergebnisse.size())
-                    .arg(arrhenius->gewichtet ? QString() : QStringLiteral(" (ungewichtet: ein Intervall ist offen)"));
+        text += tr("Arrhenius aus %n Messprofilen%1:\n", nullptr, ergebnisse.size())
+                    .arg(arrhenius->gewichtet ? QString() : tr(" (ungewichtet: ein Intervall ist offen)"));
         text += QString::fromUtf8("D0 = %1 ± %2 (1000 · cm²/s)\n")
                     .arg(zahl(arrhenius->D0, locale), zahl(arrhenius->D0_fehler, locale));
         text += QString::fromUtf8("Q = %1 ± %2 J/mol\n").arg(zahl(arrhenius->Q, locale), zahl(arrhenius->Q_fehler, locale));

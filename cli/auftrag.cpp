@@ -13,6 +13,7 @@
 #include "parameterdatei.h"
 #include "programmeingabe.h"
 #include "sprache.h"
+#include "uebersetzen.h"
 
 namespace kalvion::cli {
 
@@ -102,7 +103,8 @@ QString optionsname(const char* name)
 }
 
 // The English names every option answers to as well; messages keep naming the
-// German one, which the help lists first.
+// German one, which the help lists first, so that either name gives the same
+// output.
 constexpr std::pair<const char*, const char*> Englische_namen[] = {
     {"modell", "model"},
     {"temperatur", "temperature"},
@@ -137,11 +139,6 @@ QString hilfename(const char* name)
     if (!englisch || !sprache::englisch_aktiv())
         return optionsname(name);
     return optionsname(name) + QStringLiteral(", ") + optionsname(englisch);
-}
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("kalvion::cli", text);
 }
 
 QCommandLineOption als_option(const char* name, const char* wertname)
@@ -179,16 +176,16 @@ QString parserfehler(const QCommandLineParser& parser, const QStringList& argume
         const bool lang = name.size() > 1 || std::any_of(argumente.begin(), argumente.end(), [&](const QString& a) {
                               return a == lang_geschrieben || a.startsWith(lang_geschrieben + QLatin1Char('='));
                           });
-        return QStringLiteral("unbekannte Option %1%2").arg(lang ? QStringLiteral("--") : QStringLiteral("-"), name);
+        return tr("unbekannte Option %1%2").arg(lang ? QStringLiteral("--") : QStringLiteral("-"), name);
     }
     static const QRegularExpression genannt(QStringLiteral("'([^']*)'"));
     const QString englisch = parser.errorText();
     const QString option = genannt.match(englisch).captured(1);
     if (englisch.startsWith(QStringLiteral("Missing value")))
-        return QStringLiteral("nach %1 fehlt der Wert").arg(option);
+        return tr("nach %1 fehlt der Wert").arg(option);
     if (englisch.startsWith(QStringLiteral("Unexpected value")))
-        return QStringLiteral("%1 nimmt keinen Wert").arg(option);
-    return QStringLiteral("unlesbare Befehlszeile (%1)").arg(englisch);
+        return tr("%1 nimmt keinen Wert").arg(option);
+    return tr("unlesbare Befehlszeile (%1)").arg(englisch);
 }
 
 // All values of an option given several times, as one list.
@@ -201,7 +198,7 @@ QString einziger_wert(const QCommandLineParser& parser, const char* name)
 {
     const QStringList werte = parser.values(QString::fromLatin1(name));
     if (werte.size() > 1)
-        throw Eingabefehler{QStringLiteral("%1 ist mehrfach angegeben").arg(optionsname(name))};
+        throw Eingabefehler{tr("%1 ist mehrfach angegeben").arg(optionsname(name))};
     return werte.first();
 }
 
@@ -211,9 +208,9 @@ QString pfadangabe(const QCommandLineParser& parser, const char* name)
 {
     const QString wert = einziger_wert(parser, name);
     if (wert.isEmpty())
-        throw Eingabefehler{QStringLiteral("%1: der Dateiname fehlt").arg(optionsname(name))};
+        throw Eingabefehler{tr("%1: der Dateiname fehlt").arg(optionsname(name))};
     if (wert.startsWith(QStringLiteral("--")))
-        throw Eingabefehler{QStringLiteral("%1 braucht einen Dateinamen").arg(optionsname(name))};
+        throw Eingabefehler{tr("%1 braucht einen Dateinamen").arg(optionsname(name))};
     return wert;
 }
 
@@ -226,7 +223,7 @@ Verfahrenswahl lies_verfahren(const QString& text)
     if (text == QStringLiteral("auto"))
         return Verfahrenswahl::automatisch;
     throw Eingabefehler{
-        QStringLiteral("--verfahren: \"%1\" ist kein Verfahren; erlaubt sind schrittweise, schnell und auto").arg(text)};
+        tr("--verfahren: \"%1\" ist kein Verfahren; erlaubt sind schrittweise, schnell und auto").arg(text)};
 }
 
 int lies_threads(const QString& text)
@@ -235,7 +232,7 @@ int lies_threads(const QString& text)
     int n = 0;
     const auto [ende, fehler] = std::from_chars(t.data(), t.data() + t.size(), n);
     if (t.isEmpty() || fehler != std::errc() || ende != t.data() + t.size() || n < 1 || n > 1024)
-        throw Eingabefehler{QStringLiteral("--threads: \"%1\" ist keine ganze Zahl von 1 bis 1024").arg(text)};
+        throw Eingabefehler{tr("--threads: \"%1\" ist keine ganze Zahl von 1 bis 1024").arg(text)};
     return n;
 }
 
@@ -290,7 +287,7 @@ void pruefe_programme(const Studie& s)
                 throw Eingabefehler{QStringLiteral("%1: %2")
                                         .arg(programmzeile(e, QLocale::c()), l.fehler)};
             if (!(aequivalente_zeit(*l.programm, 0) > 0) )
-                throw Eingabefehler{QStringLiteral("%1: keine Sinterzeit")
+                throw Eingabefehler{tr("%1: keine Sinterzeit")
                                         .arg(programmzeile(e, QLocale::c()))};
         }
 }
@@ -313,7 +310,7 @@ Studie lies_studie(const QCommandLineParser& parser)
     if (parser.isSet(QStringLiteral("programm"))) {
         const Modell m = lies_parameterdatei(parser, "programm");
         if (!m.programm)
-            throw Eingabefehler{QStringLiteral("--programm %1: die Datei enthält kein Temperaturprogramm")
+            throw Eingabefehler{tr("--programm %1: die Datei enthält kein Temperaturprogramm")
                                     .arg(einziger_wert(parser, "programm"))};
         studie.programm = als_eingabe(*m.programm);
     }
@@ -326,8 +323,8 @@ Studie lies_studie(const QCommandLineParser& parser)
         if (!parser.isSet(QString::fromLatin1(name)))
             continue;
         if (!studie.programm)
-            throw Eingabefehler{QStringLiteral("%1 gilt nur mit einem Temperaturprogramm (--programm oder "
-                                               "--parameter mit Programm)")
+            throw Eingabefehler{tr("%1 gilt nur mit einem Temperaturprogramm (--programm oder "
+                                   "--parameter mit Programm)")
                                     .arg(optionsname(name))};
         const bool halten = name == Halteoption;
         (halten ? studie.halten : studie.rate) =
@@ -336,8 +333,8 @@ Studie lies_studie(const QCommandLineParser& parser)
     if (studie.programm) {
         for (Feld f : {Feld::Sintertemp, Feld::Sinterzeit})
             if (parser.isSet(QString::fromLatin1(regel(f).option)))
-                throw Eingabefehler{QStringLiteral("%1 entfällt mit einem Temperaturprogramm: Temperatur und Zeit "
-                                                   "kommen aus dem Programm")
+                throw Eingabefehler{tr("%1 entfällt mit einem Temperaturprogramm: Temperatur und Zeit "
+                                       "kommen aus dem Programm")
                                         .arg(optionsname(regel(f).option))};
         pruefe_programme(studie);
     }
@@ -348,12 +345,12 @@ void pruefe_laufzahl(const Auftrag& a, bool viele)
 {
     const std::uint64_t alle = a.studie.anzahl();
     if (alle >= Hoechste_Anzahl)
-        throw Eingabefehler{QStringLiteral("die Studie hat mehr Läufe, als sich zählen lassen")};
+        throw Eingabefehler{tr("die Studie hat mehr Läufe, als sich zählen lassen")};
     if (a.bereich.anzahl() > Laufgrenze && !viele) {
-        const QString teil = a.teil.n > 1 ? QStringLiteral(" (in diesem Teil %1)").arg(a.bereich.anzahl()) : QString();
-        throw Eingabefehler{QStringLiteral("die Studie umfasst %1 Läufe%2, mehr als %3; mit --viele wird sie "
-                                           "trotzdem gerechnet")
-                                .arg(QString::number(alle), teil, QString::number(Laufgrenze))};
+        const QString teil = a.teil.n > 1 ? tr(" (in diesem Teil %1)").arg(a.bereich.anzahl()) : QString();
+        throw Eingabefehler{tr("die Studie umfasst %n Läufe%1, mehr als %2; mit --viele wird sie trotzdem gerechnet",
+                               nullptr, alle)
+                                .arg(teil, QString::number(Laufgrenze))};
     }
 }
 
@@ -375,19 +372,19 @@ Auftrag auftrag_lesen(const QStringList& argumente)
         return a;
     }
     if (!parser.positionalArguments().isEmpty())
-        throw Eingabefehler{QStringLiteral("\"%1\" ist keine Option; Werte stehen hinter ihrer Option, etwa "
-                                           "--temperatur 1100")
+        throw Eingabefehler{tr("\"%1\" ist keine Option; Werte stehen hinter ihrer Option, etwa "
+                               "--temperatur 1100")
                                 .arg(parser.positionalArguments().first())};
 
     a.studie = lies_studie(parser);
     for (const QString& datei : parser.values(QStringLiteral("messung"))) {
         if (datei.isEmpty())
-            throw Eingabefehler{QStringLiteral("--messung: der Dateiname fehlt")};
+            throw Eingabefehler{tr("--messung: der Dateiname fehlt")};
         const Werteliste& t = a.studie.listen[static_cast<int>(Feld::Sintertemp)];
         if (t.anzahl() != 1)
-            throw Eingabefehler{QStringLiteral("--messung gilt bei einer einzigen Temperatur; --temperatur hat %1 "
-                                               "Werte (mehrere Messprofile: --anpassen Datei@T)")
-                                    .arg(t.anzahl())};
+            throw Eingabefehler{tr("--messung gilt bei einer einzigen Temperatur; --temperatur hat %n Werte "
+                                   "(mehrere Messprofile: --anpassen Datei@T)",
+                                   nullptr, t.anzahl())};
         a.messungen.push_back({datei, t.wert(0)});
     }
     for (const QString& angabe : parser.values(QStringLiteral("anpassen")))
@@ -395,7 +392,7 @@ Auftrag auftrag_lesen(const QStringList& argumente)
     if (!a.messungen.empty()) {
         for (const char* name : {"datei", "kurven", "teil"})
             if (parser.isSet(QString::fromLatin1(name)))
-                throw Eingabefehler{QStringLiteral("%1 gilt nicht zusammen mit --messung oder --anpassen")
+                throw Eingabefehler{tr("%1 gilt nicht zusammen mit --messung oder --anpassen")
                                         .arg(optionsname(name))};
         a.tabelle = parser.isSet(QStringLiteral("tabelle"));
         return a;
@@ -404,18 +401,18 @@ Auftrag auftrag_lesen(const QStringList& argumente)
         a.datei = pfadangabe(parser, "datei");
         // The blocks begin with the file's path: standard output has none.
         if (*a.datei == QStringLiteral("-"))
-            throw Eingabefehler{QStringLiteral("--datei braucht einen Dateinamen; die Ergebnisdatei kann nicht die "
-                                               "Standardausgabe (-) sein")};
+            throw Eingabefehler{tr("--datei braucht einen Dateinamen; die Ergebnisdatei kann nicht die "
+                                   "Standardausgabe (-) sein")};
     }
     a.tabelle = parser.isSet(QStringLiteral("tabelle"));
     if (parser.isSet(QStringLiteral("kurven"))) {
         a.kurven = pfadangabe(parser, "kurven");
         if (*a.kurven == QStringLiteral("-") && a.tabelle)
-            throw Eingabefehler{QStringLiteral("--kurven - und --tabelle schreiben beide auf die Standardausgabe; "
-                                               "nur eines von beiden")};
+            throw Eingabefehler{tr("--kurven - und --tabelle schreiben beide auf die Standardausgabe; "
+                                   "nur eines von beiden")};
         if (a.studie.anzahl() != 1)
-            throw Eingabefehler{QStringLiteral("--kurven gilt für einen einzelnen Lauf; diese Studie hat %1 Läufe")
-                                    .arg(a.studie.anzahl())};
+            throw Eingabefehler{
+                tr("--kurven gilt für einen einzelnen Lauf; diese Studie hat %n Läufe", nullptr, a.studie.anzahl())};
     }
     if (parser.isSet(QStringLiteral("verfahren")))
         a.verfahren = lies_verfahren(einziger_wert(parser, "verfahren"));

@@ -36,7 +36,7 @@ struct Auftrag {
 };
 
 // `argumente` as QCoreApplication::arguments() gives them (the program first).
-// Throws Eingabefehler with a German message.
+// Throws Eingabefehler with a message in the user's language.
 Auftrag auftrag_lesen(const QStringList& argumente);
 
 // --help and --version.

@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "uebersetzen.h"
+
 namespace kalvion::cli {
 
 namespace {
@@ -25,14 +27,14 @@ QByteArray dateiname(const QString& pfad)
 QString art_der_datei(mode_t modus)
 {
     if (S_ISDIR(modus))
-        return QStringLiteral("ein Ordner, keine Datei");
+        return tr("ein Ordner, keine Datei");
     if (S_ISFIFO(modus))
-        return QStringLiteral("eine benannte Pipe (FIFO), keine gewöhnliche Datei");
+        return tr("eine benannte Pipe (FIFO), keine gewöhnliche Datei");
     if (S_ISSOCK(modus))
-        return QStringLiteral("ein Socket, keine gewöhnliche Datei");
+        return tr("ein Socket, keine gewöhnliche Datei");
     if (S_ISCHR(modus) || S_ISBLK(modus))
-        return QStringLiteral("ein Gerät, keine gewöhnliche Datei");
-    return QStringLiteral("keine gewöhnliche Datei");
+        return tr("ein Gerät, keine gewöhnliche Datei");
+    return tr("keine gewöhnliche Datei");
 }
 
 bool beschreibbar(const QByteArray& name, const struct stat& st)
@@ -40,6 +42,14 @@ bool beschreibbar(const QByteArray& name, const struct stat& st)
     // root may write everywhere; a file or folder without any write
     // permission was meant to stay as it is all the same.
     return (st.st_mode & 0222) != 0 && ::access(name.constData(), W_OK) == 0;
+}
+
+// "Öffnen fehlgeschlagen: keine Berechtigung". The number is passed in, read
+// before any text is formed, which may change errno.
+QString misslungen(const char* vorgang, int fehlernummer)
+{
+    const QString ursache = fehlerursache(fehlernummer);
+    return tr(vorgang).arg(ursache);
 }
 
 // "…/.name.XXXXXX" beside the target.
@@ -54,29 +64,29 @@ QByteArray vorlage_daneben(const QByteArray& ziel)
 QString fehlerursache(int fehlernummer)
 {
     switch (fehlernummer) {
-    case ENOSPC: return QStringLiteral("kein Platz auf dem Datenträger");
-    case EDQUOT: return QStringLiteral("das Kontingent auf dem Datenträger ist erschöpft");
-    case EFBIG: return QStringLiteral("die Datei würde zu groß");
+    case ENOSPC: return tr("kein Platz auf dem Datenträger");
+    case EDQUOT: return tr("das Kontingent auf dem Datenträger ist erschöpft");
+    case EFBIG: return tr("die Datei würde zu groß");
     case EACCES:
-    case EPERM: return QStringLiteral("keine Berechtigung");
-    case EROFS: return QStringLiteral("der Datenträger ist schreibgeschützt");
-    case EIO: return QStringLiteral("Ein-/Ausgabefehler des Datenträgers");
-    case ENOENT: return QStringLiteral("nicht vorhanden");
-    case ENOTDIR: return QStringLiteral("ein Teil des Pfads ist kein Ordner");
-    case EISDIR: return QStringLiteral("ein Ordner, keine Datei");
-    case ENAMETOOLONG: return QStringLiteral("der Name ist zu lang");
-    case ELOOP: return QStringLiteral("zu viele symbolische Verknüpfungen");
+    case EPERM: return tr("keine Berechtigung");
+    case EROFS: return tr("der Datenträger ist schreibgeschützt");
+    case EIO: return tr("Ein-/Ausgabefehler des Datenträgers");
+    case ENOENT: return tr("nicht vorhanden");
+    case ENOTDIR: return tr("ein Teil des Pfads ist kein Ordner");
+    case EISDIR: return tr("ein Ordner, keine Datei");
+    case ENAMETOOLONG: return tr("der Name ist zu lang");
+    case ELOOP: return tr("zu viele symbolische Verknüpfungen");
     case EMFILE:
-    case ENFILE: return QStringLiteral("zu viele offene Dateien");
-    case ENOMEM: return QStringLiteral("zu wenig Arbeitsspeicher");
-    case EPIPE: return QStringLiteral("der Leser hat die Verbindung geschlossen");
+    case ENFILE: return tr("zu viele offene Dateien");
+    case ENOMEM: return tr("zu wenig Arbeitsspeicher");
+    case EPIPE: return tr("der Leser hat die Verbindung geschlossen");
     case ENXIO:
-    case ENODEV: return QStringLiteral("kein solches Gerät");
-    case ETXTBSY: return QStringLiteral("die Datei ist in Gebrauch");
-    case EAGAIN: return QStringLiteral("vorübergehend nicht möglich");
-    case EINTR: return QStringLiteral("unterbrochen");
-    case EBADF: return QStringLiteral("nicht zum Schreiben geöffnet");
-    default: return QStringLiteral("Systemfehler %1").arg(fehlernummer);
+    case ENODEV: return tr("kein solches Gerät");
+    case ETXTBSY: return tr("die Datei ist in Gebrauch");
+    case EAGAIN: return tr("vorübergehend nicht möglich");
+    case EINTR: return tr("unterbrochen");
+    case EBADF: return tr("nicht zum Schreiben geöffnet");
+    default: return tr("Systemfehler %1").arg(fehlernummer);
     }
 }
 
@@ -90,7 +100,7 @@ std::optional<Zielproblem> ziel_pruefen(const QString& pfad)
         if (!S_ISREG(st.st_mode))
             return Zielproblem{Zielproblem::Art::sonstiges, art_der_datei(st.st_mode)};
         if (!beschreibbar(name, st))
-            return Zielproblem{Zielproblem::Art::sonstiges, QStringLiteral("die Datei ist schreibgeschützt")};
+            return Zielproblem{Zielproblem::Art::sonstiges, tr("die Datei ist schreibgeschützt")};
     } else if (errno != ENOENT) {
         return Zielproblem{Zielproblem::Art::sonstiges, fehlerursache(errno)};
     }
@@ -102,10 +112,10 @@ std::optional<Zielproblem> ziel_pruefen(const QString& pfad)
     }
     if (!S_ISDIR(ost.st_mode))
         return Zielproblem{Zielproblem::Art::sonstiges,
-                           QStringLiteral("%1 ist kein Ordner").arg(QDir::toNativeSeparators(ordner))};
+                           tr("%1 ist kein Ordner").arg(QDir::toNativeSeparators(ordner))};
     if (!beschreibbar(ordnername, ost) || ::access(ordnername.constData(), X_OK) != 0)
         return Zielproblem{Zielproblem::Art::sonstiges,
-                           QStringLiteral("der Ordner %1 ist schreibgeschützt").arg(QDir::toNativeSeparators(ordner))};
+                           tr("der Ordner %1 ist schreibgeschützt").arg(QDir::toNativeSeparators(ordner))};
     return std::nullopt;
 }
 
@@ -151,7 +161,7 @@ bool Ergebnisspool::oeffnen(const QString& ziel, QString& grund)
     QByteArray vorlage = vorlage_daneben(ziel_);
     spool_ = ::mkostemp(vorlage.data(), O_CLOEXEC);
     if (spool_ < 0) {
-        grund = QStringLiteral("Öffnen fehlgeschlagen: ") + fehlerursache(errno);
+        grund = misslungen(QT_TRANSLATE_NOOP("kalvion::cli", "Öffnen fehlgeschlagen: %1"), errno);
         return false;
     }
     // Unnamed from now on: whatever ends the command, nothing is left behind.
@@ -165,7 +175,7 @@ bool Ergebnisspool::schreiben(const QByteArray& bytes, QString& grund)
     // not fit, not at the end.
     int nummer = 0;
     if (!ganz_schreiben(spool_, bytes.constData(), bytes.size(), nummer)) {
-        grund = QStringLiteral("Schreiben fehlgeschlagen: ") + fehlerursache(nummer);
+        grund = misslungen(QT_TRANSLATE_NOOP("kalvion::cli", "Schreiben fehlgeschlagen: %1"), nummer);
         return false;
     }
     return true;
@@ -177,7 +187,7 @@ bool Ergebnisspool::anhaengen(const std::atomic<int>& halt, QString& grund)
     gab_es_ = ::stat(ziel_.constData(), &st) == 0;
     const int ziel = ::open(ziel_.constData(), O_WRONLY | O_APPEND | O_CLOEXEC | O_CREAT, 0666);
     if (ziel < 0) {
-        grund = QStringLiteral("Öffnen fehlgeschlagen: ") + fehlerursache(errno);
+        grund = misslungen(QT_TRANSLATE_NOOP("kalvion::cli", "Öffnen fehlgeschlagen: %1"), errno);
         return false;
     }
     struct stat zst {};
@@ -203,11 +213,11 @@ bool Ergebnisspool::anhaengen(const std::atomic<int>& halt, QString& grund)
         gut = false;
         grund.clear();
     } else if (!gut) {
-        grund = QStringLiteral("Schreiben fehlgeschlagen: ") + fehlerursache(nummer);
+        grund = misslungen(QT_TRANSLATE_NOOP("kalvion::cli", "Schreiben fehlgeschlagen: %1"), nummer);
     }
     if (::close(ziel) != 0 && gut) {
         gut = false;
-        grund = QStringLiteral("Schließen fehlgeschlagen: ") + fehlerursache(errno);
+        grund = misslungen(QT_TRANSLATE_NOOP("kalvion::cli", "Schließen fehlgeschlagen: %1"), errno);
     }
     if (!gut)
         zuruecknehmen();
@@ -242,7 +252,7 @@ bool Ersatzdatei::schreiben(const QString& ziel, const QByteArray& inhalt, QStri
     QByteArray vorlage = vorlage_daneben(ziel_);
     const int fd = ::mkostemp(vorlage.data(), O_CLOEXEC);
     if (fd < 0) {
-        grund = QStringLiteral("Öffnen fehlgeschlagen: ") + fehlerursache(errno);
+        grund = misslungen(QT_TRANSLATE_NOOP("kalvion::cli", "Öffnen fehlgeschlagen: %1"), errno);
         return false;
     }
     temp_ = vorlage;
@@ -259,14 +269,14 @@ bool Ersatzdatei::schreiben(const QString& ziel, const QByteArray& inhalt, QStri
     int nummer = 0;
     bool gut = ganz_schreiben(fd, inhalt.constData(), inhalt.size(), nummer);
     if (!gut)
-        grund = QStringLiteral("Schreiben fehlgeschlagen: ") + fehlerursache(nummer);
+        grund = misslungen(QT_TRANSLATE_NOOP("kalvion::cli", "Schreiben fehlgeschlagen: %1"), nummer);
     if (gut && ::fsync(fd) != 0) {
         gut = false;
-        grund = QStringLiteral("Schreiben fehlgeschlagen: ") + fehlerursache(errno);
+        grund = misslungen(QT_TRANSLATE_NOOP("kalvion::cli", "Schreiben fehlgeschlagen: %1"), errno);
     }
     if (::close(fd) != 0 && gut) {
         gut = false;
-        grund = QStringLiteral("Schließen fehlgeschlagen: ") + fehlerursache(errno);
+        grund = misslungen(QT_TRANSLATE_NOOP("kalvion::cli", "Schließen fehlgeschlagen: %1"), errno);
     }
     return gut;
 }
@@ -274,7 +284,7 @@ bool Ersatzdatei::schreiben(const QString& ziel, const QByteArray& inhalt, QStri
 bool Ersatzdatei::festschreiben(QString& grund)
 {
     if (::rename(temp_.constData(), ziel_.constData()) != 0) {
-        grund = QStringLiteral("Umbenennen fehlgeschlagen: ") + fehlerursache(errno);
+        grund = misslungen(QT_TRANSLATE_NOOP("kalvion::cli", "Umbenennen fehlgeschlagen: %1"), errno);
         return false;
     }
     temp_.clear();

@@ -5,7 +5,7 @@
 // it and are appended in one go, the curves wait in a file beside theirs and
 // replace it by renaming. Until then neither file has changed; a failure
 // after one of them was committed undoes it (the append is cut off again).
-// Failures are named in German, from the system's error number.
+// Failures are named in the user's language, from the system's error number.
 
 #include <QByteArray>
 #include <QString>
@@ -15,8 +15,8 @@
 
 namespace kalvion::cli {
 
-// "kein Platz auf dem Datenträger" for ENOSPC, and so on; never the C
-// library's English text.
+// "kein Platz auf dem Datenträger" for ENOSPC, and so on, in the user's
+// language; never the C library's text, which follows LC_MESSAGES alone.
 QString fehlerursache(int fehlernummer);
 
 // What keeps `pfad` from being written, or nothing: it must be a regular file

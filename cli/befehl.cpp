@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "befehl.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,6 +17,7 @@
 #include "fortschritt.h"
 #include "studienlauf.h"
 #include "tabelle.h"
+#include "uebersetzen.h"
 
 namespace kalvion::cli {
 
@@ -56,8 +56,8 @@ void warne_vor_langem_lauf(double gestuft, const Auftrag& a, const Umgebung& u)
     const double parallel = std::min(static_cast<double>(a.threads), static_cast<double>(a.bereich.anzahl()));
     const double sekunden = geschaetzte_dauer(gestuft, m.Zellen, miss_zellschrittkosten(m)) / parallel;
     if (sekunden > Warnen_ab_Sekunden)
-        melde(u, QStringLiteral("Hinweis: Schritt für Schritt dauert das voraussichtlich etwa %1; "
-                                "--verfahren schnell rechnet nach Schritt 1000 in einem Sprung")
+        melde(u, tr("Hinweis: Schritt für Schritt dauert das voraussichtlich etwa %1; "
+                    "--verfahren schnell rechnet nach Schritt 1000 in einem Sprung")
                      .arg(dauertext(sekunden)));
 }
 
@@ -88,17 +88,17 @@ private:
     int fehlernummer_ = 0;
 };
 
-// Refuses a target before anything runs; status 1.
-bool ziel_in_ordnung(const QString& pfad, const QString& wofuer, const Umgebung& u)
+// Refuses a target before anything runs; status 1. `meldung` names the path
+// as %1 and the cause as %2.
+bool ziel_in_ordnung(const QString& pfad, const char* meldung, const Umgebung& u)
 {
     const std::optional<Zielproblem> problem = ziel_pruefen(pfad);
     if (!problem)
         return true;
     if (problem->art == Zielproblem::Art::ordner_fehlt)
-        melde(u, QStringLiteral("der Ordner %1 existiert nicht; nichts gerechnet, nichts geschrieben").arg(problem->text));
+        melde(u, tr("der Ordner %1 existiert nicht; nichts gerechnet, nichts geschrieben").arg(problem->text));
     else
-        melde(u, QStringLiteral("%1 %2 fehlgeschlagen (Öffnen fehlgeschlagen: %3); nichts gerechnet, nichts geschrieben")
-                     .arg(wofuer, QDir::toNativeSeparators(pfad), problem->text));
+        melde(u, tr(meldung).arg(QDir::toNativeSeparators(pfad), problem->text));
     return false;
 }
 
@@ -121,13 +121,21 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     // Wrong input first (status 2), then every target (status 1): both are
     // known before hours of computing.
     const double aufwand = laeufe_pruefen(a.studie, a.bereich, a.verfahren, u.locale);
-    if (a.datei && !ziel_in_ordnung(pfad, QStringLiteral("Speichern in"), u))
+    if (a.datei && !ziel_in_ordnung(pfad,
+                                    QT_TRANSLATE_NOOP("kalvion::cli", "Speichern in %1 fehlgeschlagen (Öffnen "
+                                                                      "fehlgeschlagen: %2); nichts gerechnet, nichts "
+                                                                      "geschrieben"),
+                                    u))
         return Exit_schreibfehler;
     if (a.kurven && !kurven_auf_standardausgabe) {
-        if (!ziel_in_ordnung(*a.kurven, QStringLiteral("Speichern der Kurven in"), u))
+        if (!ziel_in_ordnung(*a.kurven,
+                             QT_TRANSLATE_NOOP("kalvion::cli", "Speichern der Kurven in %1 fehlgeschlagen (Öffnen "
+                                                               "fehlgeschlagen: %2); nichts gerechnet, nichts "
+                                                               "geschrieben"),
+                             u))
             return Exit_schreibfehler;
         if (a.datei && dieselbe_datei(pfad, *a.kurven))
-            throw Eingabefehler{QStringLiteral("--datei und --kurven nennen dieselbe Datei %1")
+            throw Eingabefehler{tr("--datei und --kurven nennen dieselbe Datei %1")
                                     .arg(QDir::toNativeSeparators(pfad))};
     }
     // A slice without runs leaves the files alone, not even creating them.
@@ -135,7 +143,7 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     Ergebnisspool spool;
     QString grund;
     if (a.datei && laeufe && !spool.oeffnen(pfad, grund)) {
-        melde(u, QStringLiteral("Speichern in %1 fehlgeschlagen (%2); nichts gerechnet, nichts geschrieben")
+        melde(u, tr("Speichern in %1 fehlgeschlagen (%2); nichts gerechnet, nichts geschrieben")
                      .arg(QDir::toNativeSeparators(pfad), grund));
         return Exit_schreibfehler;
     }
@@ -184,15 +192,15 @@ int rechnen(const Auftrag& a, const Umgebung& u)
 
     const auto abgebrochen = [&] {
         const int signal = u.halt->load();
-        melde(u, QStringLiteral("abgebrochen (%1); nichts geschrieben, die Ergebnisdatei ist unverändert")
+        melde(u, tr("abgebrochen (%1); nichts geschrieben, die Ergebnisdatei ist unverändert")
                      .arg(QString::fromLatin1(signalname(signal))));
         return Exit_abbruch + signal;
     };
     const auto standardausgabe_fehlgeschlagen = [&] {
         // A reader that went away (`| head`) needs no message.
         if (aus.fehlernummer() != EPIPE)
-            melde(u, QStringLiteral("die Standardausgabe ließ sich nicht schreiben (%1); nichts geschrieben, die "
-                                    "Dateien sind, wie sie waren")
+            melde(u, tr("die Standardausgabe ließ sich nicht schreiben (%1); nichts geschrieben, die "
+                        "Dateien sind, wie sie waren")
                          .arg(fehlerursache(aus.fehlernummer())));
         return Exit_schreibfehler;
     };
@@ -201,12 +209,12 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     if (aus.fehlernummer() != 0)
         return standardausgabe_fehlgeschlagen();
     if (ohne_kodierung) {
-        melde(u, QStringLiteral("die Zeichenkodierung Windows-1252 der Ergebnisdatei ist nicht verfügbar; "
-                                "nichts geschrieben"));
+        melde(u, tr("die Zeichenkodierung Windows-1252 der Ergebnisdatei ist nicht verfügbar; "
+                    "nichts geschrieben"));
         return Exit_schreibfehler;
     }
     if (spool_fehler) {
-        melde(u, QStringLiteral("Speichern in %1 fehlgeschlagen (%2); die Datei ist, wie sie war")
+        melde(u, tr("Speichern in %1 fehlgeschlagen (%2); die Datei ist, wie sie war")
                      .arg(QDir::toNativeSeparators(pfad), grund));
         return Exit_schreibfehler;
     }
@@ -220,22 +228,22 @@ int rechnen(const Auftrag& a, const Umgebung& u)
         return standardausgabe_fehlgeschlagen();
     Ersatzdatei ersatz;
     if (a.kurven && !kurven_auf_standardausgabe && !ersatz.schreiben(*a.kurven, kurven, grund)) {
-        melde(u, QStringLiteral("Speichern der Kurven in %1 fehlgeschlagen (%2); nichts geschrieben, die Dateien "
-                                "sind, wie sie waren")
+        melde(u, tr("Speichern der Kurven in %1 fehlgeschlagen (%2); nichts geschrieben, die Dateien "
+                    "sind, wie sie waren")
                      .arg(QDir::toNativeSeparators(*a.kurven), grund));
         return Exit_schreibfehler;
     }
     if (a.datei && !spool.anhaengen(*u.halt, grund)) {
         if (grund.isEmpty())
             return abgebrochen();
-        melde(u, QStringLiteral("Speichern in %1 fehlgeschlagen (%2); die Datei ist, wie sie war")
+        melde(u, tr("Speichern in %1 fehlgeschlagen (%2); die Datei ist, wie sie war")
                      .arg(QDir::toNativeSeparators(pfad), grund));
         return Exit_schreibfehler;
     }
     if (a.kurven && !kurven_auf_standardausgabe && !ersatz.festschreiben(grund)) {
         spool.zuruecknehmen();
-        melde(u, QStringLiteral("Speichern der Kurven in %1 fehlgeschlagen (%2); nichts geschrieben, die Dateien "
-                                "sind, wie sie waren")
+        melde(u, tr("Speichern der Kurven in %1 fehlgeschlagen (%2); nichts geschrieben, die Dateien "
+                    "sind, wie sie waren")
                      .arg(QDir::toNativeSeparators(*a.kurven), grund));
         return Exit_schreibfehler;
     }
@@ -249,7 +257,7 @@ int anpassen(const Auftrag& a, const Umgebung& u)
     if (!aus.schreiben(anpassung_ausgabe(a.studie, a.messungen, a.tabelle, u.locale))) {
         // A reader that went away (`| head`) needs no message.
         if (aus.fehlernummer() != EPIPE)
-            melde(u, QStringLiteral("die Standardausgabe ließ sich nicht schreiben (%1)")
+            melde(u, tr("die Standardausgabe ließ sich nicht schreiben (%1)")
                          .arg(fehlerursache(aus.fehlernummer())));
         return Exit_schreibfehler;
     }
@@ -260,6 +268,11 @@ int anpassen(const Auftrag& a, const Umgebung& u)
 
 int befehl_ausfuehren(const QStringList& argumente, const Umgebung& umgebung)
 {
+    // Formed now: without memory there is none for a translation either.
+    const QByteArray ohne_speicher =
+        (QStringLiteral("kalvion-cli: ") +
+         tr("zu wenig Arbeitsspeicher; nichts geschrieben, die Dateien sind, wie sie waren") + QLatin1Char('\n'))
+            .toLocal8Bit();
     try {
         const Auftrag a = auftrag_lesen(argumente);
         switch (a.art) {
@@ -271,17 +284,16 @@ int befehl_ausfuehren(const QStringList& argumente, const Umgebung& umgebung)
             return anpassen(a, umgebung);
         return rechnen(a, umgebung);
     } catch (const Eingabefehler& fehler) {
-        melde(umgebung, fehler.meldung + QCoreApplication::translate("kalvion::cli", "\nHilfe: kalvion-cli --help"));
+        melde(umgebung, fehler.meldung + tr("\nHilfe: kalvion-cli --help"));
         return Exit_eingabefehler;
     } catch (const std::bad_alloc&) {
-        // No QString here: there may be no memory for one.
-        std::fputs("kalvion-cli: zu wenig Arbeitsspeicher; nichts geschrieben, die Dateien sind, wie sie waren\n",
-                   umgebung.fehler);
+        // No new QString here: there may be no memory for one.
+        std::fputs(ohne_speicher.constData(), umgebung.fehler);
         return Exit_schreibfehler;
     } catch (const std::system_error& fehler) {
         // A thread the system would not start.
-        melde(umgebung, QStringLiteral("ein Thread für die Rechnung ließ sich nicht starten (%1); zu wenig "
-                                       "Arbeitsspeicher? Nichts geschrieben, die Dateien sind, wie sie waren")
+        melde(umgebung, tr("ein Thread für die Rechnung ließ sich nicht starten (%1); zu wenig "
+                           "Arbeitsspeicher? Nichts geschrieben, die Dateien sind, wie sie waren")
                             .arg(fehlerursache(fehler.code().value())));
         return Exit_schreibfehler;
     }

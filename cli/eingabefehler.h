@@ -4,8 +4,9 @@
 
 namespace kalvion::cli {
 
-// Input the command refuses before it runs anything: the German message says
-// which option, which value and what is allowed. Exit status 2.
+// Input the command refuses before it runs anything: the message, in the
+// user's language, says which option, which value and what is allowed.
+// Exit status 2.
 struct Eingabefehler {
     QString meldung;
 };

@@ -10,6 +10,7 @@
 #include "sprache.h"
 #include "kurzform.h"
 #include "tabelle.h"
+#include "uebersetzen.h"
 #include "zahlen.h"
 
 namespace kalvion::cli {
@@ -47,8 +48,7 @@ Modell modell_fuer(const Lauf& lauf, const QLocale& locale)
 QString zusammenfassung(const Modell& m, const Laufausgang& ausgang, const QLocale& locale)
 {
     auto text = [&](Feld f) { return feldtext(m, f, locale); };
-    return QCoreApplication::translate("kalvion::cli", "%1, %2 °C, %3 h, %4 µm, D0 %5, Q %6, i_Diff %7: %8 Schritte, "
-                                                       "%9 Gesamtmol%, ")
+    return tr("%1, %2 °C, %3 h, %4 µm, D0 %5, Q %6, i_Diff %7: %8 Schritte, %9 Gesamtmol%, ")
                .arg(QCoreApplication::translate("Geometrie", beschreibung(m.Geometrie).anzeigename), text(Feld::Sintertemp),
                     text(Feld::Sinterzeit), text(Feld::x_max), text(Feld::D0), text(Feld::Q), text(Feld::i_Diff),
                     zahlen::ganzzahl(m.Schritte, locale), zahlen::molprozent(m.Molprozent, locale)) +

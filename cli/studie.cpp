@@ -8,6 +8,7 @@
 #include "eingabefehler.h"
 #include "kurzform.h"
 #include "modell.h"
+#include "uebersetzen.h"
 #include "zahlen.h"
 
 namespace kalvion::cli {
@@ -116,11 +117,11 @@ QString modellnamen()
     for (const Geometriebeschreibung& g : Geometrien) {
         QString name = QString::fromLatin1(g.name);
         if (qstrcmp(g.name, g.anzeigename) != 0)
-            name += QStringLiteral(" (oder %1)").arg(QString::fromUtf8(g.anzeigename));
+            name += tr(" (oder %1)").arg(QString::fromUtf8(g.anzeigename));
         namen << name;
     }
     const QString letzter = namen.takeLast();
-    return namen.join(QStringLiteral(", ")) + QStringLiteral(" und ") + letzter;
+    return namen.join(QStringLiteral(", ")) + tr(" und ") + letzter;
 }
 
 std::vector<Geometrie> lies_modelle(const QString& option, const QString& text)
@@ -132,7 +133,7 @@ std::vector<Geometrie> lies_modelle(const QString& option, const QString& text)
             return name == QString::fromLatin1(b.name) || name == QString::fromUtf8(b.anzeigename);
         });
         if (g == Geometrien.end())
-            throw Eingabefehler{QStringLiteral("%1: \"%2\" ist kein Modell; erlaubt sind %3, auch als Liste %4,%5")
+            throw Eingabefehler{tr("%1: \"%2\" ist kein Modell; erlaubt sind %3, auch als Liste %4,%5")
                                     .arg(option, eintrag.trimmed(), modellnamen(),
                                          QString::fromLatin1(Geometrien.front().name),
                                          QString::fromLatin1(Geometrien.back().name))};
@@ -161,7 +162,7 @@ Teil lies_teil(const QString& option, const QString& text)
     const auto k = teile.size() == 2 ? ganze_zahl(teile[0]) : std::nullopt;
     const auto n = teile.size() == 2 ? ganze_zahl(teile[1]) : std::nullopt;
     if (!k || !n || *k < 1 || *k > *n)
-        throw Eingabefehler{QStringLiteral("%1: \"%2\" ist kein Teil; erwartet wird K/N mit 1 ≤ K ≤ N, zum Beispiel 3/10")
+        throw Eingabefehler{tr("%1: \"%2\" ist kein Teil; erwartet wird K/N mit 1 ≤ K ≤ N, zum Beispiel 3/10")
                                 .arg(option, text)};
     return {*k, *n};
 }

@@ -12,6 +12,7 @@
 #include "eingabefehler.h"
 #include "kurzform.h"
 #include "sprung.h"
+#include "uebersetzen.h"
 
 namespace kalvion::cli {
 
@@ -42,19 +43,19 @@ Laufplan laufplan(const Studie& studie, std::uint64_t index, Verfahrenswahl wahl
     // ("Unerlaubte Eingabe !"): D0 = 0, or a Q that makes D vanish.
     if (Modell probe = m; !d_ableiten(probe) || !schritte_ableiten(probe))
         throw Eingabefehler{
-            QStringLiteral("Lauf %1 (%2): mit dem Diffusionskoeffizienten D = %3 lässt sich die Schrittweite "
-                           "nicht bilden; der Eingabedialog lehnt das ab (\"Unerlaubte Eingabe !\")")
+            tr("Lauf %1 (%2): mit dem Diffusionskoeffizienten D = %3 lässt sich die Schrittweite "
+               "nicht bilden; der Eingabedialog lehnt das ab (\"Unerlaubte Eingabe !\")")
                 .arg(QString::number(index + 1), als_optionen(lauf), QString::fromStdString(kurzform(m.D)))};
     Laufplan p;
     p.schritte = laufschritte(m);
     if (!schrittzahl_zaehlbar(p.schritte))
         throw Eingabefehler{
-            QStringLiteral("Lauf %1 (%2) hätte %3 Zeitschritte, mehr als sich zählen lassen (höchstens 2^53 = "
-                           "9007199254740992); kürzere Zeit, längerer Weg, niedrigere Temperatur, kleineres D0 "
-                           "oder größeres Q wählen")
+            tr("Lauf %1 (%2) hätte %3 Zeitschritte, mehr als sich zählen lassen (höchstens 2^53 = "
+               "9007199254740992); kürzere Zeit, längerer Weg, niedrigere Temperatur, kleineres D0 "
+               "oder größeres Q wählen")
                 .arg(QString::number(index + 1), als_optionen(lauf),
                      std::isfinite(p.schritte) ? QString::fromStdString(kurzform(p.schritte))
-                                               : QStringLiteral("unendlich viele"))};
+                                               : tr("unendlich viele"))};
     p.verfahren = verfahren_fuer(wahl, p.schritte, m.Zellen);
     p.aufwand = p.verfahren == Verfahren::sprung && p.schritte > Schritte_vor_dem_Sprung
                     ? Schritte_vor_dem_Sprung + Sprung_in_Schritten

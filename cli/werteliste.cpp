@@ -10,6 +10,7 @@
 
 #include "eingabefehler.h"
 #include "kurzform.h"
+#include "uebersetzen.h"
 #include "zahlen.h"
 
 namespace kalvion::cli {
@@ -92,7 +93,7 @@ std::string ziffern(__int128 m)
 
 QString ungueltig(const QString& option, const QString& wert, const Feldregel& r)
 {
-    return QStringLiteral("%1: %2 liegt außerhalb des erlaubten Bereichs %3")
+    return tr("%1: %2 liegt außerhalb des erlaubten Bereichs %3")
         .arg(option, wert, erlaubter_bereich(r));
 }
 
@@ -116,13 +117,11 @@ void jenseits_double(const QString& option, const QString& text)
     const qsizetype e = std::max(t.lastIndexOf('e'), t.lastIndexOf('E'));
     const bool winzig = lfehler == std::errc() ? std::fabs(l) < 1 : (e >= 0 && t.mid(e + 1).startsWith('-'));
     if (winzig)
-        throw Eingabefehler{QStringLiteral("%1: \"%2\" ist zu klein (näher an 0 als die kleinste Zahl 5e-324)")
+        throw Eingabefehler{tr("%1: \"%2\" ist zu klein (näher an 0 als die kleinste Zahl 5e-324)")
                                 .arg(option, text)};
-    throw Eingabefehler{negativ ? QStringLiteral("%1: \"%2\" ist zu klein (die kleinste Zahl ist "
-                                                 "-1.7976931348623157e+308)")
+    throw Eingabefehler{negativ ? tr("%1: \"%2\" ist zu klein (die kleinste Zahl ist -1.7976931348623157e+308)")
                                       .arg(option, text)
-                                : QStringLiteral("%1: \"%2\" ist zu groß (die größte Zahl ist "
-                                                 "1.7976931348623157e+308)")
+                                : tr("%1: \"%2\" ist zu groß (die größte Zahl ist 1.7976931348623157e+308)")
                                       .arg(option, text)};
 }
 
@@ -133,7 +132,7 @@ double lies_wert(const Feldregel& r, const QString& option, const QString& text)
         return *v;
     jenseits_double(option, text);
     if (!zahlen::lies(text, Kommandozeile))
-        throw Eingabefehler{QStringLiteral("%1: \"%2\" ist keine Zahl (Zahlen mit Dezimalpunkt, zum Beispiel 1.5)")
+        throw Eingabefehler{tr("%1: \"%2\" ist keine Zahl (Zahlen mit Dezimalpunkt, zum Beispiel 1.5)")
                                 .arg(option, text)};
     throw Eingabefehler{ungueltig(option, text, r)};
 }
@@ -144,12 +143,12 @@ QString erlaubter_bereich(const Feldregel& r)
 {
     const QString unten = zahlen::allgemein(r.untergrenze, Kommandozeile);
     if (!r.obergrenze)
-        return QCoreApplication::translate("kalvion::cli", "Wert %1 %2").arg(r.untergrenze_erlaubt ? QStringLiteral("≥") : QStringLiteral(">"), unten);
-    QString text = QCoreApplication::translate("kalvion::cli", "%1 %2 Wert ≤ %3")
+        return tr("Wert %1 %2").arg(r.untergrenze_erlaubt ? QStringLiteral("≥") : QStringLiteral(">"), unten);
+    QString text = tr("%1 %2 Wert ≤ %3")
                        .arg(unten, r.untergrenze_erlaubt ? QStringLiteral("≤") : QStringLiteral("<"),
                             zahlen::allgemein(*r.obergrenze, Kommandozeile));
     if (r.gerundet)
-        text += QCoreApplication::translate("kalvion::cli", " (die Obergrenze nach dem Runden)");
+        text += tr(" (die Obergrenze nach dem Runden)");
     return text;
 }
 
@@ -168,16 +167,20 @@ Werteliste Werteliste::lesen(Feld feld, const QString& option, const QString& te
     return lesen(regel(feld), option, text);
 }
 
+// A member's texts name their context themselves: a tr() in here would be
+// looked for in "kalvion::cli::Werteliste".
 Werteliste Werteliste::lesen(const Feldregel& r, const QString& option, const QString& text)
 {
     if (text.trimmed().isEmpty())
-        throw Eingabefehler{QStringLiteral("%1: leere Angabe; erwartet wird ein Wert, eine Liste wie "
-                                           "1000,1050,1100 oder ein Bereich wie 1000:1200:50")
+        throw Eingabefehler{QCoreApplication::translate("kalvion::cli",
+                                                        "%1: leere Angabe; erwartet wird ein Wert, eine Liste wie "
+                                                        "1000,1050,1100 oder ein Bereich wie 1000:1200:50")
                                 .arg(option)};
     Werteliste w;
     for (const QString& eintrag : text.split(QLatin1Char(','))) {
         if (eintrag.trimmed().isEmpty())
-            throw Eingabefehler{QStringLiteral("%1: leerer Eintrag in der Liste \"%2\"").arg(option, text)};
+            throw Eingabefehler{
+                QCoreApplication::translate("kalvion::cli", "%1: leerer Eintrag in der Liste \"%2\"").arg(option, text)};
         const Stueck s = lies_stueck(r, option, eintrag.trimmed());
         w.stuecke_.push_back(s);
         w.anzahl_ = std::min(w.anzahl_ + s.anzahl, Hoechste_Anzahl);
@@ -194,8 +197,9 @@ Werteliste::Stueck Werteliste::lies_stueck(const Feldregel& r, const QString& op
     }
     const QStringList teile = text.split(QLatin1Char(':'));
     if (teile.size() != 3)
-        throw Eingabefehler{QStringLiteral("%1: \"%2\" ist kein Bereich; ein Bereich ist Anfang:Ende:Schritt, "
-                                           "zum Beispiel 1000:1200:50")
+        throw Eingabefehler{QCoreApplication::translate("kalvion::cli",
+                                                        "%1: \"%2\" ist kein Bereich; ein Bereich ist "
+                                                        "Anfang:Ende:Schritt, zum Beispiel 1000:1200:50")
                                 .arg(option, text)};
     Dezimal d[3];
     for (int k = 0; k < 3; ++k) {
@@ -203,12 +207,14 @@ Werteliste::Stueck Werteliste::lies_stueck(const Feldregel& r, const QString& op
         if (!zahlen::lies(teil, Kommandozeile)) {
             jenseits_double(option, teil);
             throw Eingabefehler{
-                QStringLiteral("%1: \"%2\" im Bereich \"%3\" ist keine Zahl (Zahlen mit Dezimalpunkt, zum Beispiel 1.5)")
+                QCoreApplication::translate("kalvion::cli", "%1: \"%2\" im Bereich \"%3\" ist keine Zahl (Zahlen mit "
+                                                            "Dezimalpunkt, zum Beispiel 1.5)")
                     .arg(option, teil, text)};
         }
         const std::optional<Dezimal> z = dezimal(teil);
         if (!z)
-            throw Eingabefehler{QStringLiteral("%1: der Bereich \"%2\" hat zu viele Stellen, um ihn genau zu zählen")
+            throw Eingabefehler{QCoreApplication::translate(
+                                    "kalvion::cli", "%1: der Bereich \"%2\" hat zu viele Stellen, um ihn genau zu zählen")
                                     .arg(option, text)};
         d[k] = *z;
     }
@@ -219,14 +225,17 @@ Werteliste::Stueck Werteliste::lies_stueck(const Feldregel& r, const QString& op
             exponent = std::min(exponent, z.exponent);
     for (Dezimal& z : d)
         if (z.mantisse != 0 && !skaliere(z.mantisse, z.exponent - exponent))
-            throw Eingabefehler{QStringLiteral("%1: der Bereich \"%2\" hat zu viele Stellen, um ihn genau zu zählen")
+            throw Eingabefehler{QCoreApplication::translate(
+                                    "kalvion::cli", "%1: der Bereich \"%2\" hat zu viele Stellen, um ihn genau zu zählen")
                                     .arg(option, text)};
     const __int128 anfang = d[0].mantisse, ende = d[1].mantisse, schritt = d[2].mantisse;
     if (schritt == 0)
-        throw Eingabefehler{QStringLiteral("%1: der Bereich \"%2\" hat die Schrittweite 0").arg(option, text)};
+        throw Eingabefehler{
+            QCoreApplication::translate("kalvion::cli", "%1: der Bereich \"%2\" hat die Schrittweite 0").arg(option, text)};
     const __int128 abstand = ende - anfang;
     if (abstand != 0 && (abstand > 0) != (schritt > 0))
-        throw Eingabefehler{QStringLiteral("%1: der Bereich \"%2\" kommt mit der Schrittweite %3 nie von %4 nach %5")
+        throw Eingabefehler{QCoreApplication::translate(
+                                "kalvion::cli", "%1: der Bereich \"%2\" kommt mit der Schrittweite %3 nie von %4 nach %5")
                                 .arg(option, text, teile[2].trimmed(), teile[0].trimmed(), teile[1].trimmed())};
     const __int128 anzahl = abstand / schritt + 1;
 

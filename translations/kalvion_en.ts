@@ -652,6 +652,414 @@ Help: kalvion-cli --help</translation>
         <source>, noch etwa %1</source>
         <translation>, about %1 left</translation>
     </message>
+    <message>
+        <source> (Suchgrenze)</source>
+        <translation> (search bound)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 °C: D = %3 cm²/s (95 %: %4 … %5), RMS %6 mol%, %n Punkte
+</source>
+        <translation><numerusform>%1, %2 °C: D = %3 cm²/s (95 %: %4 … %5), RMS %6 mol%, %n point
+</numerusform><numerusform>%1, %2 °C: D = %3 cm²/s (95 %: %4 … %5), RMS %6 mol%, %n points
+</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: "%2" hat nicht die Form DATEI@TEMPERATUR (etwa scan.csv@1100)</source>
+        <translation>%1: "%2" does not have the form FILE@TEMPERATURE (such as scan.csv@1100)</translation>
+    </message>
+    <message>
+        <source>%1: "%2": eine Datei gehört zu genau einer Temperatur</source>
+        <translation>%1: "%2": a file belongs to exactly one temperature</translation>
+    </message>
+    <message numerus="yes">
+        <source>--anpassen braucht einen einzelnen Parametersatz; die Optionen ergeben %n Läufe</source>
+        <translation><numerusform>--anpassen needs a single parameter set; the options make %n run</numerusform><numerusform>--anpassen needs a single parameter set; the options make %n runs</numerusform></translation>
+    </message>
+    <message>
+        <source>--anpassen: für D0 und Q braucht es Messprofile bei mindestens zwei verschiedenen Temperaturen</source>
+        <translation>--anpassen: D0 and Q need measured profiles at two or more different temperatures</translation>
+    </message>
+    <message>
+        <source>D0 = %1 (1000 · cm²/s) bei Q = %2 J/mol
+</source>
+        <translation>D0 = %1 (1000 · cm²/s) at Q = %2 J/mol
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Arrhenius aus %n Messprofilen%1:
+</source>
+        <translation><numerusform>Arrhenius from %n measured profile%1:
+</numerusform><numerusform>Arrhenius from %n measured profiles%1:
+</numerusform></translation>
+    </message>
+    <message>
+        <source> (ungewichtet: ein Intervall ist offen)</source>
+        <translation> (unweighted: an interval is open)</translation>
+    </message>
+    <message>
+        <source>unbekannte Option %1%2</source>
+        <translation>unknown option %1%2</translation>
+    </message>
+    <message>
+        <source>nach %1 fehlt der Wert</source>
+        <translation>missing value after %1</translation>
+    </message>
+    <message>
+        <source>%1 nimmt keinen Wert</source>
+        <translation>%1 takes no value</translation>
+    </message>
+    <message>
+        <source>unlesbare Befehlszeile (%1)</source>
+        <translation>unreadable command line (%1)</translation>
+    </message>
+    <message>
+        <source>%1 ist mehrfach angegeben</source>
+        <translation>%1 is given more than once</translation>
+    </message>
+    <message>
+        <source>%1: der Dateiname fehlt</source>
+        <translation>%1: the file name is missing</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen Dateinamen</source>
+        <translation>%1 needs a file name</translation>
+    </message>
+    <message>
+        <source>--verfahren: "%1" ist kein Verfahren; erlaubt sind schrittweise, schnell und auto</source>
+        <translation>--verfahren: "%1" is not a method; allowed are schrittweise, schnell and auto</translation>
+    </message>
+    <message>
+        <source>--threads: "%1" ist keine ganze Zahl von 1 bis 1024</source>
+        <translation>--threads: "%1" is not a whole number from 1 to 1024</translation>
+    </message>
+    <message>
+        <source>%1: keine Sinterzeit</source>
+        <translation>%1: no sintering time</translation>
+    </message>
+    <message>
+        <source>--programm %1: die Datei enthält kein Temperaturprogramm</source>
+        <translation>--programm %1: the file holds no temperature programme</translation>
+    </message>
+    <message>
+        <source>%1 gilt nur mit einem Temperaturprogramm (--programm oder --parameter mit Programm)</source>
+        <translation>%1 applies only with a temperature programme (--programm, or --parameter with a programme)</translation>
+    </message>
+    <message>
+        <source>%1 entfällt mit einem Temperaturprogramm: Temperatur und Zeit kommen aus dem Programm</source>
+        <translation>%1 does not apply with a temperature programme: temperature and time come from the programme</translation>
+    </message>
+    <message>
+        <source>die Studie hat mehr Läufe, als sich zählen lassen</source>
+        <translation>the study has more runs than can be counted</translation>
+    </message>
+    <message>
+        <source> (in diesem Teil %1)</source>
+        <translation> (%1 in this slice)</translation>
+    </message>
+    <message numerus="yes">
+        <source>die Studie umfasst %n Läufe%1, mehr als %2; mit --viele wird sie trotzdem gerechnet</source>
+        <translation><numerusform>the study has %n run%1, more than %2; with --viele it is computed all the same</numerusform><numerusform>the study has %n runs%1, more than %2; with --viele it is computed all the same</numerusform></translation>
+    </message>
+    <message>
+        <source>"%1" ist keine Option; Werte stehen hinter ihrer Option, etwa --temperatur 1100</source>
+        <translation>"%1" is not an option; values follow their option, such as --temperatur 1100</translation>
+    </message>
+    <message>
+        <source>--messung: der Dateiname fehlt</source>
+        <translation>--messung: the file name is missing</translation>
+    </message>
+    <message numerus="yes">
+        <source>--messung gilt bei einer einzigen Temperatur; --temperatur hat %n Werte (mehrere Messprofile: --anpassen Datei@T)</source>
+        <translation><numerusform>--messung applies at a single temperature; --temperatur has %n value (several measured profiles: --anpassen file@T)</numerusform><numerusform>--messung applies at a single temperature; --temperatur has %n values (several measured profiles: --anpassen file@T)</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 gilt nicht zusammen mit --messung oder --anpassen</source>
+        <translation>%1 does not go together with --messung or --anpassen</translation>
+    </message>
+    <message>
+        <source>--datei braucht einen Dateinamen; die Ergebnisdatei kann nicht die Standardausgabe (-) sein</source>
+        <translation>--datei needs a file name; the results file cannot be standard output (-)</translation>
+    </message>
+    <message>
+        <source>--kurven - und --tabelle schreiben beide auf die Standardausgabe; nur eines von beiden</source>
+        <translation>--kurven - and --tabelle both write to standard output; only one of them</translation>
+    </message>
+    <message numerus="yes">
+        <source>--kurven gilt für einen einzelnen Lauf; diese Studie hat %n Läufe</source>
+        <translation><numerusform>--kurven applies to a single run; this study has %n run</numerusform><numerusform>--kurven applies to a single run; this study has %n runs</numerusform></translation>
+    </message>
+    <message>
+        <source>ein Ordner, keine Datei</source>
+        <translation>a folder, not a file</translation>
+    </message>
+    <message>
+        <source>eine benannte Pipe (FIFO), keine gewöhnliche Datei</source>
+        <translation>a named pipe (FIFO), not a regular file</translation>
+    </message>
+    <message>
+        <source>ein Socket, keine gewöhnliche Datei</source>
+        <translation>a socket, not a regular file</translation>
+    </message>
+    <message>
+        <source>ein Gerät, keine gewöhnliche Datei</source>
+        <translation>a device, not a regular file</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>kein Platz auf dem Datenträger</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>das Kontingent auf dem Datenträger ist erschöpft</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>die Datei würde zu groß</source>
+        <translation>the file would become too large</translation>
+    </message>
+    <message>
+        <source>keine Berechtigung</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>der Datenträger ist schreibgeschützt</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler des Datenträgers</source>
+        <translation>input/output error of the disk</translation>
+    </message>
+    <message>
+        <source>nicht vorhanden</source>
+        <translation>does not exist</translation>
+    </message>
+    <message>
+        <source>ein Teil des Pfads ist kein Ordner</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>der Name ist zu lang</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>zu viele symbolische Verknüpfungen</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <source>zu viele offene Dateien</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>zu wenig Arbeitsspeicher</source>
+        <translation>not enough memory</translation>
+    </message>
+    <message>
+        <source>der Leser hat die Verbindung geschlossen</source>
+        <translation>the reader has closed the connection</translation>
+    </message>
+    <message>
+        <source>kein solches Gerät</source>
+        <translation>no such device</translation>
+    </message>
+    <message>
+        <source>die Datei ist in Gebrauch</source>
+        <translation>the file is in use</translation>
+    </message>
+    <message>
+        <source>vorübergehend nicht möglich</source>
+        <translation>temporarily not possible</translation>
+    </message>
+    <message>
+        <source>unterbrochen</source>
+        <translation>interrupted</translation>
+    </message>
+    <message>
+        <source>nicht zum Schreiben geöffnet</source>
+        <translation>not open for writing</translation>
+    </message>
+    <message>
+        <source>Systemfehler %1</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>die Datei ist schreibgeschützt</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Ordner</source>
+        <translation>%1 is not a folder</translation>
+    </message>
+    <message>
+        <source>der Ordner %1 ist schreibgeschützt</source>
+        <translation>the folder %1 is read-only</translation>
+    </message>
+    <message>
+        <source>Öffnen fehlgeschlagen: %1</source>
+        <translation>cannot open: %1</translation>
+    </message>
+    <message>
+        <source>Schreiben fehlgeschlagen: %1</source>
+        <translation>cannot write: %1</translation>
+    </message>
+    <message>
+        <source>Schließen fehlgeschlagen: %1</source>
+        <translation>cannot close: %1</translation>
+    </message>
+    <message>
+        <source>Umbenennen fehlgeschlagen: %1</source>
+        <translation>cannot rename: %1</translation>
+    </message>
+    <message>
+        <source>Hinweis: Schritt für Schritt dauert das voraussichtlich etwa %1; --verfahren schnell rechnet nach Schritt 1000 in einem Sprung</source>
+        <translation>note: step by step this will probably take about %1; --verfahren schnell computes the rest in one jump after step 1000</translation>
+    </message>
+    <message>
+        <source>der Ordner %1 existiert nicht; nichts gerechnet, nichts geschrieben</source>
+        <translation>the folder %1 does not exist; nothing computed, nothing written</translation>
+    </message>
+    <message>
+        <source>Speichern in %1 fehlgeschlagen (Öffnen fehlgeschlagen: %2); nichts gerechnet, nichts geschrieben</source>
+        <translation>unable to save to %1 (cannot open: %2); nothing computed, nothing written</translation>
+    </message>
+    <message>
+        <source>Speichern der Kurven in %1 fehlgeschlagen (Öffnen fehlgeschlagen: %2); nichts gerechnet, nichts geschrieben</source>
+        <translation>unable to save the curves to %1 (cannot open: %2); nothing computed, nothing written</translation>
+    </message>
+    <message>
+        <source>--datei und --kurven nennen dieselbe Datei %1</source>
+        <translation>--datei and --kurven name the same file %1</translation>
+    </message>
+    <message>
+        <source>Speichern in %1 fehlgeschlagen (%2); nichts gerechnet, nichts geschrieben</source>
+        <translation>unable to save to %1 (%2); nothing computed, nothing written</translation>
+    </message>
+    <message>
+        <source>abgebrochen (%1); nichts geschrieben, die Ergebnisdatei ist unverändert</source>
+        <translation>stopped (%1); nothing written, the results file is unchanged</translation>
+    </message>
+    <message>
+        <source>die Standardausgabe ließ sich nicht schreiben (%1); nichts geschrieben, die Dateien sind, wie sie waren</source>
+        <translation>unable to write to standard output (%1); nothing written, the files are as they were</translation>
+    </message>
+    <message>
+        <source>die Zeichenkodierung Windows-1252 der Ergebnisdatei ist nicht verfügbar; nichts geschrieben</source>
+        <translation>the character encoding Windows-1252 of the results file is not available; nothing written</translation>
+    </message>
+    <message>
+        <source>Speichern in %1 fehlgeschlagen (%2); die Datei ist, wie sie war</source>
+        <translation>unable to save to %1 (%2); the file is as it was</translation>
+    </message>
+    <message>
+        <source>Speichern der Kurven in %1 fehlgeschlagen (%2); nichts geschrieben, die Dateien sind, wie sie waren</source>
+        <translation>unable to save the curves to %1 (%2); nothing written, the files are as they were</translation>
+    </message>
+    <message>
+        <source>die Standardausgabe ließ sich nicht schreiben (%1)</source>
+        <translation>unable to write to standard output (%1)</translation>
+    </message>
+    <message>
+        <source>zu wenig Arbeitsspeicher; nichts geschrieben, die Dateien sind, wie sie waren</source>
+        <translation>not enough memory; nothing written, the files are as they were</translation>
+    </message>
+    <message>
+        <source>ein Thread für die Rechnung ließ sich nicht starten (%1); zu wenig Arbeitsspeicher? Nichts geschrieben, die Dateien sind, wie sie waren</source>
+        <translation>unable to start a thread for the computation (%1); not enough memory? Nothing written, the files are as they were</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 d %2 h</source>
+        <translation>%1 d %2 h</translation>
+    </message>
+    <message>
+        <source> (oder %1)</source>
+        <translation> (or %1)</translation>
+    </message>
+    <message>
+        <source> und </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>%1: "%2" ist kein Modell; erlaubt sind %3, auch als Liste %4,%5</source>
+        <translation>%1: "%2" is not a model; allowed are %3, also as a list such as %4,%5</translation>
+    </message>
+    <message>
+        <source>%1: "%2" ist kein Teil; erwartet wird K/N mit 1 ≤ K ≤ N, zum Beispiel 3/10</source>
+        <translation>%1: "%2" is not a slice; expected is K/N with 1 ≤ K ≤ N, for example 3/10</translation>
+    </message>
+    <message>
+        <source>Lauf %1 (%2): mit dem Diffusionskoeffizienten D = %3 lässt sich die Schrittweite nicht bilden; der Eingabedialog lehnt das ab ("Unerlaubte Eingabe !")</source>
+        <translation>run %1 (%2): with the diffusion coefficient D = %3 no time step can be formed; the input dialog refuses this ("Invalid input !")</translation>
+    </message>
+    <message>
+        <source>Lauf %1 (%2) hätte %3 Zeitschritte, mehr als sich zählen lassen (höchstens 2^53 = 9007199254740992); kürzere Zeit, längerer Weg, niedrigere Temperatur, kleineres D0 oder größeres Q wählen</source>
+        <translation>run %1 (%2) would take %3 time steps, more than can be counted (at most 2^53 = 9007199254740992); choose a shorter time, a longer path, a lower temperature, a smaller D0 or a larger Q</translation>
+    </message>
+    <message>
+        <source>unendlich viele</source>
+        <translation>infinitely many</translation>
+    </message>
+    <message>
+        <source>%1: %2 liegt außerhalb des erlaubten Bereichs %3</source>
+        <translation>%1: %2 lies outside the allowed range %3</translation>
+    </message>
+    <message>
+        <source>%1: "%2" ist zu klein (näher an 0 als die kleinste Zahl 5e-324)</source>
+        <translation>%1: "%2" is too small (closer to 0 than the smallest number 5e-324)</translation>
+    </message>
+    <message>
+        <source>%1: "%2" ist zu klein (die kleinste Zahl ist -1.7976931348623157e+308)</source>
+        <translation>%1: "%2" is too small (the smallest number is -1.7976931348623157e+308)</translation>
+    </message>
+    <message>
+        <source>%1: "%2" ist zu groß (die größte Zahl ist 1.7976931348623157e+308)</source>
+        <translation>%1: "%2" is too large (the largest number is 1.7976931348623157e+308)</translation>
+    </message>
+    <message>
+        <source>%1: "%2" ist keine Zahl (Zahlen mit Dezimalpunkt, zum Beispiel 1.5)</source>
+        <translation>%1: "%2" is not a number (numbers with a decimal point, for example 1.5)</translation>
+    </message>
+    <message>
+        <source>%1: leere Angabe; erwartet wird ein Wert, eine Liste wie 1000,1050,1100 oder ein Bereich wie 1000:1200:50</source>
+        <translation>%1: empty value; expected is a value, a list such as 1000,1050,1100 or a range such as 1000:1200:50</translation>
+    </message>
+    <message>
+        <source>%1: leerer Eintrag in der Liste "%2"</source>
+        <translation>%1: empty entry in the list "%2"</translation>
+    </message>
+    <message>
+        <source>%1: "%2" ist kein Bereich; ein Bereich ist Anfang:Ende:Schritt, zum Beispiel 1000:1200:50</source>
+        <translation>%1: "%2" is not a range; a range is start:end:step, for example 1000:1200:50</translation>
+    </message>
+    <message>
+        <source>%1: "%2" im Bereich "%3" ist keine Zahl (Zahlen mit Dezimalpunkt, zum Beispiel 1.5)</source>
+        <translation>%1: "%2" in the range "%3" is not a number (numbers with a decimal point, for example 1.5)</translation>
+    </message>
+    <message>
+        <source>%1: der Bereich "%2" hat zu viele Stellen, um ihn genau zu zählen</source>
+        <translation>%1: the range "%2" has too many digits to be counted exactly</translation>
+    </message>
+    <message>
+        <source>%1: der Bereich "%2" hat die Schrittweite 0</source>
+        <translation>%1: the range "%2" has the step 0</translation>
+    </message>
+    <message>
+        <source>%1: der Bereich "%2" kommt mit der Schrittweite %3 nie von %4 nach %5</source>
+        <translation>%1: with the step %3, the range "%2" never gets from %4 to %5</translation>
+    </message>
 </context>
 <context>
     <name>kalvion::frm_Eingabe</name>
