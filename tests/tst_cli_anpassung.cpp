@@ -8,6 +8,7 @@
 
 #include "anpassung.h"
 #include "befehl.h"
+#include "cli_messprofil.h"
 #include "einzellauf.h"
 #include "kurzform.h"
 #include "testhilfen.h"
@@ -44,26 +45,6 @@ Aufruf ausfuehren(const QStringList& argumente, const QLocale& locale = QLocale:
     e.aus = lies(aus);
     e.fehler = lies(fehler);
     return e;
-}
-
-// The final profile of a run at this temperature (start-up values otherwise,
-// a 30 µm path and 3 h), 30 points with a decimal comma and ';'.
-QByteArray scan(double temperatur)
-{
-    Lauf lauf = Studie::startwerte().lauf(0);
-    lauf.werte[static_cast<int>(Feld::Sintertemp)] = temperatur;
-    lauf.werte[static_cast<int>(Feld::x_max)] = 30;
-    lauf.werte[static_cast<int>(Feld::Sinterzeit)] = 3;
-    Modell m = modell_fuer(lauf, QLocale::c());
-    lauf_rechnen(m);
-    QByteArray text = "Tiefe;Konzentration\r\n";
-    for (int j = 0; j < 30; ++j) {
-        const double x = j + 0.5;
-        text += QByteArray::fromStdString(kurzform(x) + ";" + kurzform(profil_bei(m.Konz, m.Zellen, 30, x)))
-                    .replace('.', ',') +
-                "\r\n";
-    }
-    return text;
 }
 
 // The number after `vor` in the text, read in `locale`.

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command line in English and German: the choice of language, the help
-// and the English option names.
+// The command line in English and German: the choice of language, the help,
+// the English option names, every kind of message and the fit's output.
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "cli_messprofil.h"
 #include "sprache.h"
+#include "testhilfen.h"
 
 namespace {
 
@@ -52,6 +54,28 @@ const QStringList Deutsche_woerter{
     QStringLiteral(" der "),       QStringLiteral(" ist "),     QStringLiteral("Wert"),
 };
 
+// What else gives a message away as German: words the messages use, umlauts
+// and ß.
+const QStringList Deutsch_in_meldungen = Deutsche_woerter + QStringList{
+    QStringLiteral("nicht"),   QStringLiteral("kein"),    QStringLiteral("gerechnet"), QStringLiteral("geschrieben"),
+    QStringLiteral("Lauf"),    QStringLiteral("Bereich"), QStringLiteral("Ordner"),    QStringLiteral("fehlt"),
+    QStringLiteral("Zahl"),    QStringLiteral("Punkte"),  QStringLiteral(" bei "),     QStringLiteral("Messprofil"),
+    QStringLiteral("ä"),       QStringLiteral("ö"),       QStringLiteral("ü"),         QStringLiteral("Ä"),
+    QStringLiteral("Ö"),       QStringLiteral("Ü"),       QStringLiteral("ß"),
+};
+
+// The first German sign in `text`, or nothing. The folders the test made are
+// left out (their names are random), and so is the model name the user may
+// type in German.
+QString deutsches_zeichen(QString text, const QString& ordner)
+{
+    text.remove(QFileInfo(ordner).canonicalFilePath()).remove(ordner).remove(QStringLiteral("sphärisch"));
+    for (const QString& zeichen : Deutsch_in_meldungen)
+        if (text.contains(zeichen))
+            return zeichen;
+    return QString();
+}
+
 }  // namespace
 
 class tst_sprache_cli : public QObject {
@@ -68,6 +92,9 @@ private slots:
     void englische_namen_in_der_hilfe();
     void dateien_in_jeder_sprache_data();
     void dateien_in_jeder_sprache();
+    void meldungen_data();
+    void meldungen();
+    void anpassung_englisch();
 };
 
 void tst_sprache_cli::sprachwahl_data()
@@ -237,6 +264,233 @@ void tst_sprache_cli::dateien_in_jeder_sprache()
             QCOMPARE(alles, vorher);
         vorher = alles;
     }
+}
+
+void tst_sprache_cli::meldungen_data()
+{
+    QTest::addColumn<QStringList>("argumente");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("englisch");  // a part of the English message
+    QTest::addColumn<QString>("deutsch");   // all of standard error in German, where checked
+    const auto l = [](const char* s) { return QString::fromUtf8(s).split(QLatin1Char(' ')); };
+    const auto u = [](const char* s) { return QString::fromUtf8(s); };
+    const QString hilfe = QStringLiteral("\nHilfe: kalvion-cli --help\n");
+
+    QTest::newRow("keine Zahl") << l("--temperatur abc") << 2
+                                << u("--temperatur: \"abc\" is not a number (numbers with a decimal point, for example 1.5)")
+                                << u("kalvion-cli: --temperatur: \"abc\" ist keine Zahl (Zahlen mit Dezimalpunkt, zum "
+                                     "Beispiel 1.5)") + hilfe;
+    // Messages name an option by its German name, whichever name was typed.
+    QTest::newRow("keine Zahl, englischer Name") << l("--temperature abc") << 2
+                                                 << u("--temperatur: \"abc\" is not a number") << QString();
+    QTest::newRow("zu groß") << l("--temperatur 1e400") << 2
+                             << u("--temperatur: \"1e400\" is too large (the largest number is 1.7976931348623157e+308)")
+                             << QString();
+    QTest::newRow("außerhalb des Bereichs") << l("--temperatur 20000") << 2
+                                            << u("--temperatur: 20000 lies outside the allowed range 0 ≤ value ≤ 10000")
+                                            << u("kalvion-cli: --temperatur: 20000 liegt außerhalb des erlaubten Bereichs "
+                                                 "0 ≤ Wert ≤ 10000") + hilfe;
+    QTest::newRow("unbekannte Option") << l("--tempratur 1000") << 2 << u("unknown option --tempratur")
+                                       << u("kalvion-cli: unbekannte Option --tempratur") + hilfe;
+    QTest::newRow("zweimal angegeben") << l("--threads 2 --threads 3") << 2 << u("--threads is given more than once")
+                                       << u("kalvion-cli: --threads ist mehrfach angegeben") + hilfe;
+    QTest::newRow("Wert fehlt") << l("--zeit") << 2 << u("missing value after --zeit")
+                                << u("kalvion-cli: nach --zeit fehlt der Wert") + hilfe;
+    QTest::newRow("Schalter mit Wert") << l("--tabelle=1") << 2 << u("--tabelle takes no value") << QString();
+    QTest::newRow("Wert ohne Option") << l("1100") << 2
+                                      << u("\"1100\" is not an option; values follow their option") << QString();
+    QTest::newRow("kein Verfahren") << l("--verfahren flott") << 2
+                                    << u("--verfahren: \"flott\" is not a method; allowed are schrittweise, schnell and "
+                                         "auto")
+                                    << u("kalvion-cli: --verfahren: \"flott\" ist kein Verfahren; erlaubt sind "
+                                         "schrittweise, schnell und auto") + hilfe;
+    QTest::newRow("threads") << l("--threads 0") << 2 << u("--threads: \"0\" is not a whole number from 1 to 1024")
+                             << QString();
+    QTest::newRow("teil") << l("--zeit 1,2 --teil 3/2") << 2
+                          << u("--teil: \"3/2\" is not a slice; expected is K/N with 1 ≤ K ≤ N") << QString();
+    QTest::newRow("leerer Listeneintrag") << l("--zeit 1,,2") << 2 << u("--zeit: empty entry in the list \"1,,2\"")
+                                          << QString();
+    QTest::newRow("kein Bereich") << l("--zeit 1:2") << 2
+                                  << u("--zeit: \"1:2\" is not a range; a range is start:end:step") << QString();
+    QTest::newRow("Bereich kommt nie an") << l("--temperatur 1200:1000:50") << 2
+                                          << u("--temperatur: with the step 50, the range \"1200:1000:50\" never gets "
+                                               "from 1200 to 1000")
+                                          << u("kalvion-cli: --temperatur: der Bereich \"1200:1000:50\" kommt mit der "
+                                               "Schrittweite 50 nie von 1200 nach 1000") + hilfe;
+    QTest::newRow("Schrittweite 0") << l("--zeit 1:2:0") << 2 << u("--zeit: the range \"1:2:0\" has the step 0")
+                                    << QString();
+    QTest::newRow("kein Modell") << l("--modell kugel") << 2
+                                 << u("--modell: \"kugel\" is not a model; allowed are linear, zylindrisch and "
+                                      "sphaerisch (or sphärisch), also as a list such as linear,sphaerisch")
+                                 << u("kalvion-cli: --modell: \"kugel\" ist kein Modell; erlaubt sind linear, "
+                                      "zylindrisch und sphaerisch (oder sphärisch), auch als Liste linear,sphaerisch") +
+                                        hilfe;
+    QTest::newRow("zu viele Läufe") << l("--temperatur 1000:1100:0.001") << 2
+                                    << u("the study has 100001 runs, more than 100000; with --viele it is computed")
+                                    << u("kalvion-cli: die Studie umfasst 100001 Läufe, mehr als 100000; mit --viele "
+                                         "wird sie trotzdem gerechnet") + hilfe;
+    QTest::newRow("zu viele Läufe im Teil") << l("--temperatur 1000:1300:0.001 --teil 1/2") << 2
+                                            << u("the study has 300001 runs (150000 in this slice), more than 100000")
+                                            << u("kalvion-cli: die Studie umfasst 300001 Läufe (in diesem Teil 150000), "
+                                                 "mehr als 100000; mit --viele wird sie trotzdem gerechnet") + hilfe;
+    // More runs than an int holds: the count is named in full all the same.
+    QTest::newRow("Läufe jenseits von int") << l("--zeit 1:3000:1 --temperatur 1000:1100:0.0001") << 2
+                                            << u("the study has 3000003000 runs, more than 100000")
+                                            << u("kalvion-cli: die Studie umfasst 3000003000 Läufe, mehr als 100000; "
+                                                 "mit --viele wird sie trotzdem gerechnet") + hilfe;
+    QTest::newRow("Kurven einer Studie jenseits von int") << l("--zeit 1:3000:1 --temperatur 1000:1100:0.0001 --kurven k.csv")
+                                                          << 2 << u("this study has 3000003000 runs")
+                                                          << u("kalvion-cli: --kurven gilt für einen einzelnen Lauf; diese "
+                                                               "Studie hat 3000003000 Läufe") + hilfe;
+    QTest::newRow("Kurven einer Studie") << l("--zeit 1,2 --kurven k.csv") << 2
+                                         << u("--kurven applies to a single run; this study has 2 runs")
+                                         << u("kalvion-cli: --kurven gilt für einen einzelnen Lauf; diese Studie hat 2 "
+                                              "Läufe") + hilfe;
+    QTest::newRow("Kurven und Tabelle") << l("--zeit 1 --kurven - --tabelle") << 2
+                                        << u("--kurven - and --tabelle both write to standard output") << QString();
+    QTest::newRow("datei -") << l("--zeit 1 --datei -") << 2
+                             << u("--datei needs a file name; the results file cannot be standard output (-)")
+                             << u("kalvion-cli: --datei braucht einen Dateinamen; die Ergebnisdatei kann nicht die "
+                                  "Standardausgabe (-) sein") + hilfe;
+    QTest::newRow("dieselbe Datei") << l("--zeit 1 --datei a.txt --kurven a.txt") << 2
+                                    << u("--datei and --kurven name the same file") << QString();
+    QTest::newRow("Schrittweite nicht zu bilden") << l("--d0 0") << 2
+                                                  << u("run 1 (--modell linear --temperatur 1050 --zeit 2 --weg 50 --d0 0 "
+                                                       "--q 238650 --i-diff 20): with the diffusion coefficient D = 0 no "
+                                                       "time step can be formed")
+                                                  << QString();
+    QTest::newRow("zu viele Zeitschritte") << l("--zeit 10000 --weg 0.000001 --temperatur 10000") << 2
+                                           << u("time steps, more than can be counted (at most 2^53 = 9007199254740992)")
+                                           << QString();
+    QTest::newRow("Programm fehlt") << l("--programm-halten 1") << 2
+                                    << u("--programm-halten applies only with a temperature programme") << QString();
+    // Targets that cannot be written, for root as well: status 1.
+    QTest::newRow("Ziel unter einer Datei") << l("--zeit 1 --datei gewoehnlich.txt/ergebnis.txt") << 1
+                                            << u("/gewoehnlich.txt/ergebnis.txt (cannot open: a part of the path is not "
+                                                 "a folder); nothing computed, nothing written")
+                                            << QString();
+    QTest::newRow("Ziel schreibgeschützt") << l("--zeit 1 --kurven /proc/version") << 1
+                                           << u("unable to save the curves to /proc/version (cannot open: the file is "
+                                                "read-only); nothing computed, nothing written")
+                                           << u("kalvion-cli: Speichern der Kurven in /proc/version fehlgeschlagen "
+                                                "(Öffnen fehlgeschlagen: die Datei ist schreibgeschützt); nichts "
+                                                "gerechnet, nichts geschrieben\n");
+    QTest::newRow("Ziel ein Ordner") << l("--zeit 1 --kurven /proc") << 1
+                                     << u("(cannot open: a folder, not a file)") << QString();
+    QTest::newRow("Ordner fehlt") << l("--zeit 1 --datei absent/ergebnis.txt") << 1
+                                  << u("/absent does not exist; nothing computed, nothing written") << QString();
+    QTest::newRow("anpassen ohne Temperatur") << l("--anpassen scan.csv") << 2
+                                              << u("--anpassen: \"scan.csv\" does not have the form FILE@TEMPERATURE "
+                                                   "(such as scan.csv@1100)")
+                                              << u("kalvion-cli: --anpassen: \"scan.csv\" hat nicht die Form "
+                                                   "DATEI@TEMPERATUR (etwa scan.csv@1100)") + hilfe;
+    QTest::newRow("anpassen bei zwei Temperaturen") << l("--anpassen scan.csv@1000,1100") << 2
+                                                    << u("a file belongs to exactly one temperature") << QString();
+    QTest::newRow("anpassen bei einer Studie") << l("--zeit 1,2 --anpassen scan.csv@1000") << 2
+                                               << u("--anpassen needs a single parameter set; the options make 2 runs")
+                                               << QString();
+    QTest::newRow("anpassen mit datei") << l("--anpassen scan.csv@1000 --datei e.txt") << 2
+                                        << u("--datei does not go together with --messung or --anpassen") << QString();
+    QTest::newRow("messung bei einer Liste") << l("--temperatur 1000,1100 --messung scan.csv") << 2
+                                             << u("--messung applies at a single temperature; --temperatur has 2 values")
+                                             << QString();
+    QTest::newRow("messung ohne Dateiname") << (QStringList{QStringLiteral("--messung"), QString()}) << 2
+                                            << u("--messung: the file name is missing") << QString();
+}
+
+void tst_sprache_cli::meldungen()
+{
+    QFETCH(QStringList, argumente);
+    QFETCH(int, status);
+    QFETCH(QString, englisch);
+    QFETCH(QString, deutsch);
+    QTemporaryDir ordner;
+    QVERIFY(ordner.isValid());
+    schreibe_datei(ordner.filePath(QStringLiteral("gewoehnlich.txt")), "1\n");
+
+    const Aufruf e = rufe(argumente, QStringLiteral("en"), QStringLiteral("C.UTF-8"), ordner.path());
+    const QString text = QString::fromUtf8(e.fehler);
+    QCOMPARE(e.status, status);
+    QVERIFY(e.aus.isEmpty());
+    QVERIFY2(text.startsWith(QStringLiteral("kalvion-cli: ")) && text.contains(englisch), qPrintable(text));
+    QVERIFY2(status != 2 || text.endsWith(QStringLiteral("\nHelp: kalvion-cli --help\n")), qPrintable(text));
+    const QString zeichen = deutsches_zeichen(text, ordner.path());
+    QVERIFY2(zeichen.isEmpty(), qPrintable(zeichen + QStringLiteral(" in ") + text));
+
+    // German as before, whatever the numbers' locale.
+    for (const QString& locale : {QStringLiteral("C.UTF-8"), QStringLiteral("de_DE.UTF-8")}) {
+        const Aufruf d = rufe(argumente, QString(), locale, ordner.path());
+        QCOMPARE(d.status, status);
+        QVERIFY2(!d.fehler.contains("Help:"), d.fehler.constData());
+        if (!deutsch.isEmpty())
+            QCOMPARE(QString::fromUtf8(d.fehler), deutsch);
+    }
+    // Nothing was written in either language.
+    QCOMPARE(QDir(ordner.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("gewoehnlich.txt")});
+}
+
+// D, D0 and Q from profiles the engine made: the same numbers in the same
+// places in both languages, the words in English; the table is the same file.
+void tst_sprache_cli::anpassung_englisch()
+{
+    QTemporaryDir ordner;
+    QVERIFY(ordner.isValid());
+    for (double t : {1000.0, 1100.0})
+        schreibe_datei(ordner.filePath(QStringLiteral("scan_%1.csv").arg(t)), scan(t));
+    const QStringList gemeinsam{"--weg", "30", "--zeit", "3"};
+    const QStringList eins = gemeinsam + QStringList{"--anpassen", "scan_1100.csv@1100"};
+    const QStringList zwei = eins + QStringList{"--anpassen", "scan_1000.csv@1000"};
+    const auto lauf = [&](const QStringList& argumente, const QString& sprache, const QString& locale) {
+        const Aufruf a = rufe(argumente, sprache, locale, ordner.path());
+        [&] {
+            QCOMPARE(a.status, 0);
+            QVERIFY2(a.fehler.isEmpty(), a.fehler.constData());
+        }();
+        return QString::fromUtf8(a.aus);
+    };
+
+    for (const QString& locale : {QStringLiteral("C.UTF-8"), QStringLiteral("de_DE.UTF-8")}) {
+        const QString en1 = lauf(eins, QStringLiteral("en"), locale), de1 = lauf(eins, QString(), locale);
+        QVERIFY2(de1.contains(QStringLiteral(", 30 Punkte\n")), qPrintable(de1));
+        QVERIFY2(de1.contains(QStringLiteral(" bei Q = 238650 J/mol\n")), qPrintable(de1));
+        QVERIFY2(en1.startsWith(QString::fromUtf8("scan_1100.csv, 1100 °C: D = ")), qPrintable(en1));
+        QVERIFY2(en1.contains(QStringLiteral(", 30 points\n")), qPrintable(en1));
+        QVERIFY2(en1.contains(QStringLiteral(" at Q = 238650 J/mol\n")), qPrintable(en1));
+        QString erwartet = de1;
+        erwartet.replace(QStringLiteral(" Punkte\n"), QStringLiteral(" points\n"))
+            .replace(QStringLiteral(" bei Q = "), QStringLiteral(" at Q = "));
+        QCOMPARE(en1, erwartet);
+
+        const QString en2 = lauf(zwei, QStringLiteral("en"), locale), de2 = lauf(zwei, QString(), locale);
+        QVERIFY2(de2.contains(QStringLiteral("\nArrhenius aus 2 Messprofilen:\n")), qPrintable(de2));
+        QVERIFY2(en2.contains(QStringLiteral("\nArrhenius from 2 measured profiles:\n")), qPrintable(en2));
+        erwartet = de2;
+        erwartet.replace(QStringLiteral(" Punkte\n"), QStringLiteral(" points\n"))
+            .replace(QStringLiteral("Arrhenius aus 2 Messprofilen"), QStringLiteral("Arrhenius from 2 measured profiles"));
+        QCOMPARE(en2, erwartet);
+        for (const QString& text : {en1, en2}) {
+            const QString zeichen = deutsches_zeichen(text, ordner.path());
+            QVERIFY2(zeichen.isEmpty(), qPrintable(zeichen + QStringLiteral(" in ") + text));
+        }
+        // The CSV table does not change with the language.
+        const QStringList tabelle = zwei + QStringList{"--tabelle"};
+        QCOMPARE(lauf(tabelle, QStringLiteral("en"), locale), lauf(tabelle, QString(), locale));
+    }
+
+    // Two profiles at one temperature give no Arrhenius line, however far
+    // apart their D are.
+    const QStringList eine_temperatur =
+        gemeinsam + QStringList{"--anpassen", "scan_1000.csv@1000", "--anpassen", "scan_1100.csv@1000"};
+    const Aufruf e = rufe(eine_temperatur, QStringLiteral("en"), QStringLiteral("C.UTF-8"), ordner.path());
+    QVERIFY2(e.status == 2, e.aus.constData());
+    QCOMPARE(e.fehler, QByteArray("kalvion-cli: --anpassen: D0 and Q need measured profiles at two or more different "
+                                  "temperatures\nHelp: kalvion-cli --help\n"));
+    const Aufruf d = rufe(eine_temperatur, QString(), QStringLiteral("C.UTF-8"), ordner.path());
+    QCOMPARE(d.status, 2);
+    QCOMPARE(QString::fromUtf8(d.fehler),
+             QString::fromUtf8("kalvion-cli: --anpassen: für D0 und Q braucht es Messprofile bei mindestens zwei "
+                               "verschiedenen Temperaturen\nHilfe: kalvion-cli --help\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_sprache_cli)
