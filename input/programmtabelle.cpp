@@ -65,18 +65,23 @@ const QString& Programmtabelle::zelle(int zeile, int spalte) const
 
 bool Programmtabelle::zelle_gueltig(int zeile, int spalte) const
 {
-    // One segment read alone, with the start of the range as its start.
+    // The cell read alone, in a segment whose other cells pass (at once to
+    // 20 °C, held 1 h), so that a fault in one cell hides none in another.
     Programmeingabe e;
-    Programmzeile z = zeilen_[zeile];
-    if (spalte != Halten)
-        z.halten = QStringLiteral("1");
+    Programmzeile z{Rate_sofort, QStringLiteral("20"), QStringLiteral("1")};
+    const QString& text = zelle(zeile, spalte);
+    Programmfehler hier = Programmfehler::halten;
+    if (spalte == Rate) {
+        z.rate = text;
+        hier = Programmfehler::rate;
+    } else if (spalte == Ziel) {
+        z.ziel = text;
+        hier = Programmfehler::ziel;
+    } else {
+        z.halten = text;
+    }
     e.zeilen = {z};
-    const Programmlesung l = programm_lesen(e, locale_);
-    if (l.programm)
-        return true;
-    const QString welche = spalte == Rate ? QStringLiteral("Rate") : spalte == Ziel ? QStringLiteral("Ziel")
-                                                                                      : QStringLiteral("Halten");
-    return !l.fehler.contains(welche + QLatin1Char(':'));
+    return programm_lesen(e, locale_).art != hier;
 }
 
 QVariant Programmtabelle::data(const QModelIndex& index, int rolle) const

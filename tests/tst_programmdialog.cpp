@@ -19,12 +19,14 @@
 #include "kurvendatei.h"
 #include "meldungsrekorder.h"
 #include "programmeingabe.h"
+#include "programmtabelle.h"
 #include "testhilfen.h"
 #include "zahlen.h"
 
 using namespace kalvion;
 
 Q_DECLARE_METATYPE(kalvion::Programmeingabe)
+Q_DECLARE_METATYPE(kalvion::Programmfehler)
 
 namespace {
 
@@ -130,6 +132,63 @@ private slots:
         QCOMPARE(programm_lesen(e, C_Locale).fehler, QString::fromUtf8("Höchstens 50 Segmente erlaubt."));
         e.zeilen.removeLast();
         QVERIFY(programm_lesen(e, C_Locale).programm);
+    }
+
+    // The first fault comes back as data: which check and which segment. The
+    // table marks a cell from that alone, each cell checked on its own, so a
+    // fault in one cell of a row hides none in another.
+    void fehlerstelle_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QStringList>("zeilen");  // rate, target, hold of each segment
+        QTest::addColumn<Programmfehler>("art");
+        QTest::addColumn<int>("zeile");
+        QTest::addColumn<QStringList>("rot");  // "row,column" of the cells marked
+        QTest::newRow("gültig") << "20" << QStringList{"5", "1050", "2", "10", "20", ""} << Programmfehler::keiner
+                                << -1 << QStringList{};
+        QTest::newRow("Start keine Zahl") << "abc" << QStringList{"5", "1050", "2"}
+                                          << Programmfehler::starttemperatur << -1 << QStringList{};
+        QTest::newRow("kein Segment") << "20" << QStringList{} << Programmfehler::kein_segment << -1 << QStringList{};
+        QTest::newRow("Rate der zweiten Zeile") << "20" << QStringList{"5", "1050", "2", "0", "20", ""}
+                                                << Programmfehler::rate << 1 << QStringList{"1,0"};
+        QTest::newRow("Ziel der dritten Zeile")
+            << "20" << QStringList{"5", "1050", "2", "sofort", "900", "1", "10", "10001", ""} << Programmfehler::ziel
+            << 2 << QStringList{"2,1"};
+        QTest::newRow("Halten mit Punkt") << "20" << QStringList{"5", "1050", "1.5"} << Programmfehler::halten << 0
+                                          << QStringList{"0,2"};
+        QTest::newRow("Rate und Ziel einer Zeile: die Rate zuerst, beide markiert")
+            << "20" << QStringList{"-5", "-1", "2"} << Programmfehler::rate << 0 << QStringList{"0,0", "0,1"};
+        QTest::newRow("Fehler in zwei Zeilen: die erste zuerst, beide markiert")
+            << "20" << QStringList{"5", "1050", "x", "Rate:", "Ziel:", "1"} << Programmfehler::halten << 0
+            << QStringList{"0,2", "1,0", "1,1"};
+        QTest::newRow("Gesamtdauer 0: keine Zelle") << "20" << QStringList{"sofort", "1050", "0"}
+                                                    << Programmfehler::gesamtdauer << -1 << QStringList{};
+    }
+    void fehlerstelle()
+    {
+        QFETCH(QString, start);
+        QFETCH(QStringList, zeilen);
+        QFETCH(Programmfehler, art);
+        QFETCH(int, zeile);
+        QFETCH(QStringList, rot);
+        Programmeingabe e;
+        e.start = start;
+        for (int i = 0; i + 2 < zeilen.size(); i += 3)
+            e.zeilen.append({zeilen[i], zeilen[i + 1], zeilen[i + 2]});
+        const Programmlesung l = programm_lesen(e, Deutsch);
+        QCOMPARE(l.art, art);
+        QCOMPARE(l.zeile, zeile);
+        QCOMPARE(l.fehler, programmfehlertext(art, zeile));
+        QCOMPARE(l.programm.has_value(), art == Programmfehler::keiner);
+
+        Programmtabelle tabelle(Deutsch);
+        tabelle.setze(e.zeilen);
+        QStringList markiert;
+        for (int r = 0; r < tabelle.rowCount(); ++r)
+            for (int c = 0; c < tabelle.columnCount(); ++c)
+                if (tabelle.data(tabelle.index(r, c), Qt::ForegroundRole).isValid())
+                    markiert << QStringLiteral("%1,%2").arg(r).arg(c);
+        QCOMPARE(markiert, rot);
     }
 
     void zeile_und_aequivalent_data()

@@ -423,6 +423,42 @@ allowed: </translation>
     </message>
     <message>
         <source> (die gerundete Zellenzahl)</source>
+    <message>
+        <source>Starttemperatur: 0 bis 10000 °C erlaubt.</source>
+        <translation>Start temperature: 0 to 10000 °C allowed.</translation>
+    </message>
+    <message>
+        <source>Das Programm hat noch kein Segment.</source>
+        <translation>The programme has no segment yet.</translation>
+    </message>
+    <message>
+        <source>Höchstens %1 Segmente erlaubt.</source>
+        <translation>At most %1 segments allowed.</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Rate: größer als 0 K/min oder „sofort“.</source>
+        <translation>Row %1, rate: greater than 0 K/min or “sofort” (immediate).</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Ziel: 0 bis 10000 °C erlaubt.</source>
+        <translation>Row %1, target: 0 to 10000 °C allowed.</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Halten: 0 bis 10000 h erlaubt.</source>
+        <translation>Row %1, hold: 0 to 10000 h allowed.</translation>
+    </message>
+    <message>
+        <source>Die Gesamtdauer muss größer als 0 und höchstens 10000 h sein.</source>
+        <translation>The total duration must be greater than 0 and at most 10000 h.</translation>
+    </message>
+    <message>
+        <source>Die gleichwertige Zeit %1 h liegt nicht über 0 h.</source>
+        <translation>The equivalent time %1 h is not above 0 h.</translation>
+    </message>
+    <message>
+        <source>Programm: %1</source>
+        <translation>Programme: %1</translation>
+    </message>
         <translation> (the rounded cell count)</translation>
     </message>
     <message>

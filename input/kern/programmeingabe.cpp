@@ -13,6 +13,9 @@ namespace {
 constexpr double Hoechste_Temperatur = 10000;  // °C, as the temperature field
 constexpr double Hoechste_Dauer = 10000;       // h, as the time field
 
+// The programme's line in the curve table, in every language.
+const QString Programmzeilenanfang = QStringLiteral("Programm: ");
+
 bool ist_sofort(const QString& rate)
 {
     return rate.trimmed().compare(Rate_sofort, Qt::CaseInsensitive) == 0;
@@ -28,45 +31,69 @@ std::optional<double> temperatur(const QString& text, const QLocale& locale)
 
 }  // namespace
 
+QString programmfehlertext(Programmfehler art, int zeile)
+{
+    switch (art) {
+    case Programmfehler::keiner: return {};
+    case Programmfehler::starttemperatur:
+        return QCoreApplication::translate("Programm", "Starttemperatur: 0 bis 10000 °C erlaubt.");
+    case Programmfehler::kein_segment:
+        return QCoreApplication::translate("Programm", "Das Programm hat noch kein Segment.");
+    case Programmfehler::zu_viele_segmente:
+        return QCoreApplication::translate("Programm", "Höchstens %1 Segmente erlaubt.").arg(Hoechste_Segmentzahl);
+    case Programmfehler::rate:
+        return QCoreApplication::translate("Programm", "Zeile %1, Rate: größer als 0 K/min oder „sofort“.")
+            .arg(zeile + 1);
+    case Programmfehler::ziel:
+        return QCoreApplication::translate("Programm", "Zeile %1, Ziel: 0 bis 10000 °C erlaubt.").arg(zeile + 1);
+    case Programmfehler::halten:
+        return QCoreApplication::translate("Programm", "Zeile %1, Halten: 0 bis 10000 h erlaubt.").arg(zeile + 1);
+    case Programmfehler::gesamtdauer:
+        return QCoreApplication::translate("Programm", "Die Gesamtdauer muss größer als 0 und höchstens 10000 h sein.");
+    }
+    return {};
+}
+
 Programmlesung programm_lesen(const Programmeingabe& e, const QLocale& locale)
 {
     Programmlesung l;
-    auto fehler = [&l](const QString& text) {
-        l.fehler = text;
+    auto fehler = [&l](Programmfehler art, int zeile = -1) {
+        l.art = art;
+        l.zeile = zeile;
+        l.fehler = programmfehlertext(art, zeile);
         return l;
     };
     Temperaturprogramm p;
     const auto start = temperatur(e.start, locale);
     if (!start)
-        return fehler(QString::fromUtf8("Starttemperatur: 0 bis 10000 °C erlaubt."));
+        return fehler(Programmfehler::starttemperatur);
     p.start = *start;
     if (e.zeilen.isEmpty())
-        return fehler(QStringLiteral("Das Programm hat noch kein Segment."));
+        return fehler(Programmfehler::kein_segment);
     if (e.zeilen.size() > Hoechste_Segmentzahl)
-        return fehler(QString::fromUtf8("Höchstens %1 Segmente erlaubt.").arg(Hoechste_Segmentzahl));
+        return fehler(Programmfehler::zu_viele_segmente);
     for (int i = 0; i < e.zeilen.size(); ++i) {
         const Programmzeile& z = e.zeilen[i];
-        const QString zeile = QStringLiteral("Zeile %1, ").arg(i + 1);
         Programmsegment s;
         if (!ist_sofort(z.rate)) {
             const auto rate = zahlen::lies(z.rate, locale);
             if (!rate || !(*rate > 0))
-                return fehler(zeile + QString::fromUtf8("Rate: größer als 0 K/min oder „sofort“."));
+                return fehler(Programmfehler::rate, i);
             s.rate = *rate;
         }
         const auto ziel = temperatur(z.ziel, locale);
         if (!ziel)
-            return fehler(zeile + QString::fromUtf8("Ziel: 0 bis 10000 °C erlaubt."));
+            return fehler(Programmfehler::ziel, i);
         s.ziel = *ziel;
         const auto halten = zahlen::lies(z.halten.trimmed().isEmpty() ? QStringLiteral("0") : z.halten, locale);
         if (!halten || *halten < 0 || *halten > Hoechste_Dauer)
-            return fehler(zeile + QStringLiteral("Halten: 0 bis 10000 h erlaubt."));
+            return fehler(Programmfehler::halten, i);
         s.halten = *halten;
         p.segmente.push_back(s);
     }
     const double dauer = programmdauer(p);
     if (!(dauer > 0) || dauer > Hoechste_Dauer)
-        return fehler(QString::fromUtf8("Die Gesamtdauer muss größer als 0 und höchstens 10000 h sein."));
+        return fehler(Programmfehler::gesamtdauer);
     l.programm = std::move(p);
     return l;
 }
@@ -75,7 +102,7 @@ QString programmzeile(const Programmeingabe& e, const QLocale& locale)
 {
     const QString pfeil = QString::fromUtf8(" → ");
     const QString grad = QString::fromUtf8(" °C");
-    QString zeile = QStringLiteral("Programm: ") + e.start.trimmed() + grad;
+    QString zeile = Programmzeilenanfang + e.start.trimmed() + grad;
     for (const Programmzeile& z : e.zeilen) {
         zeile += pfeil + (ist_sofort(z.rate) ? Rate_sofort : z.rate.trimmed() + QStringLiteral(" K/min"));
         zeile += pfeil + z.ziel.trimmed() + grad;
@@ -84,6 +111,14 @@ QString programmzeile(const Programmeingabe& e, const QLocale& locale)
             zeile += QStringLiteral(", ") + z.halten.trimmed() + QStringLiteral(" h");
     }
     return zeile;
+}
+
+QString programmanzeige(const Programmangabe& a)
+{
+    QString schritte = QString::fromStdString(a.zeile);
+    if (schritte.startsWith(Programmzeilenanfang))
+        schritte.remove(0, Programmzeilenanfang.size());
+    return QCoreApplication::translate("Programm", "Programm: %1").arg(schritte);
 }
 
 QString aequivalenztext(double t_eq, const QString& t_ref, const QLocale& locale)
@@ -137,7 +172,8 @@ bool aequivalent_eintragen(Modell& m, const Temperaturprogramm& p, const QString
     const QString zeittext = zahlen::kuerzeste_form(t_eq, locale);
     if (!gueltiger_wert(Feld::Sinterzeit, zeittext, locale)) {
         if (fehler)
-            *fehler = QString::fromUtf8("Die gleichwertige Zeit %1 h liegt nicht über 0 h.").arg(zeittext);
+            *fehler = QCoreApplication::translate("Programm", "Die gleichwertige Zeit %1 h liegt nicht über 0 h.")
+                          .arg(zeittext);
         return false;
     }
     m.Sintertemp.setze_text(bezugstemperatur(p), t_ref_text.toStdString());

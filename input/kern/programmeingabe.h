@@ -29,12 +29,30 @@ struct Programmeingabe {
     QList<Programmzeile> zeilen;
 };
 
-// What the checks found: the programme, or the first fault as a German
-// sentence naming the row and the column.
+// What is wrong with a programme, the first fault found.
+enum class Programmfehler {
+    keiner,
+    starttemperatur,    // not 0 … 10000 °C
+    kein_segment,
+    zu_viele_segmente,  // more than Hoechste_Segmentzahl
+    rate,               // of a segment: neither > 0 K/min nor "sofort"
+    ziel,               // of a segment: not 0 … 10000 °C
+    halten,             // of a segment: not 0 … 10000 h
+    gesamtdauer         // not > 0 and <= 10000 h
+};
+
+// What the checks found: the programme, or the first fault as data (which
+// check, and the segment for rate, target and hold) and as a sentence in the
+// user's language naming the row and the column.
 struct Programmlesung {
     std::optional<Temperaturprogramm> programm;
+    Programmfehler art = Programmfehler::keiner;
+    int zeile = -1;  // the segment at fault, from 0; -1 where none is
     QString fehler;
 };
+
+// The sentence for a fault, the row counted from 1 as the table shows it.
+QString programmfehlertext(Programmfehler art, int zeile = -1);
 
 // Reads and checks every text: temperatures 0 … 10000 °C, rates > 0 or
 // "sofort", holds >= 0 h, 1 … 50 segments, a total time > 0 and <= 10000 h.
@@ -43,6 +61,10 @@ Programmlesung programm_lesen(const Programmeingabe& e, const QLocale& locale);
 // "Programm: 20 °C → 5 K/min → 1050 °C, 2 h → 10 K/min → 20 °C", the texts as
 // typed (a hold of 0 h is left out).
 QString programmzeile(const Programmeingabe& e, const QLocale& locale);
+
+// The line the record keeps as the user reads it: "Programm:" in the user's
+// language, the steps as typed (for the parameter dialog and the graph).
+QString programmanzeige(const Programmangabe& a);
 
 // "entspricht 2,28 h bei 1050 °C": the equivalent time to three significant
 // digits, the reference temperature as typed.
