@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "anpassung.h"
+#include "anpassungsbefund.h"
 #include "eingabefehler.h"
 #include "einzellauf.h"
 #include "kurzform.h"
@@ -76,8 +77,8 @@ QString personenzeilen(const Messergebnis& e, const QLocale& locale)
                        .arg(QFileInfo(e.auftrag.datei).fileName(), zahl(e.auftrag.temperatur, locale),
                             exponent(a.D, locale), grenze(a.D_unten, a.unten_offen), grenze(a.D_oben, a.oben_offen),
                             zahlen::festkomma(a.rms, 4, locale));
-    if (const std::string befund = befundtext(a); !befund.empty())
-        text += QStringLiteral("  Hinweis: ") + QString::fromStdString(befund) + QLatin1Char('\n');
+    if (const QString befund = befundtext(a.befund); !befund.isEmpty())
+        text += QStringLiteral("  Hinweis: ") + befund + QLatin1Char('\n');
     return text;
 }
 

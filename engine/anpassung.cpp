@@ -230,23 +230,6 @@ Anpassung d_anpassen(const Modell& m, const std::vector<Messpunkt>& punkte)
     return a;
 }
 
-std::string befundtext(const Anpassung& a)
-{
-    switch (a.befund) {
-    case Anpassungsbefund::eindeutig: return {};
-    case Anpassungsbefund::untere_grenze:
-        return "Das Optimum liegt an der unteren Grenze des Suchbereichs: das Messprofil hat sich "
-               "kaum vom Anfangsprofil entfernt, D ist nur nach oben begrenzt.";
-    case Anpassungsbefund::obere_grenze:
-        return "Das Optimum liegt an der oberen Grenze des Suchbereichs: das Messprofil ist "
-               "ausgeglichen (flach), D ist nur nach unten begrenzt.";
-    case Anpassungsbefund::ohne_information:
-        return "Das Messprofil enthält keine Information über D: jedes D des Suchbereichs passt "
-               "gleich gut.";
-    }
-    return {};
-}
-
 Arrhenius arrhenius_anpassen(const std::vector<Arrheniuspunkt>& punkte)
 {
     const std::size_t n = punkte.size();

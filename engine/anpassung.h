@@ -4,7 +4,6 @@
 // profile best matches the points in least squares, with its 95 % interval,
 // and D0 and Q from the D of several temperatures.
 
-#include <string>
 #include <vector>
 
 #include "modell.h"
@@ -82,9 +81,6 @@ double quadratsumme(const Profilrechner& rechner, double x_max, const std::vecto
 // D0 as the dialog takes it (1000 · cm²/s) that gives D at the model's Q and
 // Sintertemp_K.
 double d0_fuer(const Modell& m, double D);
-
-// A sentence for the user when the fit is not plainly determined; empty otherwise.
-std::string befundtext(const Anpassung& a);
 
 // D at one temperature, for the Arrhenius fit.
 struct Arrheniuspunkt {

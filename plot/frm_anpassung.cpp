@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "anpassungsbefund.h"
 #include "benannt.h"
 #include "zahlen.h"
 
@@ -37,7 +38,7 @@ Anpassungstexte anpassungstexte(const Anpassung& a, const Modell& parameter, con
     t.d0_text = zahlen::allgemein(a.D0, locale, 7);
     t.d0 = QCoreApplication::translate("Anpassung", "Do*1000 = %1 cm²/s  (bei Q = %2 J/mol und %3 °C)")
                .arg(t.d0_text, wie_angenommen(parameter.Q, locale), wie_angenommen(parameter.Sintertemp, locale));
-    t.befund = QString::fromStdString(befundtext(a));
+    t.befund = befundtext(a.befund);
     return t;
 }
 

@@ -26,6 +26,18 @@
         <source>Do*1000 = %1 cm²/s  (bei Q = %2 J/mol und %3 °C)</source>
         <translation>Do*1000 = %1 cm²/s  (at Q = %2 J/mol and %3 °C)</translation>
     </message>
+    <message>
+        <source>Das Optimum liegt an der unteren Grenze des Suchbereichs: das Messprofil hat sich kaum vom Anfangsprofil entfernt, D ist nur nach oben begrenzt.</source>
+        <translation>The optimum lies at the lower bound of the search range: the measured profile has hardly moved away from the initial profile, so D has an upper limit only.</translation>
+    </message>
+    <message>
+        <source>Das Optimum liegt an der oberen Grenze des Suchbereichs: das Messprofil ist ausgeglichen (flach), D ist nur nach unten begrenzt.</source>
+        <translation>The optimum lies at the upper bound of the search range: the measured profile is evened out (flat), so D has a lower limit only.</translation>
+    </message>
+    <message>
+        <source>Das Messprofil enthält keine Information über D: jedes D des Suchbereichs passt gleich gut.</source>
+        <translation>The measured profile holds no information on D: every D in the search range fits equally well.</translation>
+    </message>
 </context>
 <context>
     <name>Befehle</name>
