@@ -30,7 +30,7 @@ struct Geometriebeschreibung {
     const char* option;        // the dialog's option button
     int option_oben, option_breite, option_hoehe;  // its place in the model box, in twips
     const char* bild;          // the dialog's picture
-    const char* bilddatei;     // its resource
+    const char* bilddatei;     // its resource; translated, the one labelled in the user's language
     const char* kopfzeile;     // line 2 of the results file, before the date (UTF-8)
     // Face i (1..n, face 1 at the surface or left end) and cell i of n cells.
     Zellgeometrie (*zelle)(int i, int n);
@@ -58,11 +58,11 @@ Zellgeometrie kugel(int i, int n);
 }  // namespace geometrie_detail
 
 inline constexpr std::array<Geometriebeschreibung, 3> Geometrien{{
-    {Geometrie::linear, "linear", QT_TRANSLATE_NOOP("Geometrie", "linear"), QT_TRANSLATE_NOOP("kalvion::cli", "Stab"), "opt_linear", 240, 2175, 375, "Image_linear", ":/bilder/linear.svg",
+    {Geometrie::linear, "linear", QT_TRANSLATE_NOOP("Geometrie", "linear"), QT_TRANSLATE_NOOP("kalvion::cli", "Stab"), "opt_linear", 240, 2175, 375, "Image_linear", QT_TRANSLATE_NOOP("Geometrie", ":/bilder/linear.svg"),
      "Diffusion im linearen Fall, Daten berechnet am: ", geometrie_detail::stab},
-    {Geometrie::zylindrisch, "zylindrisch", QT_TRANSLATE_NOOP("Geometrie", "zylindrisch"), QT_TRANSLATE_NOOP("kalvion::cli", "Faser, Draht"), "opt_zylinder", 870, 2055, 255, "Image_zylinder", ":/bilder/zylinder.svg",
+    {Geometrie::zylindrisch, "zylindrisch", QT_TRANSLATE_NOOP("Geometrie", "zylindrisch"), QT_TRANSLATE_NOOP("kalvion::cli", "Faser, Draht"), "opt_zylinder", 870, 2055, 255, "Image_zylinder", QT_TRANSLATE_NOOP("Geometrie", ":/bilder/zylinder.svg"),
      "Diffusion bei zylindrischer Symmetrie, Daten berechnet am: ", geometrie_detail::zylinder},
-    {Geometrie::sphaerisch, "sphaerisch", QT_TRANSLATE_NOOP("Geometrie", "sphärisch"), QT_TRANSLATE_NOOP("kalvion::cli", "Teilchen"), "opt_kugel", 600, 2055, 255, "Image_kugel", ":/bilder/kugel.svg",
+    {Geometrie::sphaerisch, "sphaerisch", QT_TRANSLATE_NOOP("Geometrie", "sphärisch"), QT_TRANSLATE_NOOP("kalvion::cli", "Teilchen"), "opt_kugel", 600, 2055, 255, "Image_kugel", QT_TRANSLATE_NOOP("Geometrie", ":/bilder/kugel.svg"),
      "Diffusion bei sphärischer Symmetrie, Daten berechnet am: ", geometrie_detail::kugel},
 }};
 

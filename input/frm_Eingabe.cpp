@@ -120,7 +120,7 @@ void frm_Eingabe::baue_oberflaeche()
     }
 
     for (const Geometriebeschreibung& g : Geometrien) {
-        auto* bild = benannt(new QSvgWidget(QString::fromLatin1(g.bilddatei), this), g.bild);
+        auto* bild = benannt(new QSvgWidget(QCoreApplication::translate("Geometrie", g.bilddatei), this), g.bild);
         bild->setGeometry(twips_rechteck(3400, 1560, 5250, 5250));
         bild->hide();
         bilder_[static_cast<int>(g.geometrie)] = bild;
@@ -308,8 +308,7 @@ void frm_Eingabe::programm_anzeigen()
         eingabe->setPalette(farben);
     }
     if (aktiv) {
-        const QString zeile = QString::fromStdString(m_.programm->zeile);
-        lbl_programm->setText(zeile + QLatin1Char('\n') +
+        lbl_programm->setText(programmanzeige(*m_.programm) + QLatin1Char('\n') +
                               aequivalenztext(m_.Sinterzeit.wert, feldtext(m_, Feld::Sintertemp, locale_), locale_));
     } else {
         lbl_programm->clear();

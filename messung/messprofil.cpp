@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messprofil.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -112,19 +113,22 @@ Messlesung messprofil_lesen(const QByteArray& inhalt)
         if (lesung.profil.punkte.empty() && kopfzeile(inhalt_zeile))
             continue;
         lesung.profil = {};
-        lesung.fehler = QStringLiteral("Zeile %1 ist weder Kopfzeile noch Messpunkt (zwei Zahlen):\n%2")
+        lesung.fehler = QCoreApplication::translate("Messprofil",
+                                                    "Zeile %1 ist weder Kopfzeile noch Messpunkt (zwei Zahlen):\n%2")
                             .arg(n + 1)
                             .arg(inhalt_zeile);
         return lesung;
     }
     const auto anzahl = lesung.profil.punkte.size();
     if (anzahl == 0) {
-        lesung.fehler = QStringLiteral("Die Datei enthält keine Messpunkte.");
+        lesung.fehler = QCoreApplication::translate("Messprofil", "Die Datei enthält keine Messpunkte.");
         return lesung;
     }
     if (anzahl < Messpunkte_min) {
         lesung.profil = {};
-        lesung.fehler = QStringLiteral("Zu wenige Messpunkte: %1 (mindestens %2).").arg(anzahl).arg(Messpunkte_min);
+        lesung.fehler = QCoreApplication::translate("Messprofil", "Zu wenige Messpunkte: %1 (mindestens %2).")
+                            .arg(anzahl)
+                            .arg(Messpunkte_min);
         return lesung;
     }
     lesung.ok = true;
@@ -136,7 +140,7 @@ Messlesung messprofil_laden(const QString& pfad)
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
         Messlesung lesung;
-        lesung.fehler = QStringLiteral("Die Datei kann nicht gelesen werden:\n%1").arg(pfad);
+        lesung.fehler = QCoreApplication::translate("Messprofil", "Die Datei kann nicht gelesen werden:\n%1").arg(pfad);
         return lesung;
     }
     Messlesung lesung = messprofil_lesen(datei.readAll());
@@ -160,15 +164,15 @@ QString messprofil_pruefen(const Messprofil& profil, double x_max, const QLocale
             ++weitere;
             continue;
         }
-        ausserhalb << QStringLiteral("x = %1 µm (Zeile %2)")
+        ausserhalb << QCoreApplication::translate("Messprofil", "x = %1 µm (Zeile %2)")
                           .arg(locale.toString(x, 'g', QLocale::FloatingPointShortest))
                           .arg(profil.zeilen[i]);
     }
     if (ausserhalb.isEmpty())
         return {};
     if (weitere > 0)
-        ausserhalb << QString::fromUtf8("… und %1 weitere").arg(weitere);
-    return QStringLiteral("Messpunkte außerhalb des Diffusionswegs 0 … %1 µm:\n%2")
+        ausserhalb << QCoreApplication::translate("Messprofil", "… und %n weitere", nullptr, weitere);
+    return QCoreApplication::translate("Messprofil", "Messpunkte außerhalb des Diffusionswegs 0 … %1 µm:\n%2")
         .arg(locale.toString(x_max, 'g', QLocale::FloatingPointShortest), ausserhalb.join(QStringLiteral("\n")));
 }
 

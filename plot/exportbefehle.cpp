@@ -146,7 +146,7 @@ void grafik_mit_messung_speichern(QWidget* eltern, const Ergebnisstand& stand, c
 {
     exportieren(eltern, stand, locale,
                 {QCoreApplication::translate("Befehle", "Kalvion - Grafik speichern"),
-                 QStringLiteral("kalvion-grafik.png"),
+                 QCoreApplication::translate("Befehle", "kalvion-grafik.png"),
                  {QCoreApplication::translate("Befehle", "PNG-Bild (*.png)"), QCoreApplication::translate("Befehle", "SVG-Grafik (*.svg)"),
                   QCoreApplication::translate("Befehle", "PDF-Dokument (*.pdf)")},
                  [messung](const QString& pfad, const Modell& m, const QLocale& l) {
@@ -158,7 +158,7 @@ void kurven_speichern(QWidget* eltern, const Ergebnisstand& stand, const QLocale
 {
     exportieren(eltern, stand, locale,
                 {QCoreApplication::translate("Befehle", "Kalvion - Kurven speichern"),
-                 QStringLiteral("kalvion-kurven.csv"),
+                 QCoreApplication::translate("Befehle", "kalvion-kurven.csv"),
                  {QCoreApplication::translate("Befehle", "CSV-Tabelle (*.csv)")},
                  kurven_schreiben});
 }

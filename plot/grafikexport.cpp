@@ -2,6 +2,7 @@
 #include "grafikexport.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <QSvgGenerator>
 
 #include "kurvendatei.h"
+#include "programmeingabe.h"
 #include "zahlen.h"
 
 namespace kalvion {
@@ -186,22 +188,27 @@ Grafikstil berichtstil()
 
 QList<Legendeneintrag> legende(const Modell& m, const Grafikstil& stil, bool mit_messung)
 {
-    QList<Legendeneintrag> eintraege{{QStringLiteral("Start"), stil.konz_start},
-                                     {QStringLiteral("nach 10 Schritten"), stil.konz_10},
-                                     {QStringLiteral("nach 100 Schritten"), stil.konz_100}};
+    QList<Legendeneintrag> eintraege;
+    eintraege << Legendeneintrag{QCoreApplication::translate("Grafikexport", "Start"), stil.konz_start}
+              << Legendeneintrag{QCoreApplication::translate("Grafikexport", "nach 10 Schritten"), stil.konz_10}
+              << Legendeneintrag{QCoreApplication::translate("Grafikexport", "nach 100 Schritten"), stil.konz_100};
     if (mit_konz_1000(m))
-        eintraege << Legendeneintrag{QStringLiteral("nach 1000 Schritten"), stil.konz_1000};
-    eintraege << Legendeneintrag{QStringLiteral("Ende"), stil.konz};
+        eintraege << Legendeneintrag{QCoreApplication::translate("Grafikexport", "nach 1000 Schritten"),
+                                     stil.konz_1000};
+    eintraege << Legendeneintrag{QCoreApplication::translate("Grafikexport", "Ende"), stil.konz};
     if (mit_messung)
-        eintraege << Legendeneintrag{QStringLiteral("Messung"), {Messfarbe, 1, {}}, true};
+        eintraege << Legendeneintrag{QCoreApplication::translate("Grafikexport", "Messung"), {Messfarbe, 1, {}},
+                                     true};
     return eintraege;
 }
 
 QString bildunterschrift(const Modell& m, const QLocale& locale, const QString& messdatei)
 {
-    const QString messung = messdatei.isEmpty() ? QString() : QStringLiteral(", Messung: ") + messdatei;
-    return QString::fromUtf8("Modell %1, T = %2 °C, t = %3 h, x_max = %4 µm, D0·1000 = %5 cm²/s, Q = %6 J/mol, i_Diff = %7")
-        .arg(QString::fromUtf8(beschreibung(m.Geometrie).anzeigename),
+    const QString messung =
+        messdatei.isEmpty() ? QString() : QCoreApplication::translate("Grafikexport", ", Messung: %1").arg(messdatei);
+    return QCoreApplication::translate("Grafikexport", "Modell %1, T = %2 °C, t = %3 h, x_max = %4 µm, "
+                                                       "D0·1000 = %5 cm²/s, Q = %6 J/mol, i_Diff = %7")
+        .arg(QCoreApplication::translate("Geometrie", beschreibung(m.Geometrie).anzeigename),
              wie_angenommen(m.Sintertemp, locale), wie_angenommen(m.Sinterzeit, locale),
              wie_angenommen(m.x_max, locale), wie_angenommen(m.D0, locale), wie_angenommen(m.Q, locale),
              zahlen::druckform(m.i_Diff, locale).trimmed()) +
@@ -250,7 +257,7 @@ void zeichne_achsentitel(QPainter& p, const Aufteilung& a)
     p.drawText(QPointF(a.rahmen.center().x() - fm.horizontalAdvance(x_titel) / 2,
                        a.flaeche.height() - Rand - fm.descent()),
                x_titel);
-    const QString y_titel = QStringLiteral("Konzentration [Mol%]");
+    const QString y_titel = QCoreApplication::translate("Grafikexport", "Konzentration [Mol%]");
     p.save();
     p.translate(Rand + fm.ascent(), a.rahmen.center().y());
     p.rotate(-90);
@@ -296,7 +303,7 @@ void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& 
     if (m.programm)
         zeichne_unterschrift(p, QRectF(Rand, Rand + QFontMetricsF(schrift(Unterschrift_px)).height(),
                                        a.flaeche.width() - 2 * Rand, 0),
-                             QString::fromStdString(m.programm->zeile));
+                             programmanzeige(*m.programm));
     p.restore();
 }
 

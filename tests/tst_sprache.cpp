@@ -10,12 +10,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
+#include <QSvgRenderer>
+#include <QSvgWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
+#include "exportbefehle.h"
 #include "frm_Eingabe.h"
 #include "frm_speichern.h"
+#include "geometrie.h"
 #include "meldungsrekorder.h"
 #include "programm.h"
 #include "sprache.h"
@@ -62,6 +69,9 @@ const QStringList Deutsch_merkmale{
     QStringLiteral("Halten"),     QStringLiteral("Ziel"),      QStringLiteral("Kein"),       QStringLiteral("Grafik"),
     QStringLiteral("Zwischenablage"), QStringLiteral("Kontakt"), QStringLiteral(" und "),    QStringLiteral(" der "),
     QStringLiteral(" die "),      QStringLiteral(" mit "),     QStringLiteral(" bei "),      QStringLiteral("unendlich"),
+    QStringLiteral("Zeile"),      QStringLiteral("Messpunkt"), QStringLiteral("Messung"),    QStringLiteral("Suchbereich"),
+    QStringLiteral("Konzentration"), QStringLiteral("Schritten"), QStringLiteral("Ende"),    QStringLiteral("erlaubt"),
+    QStringLiteral("Parameterdatei"), QStringLiteral("weitere"), QStringLiteral("Starttemperatur"), QStringLiteral("fehlt"),
 };
 const QStringList Erlaubt{QStringLiteral("sofort")};
 
@@ -94,13 +104,146 @@ frm_Eingabe* bis_zur_eingabe(frm_grafik& w)
     return aktiv(dlg) ? dlg : nullptr;
 }
 
+// The texts of an SVG picture: its labels, title and description.
+QStringList svg_texte(const QByteArray& svg)
+{
+    QStringList t;
+    QXmlStreamReader xml(svg);
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (xml.isStartElement() && (xml.name() == QLatin1String("text") || xml.name() == QLatin1String("title") ||
+                                     xml.name() == QLatin1String("desc")))
+            t << xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
+        else
+            xml.readNext();
+    }
+    t.removeAll(QString());
+    return t;
+}
+
+QImage gemalt(QSvgRenderer& bild)
+{
+    QImage b(175, 175, QImage::Format_ARGB32);
+    b.fill(Qt::white);
+    QPainter p(&b);
+    bild.render(&p);
+    return b;
+}
+
 // Every window and dialog once, and a run with 1,5 h saved into `ordner`:
-// the texts read on the way, the messages and the results file.
+// the texts read on the way, the messages and the results file. Then what
+// goes wrong on the way: a refused parameter file, a refused measured profile
+// and one beyond the path, a good one fitted, the graph exported with it, a
+// field typed wrong and a programme with a wrong row.
 struct Rundgang {
     QStringList texte, meldungen;
     QByteArray ergebnisdatei;
     QString schritte_bei_1_5;
+    QStringList grafiktexte;  // the exported graph's
+    QStringList bildtexte;    // the parameter dialog's model pictures'
+    QString befund;           // the fit's note on a flat profile
+    bool zelle_markiert = false;  // the programme table marks the wrong cell
 };
+
+// The parameter dialog's pictures as it shows them: each the picture its
+// geometry names in the UI language, the one on show drawn as that file.
+void modellbilder(Rundgang& r, frm_Eingabe* dlg)
+{
+    for (const Geometriebeschreibung& g : Geometrien) {
+        const QString pfad = QCoreApplication::translate("Geometrie", g.bilddatei);
+        r.bildtexte << svg_texte(lies_datei(pfad));
+        auto* gezeigt = kind<QSvgWidget>(dlg, g.bild);
+        if (!gezeigt->isVisible())
+            continue;
+        QSvgRenderer datei(pfad);
+        QVERIFY(datei.isValid());
+        QCOMPARE(gemalt(*gezeigt->renderer()), gemalt(datei));
+    }
+}
+
+void fehlerwege(Rundgang& r, frm_grafik& w, const QString& ordner)
+{
+    // A parameter file whose programme has a rate of 0.
+    const QString parameterdatei = ordner + QStringLiteral("/falsch.kalvion");
+    schreibe_datei(parameterdatei, R"({"format": 1, "dezimalzeichen": ",", "modell": "linear",
+        "felder": {"temperatur": "1050", "zeit": "2", "weg": "50", "d0": "587", "q": "238650", "i-diff": "50"},
+        "programm": {"start": "20", "segmente": [{"rate": "0", "ziel": "1050", "halten": "2"}]}})");
+    QString gewaehlt;
+    const Dateiwahl alte_oeffnung =
+        setze_dateioeffnung([&gewaehlt](QWidget*, const QString&, const QString&, const QStringList&) { return gewaehlt; });
+    gewaehlt = parameterdatei;
+    kind<QAction>(&w, "mnu_parameter_laden")->trigger();
+
+    // Measured profiles: a line that is no point, points beyond the 50 µm
+    // path, then a flat one at the 10 mol% of the start-up values, fitted.
+    gewaehlt = ordner + QStringLiteral("/zeilen.csv");
+    schreibe_datei(gewaehlt, "x;c\n1;50\n2;40\n1;2;3\n");
+    kind<QAction>(&w, "mnu_messprofil_laden")->trigger();
+    gewaehlt = ordner + QStringLiteral("/weit.csv");
+    QByteArray weit = "x;c\n10;20\n";
+    for (int x = 60; x < 72; ++x)
+        weit += QByteArray::number(x) + ";0\n";
+    schreibe_datei(gewaehlt, weit);
+    kind<QAction>(&w, "mnu_messprofil_laden")->trigger();
+    gewaehlt = ordner + QStringLiteral("/scan.csv");
+    schreibe_datei(gewaehlt, "x;c\n5;10\n15;10\n25;10\n35;10\n45;10\n");
+    kind<QAction>(&w, "mnu_messprofil_laden")->trigger();
+    setze_dateioeffnung(alte_oeffnung);
+    QVERIFY(kind<QAction>(&w, "mnu_messprofil_entfernen")->isEnabled());
+
+    kind<QAction>(&w, "mnu_anpassen")->trigger();
+    QTRY_VERIFY(w.anpassung() && w.anpassung()->isVisible());
+    r.texte << texte(w.anpassung());
+    r.befund = kind<QLabel>(w.anpassung(), "lbl_befund")->text();
+    QTest::mouseClick(kind<QPushButton>(w.anpassung(), "cmd_schliessen"), Qt::LeftButton);
+    QTRY_VERIFY(!w.anpassung() || !w.anpassung()->isVisible());
+
+    // The graph with the measured profile as SVG.
+    const QString bild = ordner + QStringLiteral("/bild.svg");
+    const Dateiwahl alte_wahl =
+        setze_dateiwahl([&bild](QWidget*, const QString&, const QString&, const QStringList&) { return bild; });
+    kind<QAction>(&w, "mnu_grafik_speichern")->trigger();
+    setze_dateiwahl(alte_wahl);
+    r.grafiktexte = svg_texte(lies_datei(bild));
+    QFile::remove(bild);
+
+    // The parameter dialog again: a letter in a field, then a programme
+    // with a target beyond 10000 °C in its second row; mended, it is in
+    // force until "Kein Programm".
+    kind<QAction>(&w, "mnu_Eingabe")->trigger();
+    QTRY_VERIFY(w.eingabe());
+    auto* dlg = qobject_cast<frm_Eingabe*>(w.eingabe());
+    QVERIFY(dlg && aktiv(dlg));
+    QTRY_COMPARE(kind<QLineEdit>(dlg, "txt_Sintertemp")->text(), QStringLiteral("1050"));
+    verlasse_mit(kind<QLineEdit>(dlg, "txt_Sintertemp"), QStringLiteral("abc"));
+    QCOMPARE(kind<QLineEdit>(dlg, "txt_Sintertemp")->text(), QStringLiteral("900"));
+    verlasse_mit(kind<QLineEdit>(dlg, "txt_Sintertemp"), QStringLiteral("1050"));
+
+    QTest::mouseClick(kind<QPushButton>(dlg, "cmd_programm"), Qt::LeftButton);
+    QDialog* programm = nullptr;
+    QTRY_VERIFY((programm = dlg->findChild<QDialog*>()) != nullptr && programm->isVisible());
+    auto* tabelle = kind<QTableView>(programm, "tbl_segmente")->model();
+    QCOMPARE(tabelle->rowCount(), 2);
+    tabelle->setData(tabelle->index(1, 1), QStringLiteral("20000"));
+    r.zelle_markiert = tabelle->data(tabelle->index(1, 1), Qt::ForegroundRole).isValid() &&
+                       !tabelle->data(tabelle->index(1, 0), Qt::ForegroundRole).isValid();
+    r.texte << texte(programm);
+    QTest::mouseClick(kind<QPushButton>(programm, "cmd_ok"), Qt::LeftButton);
+    QVERIFY(programm->isVisible());
+    tabelle->setData(tabelle->index(1, 1), QStringLiteral("20"));
+    QTest::mouseClick(kind<QPushButton>(programm, "cmd_ok"), Qt::LeftButton);
+    QTRY_VERIFY(!dlg->findChild<QDialog*>());
+    QVERIFY(aktiv(dlg));
+    QVERIFY(kind<QLineEdit>(dlg, "txt_Sintertemp")->isReadOnly());
+    r.texte << texte(dlg);
+    QTest::mouseClick(kind<QPushButton>(dlg, "cmd_programm"), Qt::LeftButton);
+    QTRY_VERIFY((programm = dlg->findChild<QDialog*>()) != nullptr && programm->isVisible());
+    QTest::mouseClick(kind<QPushButton>(programm, "cmd_kein_programm"), Qt::LeftButton);
+    QTRY_VERIFY(!dlg->findChild<QDialog*>());
+    QVERIFY(!kind<QLineEdit>(dlg, "txt_Sintertemp")->isReadOnly());
+    QVERIFY(aktiv(dlg));
+    QTest::mouseClick(kind<QPushButton>(dlg, "cmd_ok"), Qt::LeftButton);
+    QTRY_VERIFY(!w.eingabe());
+}
 
 void rundgang(Rundgang& r, const QString& ordner)
 {
@@ -110,6 +253,7 @@ void rundgang(Rundgang& r, const QString& ordner)
     frm_Eingabe* dlg = bis_zur_eingabe(*w);
     QVERIFY(dlg);
     r.texte << texte(dlg);
+    modellbilder(r, dlg);
 
     // The temperature programme's dialog, closed with "Abbrechen".
     QTest::mouseClick(kind<QPushButton>(dlg, "cmd_programm"), Qt::LeftButton);
@@ -149,6 +293,8 @@ void rundgang(Rundgang& r, const QString& ordner)
     QTRY_VERIFY(!w->speichern());
     r.ergebnisdatei = lies_datei(ordner + QStringLiteral("/ergebnis.txt"));
     QFile::remove(ordner + QStringLiteral("/ergebnis.txt"));
+
+    fehlerwege(r, *w, ordner);
     r.meldungen = meldungen.texte + meldungen.fragen;
 }
 
@@ -178,9 +324,31 @@ void tst_sprache::deutsch_wie_bisher()
                              "-> Rechenschritte", "Kalvion - Temperaturprogramm", "Segment hinzufügen", "Ziel [°C]",
                              "Kalvion - Info", "Kalvion  -  Daten  speichern", "&Abbrechen", "sphärisch"})
         QVERIFY2(deutsch_.texte.contains(QString::fromUtf8(text)), text);
-    QCOMPARE(deutsch_.meldungen, (QStringList{QStringLiteral("Kein Messprofil geladen!"), QStringLiteral("0 Fehler"),
-                                              QStringLiteral("Grafik in Zwischenablage"),
-                                              QStringLiteral("Dateiname fehlt!")}));
+    QString ausserhalb = QString::fromUtf8("Messpunkte außerhalb des Diffusionswegs 0 … 50 µm:");
+    for (int x = 60; x < 70; ++x)
+        ausserhalb += QStringLiteral("\nx = %1 µm (Zeile %2)").arg(x).arg(x - 57);
+    ausserhalb += QString::fromUtf8("\n… und 2 weitere");
+    QCOMPARE(deutsch_.meldungen,
+             (QStringList{QStringLiteral("Kein Messprofil geladen!"), QStringLiteral("0 Fehler"),
+                          QStringLiteral("Grafik in Zwischenablage"), QStringLiteral("Dateiname fehlt!"),
+                          QString::fromUtf8("Parameterdatei: „programm“: Zeile 1, Rate: größer als 0 K/min oder „sofort“."),
+                          QStringLiteral("Zeile 4 ist weder Kopfzeile noch Messpunkt (zwei Zahlen):\n1;2;3"), ausserhalb,
+                          QStringLiteral("Unerlaubte Eingabe !"),
+                          QString::fromUtf8("Zeile 2, Ziel: 0 bis 10000 °C erlaubt.")}));
+    for (const char* text : {"Messprofil: scan.csv (5 Punkte)", "Kalvion - Anpassung an Messprofil", "D0 übernehmen",
+                             "Zeile 2, Ziel: 0 bis 10000 °C erlaubt."})
+        QVERIFY2(deutsch_.texte.contains(QString::fromUtf8(text)), text);
+    QVERIFY(deutsch_.zelle_markiert);
+    QCOMPARE(deutsch_.befund, QString::fromUtf8("Das Optimum liegt an der oberen Grenze des Suchbereichs: das Messprofil "
+                                                "ist ausgeglichen (flach), D ist nur nach unten begrenzt."));
+    // The graph and the pictures as they have always been.
+    for (const char* text : {"Start", "nach 10 Schritten", "nach 100 Schritten", "Ende", "Messung",
+                             "Konzentration [Mol%]"})
+        QVERIFY2(deutsch_.grafiktexte.contains(QString::fromUtf8(text)), text);
+    QVERIFY(deutsch_.grafiktexte.contains(
+        QString::fromUtf8("Modell linear, T = 1050 °C, t = 1,5 h, x_max = 50 µm, D0·1000 = 587 cm²/s, Q = 238650 J/mol, "
+                          "i_Diff = 20, Messung: scan.csv")));
+    QCOMPARE(deutsch_.bildtexte.count(QStringLiteral("200 Zellen")), 3);
 }
 
 void tst_sprache::englisch_ohne_deutsch()
@@ -194,6 +362,14 @@ void tst_sprache::englisch_ohne_deutsch()
     QVERIFY(englisch_.texte.contains(QStringLiteral("&Start calculation")));
     QCOMPARE(englisch_.meldungen.size(), deutsch_.meldungen.size());
     QCOMPARE(englisch_.meldungen[1], QStringLiteral("0 errors (negative fluxes)"));
+    QVERIFY(englisch_.zelle_markiert);
+    QVERIFY(!englisch_.befund.isEmpty());
+    QCOMPARE(deutsches_in({englisch_.befund}), QString());
+    QCOMPARE(englisch_.grafiktexte.size(), deutsch_.grafiktexte.size());
+    QCOMPARE(deutsches_in(englisch_.grafiktexte), QString());
+    QVERIFY(englisch_.grafiktexte.contains(QStringLiteral("after 10 steps")));
+    QCOMPARE(englisch_.bildtexte.size(), deutsch_.bildtexte.size());
+    QCOMPARE(deutsches_in(englisch_.bildtexte), QString());
 }
 
 // English texts, German numbers: "1,5" is read, and the results file is the

@@ -109,6 +109,14 @@
         <source>Kalvion - Parameter laden</source>
         <translation>Kalvion - Load parameters</translation>
     </message>
+    <message>
+        <source>kalvion-grafik.png</source>
+        <translation>kalvion-graph.png</translation>
+    </message>
+    <message>
+        <source>kalvion-kurven.csv</source>
+        <translation>kalvion-curves.csv</translation>
+    </message>
 </context>
 <context>
     <name>Dauer</name>
@@ -139,6 +147,21 @@
     <message numerus="yes">
         <source>etwa %1 Jahr</source>
         <translation><numerusform>about %1 year</numerusform><numerusform>about %1 years</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>Ergebnisdatei</name>
+    <message>
+        <source>Öffnen fehlgeschlagen: %1</source>
+        <translation>Opening failed: %1</translation>
+    </message>
+    <message>
+        <source>Schreiben fehlgeschlagen: %1</source>
+        <translation>Writing failed: %1</translation>
+    </message>
+    <message>
+        <source>Schließen fehlgeschlagen: %1</source>
+        <translation>Closing failed: %1</translation>
     </message>
 </context>
 <context>
@@ -210,6 +233,57 @@
         <source>sphärisch</source>
         <translation>spherical</translation>
     </message>
+    <message>
+        <source>:/bilder/linear.svg</source>
+        <translation>:/bilder/en/linear.svg</translation>
+    </message>
+    <message>
+        <source>:/bilder/zylinder.svg</source>
+        <translation>:/bilder/en/zylinder.svg</translation>
+    </message>
+    <message>
+        <source>:/bilder/kugel.svg</source>
+        <translation>:/bilder/en/kugel.svg</translation>
+    </message>
+</context>
+<context>
+    <name>Grafikexport</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>nach 10 Schritten</source>
+        <translation>after 10 steps</translation>
+    </message>
+    <message>
+        <source>nach 100 Schritten</source>
+        <translation>after 100 steps</translation>
+    </message>
+    <message>
+        <source>nach 1000 Schritten</source>
+        <translation>after 1000 steps</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Messung</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>, Messung: %1</source>
+        <translation>, measured: %1</translation>
+    </message>
+    <message>
+        <source>Modell %1, T = %2 °C, t = %3 h, x_max = %4 µm, D0·1000 = %5 cm²/s, Q = %6 J/mol, i_Diff = %7</source>
+        <translation>Model %1, T = %2 °C, t = %3 h, x_max = %4 µm, D0·1000 = %5 cm²/s, Q = %6 J/mol, i_Diff = %7</translation>
+    </message>
+    <message>
+        <source>Konzentration [Mol%]</source>
+        <translation>Concentration [mol%]</translation>
+    </message>
 </context>
 <context>
     <name>Lauf</name>
@@ -264,10 +338,126 @@ Compute fast (one jump after step 1000, done at once) or step by step?</translat
     </message>
 </context>
 <context>
+    <name>Messprofil</name>
+    <message>
+        <source>Zeile %1 ist weder Kopfzeile noch Messpunkt (zwei Zahlen):
+%2</source>
+        <translation>Line %1 is neither a header line nor a measured point (two numbers):
+%2</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Messpunkte.</source>
+        <translation>The file holds no measured points.</translation>
+    </message>
+    <message>
+        <source>Zu wenige Messpunkte: %1 (mindestens %2).</source>
+        <translation>Too few measured points: %1 (at least %2).</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden:
+%1</source>
+        <translation>Unable to read the file:
+%1</translation>
+    </message>
+    <message>
+        <source>x = %1 µm (Zeile %2)</source>
+        <translation>x = %1 µm (line %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>… und %n weitere</source>
+        <translation><numerusform>… and %n more</numerusform><numerusform>… and %n more</numerusform></translation>
+    </message>
+    <message>
+        <source>Messpunkte außerhalb des Diffusionswegs 0 … %1 µm:
+%2</source>
+        <translation>Measured points outside the diffusion path 0 … %1 µm:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Parameterdatei</name>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Parameterdatei: %1 = %2 ist nicht erlaubt.</source>
+        <translation>Parameter file: %1 = %2 is not allowed.</translation>
+    </message>
+    <message>
+        <source>Parameterdatei: %1 fehlt oder ist kein Text.</source>
+        <translation>Parameter file: %1 is missing or not a text.</translation>
+    </message>
+    <message>
+        <source>Keine Kalvion-Parameterdatei (kein JSON-Objekt).</source>
+        <translation>Not a Kalvion parameter file (no JSON object).</translation>
+    </message>
+    <message>
+        <source>Parameterdatei: %1 fehlt oder ist keine Zahl.</source>
+        <translation>Parameter file: %1 is missing or not a number.</translation>
+    </message>
+    <message>
+        <source>Parameterdatei: %1 = %2 ist eine unbekannte Version (erwartet %3).</source>
+        <translation>Parameter file: %1 = %2 is an unknown version (expected %3).</translation>
+    </message>
+    <message>
+        <source>Parameterdatei: %1 fehlt oder ist kein Objekt.</source>
+        <translation>Parameter file: %1 is missing or not an object.</translation>
+    </message>
+    <message>
+        <source>Parameterdatei: %1 fehlt oder ist keine Liste.</source>
+        <translation>Parameter file: %1 is missing or not a list.</translation>
+    </message>
+    <message>
+        <source>Parameterdatei: %1: %2</source>
+        <translation>Parameter file: %1: %2</translation>
+    </message>
+    <message>
+        <source>Die Parameterdatei %1 kann nicht gelesen werden.</source>
+        <translation>Unable to read the parameter file %1.</translation>
+    </message>
+</context>
+<context>
     <name>Programm</name>
     <message>
         <source>entspricht %1 h bei %2 °C</source>
         <translation>equals %1 h at %2 °C</translation>
+    </message>
+    <message>
+        <source>Starttemperatur: 0 bis 10000 °C erlaubt.</source>
+        <translation>Start temperature: 0 to 10000 °C allowed.</translation>
+    </message>
+    <message>
+        <source>Das Programm hat noch kein Segment.</source>
+        <translation>The programme has no segment yet.</translation>
+    </message>
+    <message>
+        <source>Höchstens %1 Segmente erlaubt.</source>
+        <translation>At most %1 segments allowed.</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Rate: größer als 0 K/min oder „sofort“.</source>
+        <translation>Row %1, rate: greater than 0 K/min or “sofort” (immediate).</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Ziel: 0 bis 10000 °C erlaubt.</source>
+        <translation>Row %1, target: 0 to 10000 °C allowed.</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Halten: 0 bis 10000 h erlaubt.</source>
+        <translation>Row %1, hold: 0 to 10000 h allowed.</translation>
+    </message>
+    <message>
+        <source>Die Gesamtdauer muss größer als 0 und höchstens 10000 h sein.</source>
+        <translation>The total duration must be greater than 0 and at most 10000 h.</translation>
+    </message>
+    <message>
+        <source>Die gleichwertige Zeit %1 h liegt nicht über 0 h.</source>
+        <translation>The equivalent time %1 h is not above 0 h.</translation>
+    </message>
+    <message>
+        <source>Programm: %1</source>
+        <translation>Programme: %1</translation>
     </message>
 </context>
 <context>
@@ -435,42 +625,6 @@ allowed: </translation>
     </message>
     <message>
         <source> (die gerundete Zellenzahl)</source>
-    <message>
-        <source>Starttemperatur: 0 bis 10000 °C erlaubt.</source>
-        <translation>Start temperature: 0 to 10000 °C allowed.</translation>
-    </message>
-    <message>
-        <source>Das Programm hat noch kein Segment.</source>
-        <translation>The programme has no segment yet.</translation>
-    </message>
-    <message>
-        <source>Höchstens %1 Segmente erlaubt.</source>
-        <translation>At most %1 segments allowed.</translation>
-    </message>
-    <message>
-        <source>Zeile %1, Rate: größer als 0 K/min oder „sofort“.</source>
-        <translation>Row %1, rate: greater than 0 K/min or “sofort” (immediate).</translation>
-    </message>
-    <message>
-        <source>Zeile %1, Ziel: 0 bis 10000 °C erlaubt.</source>
-        <translation>Row %1, target: 0 to 10000 °C allowed.</translation>
-    </message>
-    <message>
-        <source>Zeile %1, Halten: 0 bis 10000 h erlaubt.</source>
-        <translation>Row %1, hold: 0 to 10000 h allowed.</translation>
-    </message>
-    <message>
-        <source>Die Gesamtdauer muss größer als 0 und höchstens 10000 h sein.</source>
-        <translation>The total duration must be greater than 0 and at most 10000 h.</translation>
-    </message>
-    <message>
-        <source>Die gleichwertige Zeit %1 h liegt nicht über 0 h.</source>
-        <translation>The equivalent time %1 h is not above 0 h.</translation>
-    </message>
-    <message>
-        <source>Programm: %1</source>
-        <translation>Programme: %1</translation>
-    </message>
         <translation> (the rounded cell count)</translation>
     </message>
     <message>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ergebnisdatei.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -129,19 +130,19 @@ bool block_anhaengen(const QString& dateipfad, const QByteArray& block, QString*
     // Unbuffered: a failing write is seen at once, not at some later flush.
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         if (grund)
-            *grund = QStringLiteral("Öffnen fehlgeschlagen: ") + datei.errorString();
+            *grund = QCoreApplication::translate("Ergebnisdatei", "Öffnen fehlgeschlagen: %1").arg(datei.errorString());
         return false;
     }
     const qint64 vorher = datei.size();
 
     bool gut = datei.write(block) == block.size();
     if (!gut && grund)
-        *grund = QStringLiteral("Schreiben fehlgeschlagen: ") + datei.errorString();
+        *grund = QCoreApplication::translate("Ergebnisdatei", "Schreiben fehlgeschlagen: %1").arg(datei.errorString());
     datei.close();
     if (gut && datei.error() != QFileDevice::NoError) {
         gut = false;
         if (grund)
-            *grund = QStringLiteral("Schließen fehlgeschlagen: ") + datei.errorString();
+            *grund = QCoreApplication::translate("Ergebnisdatei", "Schließen fehlgeschlagen: %1").arg(datei.errorString());
     }
     if (!gut) {
         // The old content stays as it was: no half block is left behind.

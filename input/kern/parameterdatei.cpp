@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "parameterdatei.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -35,17 +36,19 @@ QString isotherm_text(const Modell& m, Feld f, const QLocale& locale)
 
 QString zitat(const QString& s)
 {
-    return QString::fromUtf8("„") + s + QString::fromUtf8("“");
+    return QCoreApplication::translate("Parameterdatei", "„%1“").arg(s);
 }
 
 QString nicht_erlaubt(const QString& schluessel, const QString& wert)
 {
-    return QString::fromUtf8("Parameterdatei: %1 = %2 ist nicht erlaubt.").arg(zitat(schluessel), zitat(wert));
+    return QCoreApplication::translate("Parameterdatei", "Parameterdatei: %1 = %2 ist nicht erlaubt.")
+        .arg(zitat(schluessel), zitat(wert));
 }
 
 QString fehlt(const QString& schluessel)
 {
-    return QString::fromUtf8("Parameterdatei: %1 fehlt oder ist kein Text.").arg(zitat(schluessel));
+    return QCoreApplication::translate("Parameterdatei", "Parameterdatei: %1 fehlt oder ist kein Text.")
+        .arg(zitat(schluessel));
 }
 
 // A number typed with the file's decimal sign, in the locale's.
@@ -98,14 +101,15 @@ Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, co
     QJsonParseError fehler;
     const QJsonDocument dokument = QJsonDocument::fromJson(daten, &fehler);
     if (fehler.error != QJsonParseError::NoError || !dokument.isObject())
-        return abgelehnt(QStringLiteral("Keine Kalvion-Parameterdatei (kein JSON-Objekt)."));
+        return abgelehnt(QCoreApplication::translate("Parameterdatei", "Keine Kalvion-Parameterdatei (kein JSON-Objekt)."));
     const QJsonObject wurzel = dokument.object();
 
     const QJsonValue format = wurzel.value(QStringLiteral("format"));
     if (!format.isDouble())
-        return abgelehnt(QString::fromUtf8("Parameterdatei: %1 fehlt oder ist keine Zahl.").arg(zitat(QStringLiteral("format"))));
+        return abgelehnt(QCoreApplication::translate("Parameterdatei", "Parameterdatei: %1 fehlt oder ist keine Zahl.")
+                             .arg(zitat(QStringLiteral("format"))));
     if (format.toDouble() != Parameterformat)
-        return abgelehnt(QString::fromUtf8("Parameterdatei: %1 = %2 ist eine unbekannte Version (erwartet %3).")
+        return abgelehnt(QCoreApplication::translate("Parameterdatei", "Parameterdatei: %1 = %2 ist eine unbekannte Version (erwartet %3).")
                              .arg(zitat(QStringLiteral("format")), zitat(QString::number(format.toDouble())))
                              .arg(Parameterformat));
 
@@ -129,7 +133,8 @@ Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, co
 
     const QJsonValue felder_wert = wurzel.value(QStringLiteral("felder"));
     if (!felder_wert.isObject())
-        return abgelehnt(QString::fromUtf8("Parameterdatei: %1 fehlt oder ist kein Objekt.").arg(zitat(QStringLiteral("felder"))));
+        return abgelehnt(QCoreApplication::translate("Parameterdatei", "Parameterdatei: %1 fehlt oder ist kein Objekt.")
+                             .arg(zitat(QStringLiteral("felder"))));
     const QJsonObject felder = felder_wert.toObject();
     std::array<QString, Feldzahl> texte;
     for (Feld f : Alle_Felder) {
@@ -156,7 +161,7 @@ Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, co
         e.start = umgeschrieben(start.toString(), datei_zeichen, locale);
         const QJsonValue segmente = p.value(QStringLiteral("segmente"));
         if (!segmente.isArray())
-            return abgelehnt(QString::fromUtf8("Parameterdatei: %1 fehlt oder ist keine Liste.")
+            return abgelehnt(QCoreApplication::translate("Parameterdatei", "Parameterdatei: %1 fehlt oder ist keine Liste.")
                                  .arg(zitat(QStringLiteral("programm.segmente"))));
         const QJsonArray liste = segmente.toArray();
         for (int i = 0; i < liste.size(); ++i) {
@@ -173,7 +178,8 @@ Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, co
         }
         const Programmlesung pl = programm_lesen(e, locale);
         if (!pl.programm)
-            return abgelehnt(QString::fromUtf8("Parameterdatei: %1: %2").arg(zitat(QStringLiteral("programm")), pl.fehler));
+            return abgelehnt(QCoreApplication::translate("Parameterdatei", "Parameterdatei: %1: %2")
+                                 .arg(zitat(QStringLiteral("programm")), pl.fehler));
         programm = e;
     }
 
@@ -184,7 +190,8 @@ Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, co
     if (programm) {
         QString grund;
         if (!programm_setzen(m, *programm, locale, &grund))
-            return abgelehnt(QString::fromUtf8("Parameterdatei: %1: %2").arg(zitat(QStringLiteral("programm")), grund));
+            return abgelehnt(QCoreApplication::translate("Parameterdatei", "Parameterdatei: %1: %2")
+                                 .arg(zitat(QStringLiteral("programm")), grund));
         parameter_uebernehmen(m, {});  // the initial profile of the equivalent run
     }
     l.modell = std::move(m);
@@ -196,7 +203,8 @@ Parameterlesung parameter_laden(const QString& pfad, const Modell& basis, const 
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
         Parameterlesung l;
-        l.fehler = QString::fromUtf8("Die Parameterdatei %1 kann nicht gelesen werden.").arg(zitat(pfad));
+        l.fehler = QCoreApplication::translate("Parameterdatei", "Die Parameterdatei %1 kann nicht gelesen werden.")
+                       .arg(zitat(pfad));
         return l;
     }
     // A parameter file is a few hundred bytes; a huge file is no such file.

@@ -28,8 +28,8 @@ QString parameterschluessel(Feld f);
 QByteArray parameterdaten(const Modell& m, const QLocale& locale);
 
 // What reading a file found: the parameters applied to a copy of the record
-// given (derived values, initial profile, programme in force), or a German
-// message naming the key at fault.
+// given (derived values, initial profile, programme in force), or a
+// message in the user's language naming the key at fault.
 struct Parameterlesung {
     std::optional<Modell> modell;
     QString fehler;
