@@ -130,7 +130,8 @@ bool block_anhaengen(const QString& dateipfad, const QByteArray& block, QString*
     // Unbuffered: a failing write is seen at once, not at some later flush.
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         if (grund)
-            *grund = QCoreApplication::translate("Ergebnisdatei", "Öffnen fehlgeschlagen: %1").arg(datei.errorString());
+            *grund =
+                QCoreApplication::translate("Ergebnisdatei", "Öffnen fehlgeschlagen: %1").arg(datei.errorString());
         return false;
     }
     const qint64 vorher = datei.size();
@@ -142,7 +143,8 @@ bool block_anhaengen(const QString& dateipfad, const QByteArray& block, QString*
     if (gut && datei.error() != QFileDevice::NoError) {
         gut = false;
         if (grund)
-            *grund = QCoreApplication::translate("Ergebnisdatei", "Schließen fehlgeschlagen: %1").arg(datei.errorString());
+            *grund =
+                QCoreApplication::translate("Ergebnisdatei", "Schließen fehlgeschlagen: %1").arg(datei.errorString());
     }
     if (!gut) {
         // The old content stays as it was: no half block is left behind.

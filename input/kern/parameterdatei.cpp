@@ -101,7 +101,8 @@ Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, co
     QJsonParseError fehler;
     const QJsonDocument dokument = QJsonDocument::fromJson(daten, &fehler);
     if (fehler.error != QJsonParseError::NoError || !dokument.isObject())
-        return abgelehnt(QCoreApplication::translate("Parameterdatei", "Keine Kalvion-Parameterdatei (kein JSON-Objekt)."));
+        return abgelehnt(
+            QCoreApplication::translate("Parameterdatei", "Keine Kalvion-Parameterdatei (kein JSON-Objekt)."));
     const QJsonObject wurzel = dokument.object();
 
     const QJsonValue format = wurzel.value(QStringLiteral("format"));
@@ -109,7 +110,8 @@ Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, co
         return abgelehnt(QCoreApplication::translate("Parameterdatei", "Parameterdatei: %1 fehlt oder ist keine Zahl.")
                              .arg(zitat(QStringLiteral("format"))));
     if (format.toDouble() != Parameterformat)
-        return abgelehnt(QCoreApplication::translate("Parameterdatei", "Parameterdatei: %1 = %2 ist eine unbekannte Version (erwartet %3).")
+        return abgelehnt(QCoreApplication::translate("Parameterdatei",
+                                                     "Parameterdatei: %1 = %2 ist eine unbekannte Version (erwartet %3).")
                              .arg(zitat(QStringLiteral("format")), zitat(QString::number(format.toDouble())))
                              .arg(Parameterformat));
 
@@ -161,7 +163,8 @@ Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, co
         e.start = umgeschrieben(start.toString(), datei_zeichen, locale);
         const QJsonValue segmente = p.value(QStringLiteral("segmente"));
         if (!segmente.isArray())
-            return abgelehnt(QCoreApplication::translate("Parameterdatei", "Parameterdatei: %1 fehlt oder ist keine Liste.")
+            return abgelehnt(QCoreApplication::translate("Parameterdatei",
+                                                         "Parameterdatei: %1 fehlt oder ist keine Liste.")
                                  .arg(zitat(QStringLiteral("programm.segmente"))));
         const QJsonArray liste = segmente.toArray();
         for (int i = 0; i < liste.size(); ++i) {

@@ -13,7 +13,8 @@ namespace {
 constexpr double Hoechste_Temperatur = 10000;  // °C, as the temperature field
 constexpr double Hoechste_Dauer = 10000;       // h, as the time field
 
-// The programme's line in the curve table, in every language.
+// How the line the record keeps (and the curve table writes) begins, the
+// same in every language.
 const QString Programmzeilenanfang = QStringLiteral("Programm: ");
 
 bool ist_sofort(const QString& rate)
@@ -49,7 +50,8 @@ QString programmfehlertext(Programmfehler art, int zeile)
     case Programmfehler::halten:
         return QCoreApplication::translate("Programm", "Zeile %1, Halten: 0 bis 10000 h erlaubt.").arg(zeile + 1);
     case Programmfehler::gesamtdauer:
-        return QCoreApplication::translate("Programm", "Die Gesamtdauer muss größer als 0 und höchstens 10000 h sein.");
+        return QCoreApplication::translate("Programm",
+                                           "Die Gesamtdauer muss größer als 0 und höchstens 10000 h sein.");
     }
     return {};
 }
