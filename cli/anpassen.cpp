@@ -2,7 +2,6 @@
 #include "anpassen.h"
 
 #include <QFileInfo>
-#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <stdexcept>
@@ -78,7 +77,7 @@ QString personenzeilen(const Messergebnis& e, const QLocale& locale)
                             exponent(a.D, locale), grenze(a.D_unten, a.unten_offen), grenze(a.D_oben, a.oben_offen),
                             zahlen::festkomma(a.rms, 4, locale));
     if (const QString befund = befundtext(a.befund); !befund.isEmpty())
-        text += QStringLiteral("  Hinweis: ") + befund + QLatin1Char('\n');
+        text += tr("  Hinweis: ") + befund + QLatin1Char('\n');
     return text;
 }
 
@@ -117,24 +116,14 @@ QByteArray anpassung_ausgabe(const Studie& studie, const std::vector<Messauftrag
 
     std::optional<Arrhenius> arrhenius;
     if (ergebnisse.size() >= 2) {
-        const auto eine_temperatur = [] {
-            return Eingabefehler{tr("--anpassen: für D0 und Q braucht es Messprofile bei mindestens zwei "
-                                    "verschiedenen Temperaturen")};
-        };
-        // Asked here: at a single temperature the regression's spread of 1/T
-        // need not come out as exactly 0, and a line through one point would
-        // come back as D0 and Q.
-        const double kelvin = ergebnisse.front().modell.Sintertemp_K;
-        if (std::all_of(ergebnisse.begin(), ergebnisse.end(),
-                        [&](const Messergebnis& e) { return e.modell.Sintertemp_K == kelvin; }))
-            throw eine_temperatur();
         std::vector<Arrheniuspunkt> punkte;
         for (const Messergebnis& e : ergebnisse)
             punkte.push_back({e.modell.Sintertemp_K, e.anpassung.D, e.anpassung.ln_d_fehler});
         try {
             arrhenius = arrhenius_anpassen(punkte);
         } catch (const std::invalid_argument&) {
-            throw eine_temperatur();
+            throw Eingabefehler{tr("--anpassen: für D0 und Q braucht es Messprofile bei mindestens zwei "
+                                   "verschiedenen Temperaturen")};
         }
     }
 

@@ -235,6 +235,12 @@ Arrhenius arrhenius_anpassen(const std::vector<Arrheniuspunkt>& punkte)
     const std::size_t n = punkte.size();
     if (n < 2)
         throw std::invalid_argument("at least two temperatures");
+    // Asked of the temperatures themselves: at a single one, the spread of
+    // 1/T about its mean need not come out as exactly 0 in rounding, and a
+    // line through one point would come back as D0 and Q.
+    if (std::all_of(punkte.begin(), punkte.end(),
+                    [&](const Arrheniuspunkt& p) { return p.kelvin == punkte.front().kelvin; }))
+        throw std::invalid_argument("two different temperatures needed");
     Arrhenius e;
     std::vector<double> x(n), y(n), w(n);
     for (std::size_t i = 0; i < n; ++i) {

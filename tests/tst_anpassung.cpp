@@ -249,6 +249,10 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, arrhenius_anpassen({{1323, 1e-10, 0.1}}));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
                                  arrhenius_anpassen({{1323, 1e-10, 0.1}, {1323, 2e-10, 0.1}}));
+        // Different weights at one temperature: the spread of 1/T rounds to
+        // about 1e-36 instead of 0, which must not pass for a second temperature.
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                                 arrhenius_anpassen({{1273.15, 1e-10, 0.1}, {1273.15, 2e-10, 0.3}}));
     }
 };
 

@@ -478,6 +478,18 @@ void tst_sprache_cli::anpassung_englisch()
         QCOMPARE(lauf(tabelle, QStringLiteral("en"), locale), lauf(tabelle, QString(), locale));
     }
 
+    // A flat profile: the fit's note on the search bound, in the UI language.
+    QByteArray flach = "Tiefe;Konzentration\n";
+    for (int j = 0; j < 30; ++j)
+        flach += QByteArray::number(j) + ";10\n";
+    schreibe_datei(ordner.filePath(QStringLiteral("flach.csv")), flach);
+    const QStringList flach_anpassen = gemeinsam + QStringList{"--anpassen", "flach.csv@1100"};
+    const QString de_flach = lauf(flach_anpassen, QString(), QStringLiteral("C.UTF-8"));
+    const QString en_flach = lauf(flach_anpassen, QStringLiteral("en"), QStringLiteral("C.UTF-8"));
+    QVERIFY2(de_flach.contains(QStringLiteral("\n  Hinweis: Das Optimum liegt an der oberen Grenze")), qPrintable(de_flach));
+    QVERIFY2(en_flach.contains(QStringLiteral("\n  Note: ")), qPrintable(en_flach));
+    QVERIFY2(deutsches_zeichen(en_flach, ordner.path()).isEmpty(), qPrintable(en_flach));
+
     // Two profiles at one temperature give no Arrhenius line, however far
     // apart their D are.
     const QStringList eine_temperatur =

@@ -478,6 +478,10 @@ Compute fast (one jump after step 1000, done at once) or step by step?</translat
 <context>
     <name>kalvion::cli</name>
     <message>
+        <source>  Hinweis: </source>
+        <translation>  Note: </translation>
+    </message>
+    <message>
         <source>Pfad</source>
         <translation>path</translation>
     </message>
