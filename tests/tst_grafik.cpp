@@ -20,6 +20,7 @@
 #include "fensterwechsel.h"
 #include "frm_info.h"
 #include "grafik.h"
+#include "kalvion_version.h"
 #include "laufhinweise.h"
 #include "meldungsrekorder.h"
 #include "sprache.h"
@@ -396,7 +397,7 @@ private slots:
         auto* info = qobject_cast<frm_info*>(w.info());
         QVERIFY(info);
         QCOMPARE(info->windowTitle(), QString("Kalvion - Info"));
-        QVERIFY(kind<QLabel>(info, "Label3")->text().startsWith("Kalvion.exe    -   Version 1.2          "));
+        QVERIFY(kind<QLabel>(info, "Label3")->text().startsWith("Kalvion.exe    -   Version " KALVION_VERSION "          "));
         QVERIFY(kind<QLabel>(info, "Label3")->text().endsWith("  02.2009"));
         QVERIFY(kind<QLabel>(info, "Label1")->text().startsWith("Kontakt:  "));
         QVERIFY(!(info->windowFlags() & Qt::WindowCloseButtonHint));
