@@ -428,14 +428,21 @@ Auftrag auftrag_lesen(const QStringList& argumente)
 namespace {
 
 // "  --name W           description", continuation lines under the description.
+// A name too long for its column ("--programm-halten, --program-hold W") stands
+// on a line of its own, so the description keeps its column and the 80
+// characters of a terminal.
 QString hilfezeile(const QString& links, const QString& beschreibung)
 {
     constexpr int Spalte = 22;
+    QString anfang = QStringLiteral("  ") + links;
     QString text;
-    const QStringList zeilen = beschreibung.split(QLatin1Char('\n'));
-    for (int i = 0; i < zeilen.size(); ++i) {
-        const QString anfang = i == 0 ? QStringLiteral("  ") + links : QString();
-        text += anfang.leftJustified(anfang.size() < Spalte ? Spalte : anfang.size() + 1) + zeilen[i] + QLatin1Char('\n');
+    if (anfang.size() >= Spalte) {
+        text = anfang + QLatin1Char('\n');
+        anfang.clear();
+    }
+    for (const QString& zeile : beschreibung.split(QLatin1Char('\n'))) {
+        text += anfang.leftJustified(Spalte) + zeile + QLatin1Char('\n');
+        anfang.clear();
     }
     return text;
 }

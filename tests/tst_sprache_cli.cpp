@@ -87,6 +87,8 @@ private slots:
     void hilfe_englisch();
     void hilfe_deutsch_data();
     void hilfe_deutsch();
+    void hilfe_spalte_data();
+    void hilfe_spalte();
     void englische_namen_data();
     void englische_namen();
     void englische_namen_in_der_hilfe();
@@ -156,6 +158,44 @@ void tst_sprache_cli::hilfe_deutsch()
     QVERIFY(a.aus.contains("  --temperatur °C     Sintertemperatur in °C, Startwert 1050\n"));
     QVERIFY(!a.aus.contains("--temperature"));
     QCOMPARE(a.aus, rufe({QStringLiteral("--help")}, QString(), QStringLiteral("C.UTF-8")).aus);
+}
+
+void tst_sprache_cli::hilfe_spalte_data()
+{
+    QTest::addColumn<QString>("sprache");
+    QTest::newRow("deutsch") << QString();
+    QTest::newRow("englisch") << QStringLiteral("en");
+}
+
+// Every option's description starts in the help's second column; a name with
+// its English alias too long for the first one stands on a line of its own
+// instead of pushing its description to the right.
+void tst_sprache_cli::hilfe_spalte()
+{
+    QFETCH(QString, sprache);
+    constexpr int Spalte = 22;
+    const Aufruf a = rufe({QStringLiteral("--help")}, sprache);
+    QCOMPARE(a.status, 0);
+    const QStringList zeilen = QString::fromUtf8(a.aus).split(QLatin1Char('\n'));
+    // "  --name, --alias W" and nothing else.
+    static const QRegularExpression nur_name(QStringLiteral("^  (-h, )?--[a-z0-9-]+(, --[a-z0-9-]+)?( \\S+)?$"));
+    const auto in_spalte = [&](const QString& zeile) {
+        return zeile.size() > Spalte && zeile.left(Spalte).endsWith(QLatin1Char(' ')) &&
+               zeile[Spalte] != QLatin1Char(' ');
+    };
+    int optionen = 0;
+    for (int i = 0; i < zeilen.size(); ++i) {
+        const QString& zeile = zeilen[i];
+        if (!zeile.startsWith(QStringLiteral("  -")))
+            continue;
+        ++optionen;
+        if (in_spalte(zeile))
+            continue;
+        QVERIFY2(nur_name.match(zeile).hasMatch(), qPrintable(zeile));
+        QVERIFY2(i + 1 < zeilen.size() && in_spalte(zeilen[i + 1]) && zeilen[i + 1].left(Spalte).trimmed().isEmpty(),
+                 qPrintable(zeile));
+    }
+    QVERIFY(optionen > 20);
 }
 
 void tst_sprache_cli::englische_namen_data()
