@@ -399,6 +399,9 @@ void tst_sprache_cli::meldungen_data()
                                                        "--q 238650 --i-diff 20): with the diffusion coefficient D = 0 no "
                                                        "time step can be formed")
                                                   << QString();
+    // The dialog's own words, as the window shows them in English.
+    QTest::newRow("Schrittweite nicht zu bilden, Meldung des Dialogs")
+        << l("--d0 0") << 2 << u("; the input dialog refuses this (\"Invalid input!\")\n") << QString();
     QTest::newRow("zu viele Zeitschritte") << l("--zeit 10000 --weg 0.000001 --temperatur 10000") << 2
                                            << u("time steps, more than can be counted (at most 2^53 = 9007199254740992)")
                                            << QString();

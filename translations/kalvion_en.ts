@@ -1208,7 +1208,7 @@ Help: kalvion-cli --help</translation>
     </message>
     <message>
         <source>Lauf %1 (%2): mit dem Diffusionskoeffizienten D = %3 lässt sich die Schrittweite nicht bilden; der Eingabedialog lehnt das ab ("Unerlaubte Eingabe !")</source>
-        <translation>run %1 (%2): with the diffusion coefficient D = %3 no time step can be formed; the input dialog refuses this ("Invalid input !")</translation>
+        <translation>run %1 (%2): with the diffusion coefficient D = %3 no time step can be formed; the input dialog refuses this ("Invalid input!")</translation>
     </message>
     <message>
         <source>Lauf %1 (%2) hätte %3 Zeitschritte, mehr als sich zählen lassen (höchstens 2^53 = 9007199254740992); kürzere Zeit, längerer Weg, niedrigere Temperatur, kleineres D0 oder größeres Q wählen</source>
@@ -1311,7 +1311,7 @@ Help: kalvion-cli --help</translation>
     </message>
     <message>
         <source>Unerlaubte Eingabe !</source>
-        <translation>Invalid input !</translation>
+        <translation>Invalid input!</translation>
     </message>
     <message>
         <source>– (D = 0)</source>
@@ -1482,7 +1482,7 @@ Help: kalvion-cli --help</translation>
     </message>
     <message>
         <source>Zugriff nicht möglich!</source>
-        <translation>Access not possible!</translation>
+        <translation>Folder not accessible!</translation>
     </message>
     <message>
         <source>Die Berechnung läuft noch.</source>
