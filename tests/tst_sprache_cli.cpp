@@ -94,6 +94,8 @@ private slots:
     void englische_namen_in_der_hilfe();
     void dateien_in_jeder_sprache_data();
     void dateien_in_jeder_sprache();
+    void laufzeile_data();
+    void laufzeile();
     void meldungen_data();
     void meldungen();
     void anpassung_englisch();
@@ -304,6 +306,35 @@ void tst_sprache_cli::dateien_in_jeder_sprache()
             QCOMPARE(alles, vorher);
         vorher = alles;
     }
+}
+
+void tst_sprache_cli::laufzeile_data()
+{
+    QTest::addColumn<QString>("sprache");
+    QTest::addColumn<QStringList>("argumente");
+    QTest::addColumn<QString>("ende");  // how the run's line ends
+    const auto l = [](const char* s) { return QString::fromUtf8(s).split(QLatin1Char(' ')); };
+    QTest::newRow("schrittweise, englisch") << QStringLiteral("en") << l("--zeit 0.5")
+                                            << QStringLiteral(": 1535 steps, 10 total mol%, 0 errors (negative fluxes)\n");
+    // The errors are counted before the jump only; said once, not in a second
+    // bracket after the first.
+    QTest::newRow("Sprung, englisch")
+        << QStringLiteral("en") << l("--zeit 10 --verfahren schnell")
+        << QStringLiteral(" 0 errors (negative fluxes) in the first 1000 steps (computed in one jump after that)\n");
+    QTest::newRow("Sprung, deutsch")
+        << QString() << l("--zeit 10 --verfahren schnell")
+        << QStringLiteral(" 0 Fehler (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)\n");
+}
+
+void tst_sprache_cli::laufzeile()
+{
+    QFETCH(QString, sprache);
+    QFETCH(QStringList, argumente);
+    QFETCH(QString, ende);
+    const Aufruf a = rufe(argumente, sprache);
+    QCOMPARE(a.status, 0);
+    QVERIFY2(QString::fromUtf8(a.aus).endsWith(ende), a.aus.constData());
+    QCOMPARE(a.aus.count('\n'), 1);
 }
 
 void tst_sprache_cli::meldungen_data()

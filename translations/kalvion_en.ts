@@ -293,7 +293,7 @@
     </message>
     <message>
         <source> (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)</source>
-        <translation> (in the first 1000 steps; computed in one jump after that)</translation>
+        <translation> in the first 1000 steps (computed in one jump after that)</translation>
     </message>
 </context>
 <context>
