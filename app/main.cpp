@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include "programm.h"
 #include "sprache.h"
@@ -17,10 +15,7 @@ int main(int argc, char** argv)
     // Qt's own file dialog, where no desktop dialog takes its place, asks
     // before replacing a file in the user's language.
     kalvion::sprache::einrichten(app);
-    QTranslator qt_texte;
-    if (qt_texte.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qt_texte);
+    kalvion::sprache::qt_texte_einrichten(app, QLocale());
 
     auto hauptfenster = kalvion::programm_starten(kalvion::modell());
     hauptfenster->show();

@@ -280,7 +280,8 @@ Arrhenius arrhenius_anpassen(const std::vector<Arrheniuspunkt>& punkte)
         var_b *= s2;
         var_a *= s2;
     }
-    e.Q = -b * Modell::R;
+    // + 0.0: a level line gives Q = 0, not the -0 a table would print.
+    e.Q = -b * Modell::R + 0.0;
     e.Q_fehler = std::sqrt(var_b) * Modell::R;
     e.D0 = std::exp(a) * 1000;
     e.D0_fehler = e.D0 * std::sqrt(var_a);

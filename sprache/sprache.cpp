@@ -2,6 +2,7 @@
 #include "sprache.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <algorithm>
@@ -52,6 +53,21 @@ QString fehlermeldung(std::int64_t fehlerzahl, bool gesprungen)
 bool englisch_aktiv()
 {
     return englisch;
+}
+
+bool qt_texte_einrichten(QCoreApplication& app, const QLocale& locale)
+{
+    // With German numbers under English texts, a German file dialog would
+    // mix the languages.
+    if (englisch)
+        return false;
+    auto* texte = new QTranslator(&app);
+    if (!texte->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete texte;
+        return false;
+    }
+    return QCoreApplication::installTranslator(texte);
 }
 
 bool einrichten(QCoreApplication& app)

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class QCoreApplication;
+class QLocale;
 
 namespace kalvion::sprache {
 
@@ -20,6 +21,13 @@ bool einrichten(QCoreApplication& app, const QStringList& oberflaechensprachen);
 
 // Whether einrichten() installed the English texts.
 bool englisch_aktiv();
+
+// Qt's own texts (the file dialog's buttons, its question before replacing a
+// file) in the language of the program's texts: with the English texts Qt's
+// own, which are English; otherwise those of `locale`, where Qt has them.
+// Returns whether a translation was installed. Only for the window: the
+// command line reads Qt's parser messages in their English form.
+bool qt_texte_einrichten(QCoreApplication& app, const QLocale& locale);
 
 // The message after a run, from the count of negative fluxes and whether the
 // steps after step 1000 were jumped over: "0 Fehler", in every front end.

@@ -244,6 +244,13 @@ private slots:
         QVERIFY2(std::abs(e.Q / 238650 - 1) < 1e-6, qPrintable(QString::number(e.Q)));
     }
 
+    void arrhenius_gleiches_d_gibt_q_null()
+    {
+        const Arrhenius e = arrhenius_anpassen({{1273.15, 2e-10, 0.1}, {1373.15, 2e-10, 0.1}});
+        QCOMPARE(e.Q, 0.0);
+        QVERIFY(!std::signbit(e.Q));
+    }
+
     void arrhenius_braucht_zwei_temperaturen()
     {
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, arrhenius_anpassen({{1323, 1e-10, 0.1}}));

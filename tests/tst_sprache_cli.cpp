@@ -99,6 +99,9 @@ private slots:
     void meldungen_data();
     void meldungen();
     void anpassung_englisch();
+    // Last: they install translations into this process for good.
+    void qt_texte_deutsch();
+    void qt_texte_englisch();
 };
 
 void tst_sprache_cli::sprachwahl_data()
@@ -577,6 +580,25 @@ void tst_sprache_cli::anpassung_englisch()
     QCOMPARE(QString::fromUtf8(d.fehler),
              QString::fromUtf8("kalvion-cli: --anpassen: für D0 und Q braucht es Messprofile bei mindestens zwei "
                                "verschiedenen Temperaturen\nHilfe: kalvion-cli --help\n"));
+}
+
+// Qt's own buttons (the file dialog's) in the program's language: German
+// with the German texts, ...
+void tst_sprache_cli::qt_texte_deutsch()
+{
+    QVERIFY(!kalvion::sprache::englisch_aktiv());
+    if (!kalvion::sprache::qt_texte_einrichten(*QCoreApplication::instance(), QLocale(QLocale::German, QLocale::Germany)))
+        QSKIP("Qt's German translations are not installed");
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+}
+
+// ... and none with the English texts, even where the numbers are German:
+// no German button beside English texts.
+void tst_sprache_cli::qt_texte_englisch()
+{
+    QVERIFY(kalvion::sprache::einrichten(*QCoreApplication::instance(), {QStringLiteral("en-GB")}));
+    QVERIFY(!kalvion::sprache::qt_texte_einrichten(*QCoreApplication::instance(),
+                                                     QLocale(QLocale::German, QLocale::Germany)));
 }
 
 QTEST_GUILESS_MAIN(tst_sprache_cli)
