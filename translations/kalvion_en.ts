@@ -1,10 +1,14 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
     <name>Anpassung</name>
     <message numerus="yes">
         <source>Messprofil: %1 (%n Punkte)</source>
-        <translation><numerusform>Measured profile: %1 (%n point)</numerusform><numerusform>Measured profile: %1 (%n points)</numerusform></translation>
+        <translation>
+            <numerusform>Measured profile: %1 (%n point)</numerusform>
+            <numerusform>Measured profile: %1 (%n points)</numerusform>
+        </translation>
     </message>
     <message>
         <source>D = %1 cm²/s</source>
@@ -122,31 +126,52 @@
     <name>Dauer</name>
     <message numerus="yes">
         <source>etwa %1 s</source>
-        <translation><numerusform>about %1 s</numerusform><numerusform>about %1 s</numerusform></translation>
+        <translation>
+            <numerusform>about %1 s</numerusform>
+            <numerusform>about %1 s</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>etwa %1 min</source>
-        <translation><numerusform>about %1 min</numerusform><numerusform>about %1 min</numerusform></translation>
+        <translation>
+            <numerusform>about %1 min</numerusform>
+            <numerusform>about %1 min</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>etwa %1 Stunden</source>
-        <translation><numerusform>about %1 hour</numerusform><numerusform>about %1 hours</numerusform></translation>
+        <translation>
+            <numerusform>about %1 hour</numerusform>
+            <numerusform>about %1 hours</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>etwa %1 Stunde</source>
-        <translation><numerusform>about %1 hour</numerusform><numerusform>about %1 hours</numerusform></translation>
+        <translation>
+            <numerusform>about %1 hour</numerusform>
+            <numerusform>about %1 hours</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>etwa %1 Tage</source>
-        <translation><numerusform>about %1 day</numerusform><numerusform>about %1 days</numerusform></translation>
+        <translation>
+            <numerusform>about %1 day</numerusform>
+            <numerusform>about %1 days</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>etwa %1 Jahre</source>
-        <translation><numerusform>about %1 year</numerusform><numerusform>about %1 years</numerusform></translation>
+        <translation>
+            <numerusform>about %1 year</numerusform>
+            <numerusform>about %1 years</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>etwa %1 Jahr</source>
-        <translation><numerusform>about %1 year</numerusform><numerusform>about %1 years</numerusform></translation>
+        <translation>
+            <numerusform>about %1 year</numerusform>
+            <numerusform>about %1 years</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -289,7 +314,10 @@
     <name>Lauf</name>
     <message numerus="yes">
         <source>%1 Fehler</source>
-        <translation><numerusform>%1 error (negative flux)</numerusform><numerusform>%1 errors (negative fluxes)</numerusform></translation>
+        <translation>
+            <numerusform>%1 error (negative flux)</numerusform>
+            <numerusform>%1 errors (negative fluxes)</numerusform>
+        </translation>
     </message>
     <message>
         <source> (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)</source>
@@ -365,7 +393,10 @@ Compute fast (one jump after step 1000, done at once) or step by step?</translat
     </message>
     <message numerus="yes">
         <source>… und %n weitere</source>
-        <translation><numerusform>… and %n more</numerusform><numerusform>… and %n more</numerusform></translation>
+        <translation>
+            <numerusform>… and %n more</numerusform>
+            <numerusform>… and %n more</numerusform>
+        </translation>
     </message>
     <message>
         <source>Messpunkte außerhalb des Diffusionswegs 0 … %1 µm:
@@ -487,13 +518,13 @@ Compute fast (one jump after step 1000, done at once) or step by step?</translat
     </message>
     <message>
         <source>hängt je Lauf einen Block an die Ergebnisdatei an, Byte
-für Byte wie "Speichern als ASCII" im Fenster (Zahlen in
+für Byte wie &quot;Speichern als ASCII&quot; im Fenster (Zahlen in
 der Spracheinstellung des Systems): die Blöcke sammeln
 sich in einer unsichtbaren Datei im selben Ordner und
 kommen am Ende alle an oder, wenn es misslingt, keiner</source>
         <translation>appends one block per run to the results file, byte
-for byte as "Save as ASCII" in the window (numbers in
-the system's locale): the blocks gather in a hidden
+for byte as &quot;Save as ASCII&quot; in the window (numbers in
+the system&apos;s locale): the blocks gather in a hidden
 file in the same folder and all arrive at the end
 or, if that fails, none</translation>
     </message>
@@ -505,13 +536,13 @@ output; without it: one readable line per run</translation>
     </message>
     <message>
         <source>nur bei einem einzelnen Lauf: die fünf Kurven als CSV-
-Tabelle wie "Kurven speichern …" im Fenster (Trenn- und
+Tabelle wie &quot;Kurven speichern …&quot; im Fenster (Trenn- und
 Dezimalzeichen nach der Spracheinstellung des Systems);
 eine vorhandene Datei wird ganz oder gar nicht ersetzt;
 - schreibt sie auf die Standardausgabe</source>
         <translation>a single run only: the five curves as a CSV table as
-"Save curves …" in the window (separator and decimal
-sign after the system's locale); an existing file is
+&quot;Save curves …&quot; in the window (separator and decimal
+sign after the system&apos;s locale); an existing file is
 replaced wholly or not at all; - writes them to
 standard output</translation>
     </message>
@@ -520,10 +551,10 @@ standard output</translation>
         <translation>file</translation>
     </message>
     <message>
-        <source>eine Parameterdatei (.kalvion, "Parameter speichern …" im
+        <source>eine Parameterdatei (.kalvion, &quot;Parameter speichern …&quot; im
 Fenster) als Grundlage: ihre Felder, ihr Modell und ihr
 Temperaturprogramm; daneben angegebene Optionen gelten vor</source>
-        <translation>a parameter file (.kalvion, "Save parameters …" in the
+        <translation>a parameter file (.kalvion, &quot;Save parameters …&quot; in the
 window) as the basis: its fields, its model and its
 temperature programme; options given beside it win</translation>
     </message>
@@ -635,8 +666,8 @@ allowed: </translation>
         <source>Aufruf: kalvion-cli [Optionen]
 
 Rechnet die Diffusion beim Sintern ohne Fenster, mit denselben Zahlen wie
-Kalvion, wenn dieselben Werte im Eingabedialog stehen, "ok" und dann
-"Berechnung Starten" gedrückt wird. Jede Zahlenoption nimmt auch eine Liste
+Kalvion, wenn dieselben Werte im Eingabedialog stehen, &quot;ok&quot; und dann
+&quot;Berechnung Starten&quot; gedrückt wird. Jede Zahlenoption nimmt auch eine Liste
 oder einen Bereich; dann wird jede Kombination gerechnet (eine Studie).
 
 Parameter (ohne Angabe gilt der Startwert des Programms):
@@ -644,13 +675,13 @@ Parameter (ohne Angabe gilt der Startwert des Programms):
         <translation>Usage: kalvion-cli [options]
 
 Computes the diffusion during sintering without a window, with the same
-numbers as Kalvion when the same values stand in the input dialog and "ok"
-and then "Start calculation" are pressed. Every number option also takes a
+numbers as Kalvion when the same values stand in the input dialog and &quot;ok&quot;
+and then &quot;Start calculation&quot; are pressed. Every number option also takes a
 list or a range; then every combination is computed (a study).
 
 Every option also answers to its English name, listed after the German one.
 
-Parameters (when not given, the program's default applies):
+Parameters (when not given, the program&apos;s default applies):
 </translation>
     </message>
     <message>
@@ -865,21 +896,27 @@ Help: kalvion-cli --help</translation>
     <message numerus="yes">
         <source>%1, %2 °C: D = %3 cm²/s (95 %: %4 … %5), RMS %6 mol%, %n Punkte
 </source>
-        <translation><numerusform>%1, %2 °C: D = %3 cm²/s (95 %: %4 … %5), RMS %6 mol%, %n point
-</numerusform><numerusform>%1, %2 °C: D = %3 cm²/s (95 %: %4 … %5), RMS %6 mol%, %n points
-</numerusform></translation>
+        <translation>
+            <numerusform>%1, %2 °C: D = %3 cm²/s (95 %: %4 … %5), RMS %6 mol%, %n point
+</numerusform>
+            <numerusform>%1, %2 °C: D = %3 cm²/s (95 %: %4 … %5), RMS %6 mol%, %n points
+</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1: "%2" hat nicht die Form DATEI@TEMPERATUR (etwa scan.csv@1100)</source>
-        <translation>%1: "%2" does not have the form FILE@TEMPERATURE (such as scan.csv@1100)</translation>
+        <source>%1: &quot;%2&quot; hat nicht die Form DATEI@TEMPERATUR (etwa scan.csv@1100)</source>
+        <translation>%1: &quot;%2&quot; does not have the form FILE@TEMPERATURE (such as scan.csv@1100)</translation>
     </message>
     <message>
-        <source>%1: "%2": eine Datei gehört zu genau einer Temperatur</source>
-        <translation>%1: "%2": a file belongs to exactly one temperature</translation>
+        <source>%1: &quot;%2&quot;: eine Datei gehört zu genau einer Temperatur</source>
+        <translation>%1: &quot;%2&quot;: a file belongs to exactly one temperature</translation>
     </message>
     <message numerus="yes">
         <source>--anpassen braucht einen einzelnen Parametersatz; die Optionen ergeben %n Läufe</source>
-        <translation><numerusform>--anpassen needs a single parameter set; the options make %n run</numerusform><numerusform>--anpassen needs a single parameter set; the options make %n runs</numerusform></translation>
+        <translation>
+            <numerusform>--anpassen needs a single parameter set; the options make %n run</numerusform>
+            <numerusform>--anpassen needs a single parameter set; the options make %n runs</numerusform>
+        </translation>
     </message>
     <message>
         <source>--anpassen: für D0 und Q braucht es Messprofile bei mindestens zwei verschiedenen Temperaturen</source>
@@ -894,9 +931,12 @@ Help: kalvion-cli --help</translation>
     <message numerus="yes">
         <source>Arrhenius aus %n Messprofilen%1:
 </source>
-        <translation><numerusform>Arrhenius from %n measured profile%1:
-</numerusform><numerusform>Arrhenius from %n measured profiles%1:
-</numerusform></translation>
+        <translation>
+            <numerusform>Arrhenius from %n measured profile%1:
+</numerusform>
+            <numerusform>Arrhenius from %n measured profiles%1:
+</numerusform>
+        </translation>
     </message>
     <message>
         <source> (ungewichtet: ein Intervall ist offen)</source>
@@ -931,12 +971,12 @@ Help: kalvion-cli --help</translation>
         <translation>%1 needs a file name</translation>
     </message>
     <message>
-        <source>--verfahren: "%1" ist kein Verfahren; erlaubt sind schrittweise, schnell und auto</source>
-        <translation>--verfahren: "%1" is not a method; allowed are schrittweise, schnell and auto</translation>
+        <source>--verfahren: &quot;%1&quot; ist kein Verfahren; erlaubt sind schrittweise, schnell und auto</source>
+        <translation>--verfahren: &quot;%1&quot; is not a method; allowed are schrittweise, schnell and auto</translation>
     </message>
     <message>
-        <source>--threads: "%1" ist keine ganze Zahl von 1 bis 1024</source>
-        <translation>--threads: "%1" is not a whole number from 1 to 1024</translation>
+        <source>--threads: &quot;%1&quot; ist keine ganze Zahl von 1 bis 1024</source>
+        <translation>--threads: &quot;%1&quot; is not a whole number from 1 to 1024</translation>
     </message>
     <message>
         <source>%1: keine Sinterzeit</source>
@@ -964,11 +1004,14 @@ Help: kalvion-cli --help</translation>
     </message>
     <message numerus="yes">
         <source>die Studie umfasst %n Läufe%1, mehr als %2; mit --viele wird sie trotzdem gerechnet</source>
-        <translation><numerusform>the study has %n run%1, more than %2; with --viele it is computed all the same</numerusform><numerusform>the study has %n runs%1, more than %2; with --viele it is computed all the same</numerusform></translation>
+        <translation>
+            <numerusform>the study has %n run%1, more than %2; with --viele it is computed all the same</numerusform>
+            <numerusform>the study has %n runs%1, more than %2; with --viele it is computed all the same</numerusform>
+        </translation>
     </message>
     <message>
-        <source>"%1" ist keine Option; Werte stehen hinter ihrer Option, etwa --temperatur 1100</source>
-        <translation>"%1" is not an option; values follow their option, such as --temperatur 1100</translation>
+        <source>&quot;%1&quot; ist keine Option; Werte stehen hinter ihrer Option, etwa --temperatur 1100</source>
+        <translation>&quot;%1&quot; is not an option; values follow their option, such as --temperatur 1100</translation>
     </message>
     <message>
         <source>--messung: der Dateiname fehlt</source>
@@ -976,7 +1019,10 @@ Help: kalvion-cli --help</translation>
     </message>
     <message numerus="yes">
         <source>--messung gilt bei einer einzigen Temperatur; --temperatur hat %n Werte (mehrere Messprofile: --anpassen Datei@T)</source>
-        <translation><numerusform>--messung applies at a single temperature; --temperatur has %n value (several measured profiles: --anpassen file@T)</numerusform><numerusform>--messung applies at a single temperature; --temperatur has %n values (several measured profiles: --anpassen file@T)</numerusform></translation>
+        <translation>
+            <numerusform>--messung applies at a single temperature; --temperatur has %n value (several measured profiles: --anpassen file@T)</numerusform>
+            <numerusform>--messung applies at a single temperature; --temperatur has %n values (several measured profiles: --anpassen file@T)</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 gilt nicht zusammen mit --messung oder --anpassen</source>
@@ -992,7 +1038,10 @@ Help: kalvion-cli --help</translation>
     </message>
     <message numerus="yes">
         <source>--kurven gilt für einen einzelnen Lauf; diese Studie hat %n Läufe</source>
-        <translation><numerusform>--kurven applies to a single run; this study has %n run</numerusform><numerusform>--kurven applies to a single run; this study has %n runs</numerusform></translation>
+        <translation>
+            <numerusform>--kurven applies to a single run; this study has %n run</numerusform>
+            <numerusform>--kurven applies to a single run; this study has %n runs</numerusform>
+        </translation>
     </message>
     <message>
         <source>ein Ordner, keine Datei</source>
@@ -1199,16 +1248,16 @@ Help: kalvion-cli --help</translation>
         <translation> and </translation>
     </message>
     <message>
-        <source>%1: "%2" ist kein Modell; erlaubt sind %3, auch als Liste %4,%5</source>
-        <translation>%1: "%2" is not a model; allowed are %3, also as a list such as %4,%5</translation>
+        <source>%1: &quot;%2&quot; ist kein Modell; erlaubt sind %3, auch als Liste %4,%5</source>
+        <translation>%1: &quot;%2&quot; is not a model; allowed are %3, also as a list such as %4,%5</translation>
     </message>
     <message>
-        <source>%1: "%2" ist kein Teil; erwartet wird K/N mit 1 ≤ K ≤ N, zum Beispiel 3/10</source>
-        <translation>%1: "%2" is not a slice; expected is K/N with 1 ≤ K ≤ N, for example 3/10</translation>
+        <source>%1: &quot;%2&quot; ist kein Teil; erwartet wird K/N mit 1 ≤ K ≤ N, zum Beispiel 3/10</source>
+        <translation>%1: &quot;%2&quot; is not a slice; expected is K/N with 1 ≤ K ≤ N, for example 3/10</translation>
     </message>
     <message>
-        <source>Lauf %1 (%2): mit dem Diffusionskoeffizienten D = %3 lässt sich die Schrittweite nicht bilden; der Eingabedialog lehnt das ab ("Unerlaubte Eingabe !")</source>
-        <translation>run %1 (%2): with the diffusion coefficient D = %3 no time step can be formed; the input dialog refuses this ("Invalid input!")</translation>
+        <source>Lauf %1 (%2): mit dem Diffusionskoeffizienten D = %3 lässt sich die Schrittweite nicht bilden; der Eingabedialog lehnt das ab (&quot;Unerlaubte Eingabe !&quot;)</source>
+        <translation>run %1 (%2): with the diffusion coefficient D = %3 no time step can be formed; the input dialog refuses this (&quot;Invalid input!&quot;)</translation>
     </message>
     <message>
         <source>Lauf %1 (%2) hätte %3 Zeitschritte, mehr als sich zählen lassen (höchstens 2^53 = 9007199254740992); kürzere Zeit, längerer Weg, niedrigere Temperatur, kleineres D0 oder größeres Q wählen</source>
@@ -1223,48 +1272,48 @@ Help: kalvion-cli --help</translation>
         <translation>%1: %2 lies outside the allowed range %3</translation>
     </message>
     <message>
-        <source>%1: "%2" ist zu klein (näher an 0 als die kleinste Zahl 5e-324)</source>
-        <translation>%1: "%2" is too small (closer to 0 than the smallest number 5e-324)</translation>
+        <source>%1: &quot;%2&quot; ist zu klein (näher an 0 als die kleinste Zahl 5e-324)</source>
+        <translation>%1: &quot;%2&quot; is too small (closer to 0 than the smallest number 5e-324)</translation>
     </message>
     <message>
-        <source>%1: "%2" ist zu klein (die kleinste Zahl ist -1.7976931348623157e+308)</source>
-        <translation>%1: "%2" is too small (the smallest number is -1.7976931348623157e+308)</translation>
+        <source>%1: &quot;%2&quot; ist zu klein (die kleinste Zahl ist -1.7976931348623157e+308)</source>
+        <translation>%1: &quot;%2&quot; is too small (the smallest number is -1.7976931348623157e+308)</translation>
     </message>
     <message>
-        <source>%1: "%2" ist zu groß (die größte Zahl ist 1.7976931348623157e+308)</source>
-        <translation>%1: "%2" is too large (the largest number is 1.7976931348623157e+308)</translation>
+        <source>%1: &quot;%2&quot; ist zu groß (die größte Zahl ist 1.7976931348623157e+308)</source>
+        <translation>%1: &quot;%2&quot; is too large (the largest number is 1.7976931348623157e+308)</translation>
     </message>
     <message>
-        <source>%1: "%2" ist keine Zahl (Zahlen mit Dezimalpunkt, zum Beispiel 1.5)</source>
-        <translation>%1: "%2" is not a number (numbers with a decimal point, for example 1.5)</translation>
+        <source>%1: &quot;%2&quot; ist keine Zahl (Zahlen mit Dezimalpunkt, zum Beispiel 1.5)</source>
+        <translation>%1: &quot;%2&quot; is not a number (numbers with a decimal point, for example 1.5)</translation>
     </message>
     <message>
         <source>%1: leere Angabe; erwartet wird ein Wert, eine Liste wie 1000,1050,1100 oder ein Bereich wie 1000:1200:50</source>
         <translation>%1: empty value; expected is a value, a list such as 1000,1050,1100 or a range such as 1000:1200:50</translation>
     </message>
     <message>
-        <source>%1: leerer Eintrag in der Liste "%2"</source>
-        <translation>%1: empty entry in the list "%2"</translation>
+        <source>%1: leerer Eintrag in der Liste &quot;%2&quot;</source>
+        <translation>%1: empty entry in the list &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>%1: "%2" ist kein Bereich; ein Bereich ist Anfang:Ende:Schritt, zum Beispiel 1000:1200:50</source>
-        <translation>%1: "%2" is not a range; a range is start:end:step, for example 1000:1200:50</translation>
+        <source>%1: &quot;%2&quot; ist kein Bereich; ein Bereich ist Anfang:Ende:Schritt, zum Beispiel 1000:1200:50</source>
+        <translation>%1: &quot;%2&quot; is not a range; a range is start:end:step, for example 1000:1200:50</translation>
     </message>
     <message>
-        <source>%1: "%2" im Bereich "%3" ist keine Zahl (Zahlen mit Dezimalpunkt, zum Beispiel 1.5)</source>
-        <translation>%1: "%2" in the range "%3" is not a number (numbers with a decimal point, for example 1.5)</translation>
+        <source>%1: &quot;%2&quot; im Bereich &quot;%3&quot; ist keine Zahl (Zahlen mit Dezimalpunkt, zum Beispiel 1.5)</source>
+        <translation>%1: &quot;%2&quot; in the range &quot;%3&quot; is not a number (numbers with a decimal point, for example 1.5)</translation>
     </message>
     <message>
-        <source>%1: der Bereich "%2" hat zu viele Stellen, um ihn genau zu zählen</source>
-        <translation>%1: the range "%2" has too many digits to be counted exactly</translation>
+        <source>%1: der Bereich &quot;%2&quot; hat zu viele Stellen, um ihn genau zu zählen</source>
+        <translation>%1: the range &quot;%2&quot; has too many digits to be counted exactly</translation>
     </message>
     <message>
-        <source>%1: der Bereich "%2" hat die Schrittweite 0</source>
-        <translation>%1: the range "%2" has the step 0</translation>
+        <source>%1: der Bereich &quot;%2&quot; hat die Schrittweite 0</source>
+        <translation>%1: the range &quot;%2&quot; has the step 0</translation>
     </message>
     <message>
-        <source>%1: der Bereich "%2" kommt mit der Schrittweite %3 nie von %4 nach %5</source>
-        <translation>%1: with the step %3, the range "%2" never gets from %4 to %5</translation>
+        <source>%1: der Bereich &quot;%2&quot; kommt mit der Schrittweite %3 nie von %4 nach %5</source>
+        <translation>%1: with the step %3, the range &quot;%2&quot; never gets from %4 to %5</translation>
     </message>
 </context>
 <context>
@@ -1303,7 +1352,7 @@ Help: kalvion-cli --help</translation>
     </message>
     <message>
         <source>-&gt; Gesamt-Mol% entsprechend modellabhängiger Volumina berechnet</source>
-        <translation>-&gt; total mol% computed from the model's volumes</translation>
+        <translation>-&gt; total mol% computed from the model&apos;s volumes</translation>
     </message>
     <message>
         <source>Temperaturprogramm …</source>
