@@ -216,9 +216,10 @@ QString pfadangabe(const QCommandLineParser& parser, const char* name)
 
 Verfahrenswahl lies_verfahren(const QString& text)
 {
-    if (text == QStringLiteral("schrittweise"))
+    // The English names are taken in every language, as the options' are.
+    if (text == QStringLiteral("schrittweise") || text == QStringLiteral("stepwise"))
         return Verfahrenswahl::schrittweise;
-    if (text == QStringLiteral("schnell"))
+    if (text == QStringLiteral("schnell") || text == QStringLiteral("fast"))
         return Verfahrenswahl::schnell;
     if (text == QStringLiteral("auto"))
         return Verfahrenswahl::automatisch;
@@ -488,15 +489,15 @@ QString hilfetext()
     // auch sphärisch), Startwert linear"
     QStringList modelle;
     for (const Geometriebeschreibung& g : Geometrien) {
-        QString name = QStringLiteral("%1 (%2").arg(QString::fromLatin1(g.name), tr(g.gestalt));
-        if (qstrcmp(g.name, g.anzeigename) != 0)
+        QString name = QStringLiteral("%1 (%2").arg(modellwort(g), tr(g.gestalt));
+        if (!sprache::englisch_aktiv() && qstrcmp(g.name, g.anzeigename) != 0)
             name += tr("; auch %1").arg(QString::fromUtf8(g.anzeigename));
         modelle << name + QLatin1Char(')');
     }
     const QString letztes = modelle.takeLast();
     QString parameter = hilfezeile(
         hilfename(Modelloption) + QStringLiteral(" M"),
-        umbrochen(modelle.join(QStringLiteral(", ")) + tr(" oder ") + letztes + tr(", Startwert ") + QString::fromLatin1(beschreibung(start.modelle.front()).name)));
+        umbrochen(modelle.join(QStringLiteral(", ")) + tr(" oder ") + letztes + tr(", Startwert ") + modellwort(beschreibung(start.modelle.front()))));
     QStringList optionen{QString::fromLatin1(Modelloption)}, spalten{QString::fromLatin1(Modelloption)};
     for (const Feldregel& r : Feldtabelle) {
         const int i = static_cast<int>(r.feld);

@@ -8,6 +8,7 @@
 #include "eingabefehler.h"
 #include "kurzform.h"
 #include "modell.h"
+#include "sprache.h"
 #include "uebersetzen.h"
 #include "zahlen.h"
 
@@ -111,12 +112,18 @@ QString als_optionen(const Lauf& lauf)
     return text;
 }
 
+QString modellwort(const Geometriebeschreibung& g)
+{
+    return QString::fromLatin1(sprache::englisch_aktiv() ? g.englischer_name : g.name);
+}
+
 QString modellnamen()
 {
     QStringList namen;
     for (const Geometriebeschreibung& g : Geometrien) {
-        QString name = QString::fromLatin1(g.name);
-        if (qstrcmp(g.name, g.anzeigename) != 0)
+        QString name = modellwort(g);
+        // The dialog's spelling is German; the English list keeps to English names.
+        if (!sprache::englisch_aktiv() && qstrcmp(g.name, g.anzeigename) != 0)
             name += tr(" (oder %1)").arg(QString::fromUtf8(g.anzeigename));
         namen << name;
     }
@@ -130,13 +137,13 @@ std::vector<Geometrie> lies_modelle(const QString& option, const QString& text)
     for (const QString& eintrag : text.split(QLatin1Char(','))) {
         const QString name = eintrag.trimmed().toLower();
         const auto g = std::find_if(Geometrien.begin(), Geometrien.end(), [&](const Geometriebeschreibung& b) {
-            return name == QString::fromLatin1(b.name) || name == QString::fromUtf8(b.anzeigename);
+            return name == QString::fromLatin1(b.name) || name == QString::fromLatin1(b.englischer_name) ||
+                   name == QString::fromUtf8(b.anzeigename);
         });
         if (g == Geometrien.end())
             throw Eingabefehler{tr("%1: \"%2\" ist kein Modell; erlaubt sind %3, auch als Liste %4,%5")
                                     .arg(option, eintrag.trimmed(), modellnamen(),
-                                         QString::fromLatin1(Geometrien.front().name),
-                                         QString::fromLatin1(Geometrien.back().name))};
+                                         modellwort(Geometrien.front()), modellwort(Geometrien.back()))};
         modelle.push_back(g->geometrie);
     }
     return modelle;

@@ -66,11 +66,17 @@ Programmeingabe programm_fuer(const Programmeingabe& vorlage, std::optional<doub
 const Feldregel& halteregel();
 const Feldregel& rateregel();
 
-// "linear,sphaerisch": the models of the option, by their command-line names
-// or as the dialog writes them ("sphärisch"). Throws Eingabefehler.
+// "linear,sphaerisch": the models of the option, by their command-line names,
+// their English ones ("spherical") or as the dialog writes them ("sphärisch").
+// Throws Eingabefehler.
 std::vector<Geometrie> lies_modelle(const QString& option, const QString& text);
 
-// "linear, zylindrisch und sphaerisch (oder sphärisch)": the names the option takes.
+// A model's command-line name as the help and the messages show it: the
+// English one where the texts are English.
+QString modellwort(const Geometriebeschreibung& g);
+
+// "linear, zylindrisch und sphaerisch (oder sphärisch)": the names the option
+// takes; in English "linear, cylindrical and spherical".
 QString modellnamen();
 
 // The K-th of N slices of a study (1 <= K <= N).

@@ -25,6 +25,7 @@ struct Zellgeometrie {
 struct Geometriebeschreibung {
     Geometrie geometrie;
     const char* name;          // on the command line and in its table: ASCII
+    const char* englischer_name;  // accepted on the command line as well, shown in its English help: ASCII
     const char* anzeigename;   // the dialog's option, the graph's caption (UTF-8)
     const char* gestalt;       // what it stands for, in the command line's help (UTF-8)
     const char* option;        // the dialog's option button
@@ -58,11 +59,11 @@ Zellgeometrie kugel(int i, int n);
 }  // namespace geometrie_detail
 
 inline constexpr std::array<Geometriebeschreibung, 3> Geometrien{{
-    {Geometrie::linear, "linear", QT_TRANSLATE_NOOP("Geometrie", "linear"), QT_TRANSLATE_NOOP("kalvion::cli", "Stab"), "opt_linear", 240, 2175, 375, "Image_linear", QT_TRANSLATE_NOOP("Geometrie", ":/bilder/linear.svg"),
+    {Geometrie::linear, "linear", "linear", QT_TRANSLATE_NOOP("Geometrie", "linear"), QT_TRANSLATE_NOOP("kalvion::cli", "Stab"), "opt_linear", 240, 2175, 375, "Image_linear", QT_TRANSLATE_NOOP("Geometrie", ":/bilder/linear.svg"),
      "Diffusion im linearen Fall, Daten berechnet am: ", geometrie_detail::stab},
-    {Geometrie::zylindrisch, "zylindrisch", QT_TRANSLATE_NOOP("Geometrie", "zylindrisch"), QT_TRANSLATE_NOOP("kalvion::cli", "Faser, Draht"), "opt_zylinder", 870, 2055, 255, "Image_zylinder", QT_TRANSLATE_NOOP("Geometrie", ":/bilder/zylinder.svg"),
+    {Geometrie::zylindrisch, "zylindrisch", "cylindrical", QT_TRANSLATE_NOOP("Geometrie", "zylindrisch"), QT_TRANSLATE_NOOP("kalvion::cli", "Faser, Draht"), "opt_zylinder", 870, 2055, 255, "Image_zylinder", QT_TRANSLATE_NOOP("Geometrie", ":/bilder/zylinder.svg"),
      "Diffusion bei zylindrischer Symmetrie, Daten berechnet am: ", geometrie_detail::zylinder},
-    {Geometrie::sphaerisch, "sphaerisch", QT_TRANSLATE_NOOP("Geometrie", "sphärisch"), QT_TRANSLATE_NOOP("kalvion::cli", "Teilchen"), "opt_kugel", 600, 2055, 255, "Image_kugel", QT_TRANSLATE_NOOP("Geometrie", ":/bilder/kugel.svg"),
+    {Geometrie::sphaerisch, "sphaerisch", "spherical", QT_TRANSLATE_NOOP("Geometrie", "sphärisch"), QT_TRANSLATE_NOOP("kalvion::cli", "Teilchen"), "opt_kugel", 600, 2055, 255, "Image_kugel", QT_TRANSLATE_NOOP("Geometrie", ":/bilder/kugel.svg"),
      "Diffusion bei sphärischer Symmetrie, Daten berechnet am: ", geometrie_detail::kugel},
 }};
 

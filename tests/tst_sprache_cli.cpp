@@ -136,6 +136,10 @@ void tst_sprache_cli::hilfe_englisch()
         QVERIFY2(text.startsWith(QStringLiteral("Usage: kalvion-cli [options]\n")), qPrintable(text.left(80)));
         for (const QString& wort : Deutsche_woerter)
             QVERIFY2(!text.contains(wort), qPrintable(locale + QStringLiteral(": ") + wort));
+        // The values in English too.
+        for (const char* wert : {"linear (bar), cylindrical (fibre, wire) or spherical\n", "stepwise: every time step",
+                                 "fast: after step 1000", "  models            --model linear,spherical\n"})
+            QVERIFY2(text.contains(QString::fromUtf8(wert)), wert);
     }
     // A message in English too.
     const Aufruf a = rufe({QStringLiteral("--zeit"), QStringLiteral("-1")}, QStringLiteral("en"));
@@ -209,6 +213,11 @@ void tst_sprache_cli::englische_namen_data()
     QTest::addColumn<QStringList>("englisch");
     const auto l = [](const char* s) { return QString::fromUtf8(s).split(QLatin1Char(' ')); };
     QTest::newRow("modell") << l("--modell sphaerisch") << l("--model sphaerisch");
+    QTest::newRow("Modelle englisch") << l("--modell zylindrisch,sphaerisch --zeit 0.5 --datei ergebnis.txt")
+                                      << l("--model cylindrical,spherical --zeit 0.5 --datei ergebnis.txt");
+    QTest::newRow("Verfahren englisch: fast") << l("--verfahren schnell --zeit 4") << l("--method fast --zeit 4");
+    QTest::newRow("Verfahren englisch: stepwise") << l("--verfahren schrittweise --zeit 0.5")
+                                                  << l("--verfahren stepwise --zeit 0.5");
     QTest::newRow("temperatur") << l("--temperatur 1000,1100") << l("--temperature 1000,1100");
     QTest::newRow("zeit") << l("--zeit 1.5") << l("--time 1.5");
     QTest::newRow("zeit=") << l("--zeit=3") << l("--time=3");
@@ -374,8 +383,7 @@ void tst_sprache_cli::meldungen_data()
     QTest::newRow("Wert ohne Option") << l("1100") << 2
                                       << u("\"1100\" is not an option; values follow their option") << QString();
     QTest::newRow("kein Verfahren") << l("--verfahren flott") << 2
-                                    << u("--verfahren: \"flott\" is not a method; allowed are schrittweise, schnell and "
-                                         "auto")
+                                    << u("--verfahren: \"flott\" is not a method; allowed are stepwise, fast and auto")
                                     << u("kalvion-cli: --verfahren: \"flott\" ist kein Verfahren; erlaubt sind "
                                          "schrittweise, schnell und auto") + hilfe;
     QTest::newRow("threads") << l("--threads 0") << 2 << u("--threads: \"0\" is not a whole number from 1 to 1024")
@@ -394,8 +402,8 @@ void tst_sprache_cli::meldungen_data()
     QTest::newRow("Schrittweite 0") << l("--zeit 1:2:0") << 2 << u("--zeit: the range \"1:2:0\" has the step 0")
                                     << QString();
     QTest::newRow("kein Modell") << l("--modell kugel") << 2
-                                 << u("--modell: \"kugel\" is not a model; allowed are linear, zylindrisch and "
-                                      "sphaerisch (or sphärisch), also as a list such as linear,sphaerisch")
+                                 << u("--modell: \"kugel\" is not a model; allowed are linear, cylindrical and "
+                                      "spherical, also as a list such as linear,spherical")
                                  << u("kalvion-cli: --modell: \"kugel\" ist kein Modell; erlaubt sind linear, "
                                       "zylindrisch und sphaerisch (oder sphärisch), auch als Liste linear,sphaerisch") +
                                         hilfe;

@@ -607,8 +607,8 @@ schnell: nach Schritt 1000 ein Sprung über den Rest
 auto: der Sprung nur, wo Schritte mal Zellen 30 Millionen
 übersteigt (Schritt für Schritt etwa 0.05 s); eine feste
 Grenze, damit jeder Rechner dasselbe rechnet</source>
-        <translation>schrittweise: every time step, as in the window (default)
-schnell: after step 1000 one jump over the rest
+        <translation>stepwise: every time step, as in the window (default)
+fast: after step 1000 one jump over the rest
 (equal to within 1e-9 mol%, in fractions of a second)
 auto: the jump only where steps times cells exceed 30
 million (step by step about 0.05 s); a fixed limit, so
@@ -709,7 +709,7 @@ Studies:
   range             1000:1200:50 (start:end:step; the end counts if it is
                     hit; the step may be negative)
   mixed             900,1000:1200:100
-  models            --modell linear,sphaerisch
+  models            --model linear,spherical
 </translation>
     </message>
     <message>
@@ -830,7 +830,7 @@ Exit status:
 
 Examples:
   kalvion-cli --temperature 1100 --time 1.5 --file result.txt
-  kalvion-cli --model linear,sphaerisch --temperature 1000:1200:50 \
+  kalvion-cli --model linear,spherical --temperature 1000:1200:50 \
               --table &gt; study.csv
   kalvion-cli --path 30 --time 1,2,4,8 --q 230000:250000:5000 --method auto
   kalvion-cli --temperature 900:1300:10 --time 1:100:1 --file study.txt \
@@ -972,7 +972,7 @@ Help: kalvion-cli --help</translation>
     </message>
     <message>
         <source>--verfahren: &quot;%1&quot; ist kein Verfahren; erlaubt sind schrittweise, schnell und auto</source>
-        <translation>--verfahren: &quot;%1&quot; is not a method; allowed are schrittweise, schnell and auto</translation>
+        <translation>--verfahren: &quot;%1&quot; is not a method; allowed are stepwise, fast and auto</translation>
     </message>
     <message>
         <source>--threads: &quot;%1&quot; ist keine ganze Zahl von 1 bis 1024</source>
@@ -1169,7 +1169,7 @@ Help: kalvion-cli --help</translation>
     </message>
     <message>
         <source>Hinweis: Schritt für Schritt dauert das voraussichtlich etwa %1; --verfahren schnell rechnet nach Schritt 1000 in einem Sprung</source>
-        <translation>note: step by step this will probably take about %1; --verfahren schnell computes the rest in one jump after step 1000</translation>
+        <translation>note: step by step this will probably take about %1; --method fast computes the rest in one jump after step 1000</translation>
     </message>
     <message>
         <source>der Ordner %1 existiert nicht; nichts gerechnet, nichts geschrieben</source>
