@@ -32,6 +32,8 @@ const char* befundname(Anpassungsbefund b)
     case Anpassungsbefund::untere_grenze: return "untere_grenze";
     case Anpassungsbefund::obere_grenze: return "obere_grenze";
     case Anpassungsbefund::ohne_information: return "ohne_information";
+    case Anpassungsbefund::nur_oben_begrenzt: return "nur_oben_begrenzt";
+    case Anpassungsbefund::nur_unten_begrenzt: return "nur_unten_begrenzt";
     }
     return "";
 }

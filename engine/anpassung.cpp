@@ -219,14 +219,18 @@ Anpassung d_anpassen(const Modell& m, const std::vector<Messpunkt>& punkte)
     else
         a.ln_d_fehler = (u_oben - u_unten) / (2 * t);
 
-    // At a bound: every D from the optimum to that bound fits as well, the
-    // data bound D from one side only.
+    // An interval open to a bound: the data bound D from one side only. The
+    // optimum lies at that bound only where the bound fits as well as the
+    // optimum, to rounding; otherwise it lies inside and the bound merely fits
+    // within the scatter.
+    const bool bei_unten = werte.front() <= ss_min + rundung;
+    const bool bei_oben = werte.back() <= ss_min + rundung;
     if (a.unten_offen && a.oben_offen)
         a.befund = Anpassungsbefund::ohne_information;
     else if (a.unten_offen)
-        a.befund = Anpassungsbefund::untere_grenze;
+        a.befund = bei_unten ? Anpassungsbefund::untere_grenze : Anpassungsbefund::nur_oben_begrenzt;
     else if (a.oben_offen)
-        a.befund = Anpassungsbefund::obere_grenze;
+        a.befund = bei_oben ? Anpassungsbefund::obere_grenze : Anpassungsbefund::nur_unten_begrenzt;
     return a;
 }
 

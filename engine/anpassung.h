@@ -48,10 +48,12 @@ private:
 double profil_bei(const Zellfeld& konz, int zellen, double x_max, double x);
 
 enum class Anpassungsbefund {
-    eindeutig,        // a minimum inside the search range
-    untere_grenze,    // best at the smallest D: the profile has hardly moved
-    obere_grenze,     // best at the largest D: the profile is evened out
-    ohne_information  // every D of the range fits equally well
+    eindeutig,         // a minimum inside the search range
+    untere_grenze,     // best at the smallest D: the profile has hardly moved
+    obere_grenze,      // best at the largest D: the profile is evened out
+    ohne_information,  // every D of the range fits equally well
+    nur_oben_begrenzt,  // best inside, but the interval reaches the smallest D
+    nur_unten_begrenzt  // best inside, but the interval reaches the largest D
 };
 
 struct Anpassung {

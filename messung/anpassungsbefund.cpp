@@ -17,6 +17,14 @@ QString befundtext(Anpassungsbefund befund)
         return QCoreApplication::translate("Anpassung",
                                            "Das Optimum liegt an der oberen Grenze des Suchbereichs: das Messprofil "
                                            "ist ausgeglichen (flach), D ist nur nach unten begrenzt.");
+    case Anpassungsbefund::nur_oben_begrenzt:
+        return QCoreApplication::translate("Anpassung",
+                                           "Das Messprofil begrenzt D nur nach oben: auch jedes kleinere D bis zur "
+                                           "unteren Grenze des Suchbereichs passt im Rahmen der Streuung.");
+    case Anpassungsbefund::nur_unten_begrenzt:
+        return QCoreApplication::translate("Anpassung",
+                                           "Das Messprofil begrenzt D nur nach unten: auch jedes größere D bis zur "
+                                           "oberen Grenze des Suchbereichs passt im Rahmen der Streuung.");
     case Anpassungsbefund::ohne_information:
         return QCoreApplication::translate("Anpassung",
                                            "Das Messprofil enthält keine Information über D: jedes D des "

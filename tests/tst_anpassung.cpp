@@ -129,6 +129,27 @@ private slots:
         QVERIFY(a.unten_offen);
     }
 
+    // A profile far wider than any D of the model gives: the best D lies well
+    // inside the range, and only the interval reaches down to the bound. The
+    // note must not say the optimum lies at the bound.
+    void optimum_innen_intervall_bis_zur_grenze()
+    {
+        Modell m;
+        startwerte_setzen(m);
+        Parametersatz p;
+        p.eingaben = {{&Modell::Sintertemp, Eingabewert{900, std::nullopt}}};
+        p.i_Diff = 20;
+        parameter_uebernehmen(m, p);
+        const std::vector<Messpunkt> punkte{{0, 95}, {5, 80},  {10, 60}, {15, 40},  {20, 22},
+                                            {25, 10}, {30, 4}, {35, 1},  {40, 0.5}, {45, 0}};
+        const Anpassung a = d_anpassen(m, punkte);
+        QVERIFY(a.unten_offen);
+        QVERIFY(!a.oben_offen);
+        QVERIFY2(a.D > 1e6 * a.D_unten, qPrintable(QString::number(a.D / a.D_unten)));
+        QCOMPARE(a.befund, Anpassungsbefund::nur_oben_begrenzt);
+        QVERIFY(befundtext(a.befund).startsWith(QStringLiteral("Das Messprofil begrenzt D nur nach oben")));
+    }
+
     void punkte_ohne_bezug_zu_d()
     {
         // Every point lies halfway between rows 100 and 101, where the

@@ -3,6 +3,14 @@
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
     <name>Anpassung</name>
+    <message>
+        <source>Das Messprofil begrenzt D nur nach oben: auch jedes kleinere D bis zur unteren Grenze des Suchbereichs passt im Rahmen der Streuung.</source>
+        <translation>The measured profile bounds D from above only: every smaller D down to the lower bound of the search range fits within the scatter as well.</translation>
+    </message>
+    <message>
+        <source>Das Messprofil begrenzt D nur nach unten: auch jedes größere D bis zur oberen Grenze des Suchbereichs passt im Rahmen der Streuung.</source>
+        <translation>The measured profile bounds D from below only: every larger D up to the upper bound of the search range fits within the scatter as well.</translation>
+    </message>
     <message numerus="yes">
         <source>Messprofil: %1 (%n Punkte)</source>
         <translation>
