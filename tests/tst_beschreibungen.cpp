@@ -22,6 +22,7 @@
 #include "einzellauf.h"
 #include "ergebnisdatei.h"
 #include "feldpruefung.h"
+#include "eingabesitzung.h"
 #include "frm_Eingabe.h"
 #include "grafikexport.h"
 #include "meldungsrekorder.h"
@@ -35,20 +36,7 @@ using namespace kalvion::cli;
 namespace {
 
 // The dialog on the start-up parameters; it edits its own copy.
-struct Sitzung {
-    Modell m;
-    std::unique_ptr<frm_Eingabe> dlg;
-
-    explicit Sitzung(const QLocale& locale)
-    {
-        startwerte_setzen(m);
-        dlg = std::make_unique<frm_Eingabe>([this] { return m; }, locale);
-        dlg->show();
-        QApplication::setActiveWindow(dlg.get());
-        QTRY_VERIFY(kind<QLabel>(dlg, "lbl_D_ergebnis")->text() != "xxx");
-    }
-    const Modell& p() const { return dlg->parameter(); }
-};
+using Sitzung = Eingabesitzung;
 
 QStringList zeilen_des_blocks(const Modell& m)
 {

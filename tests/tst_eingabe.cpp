@@ -16,6 +16,7 @@
 #include <cmath>
 #include <memory>
 
+#include "eingabesitzung.h"
 #include "frm_Eingabe.h"
 #include "meldungsrekorder.h"
 #include "testhilfen.h"
@@ -28,28 +29,9 @@ namespace {
 // One opened dialog on a fresh model, ready for typing, with what it signals
 // to the main window recorded. `m` stands for the main window's parameters:
 // the dialog fills itself from them and hands its copy back on "ok".
-struct Sitzung {
-    Modell m;
-    std::unique_ptr<frm_Eingabe> dlg;
-    std::unique_ptr<QSignalSpy> aktiviert, uebernommen;
-
-    explicit Sitzung(const QLocale& locale, std::function<void(Modell&)> vorher = {})
-    {
-        startwerte_setzen(m);
-        if (vorher)
-            vorher(m);
-        dlg = std::make_unique<frm_Eingabe>([this] { return m; }, locale);
-        aktiviert = std::make_unique<QSignalSpy>(dlg.get(), &frm_Eingabe::aktiviert);
-        uebernommen = std::make_unique<QSignalSpy>(dlg.get(), &frm_Eingabe::uebernommen);
-        QObject::connect(dlg.get(), &frm_Eingabe::uebernommen, [this](const Modell& p) { m = p; });
-        dlg->show();
-        QApplication::setActiveWindow(dlg.get());
-        QTRY_VERIFY(kind<QLabel>(dlg, "lbl_D_ergebnis")->text() != "xxx");
-    }
-
+struct Sitzung : Eingabesitzung {
+    using Eingabesitzung::Eingabesitzung;
     void tippe(QLineEdit* feld, const QString& text, QWidget* weiter = nullptr) { verlasse_mit(feld, text, weiter); }
-    // The dialog's own copy, as its checks have left it before "ok".
-    const Modell& p() const { return dlg->parameter(); }
 };
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "ergebnisdatei.h"
+#include "eingabesitzung.h"
 #include "frm_Eingabe.h"
 #include "frm_Programm.h"
 #include "kurvendatei.h"
@@ -39,19 +40,9 @@ Programmeingabe zyklus(const QLocale& locale)
     return e;
 }
 
-// The parameter dialog opened on the start-up values, as in tst_eingabe.
-struct Sitzung {
-    Modell m;
-    std::unique_ptr<frm_Eingabe> dlg;
-    explicit Sitzung(const QLocale& locale)
-    {
-        startwerte_setzen(m);
-        dlg = std::make_unique<frm_Eingabe>([this] { return m; }, locale);
-        QObject::connect(dlg.get(), &frm_Eingabe::uebernommen, [this](const Modell& p) { m = p; });
-        dlg->show();
-        QApplication::setActiveWindow(dlg.get());
-        QTRY_VERIFY(kind<QLabel>(dlg, "lbl_D_ergebnis")->text() != "xxx");
-    }
+// The parameter dialog, with the programme dialog behind its button.
+struct Sitzung : Eingabesitzung {
+    using Eingabesitzung::Eingabesitzung;
     // Opens the programme dialog with its button.
     frm_Programm* programmdialog()
     {
