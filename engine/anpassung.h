@@ -10,18 +10,14 @@
 
 namespace kalvion {
 
-// One point of a line scan: depth in µm (0 at the surface where cell 1 lies)
-// and the concentration there in mol%.
-struct Messpunkt {
-    double x = 0;     // µm
-    double konz = 0;  // mol%
-};
-
 // The final profile of a run for any D, with everything else as the model
-// holds it (geometry, x_max, time, i_Diff). A run's step is a linear map whose
-// matrix is D · dt / dx times one fixed matrix of the geometry, so that one
+// holds it (geometry, x_max, time, start, surface). A run's step is a linear
+// map whose matrix is D · dt / dx times one fixed matrix of the geometry (with
+// a fixed surface concentration too: its face passes 2 D / dx), so that one
 // eigen-decomposition serves every candidate D: each then costs a product of
-// a matrix and a vector instead of a decomposition.
+// a matrix and a vector instead of a decomposition. Exchange with the
+// atmosphere has no such scale (β / D changes with D): there each D costs a
+// decomposition of its own.
 class Profilrechner {
 public:
     explicit Profilrechner(const Modell& m);
@@ -29,17 +25,34 @@ public:
     // Konz[1..Zellen] after a run with this D (D > 0), as the jump computes it.
     Zellfeld endprofil(double D) const;
 
+    // With a fixed surface concentration: the final profile is a + c_s · b,
+    // a what the start alone leaves at c_s = 0, b what a surface held at
+    // 1 mol% adds to an empty part.
+    struct Teile {
+        Zellfeld a{}, b{};
+    };
+    Teile endprofil_teile(double D) const;
+
     int zellen() const { return zellen_; }
+    // The surface is held at a fixed concentration (endprofil_teile applies).
+    bool fester_rand() const { return art_ == Oberflaechenart::konzentration; }
 
 private:
+    double schrittzahl_fuer(double D) const;
+    Teile teile_fest(double D) const;
+
+    Modell modell_;  // the start, surface and time, for exchange
+    Oberflaechenart art_ = Oberflaechenart::geschlossen;
+    double randwert_ = 0;
     int zellen_;
     double dx_, sekunden_;
     std::vector<double> wurzel_v_, volumen_;  // per cell
     std::vector<double> nu_;                  // eigenvalues of the geometry's matrix, ascending
-    std::vector<double> basis_;               // eigenvectors 1..n-1, column-major, n × (n-1)
-    std::vector<double> q0_;                  // the direction that carries the total amount
+    std::vector<double> basis_;               // eigenvectors (closed: 1..n-1), column-major
+    std::vector<double> q0_;                  // closed: the direction that carries the total amount
     std::vector<double> koeff_;               // the initial profile in that basis
-    double erhalten_ = 0;                     // its component along q0
+    std::vector<double> koeff_eins_;          // fixed surface: a unit profile in that basis
+    double erhalten_ = 0;                     // closed: the profile's component along q0
 };
 
 // The profile's value at depth x (µm): cell i belongs to the row position
@@ -66,6 +79,10 @@ struct Anpassung {
     double D_min = 0, D_max = 0;       // the search range
     int punkte = 0;
     int auswertungen = 0;              // profiles computed
+    // With a fixed surface concentration fitted as well: c_s and its 95 % interval (mol%).
+    bool mit_randwert = false;
+    double c_s = 0, c_s_unten = 0, c_s_oben = 0;
+    bool c_s_offen = false;            // the profile bounds c_s on one side at most
     Anpassungsbefund befund = Anpassungsbefund::eindeutig;
 };
 
@@ -73,8 +90,11 @@ struct Anpassung {
 // not moved measurably) to 10 (it is flat to the last digit).
 inline constexpr double Anpassung_tau_min = 1e-11, Anpassung_tau_max = 10;
 
-// Needs at least 3 points, x_max > 0 and Sinterzeit > 0.
-Anpassung d_anpassen(const Modell& m, const std::vector<Messpunkt>& punkte);
+// Needs at least 3 points, x_max > 0 and Sinterzeit > 0, and no programme that
+// the run steps through (durch_programm). With `randwert_anpassen` and a fixed
+// surface concentration, c_s is fitted together with D (the model's c_s is
+// then only the starting guess); otherwise the model's c_s holds.
+Anpassung d_anpassen(const Modell& m, const std::vector<Messpunkt>& punkte, bool randwert_anpassen = false);
 
 // The sum of squared residuals of the model profile for D at the points.
 double quadratsumme(const Profilrechner& rechner, double x_max, const std::vector<Messpunkt>& punkte,

@@ -24,6 +24,15 @@ void startwerte_setzen(Modell& m)
     m.Sintertemp.setze_zahl(1050);
     m.Sinterzeit.setze_zahl(2);
     m.i_Diff = 20;
+    // What the start and surface choices take once chosen; the start-up run
+    // itself is the step with a closed surface.
+    m.Anfang = Anfangsart::stufe;
+    m.c0.setze_zahl(0);
+    m.startprofil.reset();
+    m.Oberflaeche = Oberflaechenart::geschlossen;
+    m.c_s.setze_zahl(100);
+    m.beta.setze_zahl(1e-5);
+    m.c_atm.setze_zahl(100);
     // The step count and the profile wait for the dialog and the run.
     werte_ableiten(m, {.d = true, .schritte = false, .anfangsprofil = false});
 }
@@ -58,9 +67,37 @@ bool d_ableiten(Modell& m)
     return true;
 }
 
-double stabilitaetsgrenze(double dx, double D)
+double stabilitaetsgrenze(double dx, double D, bool offen)
 {
-    return dx * dx / (2 * D);
+    return offen ? dx * dx / (3 * D) : dx * dx / (2 * D);
+}
+
+bool oberflaeche_offen(const Modell& m)
+{
+    switch (m.Oberflaeche) {
+    case Oberflaechenart::geschlossen: return false;
+    case Oberflaechenart::konzentration: return true;
+    case Oberflaechenart::austausch: return m.beta.wert > 0;
+    }
+    return false;
+}
+
+void oberflaeche_ableiten(Modell& m)
+{
+    m.Randleitwert = oberflaeche_offen(m) ? randleitwert(m.Oberflaeche, m.beta.wert, m.D, m.dx) : 0;
+    m.Randwert = m.Oberflaeche == Oberflaechenart::austausch ? m.c_atm.wert
+                 : m.Oberflaeche == Oberflaechenart::konzentration ? m.c_s.wert
+                                                                   : 0;
+}
+
+bool durch_programm(const Modell& m)
+{
+    return m.programm && m.Oberflaeche == Oberflaechenart::austausch && oberflaeche_offen(m);
+}
+
+double laufzeit_s(const Modell& m)
+{
+    return durch_programm(m) ? programmdauer(m.programm->verlauf) * 3600 : m.Sinterzeit_s;
 }
 
 double schrittzahl(double Sinterzeit_s, double dt_max)
@@ -74,11 +111,11 @@ bool schritte_ableiten(Modell& m)
     // leaves its target alone.
     if (m.D == 0)
         return false;
-    const double dt_max = stabilitaetsgrenze(m.dx, m.D);
+    const double dt_max = stabilitaetsgrenze(m.dx, m.D, oberflaeche_offen(m));
     if (!std::isfinite(dt_max) || dt_max == 0)
         return false;
     m.dt_max = dt_max;
-    const double schritte = schrittzahl(m.Sinterzeit_s, dt_max);
+    const double schritte = schrittzahl(laufzeit_s(m), dt_max);
     if (!std::isfinite(schritte))
         return false;
     m.Schritte = schritte;
@@ -103,6 +140,7 @@ Abgeleitet werte_ableiten(Modell& m, Ableitungen welche)
     sekunden_ableiten(m);
     weg_ableiten(m);
     const bool d_da = !welche.d || (a.d = d_ableiten(m));
+    oberflaeche_ableiten(m);
     if (welche.schritte && d_da)
         a.schritte = schritte_ableiten(m);
     if (welche.anfangsprofil) {

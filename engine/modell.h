@@ -5,11 +5,15 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "anfang.h"
 #include "geometrie.h"
+#include "oberflaeche.h"
+#include "temperaturprogramm.h"
 
 namespace kalvion {
 
@@ -37,6 +41,8 @@ struct Programmangabe {
     std::vector<Segment> segmente;
     std::string zeile;                // "Programm: 20 °C → 5 K/min → 1050 °C, 2 h → …"
     Eingabewert temp_isotherm, zeit_isotherm;
+    // The cycle in numbers, for a run that steps through it with D(T(t)).
+    Temperaturprogramm verlauf;
 };
 
 constexpr int Feldgroesse = 202;  // indices 0..201; cells 1..Zellen are used
@@ -53,6 +59,18 @@ struct Modell {
     ::kalvion::Geometrie Geometrie = ::kalvion::Geometrie::linear;
     std::optional<Programmangabe> programm;  // none: one temperature for one time
 
+    // How the profile starts: the step of i_Diff cells, on the base content c0
+    // (mol%) for Anfangsart::grundgehalt, or the points of `startprofil`
+    // (shared: a study's runs and every copy of the record read the same).
+    Anfangsart Anfang = Anfangsart::stufe;
+    Eingabewert c0;
+    std::shared_ptr<const Startprofil> startprofil;
+
+    // What crosses the surface: c_s (mol%) held there, or exchange with an
+    // atmosphere of c_atm (mol%) through β (cm/s).
+    Oberflaechenart Oberflaeche = Oberflaechenart::geschlossen;
+    Eingabewert c_s, beta, c_atm;
+
     // Fixed values
     std::int16_t Zellen = 0;
     static constexpr double R = 8.31451;
@@ -60,6 +78,9 @@ struct Modell {
     // Derived values
     double Sinterzeit_s = 0, Sintertemp_K = 0, x_max_cm = 0, dx = 0, D = 0;
     double dt_max = 0, Schritte = 0, dt = 0;
+    // The surface's conductance per area (cm/s; 0 while it is closed) and the
+    // concentration it draws the surface towards (mol%).
+    double Randleitwert = 0, Randwert = 0;
 
     // Cell arrays
     Zellfeld Flaeche{}, Volumen{}, Menge{}, Fluss{}, Konz{}, Konz_Start{},
@@ -67,6 +88,9 @@ struct Modell {
 
     // Totals and counters
     double Volumen_ges = 0, Menge_ges = 0, Molprozent = 0;
+    // What the run took up through the surface (lost: negative), in the
+    // units of Menge; 0 while the surface is closed.
+    double Menge_rand = 0;
     // Counts on past 32767: a long run can meet more negative fluxes than a
     // 16-bit counter holds, and the message must show the true number.
     std::int64_t Fehlerzahl = 0;
@@ -98,8 +122,29 @@ double diffusionskoeffizient(const Modell& m);
 // Stores D; false, with D left as it was, when it is beyond a double.
 bool d_ableiten(Modell& m);
 
-// The stability limit of the explicit scheme, dx² / (2 · D).
-double stabilitaetsgrenze(double dx, double D);
+// The stability limit of the explicit scheme, dx² / (2 · D); with an open
+// surface dx² / (3 · D), because cell 1 then also exchanges through the half
+// cell to the surface (2 D / dx), and its own coefficient in the step,
+// 1 − 3 · D · dt / dx², must not turn negative.
+double stabilitaetsgrenze(double dx, double D, bool offen = false);
+
+// The surface passes something: fixed concentration, or exchange with β > 0.
+// Exchange with β = 0 is the closed surface in every respect.
+bool oberflaeche_offen(const Modell& m);
+
+// Randleitwert and Randwert from the surface's kind and values, D and dx.
+void oberflaeche_ableiten(Modell& m);
+
+// The run steps through its temperature programme itself, with D(T(t)) at
+// every step, instead of running the programme's equivalent isothermal run:
+// with exchange at the surface β/D changes with the temperature, and the
+// equivalent time no longer holds. Sintertemp is then the programme's highest
+// temperature, whose D sets the step.
+bool durch_programm(const Modell& m);
+
+// The time the run steps through, in s: the sintering time, or the
+// programme's whole duration where the run steps through it.
+double laufzeit_s(const Modell& m);
 
 // 1.2 · Sinterzeit_s / dt_max, rounded down; no floor of 200 here.
 double schrittzahl(double Sinterzeit_s, double dt_max);
@@ -132,7 +177,8 @@ struct Abgeleitet {
 };
 
 // Every value that depends on the parameters, in this order: the units, D,
-// dt_max and Schritte (without the run's floor of 200), the initial profile.
+// the surface's conductance, dt_max and Schritte (without the run's floor of
+// 200), the initial profile.
 Abgeleitet werte_ableiten(Modell& m, Ableitungen welche = {});
 
 // One typed value and where it goes.

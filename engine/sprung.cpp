@@ -41,11 +41,56 @@ double sprungfaktor(double mu, double schritte)
     return std::fmod(schritte, 2.0) == 0 ? betrag : -betrag;
 }
 
+namespace {
+
+// With the surface open the step is affine, Menge' = Menge − G · Konz + b,
+// where G also holds face 1's conductance g1 = dt · Flaeche[1] · Randleitwert
+// in its first diagonal entry and b draws cell 1 towards Randwert. Its fixed
+// point is Randwert in every cell (the far end is closed), so the difference
+// to it steps linearly: d' = (I − K) · d in the symmetric form. K is now
+// positive definite (no amount is kept), and every mode decays.
+Zellfeld menge_nach_sprung_offen(const Modell& m, double schritte)
+{
+    const int n = m.Zellen;
+    const double c = m.Randwert;
+    Eigen::VectorXd wurzel_v(n), y(n);
+    for (int k = 0; k < n; ++k) {
+        wurzel_v[k] = std::sqrt(m.Volumen[k + 1]);
+        y[k] = (m.Menge[k + 1] - c * m.Volumen[k + 1]) / wurzel_v[k];
+    }
+    Eigen::VectorXd diagonale = Eigen::VectorXd::Zero(n), neben(n - 1);
+    diagonale[0] = m.dt * (m.Flaeche[1] * m.Randleitwert) / m.Volumen[1];
+    for (int k = 0; k + 1 < n; ++k) {
+        const double g = m.dt * (m.Flaeche[k + 2] * (m.D / m.dx));
+        diagonale[k] += g / m.Volumen[k + 1];
+        diagonale[k + 1] += g / m.Volumen[k + 2];
+        neben[k] = -g / (wurzel_v[k] * wurzel_v[k + 1]);
+    }
+    Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> zerlegung;
+    zerlegung.computeFromTridiagonal(diagonale, neben, Eigen::ComputeEigenvectors);
+    const Eigen::MatrixXd& q = zerlegung.eigenvectors();
+    const Eigen::VectorXd& mu = zerlegung.eigenvalues();
+
+    Eigen::VectorXd koeff = q.transpose() * y;
+    for (int j = 0; j < n; ++j)
+        koeff[j] *= sprungfaktor(mu[j], schritte);
+    const Eigen::VectorXd y_s = q * koeff;
+
+    Zellfeld ergebnis = m.Menge;
+    for (int k = 0; k < n; ++k)
+        ergebnis[k + 1] = y_s[k] * wurzel_v[k] + c * m.Volumen[k + 1];
+    return ergebnis;
+}
+
+}  // namespace
+
 Zellfeld menge_nach_sprung(const Modell& m, double schritte)
 {
     Zellfeld ergebnis = m.Menge;
     if (schritte <= 0 || m.D == 0)  // no step, or steps that move nothing
         return ergebnis;
+    if (m.Randleitwert > 0)
+        return menge_nach_sprung_offen(m, schritte);
 
     const int n = m.Zellen;
     Eigen::VectorXd wurzel_v(n), y(n);
@@ -87,9 +132,15 @@ void springe(Modell& m, double schritte)
 {
     if (schritte <= 0)
         return;
+    const Zellfeld vorher = m.Menge;
     m.Menge = menge_nach_sprung(m, schritte);
     for (int i = 1; i <= m.Zellen; ++i)
         m.Konz[i] = m.Menge[i] / m.Volumen[i];
+    if (m.Randleitwert > 0) {
+        // Whatever the cells gained or lost over the jumped steps crossed the surface.
+        for (int i = 1; i <= m.Zellen; ++i)
+            m.Menge_rand += m.Menge[i] - vorher[i];
+    }
 }
 
 }  // namespace kalvion

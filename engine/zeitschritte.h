@@ -37,9 +37,20 @@ struct Laufbegleitung {
 
 struct Laufausgang {
     Laufergebnis ergebnis = Laufergebnis::fertig;
-    std::int64_t fehlerzahl = 0;  // negative face fluxes met
+    // Closed surface: the negative face fluxes met. Open surface: the cells
+    // that left the range spanned by their own, their neighbours' and the
+    // surface's values of the step before (see fehlerart).
+    std::int64_t fehlerzahl = 0;
     bool gesprungen = false;      // the steps after step 1000 were jumped over
 };
+
+// What a run's error count counts. With a closed surface every flux towards
+// the surface is one the step start cannot produce, so each negative flux
+// counts. With an open surface such a flux is physical (loss to the
+// atmosphere); what the scheme must not produce is a cell leaving the range
+// of the values it is mixed from, which only rounding could do.
+enum class Fehlerart { negative_fluesse, bereichsverletzungen };
+Fehlerart fehlerart(const Modell& m);
 
 // The loop counts its steps in a double: beyond 2^53 a step count cannot be
 // counted exactly (k + 1 == k) and such a run would never end.
@@ -67,9 +78,20 @@ inline constexpr std::chrono::milliseconds Durchlassabstand{10};
 // dt_max, Schritte (at least 200) and dt for the current parameters.
 void schritte_vorbereiten(Modell& m);
 
-// One explicit, conservative step over all cells; returns the number of
-// negative face fluxes it met. Needs Zellen >= 2.
+// One explicit, conservative step over all cells with a closed surface;
+// returns the number of negative face fluxes it met. Needs Zellen >= 2.
 std::int64_t ein_zeitschritt(Modell& m);
+
+// One step with the surface open: face 1 passes `randleitwert` · (Randwert −
+// Konz[1]) per area into cell 1 (kept in Fluss[1]), the other faces as
+// ein_zeitschritt with this D. Returns the cells that left the range spanned
+// by their own, their neighbours' and (for cell 1) the surface's value before
+// the step. Needs Zellen >= 2.
+std::int64_t ein_zeitschritt_offen(Modell& m, double D, double randleitwert);
+
+// Whether the run may jump over its steps after step 1000: not where it steps
+// through a temperature programme, whose steps differ.
+bool sprung_moeglich(const Modell& m);
 
 // Steps the initial profile through the whole sintering time and keeps the
 // snapshots after steps 10, 100 and 1000. A finished run leaves Fehlerzahl

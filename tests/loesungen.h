@@ -131,3 +131,148 @@ inline bool nahe_rundungsgrenze(double v, double abstand)
     const double t = v * 1e4;
     return std::fabs(t - std::floor(t) - 0.5) * 1e-4 <= abstand;
 }
+
+// With the surface open (Crank, The Mathematics of Diffusion). x, r, l and
+// the radius in cm, dt = D · t in cm².
+
+// ∫ erfc(z) dz = z · erfc(z) − exp(−z²) / √π.
+inline double erfc_stamm(double z)
+{
+    return z * std::erfc(z) - std::exp(-z * z) / std::sqrt(M_PI);
+}
+
+// The mean of erfc(x / w) over a ≤ x ≤ b.
+inline double erfc_mittel(double a, double b, double w)
+{
+    return w * (erfc_stamm(b / w) - erfc_stamm(a / w)) / (b - a);
+}
+
+// A bar 0 < x < l, empty at t = 0, its surface x = 0 held at c_s, its far end
+// closed: the images c_s Σ (−1)ⁿ [erfc((2nl + x)/w) + erfc((2(n+1)l − x)/w)],
+// w = 2√(Dt), averaged over a ≤ x ≤ b.
+inline double stab_fester_rand_mittel(double a, double b, double l, double dt, double c_s)
+{
+    const double w = 2 * std::sqrt(dt);
+    double c = 0;
+    for (int n = 0; n <= 20; ++n) {
+        const double vorzeichen = n % 2 == 0 ? 1 : -1;
+        // erfc((2nl + x)/w) over [a, b], and erfc((2(n+1)l − x)/w), mirrored.
+        c += vorzeichen * (erfc_mittel(2 * n * l + a, 2 * n * l + b, w) +
+                           erfc_mittel(2 * (n + 1) * l - b, 2 * (n + 1) * l - a, w));
+    }
+    return c_s * c;
+}
+
+// A semi-infinite bar, empty at t = 0, taking up from an atmosphere of c_atm
+// through β: c / c_atm = erfc(u) − exp(hx + h²Dt) · erfc(u + h√(Dt)),
+// u = x / 2√(Dt), h = β / D. The product of a huge exponential and a tiny
+// erfc is formed as exp(hx + h²Dt − s²) · erfcx(s).
+inline double stab_austausch(double x, double dt, double h, double c_atm)
+{
+    const double u = x / (2 * std::sqrt(dt));
+    const double s = u + h * std::sqrt(dt);
+    // erfc(s) · exp(s²) for large s by its continued fraction's leading terms.
+    auto erfcx = [](double s) {
+        if (s < 20)
+            return std::exp(s * s) * std::erfc(s);
+        const double s2 = s * s;
+        return 1 / (s * std::sqrt(M_PI)) * (1 - 1 / (2 * s2) + 3 / (4 * s2 * s2));
+    };
+    return c_atm * (std::erfc(u) - std::exp(h * x + h * h * dt - s * s) * erfcx(s));
+}
+
+// The same averaged over a ≤ x ≤ b by 16-point Gauss–Legendre sums on 4 parts.
+inline double stab_austausch_mittel(double a, double b, double dt, double h, double c_atm)
+{
+    static const double knoten[8] = {0.0950125098376374, 0.2816035507792589, 0.4580167776572274,
+                                     0.6178762444026438, 0.7554044083550030, 0.8656312023878318,
+                                     0.9445750230732326, 0.9894009349916499};
+    static const double gewichte[8] = {0.1894506104550685, 0.1826034150449236, 0.1691565193950025,
+                                       0.1495959888165767, 0.1246289712555339, 0.0951585116824928,
+                                       0.0622535239386479, 0.0271524594117541};
+    double summe = 0;
+    constexpr int Teile = 4;
+    const double breite = (b - a) / Teile;
+    for (int t = 0; t < Teile; ++t) {
+        const double mitte = a + (t + 0.5) * breite, halb = breite / 2;
+        for (int k = 0; k < 8; ++k)
+            summe += gewichte[k] * halb *
+                     (stab_austausch(mitte - halb * knoten[k], dt, h, c_atm) +
+                      stab_austausch(mitte + halb * knoten[k], dt, h, c_atm));
+    }
+    return summe / (b - a);
+}
+
+// A sphere of radius a, empty at t = 0, its surface held at c_s:
+// c / c_s = 1 + (2a / πr) Σ (−1)ⁿ / n · sin(nπr / a) · exp(−D n² π² t / a²).
+inline double kugel_fester_rand(double r, double radius, double dt, double c_s)
+{
+    double summe = 0;
+    for (int n = 1; n <= 20000; ++n) {
+        const double abklingen = std::exp(-dt * n * n * M_PI * M_PI / (radius * radius));
+        if (abklingen < 1e-18)
+            break;
+        summe += (n % 2 == 0 ? 1.0 : -1.0) / n * std::sin(n * M_PI * r / radius) * abklingen;
+    }
+    return c_s * (1 + 2 * radius / (M_PI * r) * summe);
+}
+
+// The first roots of J0, the n-th between (n − ¼)π − ½ and (n − ¼)π + ½;
+// found once, by bisection.
+inline const std::vector<double>& nullstellen_j0()
+{
+    static const std::vector<double> wurzeln = [] {
+        std::vector<double> w;
+        for (int n = 1; n <= 2000; ++n) {
+            double lo = (n - 0.25) * M_PI - 0.5, hi = (n - 0.25) * M_PI + 0.5;
+            const double f_lo = std::cyl_bessel_j(0.0, lo);
+            for (int k = 0; k < 100; ++k) {
+                const double mitte = (lo + hi) / 2;
+                (std::cyl_bessel_j(0.0, mitte) * f_lo > 0 ? lo : hi) = mitte;
+            }
+            w.push_back((lo + hi) / 2);
+        }
+        return w;
+    }();
+    return wurzeln;
+}
+
+// A fibre of radius a, empty at t = 0, its surface held at c_s:
+// c / c_s = 1 − (2/a) Σ exp(−D αₙ² t) J0(r αₙ) / (αₙ J1(a αₙ)), a αₙ the roots of J0.
+inline double zylinder_fester_rand(double r, double radius, double dt, double c_s)
+{
+    double summe = 0;
+    for (const double wurzel : nullstellen_j0()) {
+        const double alpha = wurzel / radius;
+        const double abklingen = std::exp(-dt * alpha * alpha);
+        if (abklingen < 1e-18)
+            break;
+        summe += abklingen * std::cyl_bessel_j(0.0, r * alpha) / (alpha * std::cyl_bessel_j(1.0, wurzel));
+    }
+    return c_s * (1 - 2 / radius * summe);
+}
+
+// What is left of a uniform content after loss through a surface held at 0,
+// as a share of the start: the bar of length l closed at its far end, the
+// fibre and the sphere of radius l.
+inline double verbleibender_anteil(kalvion::Geometrie g, double l, double dt)
+{
+    double summe = 0;
+    switch (g) {
+    case kalvion::Geometrie::linear:
+        for (int n = 0; n < 20000; ++n) {
+            const double k = (2 * n + 1) * M_PI / (2 * l);
+            summe += 8 / ((2 * n + 1) * (2 * n + 1) * M_PI * M_PI) * std::exp(-k * k * dt);
+        }
+        break;
+    case kalvion::Geometrie::zylindrisch:
+        for (const double wurzel : nullstellen_j0())
+            summe += 4 / (wurzel * wurzel) * std::exp(-dt * wurzel * wurzel / (l * l));
+        break;
+    case kalvion::Geometrie::sphaerisch:
+        for (int n = 1; n < 20000; ++n)
+            summe += 6 / (n * n * M_PI * M_PI) * std::exp(-dt * n * n * M_PI * M_PI / (l * l));
+        break;
+    }
+    return summe;
+}

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>Anfang</name>
+    <message>
+        <source>Stufe</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Stufe auf Grundgehalt</source>
+        <translation>Step on base content</translation>
+    </message>
+    <message>
+        <source>Aus Datei</source>
+        <translation>From file</translation>
+    </message>
+    <message>
+        <source>Letztes Ergebnis</source>
+        <translation>Last result</translation>
+    </message>
+</context>
+<context>
     <name>Anpassung</name>
     <message>
         <source>Das Messprofil begrenzt D nur nach oben: auch jedes kleinere D bis zur unteren Grenze des Suchbereichs passt im Rahmen der Streuung.</source>
@@ -411,6 +430,21 @@ Compute fast (one jump after step 1000, done at once) or step by step?</translat
 %2</source>
         <translation>Measured points outside the diffusion path 0 … %1 µm:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Oberflaeche</name>
+    <message>
+        <source>geschlossen</source>
+        <translation>closed</translation>
+    </message>
+    <message>
+        <source>feste Randkonzentration</source>
+        <translation>fixed surface concentration</translation>
+    </message>
+    <message>
+        <source>Austausch mit der Atmosphäre</source>
+        <translation>exchange with the atmosphere</translation>
     </message>
 </context>
 <context>
