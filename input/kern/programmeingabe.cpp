@@ -198,6 +198,7 @@ bool programm_setzen(Modell& m, const Programmeingabe& e, const QLocale& locale,
         return false;
     }
     Programmangabe a = als_angabe(e, locale);
+    a.verlauf = *l.programm;
     a.temp_isotherm = m.programm ? m.programm->temp_isotherm : m.Sintertemp;
     a.zeit_isotherm = m.programm ? m.programm->zeit_isotherm : m.Sinterzeit;
     Modell probe = m;
