@@ -1557,5 +1557,17 @@ Help: kalvion-cli --help</translation>
         <source>Speichern fehlgeschlagen!</source>
         <translation>Saving failed!</translation>
     </message>
+    <message>
+        <source>„%1“ ist keine Kalvion-Ergebnisdatei. Trotzdem anhängen?</source>
+        <translation>“%1” is not a Kalvion results file. Append anyway?</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Nein</source>
+        <translation>&amp;No</translation>
+    </message>
 </context>
 </TS>
