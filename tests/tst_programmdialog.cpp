@@ -19,6 +19,7 @@
 #include "frm_Programm.h"
 #include "kurvendatei.h"
 #include "meldungsrekorder.h"
+#include "parameterdatei.h"
 #include "programmeingabe.h"
 #include "programmtabelle.h"
 #include "testhilfen.h"
@@ -263,6 +264,25 @@ private slots:
         QCOMPARE(a.segmente[0].rate, std::string("Sofort"));
         QCOMPARE(a.segmente[1].rate, std::string("sofort"));
         QCOMPARE(programmanzeige(a), QString::fromUtf8("Programm: 20 °C → sofort → 1050 °C, 2 h → sofort → 20 °C"));
+    }
+
+    // A parameter file whose programme was typed "immediate" (by hand, or in
+    // the English interface of a version that kept the word) loads under
+    // German numbers too, and is written back with "sofort".
+    void immediate_in_einer_parameterdatei()
+    {
+        const QByteArray datei = R"({"format": 1, "dezimalzeichen": ".", "modell": "linear",
+            "felder": {"temperatur": "1050", "zeit": "2", "weg": "50", "d0": "587", "q": "238650", "i-diff": "20"},
+            "programm": {"start": "20", "segmente": [{"rate": "immediate", "ziel": "1050", "halten": "2.5"},
+                                                     {"rate": "10", "ziel": "20", "halten": ""}]}})";
+        Modell basis;
+        startwerte_setzen(basis);
+        const Parameterlesung l = parameter_lesen(datei, basis, Deutsch);
+        QVERIFY2(l.modell, qPrintable(l.fehler));
+        QVERIFY(l.modell->programm);
+        const QByteArray neu = parameterdaten(*l.modell, Deutsch);
+        QVERIFY(neu.contains(R"("rate": "sofort")"));
+        QVERIFY(!neu.contains("immediate"));
     }
 
     // A programme of one hold is the isothermal run: the same block, byte for byte.
