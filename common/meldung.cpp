@@ -14,7 +14,7 @@ void meldungsbox(QWidget* eltern, const QString& text)
     box.exec();
 }
 
-int fragebox(QWidget* eltern, const QString& text, const QStringList& knoepfe)
+int fragebox(QWidget* eltern, const QString& text, const QStringList& knoepfe, int vorgabe)
 {
     Q_ASSERT(!knoepfe.isEmpty());
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kalvion"), text, QMessageBox::NoButton, eltern);
@@ -23,7 +23,7 @@ int fragebox(QWidget* eltern, const QString& text, const QStringList& knoepfe)
         const bool ausweg = i == knoepfe.size() - 1;
         liste << box.addButton(knoepfe[i], ausweg ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
     }
-    box.setDefaultButton(liste.first());
+    box.setDefaultButton(liste.value(vorgabe, liste.first()));
     box.setEscapeButton(liste.last());
     box.exec();
     const qsizetype gedrueckt = liste.indexOf(box.clickedButton());
@@ -60,8 +60,13 @@ Meldungsweg setze_meldungsweg(Meldungsweg weg)
 
 int frage(QWidget* eltern, const QString& text, const QStringList& knoepfe)
 {
+    return frage(eltern, text, knoepfe, 0);
+}
+
+int frage(QWidget* eltern, const QString& text, const QStringList& knoepfe, int vorgabe)
+{
     const Frageweg weg = aktueller_frageweg();
-    return weg(eltern, text, knoepfe);
+    return weg(eltern, text, knoepfe, vorgabe);
 }
 
 Frageweg setze_frageweg(Frageweg weg)

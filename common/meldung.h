@@ -20,12 +20,17 @@ void melde(QWidget* eltern, const QString& text);
 // restores the box.
 Meldungsweg setze_meldungsweg(Meldungsweg weg);
 
-// The index of the button pressed.
-using Frageweg = std::function<int(QWidget* eltern, const QString& text, const QStringList& knoepfe)>;
+// The index of the button pressed; `vorgabe` is the index of the default button.
+using Frageweg =
+    std::function<int(QWidget* eltern, const QString& text, const QStringList& knoepfe, int vorgabe)>;
 
 // A question with the given buttons (at least one): the first is the default,
 // the last is the way out, which Escape and closing the box choose too.
 int frage(QWidget* eltern, const QString& text, const QStringList& knoepfe);
+
+// The same with another default button (an index into `knoepfe`): a question
+// whose careful answer is the way out has that as its default.
+int frage(QWidget* eltern, const QString& text, const QStringList& knoepfe, int vorgabe);
 
 // Replaces the question box, as setze_meldungsweg does the message box.
 Frageweg setze_frageweg(Frageweg weg);

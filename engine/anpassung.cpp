@@ -412,6 +412,9 @@ Anpassung d_anpassen(const Modell& m, const std::vector<Messpunkt>& punkte, bool
     const double u_oben = grenze(+1, a.oben_offen);
     a.D_unten = std::exp(u_unten);
     a.D_oben = std::exp(u_oben);
+    // D0 grows with D at a fixed Q and temperature: the interval maps through.
+    a.D0_unten = d0_fuer(satz, a.D_unten);
+    a.D0_oben = d0_fuer(satz, a.D_oben);
 
     // The standard error of ln D that the interval stands for (F(1, ν) = t(ν)²).
     const double t = std::sqrt(f);

@@ -76,6 +76,7 @@ struct Anpassung {
     double ln_d_fehler = 0;            // standard error of ln D from the interval
     double rms = 0;                    // RMS residual, mol%
     double D0 = 0;                     // 1000 · cm²/s, at the model's Q and temperature
+    double D0_unten = 0, D0_oben = 0;  // its 95 % interval, the D interval's bounds mapped
     double D_min = 0, D_max = 0;       // the search range
     int punkte = 0;
     int auswertungen = 0;              // profiles computed

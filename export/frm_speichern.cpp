@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -85,13 +86,19 @@ frm_speichern::frm_speichern(Ergebnisquelle quelle, const QLocale& locale)
     connect(dir, &QListWidget::itemActivated, this, [this](QListWidgetItem* eintrag) {
         setze_ordner(eintrag->data(Pfadrolle).toString());
     });
-    // Any change of the current entry, by the mouse or the arrow keys, picks
-    // that file: what is highlighted is what "&ok" appends to.
-    connect(file, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* eintrag) {
-        if (eintrag)
+    // Choosing an entry picks that file: a click, the arrow keys (they select
+    // as they move) or Enter on it. Tabbing into the list only marks its
+    // first entry as current without selecting it, and must never change
+    // where "&ok" writes.
+    connect(file, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!file->selectedItems().isEmpty())
             file_Click();
     });
     connect(file, &QListWidget::itemClicked, this, &frm_speichern::file_Click);
+    connect(file, &QListWidget::itemActivated, this, [this](QListWidgetItem* eintrag) {
+        eintrag->setSelected(true);
+        file_Click();
+    });
     connect(txt_dateiname, &QLineEdit::textChanged, this, &frm_speichern::txt_dateiname_Change);
     connect(cmd_abbrechen, &QPushButton::clicked, this, &frm_speichern::close);
     connect(cmd_ok, &QPushButton::clicked, this, &frm_speichern::cmd_ok_Click);
@@ -138,8 +145,8 @@ void frm_speichern::dir_Change()
 
 void frm_speichern::file_Click()
 {
-    if (QListWidgetItem* eintrag = file->currentItem())
-        Dateiname = eintrag->text();
+    if (const QList<QListWidgetItem*> gewaehlt = file->selectedItems(); !gewaehlt.isEmpty())
+        Dateiname = gewaehlt.first()->text();
     txt_dateiname->setText(Dateiname);  // raises txt_dateiname_Change
     zeige_pfad();
 }
@@ -161,7 +168,19 @@ void frm_speichern::zeige_pfad()
 
 void frm_speichern::cmd_ok_Click()
 {
-    switch (speichere(quelle_(), Pfad, Dateiname, QDate::currentDate(), locale_, &Dateipfad)) {
+    const Ergebnisstand stand = quelle_();
+    Speicherergebnis ergebnis = speichere(stand, Pfad, Dateiname, QDate::currentDate(), locale_, &Dateipfad);
+    if (ergebnis == Speicherergebnis::keine_ergebnisdatei) {
+        // A parameter file, a table or a picture would be spoilt by a block:
+        // "Nein" is the default and the way out, and leaves the dialog open.
+        const QString frage = tr("„%1“ ist keine Kalvion-Ergebnisdatei. Trotzdem anhängen?")
+                                  .arg(QFileInfo(Dateipfad).fileName());
+        if (kalvion::frage(this, frage, {tr("&Ja"), tr("&Nein")}, 1) != 0)
+            return;
+        ergebnis = speichere(stand, Pfad, Dateiname, QDate::currentDate(), locale_, &Dateipfad,
+                             Fremde_datei::anhaengen);
+    }
+    switch (ergebnis) {
     case Speicherergebnis::berechnung_laeuft:
         // The dialog stays open: once the run has finished, "&ok" saves.
         kalvion::melde(this, tr("Die Berechnung läuft noch."));
@@ -173,6 +192,7 @@ void frm_speichern::cmd_ok_Click()
     case Speicherergebnis::kein_dateiname:
         kalvion::melde(this, tr("Dateiname fehlt!"));
         break;
+    case Speicherergebnis::keine_ergebnisdatei:  // answered above
     case Speicherergebnis::fehlgeschlagen:
         kalvion::melde(this, tr("Speichern fehlgeschlagen!"));
         break;

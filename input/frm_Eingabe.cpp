@@ -144,6 +144,7 @@ void frm_Eingabe::baue_oberflaeche()
     cmd_programm = benannt(new QPushButton(tr("Temperaturprogramm …"), this), "cmd_programm");
     cmd_programm->setGeometry(twips_rechteck(360, 7020, 2415, 450));
     cmd_programm->setAutoDefault(false);
+    enter_drueckt(cmd_programm);
     connect(cmd_programm, &QPushButton::clicked, this, &frm_Eingabe::cmd_programm_Click);
     setTabOrder(cmd_ok, cmd_programm);
     lbl_programm = benannt(beschriftung(this, QString(), 3000, 6960, 5900, 600), "lbl_programm");
@@ -298,8 +299,9 @@ void frm_Eingabe::programm_anzeigen()
     const bool aktiv = m_.programm.has_value();
     for (Feld f : {Feld::Sintertemp, Feld::Sinterzeit}) {
         QLineEdit* eingabe = feld(f);
-        eingabe->setText(feldtext(m_, f, locale_));
-        eingabe->setCursorPosition(0);  // a long t_eq shows its first digits
+        eingabe->setText(aktiv && f == Feld::Sinterzeit ? aequivalente_zeit_text(m_.Sinterzeit.wert, locale_)
+                                                        : feldtext(m_, f, locale_));
+        eingabe->setCursorPosition(0);
         eingabe->setReadOnly(aktiv);
         // Read-only shows as such: the window's colour behind the text.
         QPalette farben = palette();
@@ -358,8 +360,10 @@ void frm_Eingabe::cmd_ok_Click()
 {
     erst_fuellen();
     std::array<QString, Feldzahl> texte;
+    // The fields a programme fills are read-only and show t_eq rounded; the
+    // copy holds it whole.
     for (Feld f : Alle_Felder)
-        texte[static_cast<int>(f)] = feld(f)->text();
+        texte[static_cast<int>(f)] = feld(f)->isReadOnly() ? feldtext(m_, f, locale_) : feld(f)->text();
     // Every field passed its check or holds its reset text; a text that still
     // cannot be read keeps the value held before.
     parameter_uebernehmen(m_, parametersatz(texte, locale_));

@@ -3,11 +3,13 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -19,6 +21,68 @@
 #include "zahlen.h"
 
 namespace kalvion {
+
+namespace {
+
+// The segment table leaves Tab to the dialog, as every other control does:
+// a table that keeps Tab for its cells traps the keyboard user in it. The
+// arrow keys and Ctrl+Tab go from cell to cell.
+class Segmenttabelle : public QTableView {
+public:
+    explicit Segmenttabelle(QWidget* eltern);
+
+    // Tab in a cell being edited takes the text and leaves the table too.
+    void verlassen(bool vorwaerts) { focusNextPrevChild(vorwaerts); }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        const bool tab = e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab;
+        if (!tab || !(e->modifiers() & Qt::ControlModifier)) {
+            QTableView::keyPressEvent(e);
+            return;
+        }
+        const bool vor = e->key() == Qt::Key_Tab && !(e->modifiers() & Qt::ShiftModifier);
+        const QModelIndex neu = moveCursor(vor ? MoveNext : MovePrevious, Qt::NoModifier);
+        if (neu.isValid())
+            setCurrentIndex(neu);
+        e->accept();
+    }
+};
+
+class Zellenbearbeitung : public QStyledItemDelegate {
+public:
+    explicit Zellenbearbeitung(Segmenttabelle* tabelle) : QStyledItemDelegate(tabelle), tabelle_(tabelle) {}
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        // Without Ctrl, Tab commits the cell and moves on to the next control;
+        // with Ctrl the delegate moves on to the next cell, as it always did.
+        if (auto* editor = qobject_cast<QWidget*>(o); editor && e->type() == QEvent::KeyPress) {
+            const auto* k = static_cast<QKeyEvent*>(e);
+            const bool tab = k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab;
+            if (tab && !(k->modifiers() & Qt::ControlModifier)) {
+                emit commitData(editor);
+                emit closeEditor(editor, NoHint);
+                tabelle_->verlassen(k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier));
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(o, e);
+    }
+
+private:
+    Segmenttabelle* tabelle_;
+};
+
+Segmenttabelle::Segmenttabelle(QWidget* eltern) : QTableView(eltern)
+{
+    setTabKeyNavigation(false);
+    setItemDelegate(new Zellenbearbeitung(this));
+}
+
+}  // namespace
 
 Programmkurve::Programmkurve(const QLocale& locale, QWidget* eltern) : QWidget(eltern), locale_(locale)
 {
@@ -96,14 +160,14 @@ frm_Programm::frm_Programm(const Programmeingabe& eingabe, double Q, const QLoca
     start->addWidget(txt_start);
     start->addStretch();
 
-    tbl_segmente = benannt(new QTableView(this), "tbl_segmente");
+    tbl_segmente = benannt(new Segmenttabelle(this), "tbl_segmente");
     tbl_segmente->setModel(tabelle_);
     tbl_segmente->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tbl_segmente->setSelectionBehavior(QAbstractItemView::SelectRows);
     tbl_segmente->setMinimumHeight(180);
 
-    auto* hinzufuegen = benannt(new QPushButton(tr("Segment hinzufügen"), this), "cmd_hinzufuegen");
-    auto* entfernen = benannt(new QPushButton(tr("Segment entfernen"), this), "cmd_entfernen");
+    auto* hinzufuegen = benannt(new QPushButton(tr("Segment &hinzufügen"), this), "cmd_hinzufuegen");
+    auto* entfernen = benannt(new QPushButton(tr("Segment &entfernen"), this), "cmd_entfernen");
     auto* zeilenknoepfe = new QHBoxLayout;
     zeilenknoepfe->addWidget(hinzufuegen);
     zeilenknoepfe->addWidget(entfernen);
@@ -115,11 +179,12 @@ frm_Programm::frm_Programm(const Programmeingabe& eingabe, double Q, const QLoca
     lbl_aequivalent = benannt(new QLabel(this), "lbl_aequivalent");
     lbl_aequivalent->setWordWrap(true);
 
-    cmd_ok = benannt(new QPushButton(tr("ok"), this), "cmd_ok");
-    auto* kein = benannt(new QPushButton(tr("Kein Programm"), this), "cmd_kein_programm");
-    auto* abbrechen = benannt(new QPushButton(tr("Abbrechen"), this), "cmd_abbrechen");
-    for (QPushButton* k : {cmd_ok, kein, abbrechen, hinzufuegen, entfernen})
-        k->setAutoDefault(false);
+    // "ok" is the default: Enter in a field or the table hands the programme
+    // over, Enter on a focused button presses that one, Escape cancels.
+    cmd_ok = benannt(new QPushButton(tr("&ok"), this), "cmd_ok");
+    cmd_ok->setDefault(true);
+    auto* kein = benannt(new QPushButton(tr("&Kein Programm"), this), "cmd_kein_programm");
+    auto* abbrechen = benannt(new QPushButton(tr("&Abbrechen"), this), "cmd_abbrechen");
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(cmd_ok);
     knoepfe->addWidget(kein);

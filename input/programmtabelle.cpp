@@ -88,8 +88,13 @@ QVariant Programmtabelle::data(const QModelIndex& index, int rolle) const
 {
     if (!index.isValid() || index.row() >= zeilen_.size())
         return {};
-    if (rolle == Qt::DisplayRole || rolle == Qt::EditRole)
-        return zelle(index.row(), index.column());
+    if (rolle == Qt::DisplayRole || rolle == Qt::EditRole) {
+        // A jump reads in the user's language, whichever word it was typed as.
+        const QString& text = zelle(index.row(), index.column());
+        const bool anderes_wort = index.column() == Rate && ist_sofort(text) &&
+                                  text.trimmed().compare(sofort_text(), Qt::CaseInsensitive) != 0;
+        return anderes_wort ? sofort_text() : text;
+    }
     if (rolle == Qt::ForegroundRole && !zelle_gueltig(index.row(), index.column()))
         return QBrush(QColor(0xc0, 0, 0));
     if (rolle == Qt::TextAlignmentRole)

@@ -21,12 +21,26 @@ namespace {
 
 using Schreiber = std::function<bool(const QString&, const Modell&, const QLocale&)>;
 
+// Why a chosen path cannot be written in this form; empty where it can.
+using Vorpruefung = std::function<QString(const QString&)>;
+
 struct Exportart {
     QString titel;
     QString dateiname;  // offered in the folder used last
     QStringList filter;
     Schreiber schreiben;
+    Vorpruefung vorpruefung = {};
 };
+
+// The suffix decides the graph's format: any other names the ones there are.
+QString grafikendung_pruefen(const QString& pfad)
+{
+    if (grafikformat(pfad))
+        return {};
+    return QCoreApplication::translate("Befehle", "„%1“: Grafiken werden als PNG (.png), SVG (.svg) oder PDF (.pdf) "
+                                                  "gespeichert.")
+        .arg(QFileInfo(pfad).fileName());
+}
 
 // "SVG-Grafik (*.svg)" → "svg".
 QString endung_des_filters(const QString& filter)
@@ -90,6 +104,10 @@ void exportieren(QWidget* eltern, const Ergebnisstand& stand, const QLocale& loc
     const QString pfad = wahl(eltern, art.titel, QDir(exportordner()).filePath(art.dateiname), art.filter);
     if (pfad.isEmpty())
         return;
+    if (const QString grund = art.vorpruefung ? art.vorpruefung(pfad) : QString(); !grund.isEmpty()) {
+        melde(eltern, grund);
+        return;
+    }
     if (!art.schreiben(pfad, m, locale)) {
         melde(eltern, QCoreApplication::translate("Befehle", "Speichern fehlgeschlagen!"));
         return;
@@ -151,7 +169,8 @@ void grafik_mit_messung_speichern(QWidget* eltern, const Ergebnisstand& stand, c
                   QCoreApplication::translate("Befehle", "PDF-Dokument (*.pdf)")},
                  [messung](const QString& pfad, const Modell& m, const QLocale& l) {
                      return grafik_schreiben(pfad, m, l, messung.get());
-                 }});
+                 },
+                 grafikendung_pruefen});
 }
 
 void kurven_speichern(QWidget* eltern, const Ergebnisstand& stand, const QLocale& locale)

@@ -38,6 +38,13 @@ Anpassungstexte anpassungstexte(const Anpassung& a, const Modell& parameter, con
     t.d0_text = zahlen::allgemein(a.D0, locale, 7);
     t.d0 = QCoreApplication::translate("Anpassung", "Do*1000 = %1 cm²/s  (bei Q = %2 J/mol und %3 °C)")
                .arg(t.d0_text, wie_angenommen(parameter.Q, locale), wie_angenommen(parameter.Sintertemp, locale));
+    // In D0's own units and digits, marked at a search bound as D's is.
+    auto d0_grenze = [&](double wert, bool offen) {
+        return zahlen::allgemein(wert, locale, 7) +
+               (offen ? QCoreApplication::translate("Anpassung", " (Suchgrenze)") : QString());
+    };
+    t.d0_intervall = QCoreApplication::translate("Anpassung", "95-%-Intervall: %1 … %2 cm²/s")
+                         .arg(d0_grenze(a.D0_unten, a.unten_offen), d0_grenze(a.D0_oben, a.oben_offen));
     t.befund = befundtext(a.befund);
     return t;
 }
@@ -59,6 +66,7 @@ frm_anpassung::frm_anpassung(const Anpassung& a, const Modell& parameter, const 
     zeile("lbl_intervall", texte_.intervall);
     zeile("lbl_rms", texte_.rms);
     zeile("lbl_D0", texte_.d0);
+    zeile("lbl_D0_intervall", texte_.d0_intervall);
     QLabel* befund = zeile("lbl_befund", texte_.befund);
     befund->setWordWrap(true);
     befund->setVisible(!texte_.befund.isEmpty());

@@ -2,7 +2,7 @@
 #pragma once
 // "Kalvion - Anpassung an Messprofil": the D that best explains the measured
 // profile, its 95 % interval, the RMS residual and the D0 that gives this D at
-// the current Q and temperature, with "D0 übernehmen".
+// the current Q and temperature with its interval, and "D0 übernehmen".
 
 #include <QDialog>
 #include <QLocale>
@@ -14,7 +14,7 @@ namespace kalvion {
 
 // The texts the dialog shows, in the given locale.
 struct Anpassungstexte {
-    QString messung, d, intervall, rms, d0, befund;
+    QString messung, d, intervall, rms, d0, d0_intervall, befund;
     QString d0_text;  // D0 as the parameter dialog would take it
 };
 Anpassungstexte anpassungstexte(const Anpassung& a, const Modell& parameter, const QString& dateiname,

@@ -209,7 +209,9 @@ QString bildunterschrift(const Modell& m, const QLocale& locale, const QString& 
     return QCoreApplication::translate("Grafikexport", "Modell %1, T = %2 °C, t = %3 h, x_max = %4 µm, "
                                                        "D0·1000 = %5 cm²/s, Q = %6 J/mol, i_Diff = %7")
         .arg(QCoreApplication::translate("Geometrie", beschreibung(m.Geometrie).anzeigename),
-             wie_angenommen(m.Sintertemp, locale), wie_angenommen(m.Sinterzeit, locale),
+             wie_angenommen(m.Sintertemp, locale),
+             // a programme's t_eq to four digits, as the time field shows it
+             m.programm ? aequivalente_zeit_text(m.Sinterzeit.wert, locale) : wie_angenommen(m.Sinterzeit, locale),
              wie_angenommen(m.x_max, locale), wie_angenommen(m.D0, locale), wie_angenommen(m.Q, locale),
              zahlen::druckform(m.i_Diff, locale).trimmed()) +
            messung;

@@ -49,9 +49,9 @@ QString frage_langer_lauf(double sekunden, const QLocale& locale)
 
 QStringList knoepfe_langer_lauf()
 {
-    return {QCoreApplication::translate("Laufhinweise", "Schnell rechnen"),
-            QCoreApplication::translate("Laufhinweise", "Schrittweise"),
-            QCoreApplication::translate("Laufhinweise", "Abbrechen")};
+    return {QCoreApplication::translate("Laufhinweise", "&Schnell rechnen"),
+            QCoreApplication::translate("Laufhinweise", "Sch&rittweise"),
+            QCoreApplication::translate("Laufhinweise", "&Abbrechen")};
 }
 
 double restzeit(double geschaetzt, double vergangen, int prozent)

@@ -3,7 +3,9 @@
 // Takes the place of the message and question boxes for one test: records
 // each text and answers at once. Questions are answered with the scripted
 // button texts in order, and with the last button (the way out) once the
-// script is used up. Optional hooks run while a "box" is up.
+// script is used up. Buttons are recorded and named as they read, without
+// the marks of their access keys ("&Ja" is "Ja"). Optional hooks run while
+// a "box" is up.
 #include <QList>
 #include <QStringList>
 #include <functional>
@@ -19,9 +21,14 @@ public:
             if (waehrenddessen)
                 waehrenddessen(text);
         });
-        alte_frage_ = kalvion::setze_frageweg([this](QWidget*, const QString& text, const QStringList& knoepfe) {
+        alte_frage_ = kalvion::setze_frageweg([this](QWidget*, const QString& text, const QStringList& mit_kuerzeln,
+                                                     int vorgabe) {
+            QStringList knoepfe;
+            for (const QString& k : mit_kuerzeln)
+                knoepfe << ohne_kuerzel(k);
             fragen << text;
             angeboten << knoepfe;
+            vorgaben << knoepfe.value(vorgabe);
             if (bei_frage)
                 bei_frage(text);
             if (antworten.isEmpty())
@@ -44,8 +51,21 @@ public:
 
     QStringList fragen;                         // questions
     QList<QStringList> angeboten;               // their buttons
+    QStringList vorgaben;                       // their default buttons
     QStringList antworten;                      // the buttons to press, in order
     std::function<void(const QString&)> bei_frage;
+
+    // A button's text as it reads: "&&" is one "&", a single "&" marks the access key.
+    static QString ohne_kuerzel(const QString& text)
+    {
+        QString lesbar;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+                ++i;
+            lesbar += text[i];
+        }
+        return lesbar;
+    }
 
 private:
     kalvion::Meldungsweg alt_;

@@ -20,3 +20,25 @@ if [[ $offen -ne 0 ]]; then
   grep -B3 'type="unfinished"' "$arbeit/probe.ts" | grep '<source>' | sed 's/^ *//'
   exit 1
 fi
+
+# One English name for each thing, in the window, the exported graph and the
+# command line alike: a spelling on the left is retired for the one on the right.
+uebersetzungen=$(awk '/<translation/ { drin = 1 } drin { print } /<\/translation>/ { drin = 0 }' \
+  "$quelle/translations/kalvion_en.ts")
+fehler=0
+while IFS='|' read -r alt neu; do
+  if grep -qF -- "$alt" <<<"$uebersetzungen"; then
+    echo "English text uses \"$alt\"; the name used everywhere else is \"$neu\":"
+    grep -F -- "$alt" <<<"$uebersetzungen" | sed 's/^ *//'
+    fehler=1
+  fi
+done <<'TABELLE'
+Do*1000|D0·1000
+D0 · 1000|D0·1000
+Sinter temp|Sintering temp
+Sinter time|Sintering time
+sofort|immediate
+tep by step|stepwise
+hold time|hold
+TABELLE
+exit $fehler

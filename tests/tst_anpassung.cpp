@@ -90,8 +90,12 @@ private slots:
         QVERIFY2(std::abs(a.D / m.D - 1) < 1e-6, qPrintable(QString::number(a.D / m.D - 1)));
         QVERIFY2(a.rms < 1e-5, qPrintable(QString::number(a.rms)));
         QVERIFY(a.D_unten <= a.D && a.D <= a.D_oben);
-        // The D0 shown gives this D again at the model's Q and temperature.
+        // The D0 shown gives this D again at the model's Q and temperature,
+        // and its interval is D's mapped the same way.
         QVERIFY(std::abs(d0_fuer(m, a.D) / m.D0.wert - 1) < 1e-6);
+        QCOMPARE(a.D0_unten, d0_fuer(m, a.D_unten));
+        QCOMPARE(a.D0_oben, d0_fuer(m, a.D_oben));
+        QVERIFY(a.D0_unten <= a.D0 && a.D0 <= a.D0_oben);
     }
 
     // Beyond some 10^5 steps the profile is flat: no D can be read off it any

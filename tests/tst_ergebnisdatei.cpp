@@ -7,6 +7,7 @@
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "ergebnisdatei.h"
 #include "testhilfen.h"
@@ -193,6 +194,61 @@ private slots:
         QVERIFY(inhalt.startsWith(pfad.toLatin1() + "\r\n"));
     }
 
+    // A file takes a block without asking when it is empty or begins as a
+    // results file does, wherever its blocks were saved; anything else is
+    // someone else's file.
+    void beginnt_wie_ergebnisdatei_data()
+    {
+        QTest::addColumn<QByteArray>("anfang");
+        QTest::addColumn<bool>("ergebnisdatei");
+        const QByteArray linear = "Diffusion im linearen Fall, Daten berechnet am: 08.12.26\r\n";
+        QTest::newRow("leer") << QByteArray() << true;
+        for (const Geometriebeschreibung& g : Geometrien) {
+            Modell m = standardlauf();
+            m.Geometrie = g.geometrie;
+            QTest::addRow("Block %s", g.name) << *ergebnisblock(m, "/daten/ergebnis.txt", Tag, Deutsch) << true;
+        }
+        QTest::newRow("nur die ersten 80 Bytes") << ergebnisblock(standardlauf(), "/d/e.txt", Tag, Deutsch)->left(80)
+                                                 << true;
+        QTest::newRow("Windows-Pfad") << "C:\\daten\\e.txt\r\n" + linear << true;
+        QTest::newRow("Parameterdatei") << QByteArray("{\n    \"dezimalzeichen\": \",\",\n") << false;
+        QTest::newRow("Kurventabelle") << QByteArray("\xEF\xBB\xBFZelle;x [\xC2\xB5m];Start\r\n") << false;
+        QTest::newRow("PNG-Bild") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << false;
+        QTest::newRow("Zeile 1 kein Pfad") << "ergebnis\r\n" + linear << false;
+        QTest::newRow("Zeile 2 keine Datumszeile") << QByteArray("/daten/e.txt\r\nHallo\r\n") << false;
+        QTest::newRow("LF statt CR LF") << "/daten/e.txt\n" + linear << false;
+        QTest::newRow("Steuerzeichen in Zeile 1") << "/daten/\x1a.txt\r\n" + linear << false;
+        QTest::newRow("ohne Zeilenende") << QByteArray(200, '/') << false;
+    }
+    void beginnt_wie_ergebnisdatei()
+    {
+        QFETCH(QByteArray, anfang);
+        QFETCH(bool, ergebnisdatei);
+        QCOMPARE(kalvion::beginnt_wie_ergebnisdatei(anfang), ergebnisdatei);
+    }
+
+    // Only a regular file is read for the check (a FIFO would block it); a
+    // file that is no results file is left as it was until the save may
+    // append to it.
+    void fremde_datei_unangetastet()
+    {
+        QTemporaryDir d;
+        const QString fifo = d.path() + "/fifo";
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(!fremde_datei(fifo));
+        QVERIFY(!fremde_datei(d.path() + "/neu.txt"));
+        QVERIFY(!fremde_datei(d.path()));
+        const QByteArray json("{\"format\": 1}\n");
+        schreibe_datei(d.path() + "/p.kalvion", json);
+        QVERIFY(fremde_datei(d.path() + "/p.kalvion"));
+        QCOMPARE(speichere(standardlauf(), d.path(), "p.kalvion", Tag, Deutsch), Speicherergebnis::keine_ergebnisdatei);
+        QCOMPARE(lies_datei(d.path() + "/p.kalvion"), json);
+        QCOMPARE(speichere(standardlauf(), d.path(), "p.kalvion", Tag, Deutsch, nullptr, Fremde_datei::anhaengen),
+                 Speicherergebnis::gespeichert);
+        QCOMPARE(lies_datei(d.path() + "/p.kalvion"),
+                 json + *ergebnisblock(standardlauf(), d.path() + "/p.kalvion", Tag, Deutsch));
+    }
+
     // A refused save writes nothing; a run in progress is named first, also
     // while the previous result is still marked current.
     void verweigert_data()
@@ -257,7 +313,8 @@ private slots:
         rlimit klein = vorher;
         klein.rlim_cur = 1000;
         setrlimit(RLIMIT_FSIZE, &klein);
-        const Speicherergebnis anhaengen = speichere(standardlauf(), d.path(), "alt.txt", Tag, Deutsch);
+        const Speicherergebnis anhaengen =
+            speichere(standardlauf(), d.path(), "alt.txt", Tag, Deutsch, nullptr, Fremde_datei::anhaengen);
         const Speicherergebnis anlegen = speichere(standardlauf(), d.path(), "neu.txt", Tag, Deutsch);
         setrlimit(RLIMIT_FSIZE, &vorher);
 

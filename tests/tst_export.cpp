@@ -25,6 +25,7 @@
 #include "grafikexport.h"
 #include "kurvendatei.h"
 #include "meldungsrekorder.h"
+#include "programmeingabe.h"
 #include "testhilfen.h"
 #include "zahlen.h"
 
@@ -242,6 +243,10 @@ private slots:
             << true << true
             << QString::fromUtf8("Modell sphärisch, T = 1050,50 °C, t = 2,0 h, x_max = 5E+01 µm, "
                                  "D0·1000 = 587 cm²/s, Q = 238650 J/mol, i_Diff = 20");
+        // t_eq = 2.28009… h: four digits, as the time field shows it.
+        QTest::newRow("Programm") << false << false
+                                  << QString::fromUtf8("Modell linear, T = 1050 °C, t = 2,28 h, x_max = 50 µm, "
+                                                       "D0·1000 = 587 cm²/s, Q = 238650 J/mol, i_Diff = 20");
     }
     void bildunterschrift()
     {
@@ -255,6 +260,12 @@ private slots:
             m.Sintertemp.setze_text(1050.5, "1050,50");
             m.Sinterzeit.setze_text(2, "2,0");
             m.x_max.setze_text(50, "5E+01");
+        }
+        if (QByteArray(QTest::currentDataTag()) == "Programm") {
+            Programmeingabe e;
+            e.zeilen = {{"5", "1050", "2"}, {"10", "20", ""}};
+            QVERIFY(programm_setzen(m, e, Deutsch));
+            QVERIFY(m.Sinterzeit.text->size() > 8);  // kept with every digit
         }
         QCOMPARE(kalvion::bildunterschrift(m, Deutsch), text);
     }
@@ -681,6 +692,29 @@ private slots:
         QCOMPARE(lies_datei(platte_voll ? pfad : d.path() + "/datei"), alt);
         QCOMPARE(QDir(d.path()).entryList(QDir::Files), QStringList{platte_voll ? name : "datei"});
         QVERIFY(gemerkter_ordner().isEmpty());  // a failed folder is not remembered
+    }
+
+    // A suffix the graph cannot be written as is named, with the ones there
+    // are; nothing is written and the folder is not remembered.
+    void unbekannte_endung_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("JPEG") << "bild.jpg";
+        QTest::newRow("ohne Endung") << "bild";
+        QTest::newRow("PNG nicht am Ende") << "bild.png.bak";
+    }
+    void unbekannte_endung()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir d;
+        Meldungsrekorder meldungen;
+        Dateiwahlrekorder wahl(d.path() + "/" + name);
+        grafik_speichern(nullptr, stand(standardlauf()), Deutsch);
+        QCOMPARE(meldungen.texte, QStringList{QString::fromUtf8("„%1“: Grafiken werden als PNG (.png), SVG (.svg) "
+                                                                "oder PDF (.pdf) gespeichert.")
+                                                  .arg(name)});
+        QVERIFY(QDir(d.path()).isEmpty());
+        QVERIFY(gemerkter_ordner().isEmpty());
     }
 
     void ordner_merken()

@@ -192,6 +192,7 @@ private slots:
         const QString d0_zeile = kind<QLabel>(dialog, "lbl_D0")->text();
         const QString d0_text = d0_zeile.section(QLatin1Char(' '), 2, 2);
         QVERIFY2(std::abs(*zahlen::lies(d0_text, locale) / 700 - 1) < 1e-6, qPrintable(d0_zeile));
+        QVERIFY(kind<QLabel>(dialog, "lbl_D0_intervall")->text().startsWith(QStringLiteral("95-%-Intervall: ")));
 
         QTest::mouseClick(kind<QPushButton>(dialog, "cmd_d0_uebernehmen"), Qt::LeftButton);
         QTRY_VERIFY(!w_->anpassung());
@@ -202,6 +203,36 @@ private slots:
         const auto block = ergebnisblock(w_->ergebnisstand().aktuell->modell, pfad("e.txt"), QDate(2026, 1, 2), locale);
         QVERIFY(block);
         QVERIFY(block->contains((d0_text + QStringLiteral(" Diffusionskoeffizient D0 [ 1000*cm^2/s ]")).toLatin1()));
+    }
+
+    // D0's interval beside D's, in D0's units and digits, a search bound
+    // marked as for D.
+    void d0_intervall_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<bool>("oben_offen");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("deutsch") << Deutsch << false << QString::fromUtf8("95-%-Intervall: 512,25 … 701,5 cm²/s");
+        QTest::newRow("C, oben offen") << C_Locale << true
+                                       << QString::fromUtf8("95-%-Intervall: 512.25 … 701.5 (Suchgrenze) cm²/s");
+    }
+    void d0_intervall()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(bool, oben_offen);
+        QFETCH(QString, text);
+        Anpassung a;
+        a.D = 2e-10;
+        a.D_unten = 1.5e-10;
+        a.D_oben = 3e-10;
+        a.D0 = 587;
+        a.D0_unten = 512.25;
+        a.D0_oben = 701.5;
+        a.oben_offen = oben_offen;
+        a.punkte = 5;
+        Modell m;
+        startwerte_setzen(m);
+        QCOMPARE(anpassungstexte(a, m, "scan.csv", locale).d0_intervall, text);
     }
 
     void anpassen_ohne_profil()

@@ -19,6 +19,7 @@
 #include "frm_Programm.h"
 #include "kurvendatei.h"
 #include "meldungsrekorder.h"
+#include "parameterdatei.h"
 #include "programmeingabe.h"
 #include "programmtabelle.h"
 #include "testhilfen.h"
@@ -84,6 +85,8 @@ private slots:
         QTest::addColumn<QString>("fehler");  // empty: accepted
         QTest::newRow("gültig") << "20" << "5" << "1050" << "2" << "";
         QTest::newRow("sofort") << "20" << "sofort" << "1050" << "2" << "";
+        QTest::newRow("immediate, das englische Wort") << "20" << "immediate" << "1050" << "2" << "";
+        QTest::newRow("Immediate") << "20" << " Immediate" << "1050" << "2" << "";
         QTest::newRow("Ziel 0 und 10000 erlaubt") << "0" << "1" << "10000" << "" << "";
         QTest::newRow("Start über 10000") << "10001" << "5" << "1050" << "2" << "Starttemperatur: 0 bis 10000 °C erlaubt.";
         QTest::newRow("Start keine Zahl") << "zwanzig" << "5" << "1050" << "2" << "Starttemperatur: 0 bis 10000 °C erlaubt.";
@@ -145,8 +148,8 @@ private slots:
         QTest::newRow("Ziel der dritten Zeile")
             << "20" << QStringList{"5", "1050", "2", "sofort", "900", "1", "10", "10001", ""} << Programmfehler::ziel
             << 2 << QStringList{"2,1"};
-        QTest::newRow("Halten mit Punkt") << "20" << QStringList{"5", "1050", "1.5"} << Programmfehler::halten << 0
-                                          << QStringList{"0,2"};
+        QTest::newRow("Halten keine Zahl") << "20" << QStringList{"5", "1050", "1:5"} << Programmfehler::halten << 0
+                                           << QStringList{"0,2"};
         QTest::newRow("Rate und Ziel einer Zeile: die Rate zuerst, beide markiert")
             << "20" << QStringList{"-5", "-1", "2"} << Programmfehler::rate << 0 << QStringList{"0,0", "0,1"};
         QTest::newRow("Fehler in zwei Zeilen: die erste zuerst, beide markiert")
@@ -182,6 +185,51 @@ private slots:
         QCOMPARE(markiert, rot);
     }
 
+    // A number typed with the other decimal sign is named as such, in the
+    // cell where it stands; the table marks that cell.
+    void falsches_dezimalzeichen_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("spalte");  // -1: the start temperature
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("fehler");
+        QTest::newRow("deutsch, Halten 2.5") << Deutsch << 2 << "2.5"
+                                             << "Zeile 1, Halten: „2.5“ hat das falsche Dezimalzeichen (hier: 2,5).";
+        QTest::newRow("deutsch, Rate 7.5") << Deutsch << 0 << " 7.5"
+                                           << "Zeile 1, Rate: „7.5“ hat das falsche Dezimalzeichen (hier: 7,5).";
+        QTest::newRow("deutsch, Ziel 1050.5") << Deutsch << 1 << "1050.5"
+                                              << "Zeile 1, Ziel: „1050.5“ hat das falsche Dezimalzeichen (hier: 1050,5).";
+        QTest::newRow("deutsch, Start 20.5") << Deutsch << -1 << "20.5"
+                                             << "Starttemperatur: „20.5“ hat das falsche Dezimalzeichen (hier: 20,5).";
+        QTest::newRow("C, Halten 2,5") << C_Locale << 2 << "2,5"
+                                       << "Zeile 1, Halten: „2,5“ hat das falsche Dezimalzeichen (hier: 2.5).";
+        QTest::newRow("deutsch, 1.2.3 ist keine Zahl") << Deutsch << 2 << "1.2.3"
+                                                       << "Zeile 1, Halten: 0 bis 10000 h erlaubt.";
+        QTest::newRow("deutsch, 20000.5 auch richtig geschrieben zu groß")
+            << Deutsch << 1 << "20000.5" << "Zeile 1, Ziel: „20000.5“ hat das falsche Dezimalzeichen (hier: 20000,5).";
+    }
+    void falsches_dezimalzeichen()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(int, spalte);
+        QFETCH(QString, text);
+        QFETCH(QString, fehler);
+        Programmeingabe e;
+        e.zeilen = {{"5", "1050", "2"}};
+        if (spalte < 0)
+            e.start = text;
+        else
+            (spalte == 0 ? e.zeilen[0].rate : spalte == 1 ? e.zeilen[0].ziel : e.zeilen[0].halten) = text;
+        const Programmlesung l = programm_lesen(e, locale);
+        QCOMPARE(l.fehler, fehler);
+        QVERIFY(!l.programm);
+        if (spalte >= 0) {
+            Programmtabelle tabelle(locale);
+            tabelle.setze(e.zeilen);
+            QVERIFY(tabelle.data(tabelle.index(0, spalte), Qt::ForegroundRole).isValid());
+        }
+    }
+
     void zeile_und_aequivalent_data()
     {
         QTest::addColumn<QLocale>("locale");
@@ -204,12 +252,37 @@ private slots:
         QCOMPARE(aequivalenztext(aequivalente_zeit(*p, 238650), bezugstext(e, locale), locale), aequivalent);
     }
 
+    // A jump is kept as "sofort" whichever word it was typed as: the line,
+    // and the record that parameter files are written from, read everywhere.
     void sofort_in_der_zeile()
     {
         Programmeingabe e;
         e.zeilen = {{QStringLiteral("Sofort"), QStringLiteral("1050"), QStringLiteral("2")},
-                    {QStringLiteral("sofort"), QStringLiteral("20"), QStringLiteral("0")}};
+                    {QStringLiteral("immediate"), QStringLiteral("20"), QStringLiteral("0")}};
         QCOMPARE(programmzeile(e, Deutsch), QString::fromUtf8("Programm: 20 °C → sofort → 1050 °C, 2 h → sofort → 20 °C"));
+        const Programmangabe a = als_angabe(e, Deutsch);
+        QCOMPARE(a.segmente[0].rate, std::string("Sofort"));
+        QCOMPARE(a.segmente[1].rate, std::string("sofort"));
+        QCOMPARE(programmanzeige(a), QString::fromUtf8("Programm: 20 °C → sofort → 1050 °C, 2 h → sofort → 20 °C"));
+    }
+
+    // A parameter file whose programme was typed "immediate" (by hand, or in
+    // the English interface of a version that kept the word) loads under
+    // German numbers too, and is written back with "sofort".
+    void immediate_in_einer_parameterdatei()
+    {
+        const QByteArray datei = R"({"format": 1, "dezimalzeichen": ".", "modell": "linear",
+            "felder": {"temperatur": "1050", "zeit": "2", "weg": "50", "d0": "587", "q": "238650", "i-diff": "20"},
+            "programm": {"start": "20", "segmente": [{"rate": "immediate", "ziel": "1050", "halten": "2.5"},
+                                                     {"rate": "10", "ziel": "20", "halten": ""}]}})";
+        Modell basis;
+        startwerte_setzen(basis);
+        const Parameterlesung l = parameter_lesen(datei, basis, Deutsch);
+        QVERIFY2(l.modell, qPrintable(l.fehler));
+        QVERIFY(l.modell->programm);
+        const QByteArray neu = parameterdaten(*l.modell, Deutsch);
+        QVERIFY(neu.contains(R"("rate": "sofort")"));
+        QVERIFY(!neu.contains("immediate"));
     }
 
     // A programme of one hold is the isothermal run: the same block, byte for byte.
@@ -305,13 +378,14 @@ private slots:
         QCOMPARE(tabelle->data(tabelle->index(0, 2)).toString(), QStringLiteral("1,5"));
         auto* zeile = kind<QLabel>(&dlg, "lbl_aequivalent");
         QCOMPARE(zeile->text(), QString::fromUtf8("entspricht 1,78 h bei 1050 °C"));
-        // A German number with a point is no number: the line says where.
+        // A German number with a point is no number: the line says where and why.
         tabelle->setData(tabelle->index(0, 2), QStringLiteral("1.5"));
-        QCOMPARE(zeile->text(), QString::fromUtf8("Zeile 1, Halten: 0 bis 10000 h erlaubt."));
+        const QString punkt = QString::fromUtf8("Zeile 1, Halten: „1.5“ hat das falsche Dezimalzeichen (hier: 1,5).");
+        QCOMPARE(zeile->text(), punkt);
         QVERIFY(tabelle->data(tabelle->index(0, 2), Qt::ForegroundRole).isValid());
         QVERIFY(!tabelle->data(tabelle->index(0, 1), Qt::ForegroundRole).isValid());
         QTest::mouseClick(kind<QPushButton>(&dlg, "cmd_ok"), Qt::LeftButton);
-        QCOMPARE(rekorder.texte, QStringList{QString::fromUtf8("Zeile 1, Halten: 0 bis 10000 h erlaubt.")});
+        QCOMPARE(rekorder.texte, QStringList{punkt});
         QVERIFY(dlg.isVisible());
         tabelle->setData(tabelle->index(0, 2), QStringLiteral("2"));
         QCOMPARE(zeile->text(), QString::fromUtf8("entspricht 2,28 h bei 1050 °C"));
@@ -325,6 +399,112 @@ private slots:
         QCOMPARE(tabelle->rowCount(), 49);
         QTest::mouseClick(kind<QPushButton>(&dlg, "cmd_ok"), Qt::LeftButton);
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    }
+
+    // Tab leaves the segment table, also from a cell being edited (taking its
+    // text); Ctrl+Tab and the arrow keys go from cell to cell.
+    void tab_verlaesst_die_tabelle_data()
+    {
+        QTest::addColumn<bool>("bearbeiten");  // "900" typed into cell (0, 1) first
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<int>("umschalter");
+        QTest::addColumn<QString>("fokus");  // the control that has the focus after: its name
+        QTest::addColumn<int>("spalte");     // the table's current column after, in row 0
+        const int strg = Qt::ControlModifier, shift = Qt::ShiftModifier;
+        QTest::newRow("Tab") << false << int(Qt::Key_Tab) << 0 << "cmd_hinzufuegen" << 1;
+        QTest::newRow("Shift+Tab") << false << int(Qt::Key_Backtab) << shift << "txt_start" << 1;
+        QTest::newRow("Strg+Tab") << false << int(Qt::Key_Tab) << strg << "tbl_segmente" << 2;
+        QTest::newRow("Strg+Shift+Tab") << false << int(Qt::Key_Backtab) << (strg | shift) << "tbl_segmente" << 0;
+        QTest::newRow("Pfeil rechts") << false << int(Qt::Key_Right) << 0 << "tbl_segmente" << 2;
+        QTest::newRow("Tab beim Bearbeiten") << true << int(Qt::Key_Tab) << 0 << "cmd_hinzufuegen" << 1;
+        QTest::newRow("Shift+Tab beim Bearbeiten") << true << int(Qt::Key_Backtab) << shift << "txt_start" << 1;
+        QTest::newRow("Strg+Tab beim Bearbeiten") << true << int(Qt::Key_Tab) << strg << "tbl_segmente" << 2;
+    }
+    void tab_verlaesst_die_tabelle()
+    {
+        QFETCH(bool, bearbeiten);
+        QFETCH(int, taste);
+        QFETCH(int, umschalter);
+        QFETCH(QString, fokus);
+        QFETCH(int, spalte);
+        frm_Programm dlg(zyklus(Deutsch), 238650, Deutsch);
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        auto* tabelle = kind<QTableView>(&dlg, "tbl_segmente");
+        tabelle->setFocus(Qt::TabFocusReason);
+        tabelle->setCurrentIndex(tabelle->model()->index(0, 1));
+        if (bearbeiten) {
+            tabelle->edit(tabelle->currentIndex());
+            QVERIFY(QApplication::focusWidget() != tabelle && tabelle->isAncestorOf(QApplication::focusWidget()));
+            QTest::keyClicks(QApplication::focusWidget(), "900");
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(taste), Qt::KeyboardModifiers(umschalter));
+        QWidget* jetzt = QApplication::focusWidget();
+        QVERIFY(jetzt);
+        // An editor in the table counts as the table.
+        QCOMPARE(tabelle->isAncestorOf(jetzt) ? tabelle->objectName() : jetzt->objectName(), fokus);
+        QCOMPARE(tabelle->currentIndex().row(), 0);
+        QCOMPARE(tabelle->currentIndex().column(), spalte);
+        QCOMPARE(tabelle->model()->index(0, 1).data().toString(), bearbeiten ? "900" : "1050");
+    }
+
+    // "ok" is the default button: Enter in a field or the table hands the
+    // programme over, Enter on another button presses that one; Escape
+    // cancels; every button has its access key.
+    void enter_escape_und_zugriffstasten_data()
+    {
+        QTest::addColumn<QString>("wo");
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<int>("umschalter");
+        QTest::addColumn<int>("ergebnis");
+        const int alt = Qt::AltModifier;
+        QTest::newRow("Enter im Startfeld") << "txt_start" << int(Qt::Key_Return) << 0 << int(QDialog::Accepted);
+        QTest::newRow("Enter in der Tabelle") << "tbl_segmente" << int(Qt::Key_Return) << 0 << int(QDialog::Accepted);
+        QTest::newRow("Enter auf Kein Programm") << "cmd_kein_programm" << int(Qt::Key_Return) << 0
+                                                 << frm_Programm::Kein_Programm;
+        QTest::newRow("Enter auf Abbrechen") << "cmd_abbrechen" << int(Qt::Key_Enter) << 0 << int(QDialog::Rejected);
+        QTest::newRow("Escape in der Tabelle") << "tbl_segmente" << int(Qt::Key_Escape) << 0 << int(QDialog::Rejected);
+        QTest::newRow("Alt+O") << "tbl_segmente" << int(Qt::Key_O) << alt << int(QDialog::Accepted);
+        QTest::newRow("Alt+K") << "tbl_segmente" << int(Qt::Key_K) << alt << frm_Programm::Kein_Programm;
+        QTest::newRow("Alt+A") << "txt_start" << int(Qt::Key_A) << alt << int(QDialog::Rejected);
+    }
+    void enter_escape_und_zugriffstasten()
+    {
+        QFETCH(QString, wo);
+        QFETCH(int, taste);
+        QFETCH(int, umschalter);
+        QFETCH(int, ergebnis);
+        frm_Programm dlg(zyklus(Deutsch), 238650, Deutsch);
+        QSignalSpy beendet(&dlg, &QDialog::finished);
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QWidget* ziel = kind<QWidget>(&dlg, wo.toLatin1().constData());
+        ziel->setFocus(Qt::TabFocusReason);
+        QVERIFY(ziel->hasFocus());
+        QTest::keyClick(ziel, Qt::Key(taste), Qt::KeyboardModifiers(umschalter));
+        QTRY_COMPARE(beendet.size(), 1);  // an access key clicks after a short flash
+        QCOMPARE(beendet[0][0].toInt(), ergebnis);
+        QVERIFY(!dlg.isVisible());
+    }
+
+    // The parameter dialog's button reached with Tab opens the programme
+    // with Enter, as Enter on its "ok" takes the parameters.
+    void enter_auf_temperaturprogramm()
+    {
+        Sitzung s(Deutsch);
+        auto* ok = kind<QPushButton>(s.dlg, "cmd_ok");
+        ok->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(ok, Qt::Key_Tab);
+        auto* knopf = kind<QPushButton>(s.dlg, "cmd_programm");
+        QVERIFY(knopf->hasFocus());
+        QTest::keyClick(knopf, Qt::Key_Return);
+        frm_Programm* p = nullptr;
+        QTRY_VERIFY((p = s.dlg->findChild<frm_Programm*>()) != nullptr && p->isVisible());
+        QTest::keyClick(p, Qt::Key_Escape);
+        QTRY_VERIFY(!s.dlg->findChild<frm_Programm*>());
+        QVERIFY(!s.dlg->parameter().programm);
     }
 
     void parameterdialog_mit_programm_data()
@@ -358,8 +538,10 @@ private slots:
         QVERIFY(temp->isReadOnly());
         QVERIFY(zeit->isReadOnly());
         QCOMPARE(temp->text(), QStringLiteral("1050"));
+        // t_eq = 1.7800977… h, to four digits in the field; the copy keeps every digit.
         const double t_eq = s.dlg->parameter().Sinterzeit.wert;
-        QCOMPARE(zeit->text(), zahlen::kuerzeste_form(t_eq, locale));
+        QCOMPARE(zeit->text(), locale == Deutsch ? QStringLiteral("1,78") : QStringLiteral("1.78"));
+        QCOMPARE(QString::fromStdString(*s.dlg->parameter().Sinterzeit.text), zahlen::kuerzeste_form(t_eq, locale));
         QVERIFY(kind<QLabel>(s.dlg, "lbl_programm")->text().startsWith(programmzeile(zyklus(locale), locale)));
         QCOMPARE(kind<QLabel>(s.dlg, "lbl_Schritte")->text(),
                  zahlen::ganzzahl(std::floor(1.2 * t_eq * 3600 / s.dlg->parameter().dt_max), locale));
@@ -368,7 +550,7 @@ private slots:
         QApplication::setActiveWindow(s.dlg.get());
         verlasse_mit(kind<QLineEdit>(s.dlg, "txt_Q"), QStringLiteral("300000"));
         QVERIFY(s.dlg->parameter().Sinterzeit.wert < t_eq);
-        QCOMPARE(zeit->text(), zahlen::kuerzeste_form(s.dlg->parameter().Sinterzeit.wert, locale));
+        QCOMPARE(zeit->text(), zahlen::allgemein(s.dlg->parameter().Sinterzeit.wert, locale, 4));
 
         // "Kein Programm": the isothermal fields as they were.
         p = s.programmdialog();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The save dialog: the linked drive, folder and file lists, the composed
 // path, and "&ok" with its refusals, on real widgets.
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QTest>
 
 #include "anfangsprofil.h"
+#include "ergebnisdatei.h"
 #include "frm_speichern.h"
 #include "meldungsrekorder.h"
 #include "testhilfen.h"
@@ -37,6 +39,7 @@ class tst_speichern : public QObject {
     QTemporaryDir ordner_;
     QString vorher_;
     Modell m_;
+    QByteArray alt_;  // alt.txt: a results file of one block
 
     // Opens a dialog as the main window's menu does: discarded on closing.
     QPointer<frm_speichern> oeffne()
@@ -58,14 +61,12 @@ private slots:
     {
         vorher_ = QDir::currentPath();
         QDir(ordner_.path()).mkdir("unter");
-        QFile alt(ordner_.path() + "/alt.txt");
-        QVERIFY(alt.open(QIODevice::WriteOnly));
-        alt.write("alt\r\n");
-        alt.close();
         QDir::setCurrent(ordner_.path());
         startwerte_setzen(m_);
         anfangsprofil(m_);
         m_.Berechnung_aktuell = true;
+        alt_ = *ergebnisblock(m_, ordner_.path() + "/alt.txt", QDate(2009, 2, 1), QLocale::c());
+        schreibe_datei(ordner_.path() + "/alt.txt", alt_);
     }
     void cleanup()
     {
@@ -128,7 +129,7 @@ private slots:
         QCOMPARE(kind<QLabel>(d, "lbl_pfad")->text(), ordner_.path() + "/alt.txt");
         QTest::mouseClick(kind<QPushButton>(d, "cmd_ok"), Qt::LeftButton);
         QTRY_VERIFY(!d);
-        QVERIFY(inhalt("alt.txt").startsWith("alt\r\n" + (ordner_.path() + "/alt.txt\r\n").toLatin1()));
+        QVERIFY(inhalt("alt.txt").startsWith(alt_ + (ordner_.path() + "/alt.txt\r\n").toLatin1()));
     }
 
     // The arrow keys in the file list pick the highlighted file: the name and
@@ -150,8 +151,96 @@ private slots:
         ok->setFocus();
         QTest::keyClick(ok, Qt::Key_Return);
         QTRY_VERIFY(!d);
-        QCOMPARE(inhalt("alt.txt"), QByteArray("alt\r\n"));
+        QCOMPARE(inhalt("alt.txt"), alt_);
         QVERIFY(inhalt("b.txt").startsWith((ordner_.path() + "/b.txt\r\n").toLatin1()));
+    }
+
+    // Tabbing from the typed name into the file list passes its entries by:
+    // "&ok" then writes under the typed name. Enter on the entry the focus
+    // rests on picks it, as a click would.
+    void tab_in_die_dateiliste_data()
+    {
+        QTest::addColumn<bool>("enter");
+        QTest::addColumn<QString>("ziel");
+        QTest::newRow("Tab, Alt+O") << false << "neu.txt";
+        QTest::newRow("Tab, Enter in der Liste, Alt+O") << true << "alt.txt";
+    }
+    void tab_in_die_dateiliste()
+    {
+        QFETCH(bool, enter);
+        QFETCH(QString, ziel);
+        auto d = oeffne();
+        QApplication::setActiveWindow(d);
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        auto* name = kind<QLineEdit>(d, "txt_dateiname");
+        auto* file = kind<QListWidget>(d, "file");
+        QVERIFY(name->hasFocus());
+        QTest::keyClicks(name, "neu.txt");
+        for (int i = 0; i < 10 && !file->hasFocus(); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(file->hasFocus());
+        QCOMPARE(file->currentItem()->text(), QString("alt.txt"));
+        QCOMPARE(name->text(), QString("neu.txt"));
+        QCOMPARE(kind<QLabel>(d, "lbl_pfad")->text(), ordner_.path() + "/neu.txt");
+        if (enter)
+            QTest::keyClick(file, Qt::Key_Return);
+        QCOMPARE(name->text(), ziel);
+        QVERIFY(d && d->isVisible());
+        QTest::keyClick(file, Qt::Key_O, Qt::AltModifier);
+        QTRY_VERIFY(!d);
+        QCOMPARE(inhalt("alt.txt").size() > alt_.size(), ziel == "alt.txt");
+        QCOMPARE(QFile::exists(ordner_.path() + "/neu.txt"), ziel == "neu.txt");
+    }
+
+    // An existing file that is no results file is only appended to after
+    // "Ja"; "Nein", the default, writes nothing and leaves the dialog open.
+    // An empty file or a results file takes the block without a question.
+    void anhaengen_an_vorhandene_datei_data()
+    {
+        QTest::addColumn<QByteArray>("vorher");
+        QTest::addColumn<QStringList>("antworten");
+        QTest::addColumn<bool>("gefragt");
+        QTest::addColumn<bool>("angehaengt");
+        const QByteArray parameter("{\n    \"dezimalzeichen\": \",\",\n    \"format\": 1\n}\n");
+        QTest::newRow("leere Datei") << QByteArray() << QStringList() << false << true;
+        QTest::newRow("Ergebnisdatei eines anderen Ordners")
+            << *ergebnisblock(standardlauf(), "/woanders/ziel.kalvion", QDate(2009, 2, 1), QLocale::c()) << QStringList()
+            << false << true;
+        QTest::newRow("Parameterdatei, Nein") << parameter << QStringList{"Nein"} << true << false;
+        QTest::newRow("Parameterdatei, Escape") << parameter << QStringList() << true << false;
+        QTest::newRow("Parameterdatei, Ja") << parameter << QStringList{"Ja"} << true << true;
+        QTest::newRow("Bild, Nein") << QByteArray("\x89PNG\r\n\x1a\n", 8) << QStringList{"Nein"} << true << false;
+    }
+    void anhaengen_an_vorhandene_datei()
+    {
+        QFETCH(QByteArray, vorher);
+        QFETCH(QStringList, antworten);
+        QFETCH(bool, gefragt);
+        QFETCH(bool, angehaengt);
+        schreibe_datei(ordner_.path() + "/ziel.kalvion", vorher);
+        auto d = oeffne();
+        Meldungsrekorder meldungen;
+        meldungen.antworten = antworten;
+        QTest::keyClicks(kind<QLineEdit>(d, "txt_dateiname"), "ziel.kalvion");
+        QTest::mouseClick(kind<QPushButton>(d, "cmd_ok"), Qt::LeftButton);
+        QCOMPARE(meldungen.texte, QStringList());
+        if (gefragt) {
+            QCOMPARE(meldungen.fragen,
+                     QStringList{QString::fromUtf8("„ziel.kalvion“ ist keine Kalvion-Ergebnisdatei. Trotzdem anhängen?")});
+            QCOMPARE(meldungen.angeboten, (QList<QStringList>{{"Ja", "Nein"}}));
+            QCOMPARE(meldungen.vorgaben, QStringList{"Nein"});
+        } else {
+            QCOMPARE(meldungen.fragen, QStringList());
+        }
+        const QByteArray block =
+            *ergebnisblock(m_, ordner_.path() + "/ziel.kalvion", QDate::currentDate(), QLocale::c());
+        QCOMPARE(inhalt("ziel.kalvion"), angehaengt ? vorher + block : vorher);
+        if (angehaengt) {
+            QTRY_VERIFY(!d);
+        } else {
+            QVERIFY(d && d->isVisible());
+            d->close();
+        }
     }
 
     void enter_auf_abbrechen()
@@ -221,13 +310,13 @@ private slots:
         QTest::mouseClick(kind<QPushButton>(d, "cmd_ok"), Qt::LeftButton);
         QCOMPARE(meldungen.texte, QStringList{QString::fromUtf8("Die Berechnung läuft noch.")});
         QVERIFY(d && d->isVisible());
-        QCOMPARE(inhalt("alt.txt"), QByteArray("alt\r\n"));
+        QCOMPARE(inhalt("alt.txt"), alt_);
 
         m_.Berechnung_laeuft = false;
         QTest::mouseClick(kind<QPushButton>(d, "cmd_ok"), Qt::LeftButton);
         QTRY_VERIFY(!d);
         QCOMPARE(meldungen.texte.size(), 1);
-        QVERIFY(inhalt("alt.txt").size() > 1000);
+        QVERIFY(inhalt("alt.txt").size() > alt_.size());
     }
 
     void fehlschlag_laesst_dialog_offen()

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -23,6 +24,7 @@
 #include "frm_Eingabe.h"
 #include "frm_speichern.h"
 #include "geometrie.h"
+#include "laufhinweise.h"
 #include "meldungsrekorder.h"
 #include "programm.h"
 #include "sprache.h"
@@ -57,8 +59,7 @@ QStringList texte(const QWidget* fenster)
     return t;
 }
 
-// Signs of German: its letters and its common words. "sofort" is the
-// programme table's keyword for a step without ramp, typed as it is.
+// Signs of German: its letters and its common words.
 const QStringList Deutsch_merkmale{
     QStringLiteral("ä"),          QStringLiteral("ö"),         QStringLiteral("ü"),          QStringLiteral("ß"),
     QStringLiteral("Ä"),          QStringLiteral("Ö"),         QStringLiteral("Ü"),          QStringLiteral("Berechnung"),
@@ -72,18 +73,42 @@ const QStringList Deutsch_merkmale{
     QStringLiteral("Zeile"),      QStringLiteral("Messpunkt"), QStringLiteral("Messung"),    QStringLiteral("Suchbereich"),
     QStringLiteral("Konzentration"), QStringLiteral("Schritten"), QStringLiteral("Ende"),    QStringLiteral("erlaubt"),
     QStringLiteral("Parameterdatei"), QStringLiteral("weitere"), QStringLiteral("Starttemperatur"), QStringLiteral("fehlt"),
+    QStringLiteral("sofort"),
 };
-const QStringList Erlaubt{QStringLiteral("sofort")};
 
 QString deutsches_in(const QStringList& texte)
 {
-    for (QString text : texte) {
-        for (const QString& wort : Erlaubt)
-            text.remove(wort);
+    for (const QString& text : texte) {
         for (const QString& merkmal : Deutsch_merkmale)
             if (text.contains(merkmal))
                 return text;
     }
+    return QString();
+}
+
+// The access keys of a window's push buttons ("" for one without).
+QStringList zugriffstasten(const QWidget* fenster)
+{
+    QStringList tasten;
+    for (const QPushButton* k : fenster->findChildren<QPushButton*>())
+        tasten << QKeySequence::mnemonic(k->text()).toString();
+    return tasten;
+}
+
+QStringList zugriffstasten(const QStringList& knoepfe)
+{
+    QStringList tasten;
+    for (const QString& k : knoepfe)
+        tasten << QKeySequence::mnemonic(k).toString();
+    return tasten;
+}
+
+// Every button has an access key, and no two share one.
+QString fehlende_oder_doppelte(const QStringList& tasten)
+{
+    for (const QString& t : tasten)
+        if (t.isEmpty() || tasten.count(t) > 1)
+            return tasten.join(QLatin1Char(' '));
     return QString();
 }
 
@@ -142,6 +167,8 @@ struct Rundgang {
     QStringList bildtexte;    // the parameter dialog's model pictures'
     QString befund;           // the fit's note on a flat profile
     bool zelle_markiert = false;  // the programme table marks the wrong cell
+    QString sofort;           // a rate typed "sofort", as the programme table shows it
+    QList<QStringList> tasten;  // the access keys of the dialogs' and questions' buttons
 };
 
 // The parameter dialog's pictures as it shows them: each the picture its
@@ -226,7 +253,10 @@ void fehlerwege(Rundgang& r, frm_grafik& w, const QString& ordner)
     tabelle->setData(tabelle->index(1, 1), QStringLiteral("20000"));
     r.zelle_markiert = tabelle->data(tabelle->index(1, 1), Qt::ForegroundRole).isValid() &&
                        !tabelle->data(tabelle->index(1, 0), Qt::ForegroundRole).isValid();
+    tabelle->setData(tabelle->index(1, 0), QStringLiteral("sofort"));
+    r.sofort = tabelle->data(tabelle->index(1, 0)).toString();
     r.texte << texte(programm);
+    r.tasten << zugriffstasten(programm);
     QTest::mouseClick(kind<QPushButton>(programm, "cmd_ok"), Qt::LeftButton);
     QVERIFY(programm->isVisible());
     tabelle->setData(tabelle->index(1, 1), QStringLiteral("20"));
@@ -286,6 +316,10 @@ void rundgang(Rundgang& r, const QString& ordner)
     auto* speichern = qobject_cast<frm_speichern*>(w->speichern());
     QVERIFY(speichern);
     r.texte << texte(speichern);
+    r.tasten << zugriffstasten(speichern);
+    r.tasten << zugriffstasten(knoepfe_langer_lauf())
+             << zugriffstasten({QCoreApplication::translate("kalvion::frm_speichern", "&Ja"),
+                                QCoreApplication::translate("kalvion::frm_speichern", "&Nein")});
     speichern->setze_ordner(ordner);
     QTest::mouseClick(kind<QPushButton>(speichern, "cmd_ok"), Qt::LeftButton);
     QTest::keyClicks(kind<QLineEdit>(speichern, "txt_dateiname"), QStringLiteral("ergebnis.txt"));
@@ -321,7 +355,7 @@ void tst_sprache::deutsch_wie_bisher()
     rundgang(deutsch_, ordner_.path());
     for (const char* text : {"Berechnung &Starten", "&Datei", "&Speichern als ASCII", "&Parameter speichern …",
                              "&Bearbeiten", "&Kopieren", "&Beenden", "Kalvion - Eingabe", "Modell", "Sintertemp. [°C]",
-                             "-> Rechenschritte", "Kalvion - Temperaturprogramm", "Segment hinzufügen", "Ziel [°C]",
+                             "-> Rechenschritte", "Kalvion - Temperaturprogramm", "Segment &hinzufügen", "Ziel [°C]",
                              "Kalvion - Info", "Kalvion  -  Daten  speichern", "&Abbrechen", "sphärisch"})
         QVERIFY2(deutsch_.texte.contains(QString::fromUtf8(text)), text);
     QString ausserhalb = QString::fromUtf8("Messpunkte außerhalb des Diffusionswegs 0 … 50 µm:");
@@ -339,6 +373,9 @@ void tst_sprache::deutsch_wie_bisher()
                              "Zeile 2, Ziel: 0 bis 10000 °C erlaubt."})
         QVERIFY2(deutsch_.texte.contains(QString::fromUtf8(text)), text);
     QVERIFY(deutsch_.zelle_markiert);
+    QCOMPARE(deutsch_.sofort, QStringLiteral("sofort"));
+    for (const QStringList& tasten : deutsch_.tasten)
+        QCOMPARE(fehlende_oder_doppelte(tasten), QString());
     QCOMPARE(deutsch_.befund, QString::fromUtf8("Das Optimum liegt an der oberen Grenze des Suchbereichs: das Messprofil "
                                                 "ist ausgeglichen (flach), D ist nur nach unten begrenzt."));
     // The graph and the pictures as they have always been.
@@ -365,6 +402,10 @@ void tst_sprache::englisch_ohne_deutsch()
     // The command line quotes this one when D cannot form a time step.
     QCOMPARE(englisch_.meldungen[7], QStringLiteral("Invalid input!"));
     QVERIFY(englisch_.zelle_markiert);
+    QCOMPARE(englisch_.sofort, QStringLiteral("immediate"));
+    QCOMPARE(englisch_.tasten.size(), deutsch_.tasten.size());
+    for (const QStringList& tasten : englisch_.tasten)
+        QCOMPARE(fehlende_oder_doppelte(tasten), QString());
     QVERIFY(!englisch_.befund.isEmpty());
     QCOMPARE(deutsches_in({englisch_.befund}), QString());
     QCOMPARE(englisch_.grafiktexte.size(), deutsch_.grafiktexte.size());

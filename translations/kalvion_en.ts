@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>Do*1000 = %1 cm²/s  (bei Q = %2 J/mol und %3 °C)</source>
-        <translation>Do*1000 = %1 cm²/s  (at Q = %2 J/mol and %3 °C)</translation>
+        <translation>D0·1000 = %1 cm²/s  (at Q = %2 J/mol and %3 °C)</translation>
     </message>
     <message>
         <source>Das Optimum liegt an der unteren Grenze des Suchbereichs: das Messprofil hat sich kaum vom Anfangsprofil entfernt, D ist nur nach oben begrenzt.</source>
@@ -148,6 +148,10 @@
         <source>kalvion-kurven.csv</source>
         <translation>kalvion-curves.csv</translation>
     </message>
+    <message>
+        <source>„%1“: Grafiken werden als PNG (.png), SVG (.svg) oder PDF (.pdf) gespeichert.</source>
+        <translation>“%1”: graphs are saved as PNG (.png), SVG (.svg) or PDF (.pdf).</translation>
+    </message>
 </context>
 <context>
     <name>Dauer</name>
@@ -236,7 +240,7 @@
     </message>
     <message>
         <source>D0 · 1000 in cm²/s, wie im Dialog</source>
-        <translation>D0 · 1000 in cm²/s, as in the dialog</translation>
+        <translation>D0·1000 in cm²/s, as in the dialog</translation>
     </message>
     <message>
         <source>Aktivierungsenergie Q in J/mol</source>
@@ -248,11 +252,11 @@
     </message>
     <message>
         <source>Sintertemp. [°C]</source>
-        <translation>Sinter temp. [°C]</translation>
+        <translation>Sintering temp. [°C]</translation>
     </message>
     <message>
         <source>Sinterzeit [h]</source>
-        <translation>Sinter time [h]</translation>
+        <translation>Sintering time [h]</translation>
     </message>
     <message>
         <source>x_max [µm]</source>
@@ -260,7 +264,7 @@
     </message>
     <message>
         <source>Do*1000  [cm²/s]</source>
-        <translation>Do*1000  [cm²/s]</translation>
+        <translation>D0·1000  [cm²/s]</translation>
     </message>
     <message>
         <source>Q aktiv. [ J/mol ]</source>
@@ -357,19 +361,7 @@
         <source>Die Berechnung dauert voraussichtlich %1.
 Schnell rechnen (nach Schritt 1000 in einem Sprung, sofort fertig) oder schrittweise?</source>
         <translation>The calculation will probably take %1.
-Compute fast (one jump after step 1000, done at once) or step by step?</translation>
-    </message>
-    <message>
-        <source>Schnell rechnen</source>
-        <translation>Fast</translation>
-    </message>
-    <message>
-        <source>Schrittweise</source>
-        <translation>Step by step</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
+Compute fast (one jump after step 1000, done at once) or stepwise?</translation>
     </message>
     <message>
         <source>   noch %1</source>
@@ -390,6 +382,18 @@ Compute fast (one jump after step 1000, done at once) or step by step?</translat
     <message>
         <source>Die Berechnung bräuchte %1 Zeitschritte, mehr als das Programm zählen kann (höchstens %2).</source>
         <translation>The calculation would need %1 time steps, more than the program can count (at most %2).</translation>
+    </message>
+    <message>
+        <source>&amp;Schnell rechnen</source>
+        <translation>&amp;Fast</translation>
+    </message>
+    <message>
+        <source>Sch&amp;rittweise</source>
+        <translation>&amp;Stepwise</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -510,7 +514,7 @@ Compute fast (one jump after step 1000, done at once) or step by step?</translat
     </message>
     <message>
         <source>Zeile %1, Rate: größer als 0 K/min oder „sofort“.</source>
-        <translation>Row %1, rate: greater than 0 K/min or “sofort” (immediate).</translation>
+        <translation>Row %1, rate: greater than 0 K/min or “immediate”.</translation>
     </message>
     <message>
         <source>Zeile %1, Ziel: 0 bis 10000 °C erlaubt.</source>
@@ -531,6 +535,26 @@ Compute fast (one jump after step 1000, done at once) or step by step?</translat
     <message>
         <source>Programm: %1</source>
         <translation>Programme: %1</translation>
+    </message>
+    <message>
+        <source>sofort</source>
+        <translation>immediate</translation>
+    </message>
+    <message>
+        <source>Starttemperatur: „%1“ hat das falsche Dezimalzeichen (hier: %2).</source>
+        <translation>Start temperature: “%1” has the wrong decimal sign (here: %2).</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Rate: „%2“ hat das falsche Dezimalzeichen (hier: %3).</source>
+        <translation>Row %1, rate: “%2” has the wrong decimal sign (here: %3).</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Ziel: „%2“ hat das falsche Dezimalzeichen (hier: %3).</source>
+        <translation>Row %1, target: “%2” has the wrong decimal sign (here: %3).</translation>
+    </message>
+    <message>
+        <source>Zeile %1, Halten: „%2“ hat das falsche Dezimalzeichen (hier: %3).</source>
+        <translation>Row %1, hold: “%2” has the wrong decimal sign (here: %3).</translation>
     </message>
 </context>
 <context>
@@ -613,7 +637,7 @@ highest temperature T_ref for the time t_eq; no
     <message>
         <source>die Haltezeit des Segments mit dem höchsten Ziel in h
 (auch Liste oder Bereich); erlaubt: 0 &lt; Wert ≤ 10000</source>
-        <translation>the hold time of the segment with the highest target in h
+        <translation>the hold of the segment with the highest target in h
 (also a list or range); allowed: 0 &lt; value ≤ 10000</translation>
     </message>
     <message>
@@ -653,7 +677,7 @@ Grenze, damit jeder Rechner dasselbe rechnet</source>
 fast: after step 1000 one jump over the rest
 (equal to within 1e-9 mol%, in fractions of a second)
 auto: the jump only where steps times cells exceed 30
-million (step by step about 0.05 s); a fixed limit, so
+million (stepwise about 0.05 s); a fixed limit, so
 that every machine computes the same</translation>
     </message>
     <message>
@@ -913,7 +937,7 @@ Help: kalvion-cli --help</translation>
     </message>
     <message>
         <source>%1, %2 °C, %3 h, %4 µm, D0 %5, Q %6, i_Diff %7: %8 Schritte, %9 Gesamtmol%, </source>
-        <translation>%1, %2 °C, %3 h, %4 µm, D0 %5, Q %6, i_Diff %7: %8 steps, %9 total mol%, </translation>
+        <translation>%1, %2 °C, %3 h, %4 µm, D0·1000 %5, Q %6, i_Diff %7: %8 steps, %9 total mol%, </translation>
     </message>
     <message>
         <source>Läufe: %1 von %2 fertig (%3 %)</source>
@@ -1211,7 +1235,7 @@ Help: kalvion-cli --help</translation>
     </message>
     <message>
         <source>Hinweis: Schritt für Schritt dauert das voraussichtlich etwa %1; --verfahren schnell rechnet nach Schritt 1000 in einem Sprung</source>
-        <translation>note: step by step this will probably take about %1; --method fast computes the rest in one jump after step 1000</translation>
+        <translation>note: stepwise this will probably take about %1; --method fast computes the rest in one jump after step 1000</translation>
     </message>
     <message>
         <source>der Ordner %1 existiert nicht; nichts gerechnet, nichts geschrieben</source>
@@ -1424,32 +1448,32 @@ Help: kalvion-cli --help</translation>
         <translation>Start temperature [°C]</translation>
     </message>
     <message>
-        <source>Segment hinzufügen</source>
-        <translation>Add segment</translation>
-    </message>
-    <message>
-        <source>Segment entfernen</source>
-        <translation>Remove segment</translation>
-    </message>
-    <message>
         <source>Rate „sofort“: ohne Rampe zum Ziel.</source>
-        <translation>Rate “sofort” (immediate): straight to the target, no ramp.</translation>
-    </message>
-    <message>
-        <source>ok</source>
-        <translation>ok</translation>
-    </message>
-    <message>
-        <source>Kein Programm</source>
-        <translation>No programme</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
+        <translation>Rate “immediate”: straight to the target, no ramp.</translation>
     </message>
     <message>
         <source>Höchstens %1 Segmente erlaubt.</source>
         <translation>At most %1 segments allowed.</translation>
+    </message>
+    <message>
+        <source>Segment &amp;hinzufügen</source>
+        <translation>&amp;Add segment</translation>
+    </message>
+    <message>
+        <source>Segment &amp;entfernen</source>
+        <translation>&amp;Remove segment</translation>
+    </message>
+    <message>
+        <source>&amp;ok</source>
+        <translation>&amp;ok</translation>
+    </message>
+    <message>
+        <source>&amp;Kein Programm</source>
+        <translation>&amp;No programme</translation>
+    </message>
+    <message>
+        <source>&amp;Abbrechen</source>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -1590,6 +1614,18 @@ Help: kalvion-cli --help</translation>
     <message>
         <source>Speichern fehlgeschlagen!</source>
         <translation>Saving failed!</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Kalvion-Ergebnisdatei. Trotzdem anhängen?</source>
+        <translation>“%1” is not a Kalvion results file. Append anyway?</translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Nein</source>
+        <translation>&amp;No</translation>
     </message>
 </context>
 </TS>

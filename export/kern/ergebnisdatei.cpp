@@ -156,6 +156,42 @@ bool block_anhaengen(const QString& dateipfad, const QByteArray& block, QString*
     return gut;
 }
 
+bool beginnt_wie_ergebnisdatei(QByteArrayView anfang)
+{
+    if (anfang.isEmpty())
+        return true;
+    const QByteArrayView zeilenende("\r\n");
+    const qsizetype ende1 = anfang.indexOf(zeilenende);
+    if (ende1 <= 0)
+        return false;
+    // Line 1: a path, so it holds a separator and no control character.
+    const QByteArrayView pfad = anfang.first(ende1);
+    if (!pfad.contains('/') && !pfad.contains('\\'))
+        return false;
+    for (const char c : pfad)
+        if (static_cast<unsigned char>(c) < 0x20 || c == '\x7f')
+            return false;
+    // Line 2: the model's date line, as the block writes it in Windows-1252.
+    const QByteArrayView zeile2 = anfang.sliced(ende1 + zeilenende.size());
+    for (const Geometriebeschreibung& g : Geometrien) {
+        const std::optional<QByteArray> kopf = in_cp1252(QString::fromUtf8(g.kopfzeile));
+        if (kopf && zeile2.startsWith(*kopf))
+            return true;
+    }
+    return false;
+}
+
+bool fremde_datei(const QString& dateipfad)
+{
+    // Only a regular file is read: a FIFO or a device could block or never end.
+    if (!QFileInfo(dateipfad).isFile())
+        return false;
+    QFile datei(dateipfad);
+    if (!datei.open(QIODevice::ReadOnly))
+        return false;  // the append reports what is wrong
+    return !beginnt_wie_ergebnisdatei(datei.read(Ergebnisdatei_pruefbytes));
+}
+
 QString pfad_zusammensetzen(const QString& ordner, const QString& dateiname)
 {
     // Only this platform's separators end a folder: on Linux a backslash is
@@ -166,7 +202,7 @@ QString pfad_zusammensetzen(const QString& ordner, const QString& dateiname)
 }
 
 Speicherergebnis speichere(const Modell& m, const QString& ordner, const QString& dateiname,
-                           const QDate& datum, const QLocale& locale, QString* dateipfad)
+                           const QDate& datum, const QLocale& locale, QString* dateipfad, Fremde_datei fremd)
 {
     if (m.Berechnung_laeuft)
         return Speicherergebnis::berechnung_laeuft;
@@ -177,6 +213,8 @@ Speicherergebnis speichere(const Modell& m, const QString& ordner, const QString
     const QString pfad = pfad_zusammensetzen(ordner, dateiname);
     if (dateipfad)
         *dateipfad = pfad;
+    if (fremd == Fremde_datei::nachfragen && fremde_datei(pfad))
+        return Speicherergebnis::keine_ergebnisdatei;
     const std::optional<QByteArray> block = ergebnisblock(m, QDir::toNativeSeparators(pfad), datum, locale);
     if (!block || !block_anhaengen(pfad, *block))
         return Speicherergebnis::fehlgeschlagen;
@@ -184,13 +222,13 @@ Speicherergebnis speichere(const Modell& m, const QString& ordner, const QString
 }
 
 Speicherergebnis speichere(const Ergebnisstand& stand, const QString& ordner, const QString& dateiname,
-                           const QDate& datum, const QLocale& locale, QString* dateipfad)
+                           const QDate& datum, const QLocale& locale, QString* dateipfad, Fremde_datei fremd)
 {
     if (stand.laeuft)
         return Speicherergebnis::berechnung_laeuft;
     if (!stand.aktuell)
         return Speicherergebnis::keine_berechnung;
-    return speichere(stand.aktuell->modell, ordner, dateiname, datum, locale, dateipfad);
+    return speichere(stand.aktuell->modell, ordner, dateiname, datum, locale, dateipfad, fremd);
 }
 
 }  // namespace kalvion

@@ -28,16 +28,44 @@ bool block_anhaengen(const QString& dateipfad, const QByteArray& block, QString*
 // as "/" or "C:\" already ends in one.
 QString pfad_zusammensetzen(const QString& ordner, const QString& dateiname);
 
-enum class Speicherergebnis { gespeichert, berechnung_laeuft, keine_berechnung, kein_dateiname, fehlgeschlagen };
+// Whether a file that starts with these bytes takes a block without asking:
+// an empty one, or one that begins as every block does, with a path (line 1
+// names the file itself, wherever it was saved then) and one of the models'
+// date lines.
+bool beginnt_wie_ergebnisdatei(QByteArrayView anfang);
+
+// How much of a file that check reads: line 1 is a path, a few hundred bytes
+// as a rule and never near this.
+inline constexpr qint64 Ergebnisdatei_pruefbytes = 64 * 1024;
+
+// Whether appending to this path needs the user's word first: an existing,
+// readable regular file that does not begin as a results file. A new file, or
+// one the append cannot write anyway (a folder, a device), needs none.
+bool fremde_datei(const QString& dateipfad);
+
+enum class Speicherergebnis {
+    gespeichert,
+    berechnung_laeuft,
+    keine_berechnung,
+    kein_dateiname,
+    keine_ergebnisdatei,  // the file holds something else; nothing written
+    fehlgeschlagen
+};
+
+// Whether the save may append to a file that is no results file.
+enum class Fremde_datei { nachfragen, anhaengen };
 
 // The save command without its window: checks, composes the path, appends.
-// Nothing is written while a run is in progress.
+// Nothing is written while a run is in progress, nor to a file that is no
+// results file unless `fremd` says so.
 Speicherergebnis speichere(const Modell& m, const QString& ordner, const QString& dateiname,
-                           const QDate& datum, const QLocale& locale, QString* dateipfad = nullptr);
+                           const QDate& datum, const QLocale& locale, QString* dateipfad = nullptr,
+                           Fremde_datei fremd = Fremde_datei::nachfragen);
 
 // The same for the result the main window holds: the current one, if any,
 // and nothing while a run is in progress.
 Speicherergebnis speichere(const Ergebnisstand& stand, const QString& ordner, const QString& dateiname,
-                           const QDate& datum, const QLocale& locale, QString* dateipfad = nullptr);
+                           const QDate& datum, const QLocale& locale, QString* dateipfad = nullptr,
+                           Fremde_datei fremd = Fremde_datei::nachfragen);
 
 }  // namespace kalvion

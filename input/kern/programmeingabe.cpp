@@ -2,6 +2,7 @@
 #include "programmeingabe.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include "feldpruefung.h"
 #include "zahlen.h"
@@ -17,9 +18,19 @@ constexpr double Hoechste_Dauer = 10000;       // h, as the time field
 // same in every language.
 const QString Programmzeilenanfang = QStringLiteral("Programm: ");
 
-bool ist_sofort(const QString& rate)
+// A text that is no number in the locale but one with the other decimal
+// sign ("2.5" under German numbers): as the locale would write it.
+std::optional<QString> mit_eigenem_zeichen(const QString& text, const QLocale& locale)
 {
-    return rate.trimmed().compare(Rate_sofort, Qt::CaseInsensitive) == 0;
+    const QString eigen = locale.decimalPoint();
+    const QString anders = eigen == QStringLiteral(".") ? QStringLiteral(",") : QStringLiteral(".");
+    if (!text.contains(anders) || zahlen::lies(text, locale))
+        return std::nullopt;
+    QString umgeschrieben = text.trimmed();
+    umgeschrieben.replace(anders, eigen);
+    if (!zahlen::lies(umgeschrieben, locale))
+        return std::nullopt;
+    return umgeschrieben;
 }
 
 std::optional<double> temperatur(const QString& text, const QLocale& locale)
@@ -31,6 +42,17 @@ std::optional<double> temperatur(const QString& text, const QLocale& locale)
 }
 
 }  // namespace
+
+bool ist_sofort(const QString& rate)
+{
+    const QString r = rate.trimmed();
+    return r.compare(Rate_sofort, Qt::CaseInsensitive) == 0 || r.compare(Rate_sofort_englisch, Qt::CaseInsensitive) == 0;
+}
+
+QString sofort_text()
+{
+    return QCoreApplication::translate("Programm", "sofort");
+}
 
 QString programmfehlertext(Programmfehler art, int zeile)
 {
@@ -56,19 +78,46 @@ QString programmfehlertext(Programmfehler art, int zeile)
     return {};
 }
 
+QString dezimalzeichentext(Programmfehler art, int zeile, const QString& getippt, const QString& richtig)
+{
+    switch (art) {
+    case Programmfehler::starttemperatur:
+        return QCoreApplication::translate("Programm", "Starttemperatur: „%1“ hat das falsche Dezimalzeichen (hier: %2).")
+            .arg(getippt, richtig);
+    case Programmfehler::rate:
+        return QCoreApplication::translate("Programm", "Zeile %1, Rate: „%2“ hat das falsche Dezimalzeichen (hier: %3).")
+            .arg(zeile + 1)
+            .arg(getippt, richtig);
+    case Programmfehler::ziel:
+        return QCoreApplication::translate("Programm", "Zeile %1, Ziel: „%2“ hat das falsche Dezimalzeichen (hier: %3).")
+            .arg(zeile + 1)
+            .arg(getippt, richtig);
+    case Programmfehler::halten:
+        return QCoreApplication::translate("Programm",
+                                           "Zeile %1, Halten: „%2“ hat das falsche Dezimalzeichen (hier: %3).")
+            .arg(zeile + 1)
+            .arg(getippt, richtig);
+    default:
+        return programmfehlertext(art, zeile);
+    }
+}
+
 Programmlesung programm_lesen(const Programmeingabe& e, const QLocale& locale)
 {
     Programmlesung l;
-    auto fehler = [&l](Programmfehler art, int zeile = -1) {
+    // `text`, where given, is the cell's: a number with the other decimal sign
+    // is named as such, not as a value outside the range.
+    auto fehler = [&l, &locale](Programmfehler art, int zeile = -1, const QString* text = nullptr) {
         l.art = art;
         l.zeile = zeile;
-        l.fehler = programmfehlertext(art, zeile);
+        const std::optional<QString> richtig = text ? mit_eigenem_zeichen(*text, locale) : std::nullopt;
+        l.fehler = richtig ? dezimalzeichentext(art, zeile, text->trimmed(), *richtig) : programmfehlertext(art, zeile);
         return l;
     };
     Temperaturprogramm p;
     const auto start = temperatur(e.start, locale);
     if (!start)
-        return fehler(Programmfehler::starttemperatur);
+        return fehler(Programmfehler::starttemperatur, -1, &e.start);
     p.start = *start;
     if (e.zeilen.isEmpty())
         return fehler(Programmfehler::kein_segment);
@@ -80,16 +129,16 @@ Programmlesung programm_lesen(const Programmeingabe& e, const QLocale& locale)
         if (!ist_sofort(z.rate)) {
             const auto rate = zahlen::lies(z.rate, locale);
             if (!rate || !(*rate > 0))
-                return fehler(Programmfehler::rate, i);
+                return fehler(Programmfehler::rate, i, &z.rate);
             s.rate = *rate;
         }
         const auto ziel = temperatur(z.ziel, locale);
         if (!ziel)
-            return fehler(Programmfehler::ziel, i);
+            return fehler(Programmfehler::ziel, i, &z.ziel);
         s.ziel = *ziel;
         const auto halten = zahlen::lies(z.halten.trimmed().isEmpty() ? QStringLiteral("0") : z.halten, locale);
         if (!halten || *halten < 0 || *halten > Hoechste_Dauer)
-            return fehler(Programmfehler::halten, i);
+            return fehler(Programmfehler::halten, i, &z.halten);
         s.halten = *halten;
         p.segmente.push_back(s);
     }
@@ -117,16 +166,26 @@ QString programmzeile(const Programmeingabe& e, const QLocale& locale)
 
 QString programmanzeige(const Programmangabe& a)
 {
-    QString schritte = QString::fromStdString(a.zeile);
-    if (schritte.startsWith(Programmzeilenanfang))
-        schritte.remove(0, Programmzeilenanfang.size());
-    return QCoreApplication::translate("Programm", "Programm: %1").arg(schritte);
+    QString zeile = QString::fromStdString(a.zeile);
+    if (zeile.startsWith(Programmzeilenanfang))
+        zeile.remove(0, Programmzeilenanfang.size());
+    const QString pfeil = QString::fromUtf8(" → ");
+    QStringList schritte = zeile.split(pfeil);
+    for (QString& schritt : schritte)
+        if (schritt == Rate_sofort)
+            schritt = sofort_text();
+    return QCoreApplication::translate("Programm", "Programm: %1").arg(schritte.join(pfeil));
 }
 
 QString aequivalenztext(double t_eq, const QString& t_ref, const QLocale& locale)
 {
     return QCoreApplication::translate("Programm", "entspricht %1 h bei %2 °C")
         .arg(zahlen::allgemein(t_eq, locale, 3), t_ref.trimmed());
+}
+
+QString aequivalente_zeit_text(double t_eq, const QLocale& locale)
+{
+    return zahlen::allgemein(t_eq, locale, 4);
 }
 
 QString bezugstext(const Programmeingabe& e, const QLocale& locale)
@@ -147,9 +206,13 @@ Programmangabe als_angabe(const Programmeingabe& e, const QLocale& locale)
 {
     Programmangabe a;
     a.start = e.start.trimmed().toStdString();
-    for (const Programmzeile& z : e.zeilen)
-        a.segmente.push_back({z.rate.trimmed().toStdString(), z.ziel.trimmed().toStdString(),
-                              z.halten.trimmed().toStdString()});
+    for (const Programmzeile& z : e.zeilen) {
+        // "immediate" is kept as "sofort", which every version reads.
+        const QString rate = z.rate.trimmed().compare(Rate_sofort_englisch, Qt::CaseInsensitive) == 0
+                                 ? Rate_sofort
+                                 : z.rate.trimmed();
+        a.segmente.push_back({rate.toStdString(), z.ziel.trimmed().toStdString(), z.halten.trimmed().toStdString()});
+    }
     a.zeile = programmzeile(e, locale).toStdString();
     return a;
 }

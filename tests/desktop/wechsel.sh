@@ -3,7 +3,10 @@
 # The program on a real X server with a window manager, driven as a user
 # would: a typed field survives a switch to another program and back, the
 # plot survives Info → other program → back, Enter presses focused buttons,
-# and the saved block holds what was typed. Starts its own Xvfb and openbox.
+# and the saved block holds what was typed. Then, started again, by the
+# keyboard alone: a temperature programme tabbed through to "ok", and a save
+# whose name survives tabbing through the file list. Starts its own Xvfb and
+# openbox.
 #   wechsel.sh KALVION [inner]
 set -euo pipefail
 kalvion=$1
@@ -16,10 +19,11 @@ if [[ ${2:-} != inner ]]; then
 fi
 
 work=$(mktemp -d)
+summen=$(mktemp)
 pids=()
 ende() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  rm -rf "$work"
+  rm -rf "$work" "$summen"
 }
 trap ende EXIT
 
@@ -158,4 +162,49 @@ xdotool key b
 for _ in $(seq 10); do kill -0 "$programm" 2>/dev/null || break; sleep 0.1; done
 ! kill -0 "$programm" 2>/dev/null || fail "the program did not end within a second of Beenden during a run"
 [[ $(grep -c $'\r$' "$work/ergebnis.txt") == 217 ]] || fail "the results file changed"
-echo "real desktop: typed text, plot and Enter survive switching programs; Beenden ends a run at once"
+
+# Started again, by the keyboard alone. From the time field Tab to
+# "Temperaturprogramm …" and Enter; in its dialog Tab from the start field
+# through the segment table and the row buttons to "ok" and Enter; back in
+# the parameter dialog Shift+Tab to "ok" and Enter.
+QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 "$kalvion" >/dev/null 2>&1 &
+programm=$!
+pids+=($programm)
+dialog_aktiv "the parameter dialog of the second start"
+xdotool mousemove --window "$dialog" 150 146 click 1
+xdotool key Tab Tab Tab Tab Tab Tab Return
+warte "the programme dialog" fenster '^Kalvion - Temperaturprogramm$'
+aktiviere "$(fenster '^Kalvion - Temperaturprogramm$')"
+xdotool key Tab Tab Tab Tab Return
+warte "the programme dialog to close" bash -c "! xdotool search --onlyvisible --name '^Kalvion - Temperaturprogramm$'"
+aktiviere "$dialog"
+xdotool key shift+Tab Return
+warte "the dialog to close" bash -c "! xdotool search --onlyvisible --name '^Kalvion - Eingabe$'"
+haupt=$(xdotool search --onlyvisible --name '^Kalvion$' | head -n 1)
+aktiviere "$haupt"
+xdotool mousemove --window "$haupt" 92 130 click 1
+warte "the message box" bash -c "[[ \$(xdotool getactivewindow) != $haupt ]]"
+xdotool key Return
+warte "the main window again" aktiv_ist "$haupt"
+
+# "Speichern als ASCII": a name typed, Tab through the buttons and lists into
+# the file list (its first entry is another file), then Alt+O.
+xdotool key alt+d Down Return
+warte "the save dialog" fenster '^Kalvion  -  Daten  speichern$'
+aktiviere "$(fenster '^Kalvion  -  Daten  speichern$')"
+(cd "$work" && md5sum -- $(ls | grep -v '^openbox\.log$')) >"$summen"
+xdotool type "neu.txt"
+xdotool key Tab Tab Tab Tab Tab alt+o
+warte "the file under the typed name" test -s "$work/neu.txt"
+(cd "$work" && md5sum --quiet -c "$summen") || fail "tabbing into the file list redirected the save into another file"
+zeilen=$(grep -c $'\r$' "$work/neu.txt")
+[[ $zeilen == 217 ]] || fail "neu.txt has $zeilen lines"
+# The programme's equivalent time (2,1867318… h at 1050 °C), not the 2 h of the field.
+zeile6=$(sed -n 6p "$work/neu.txt")
+[[ $zeile6 == 2,186731* ]] || fail "line 6 of neu.txt reads '$zeile6': the programme was not taken"
+aktiviere "$haupt"
+xdotool key alt+d
+sleep 0.3
+xdotool key b
+echo "real desktop: typed text, plot and Enter survive switching programs; Beenden ends a run at once;" \
+  "a programme and a save by the keyboard alone"
