@@ -11,7 +11,6 @@
 #include <vector>
 #include <cmath>
 #include <limits>
-#include <stop_token>
 
 #include "angaben.h"
 #include "ausgabeziele.h"
@@ -21,7 +20,6 @@
 #include "ofenprogramm.h"
 #include "tabelle.h"
 #include "umgebung.h"
-#include "warten.h"
 
 namespace kalvion::python {
 
@@ -82,20 +80,36 @@ Rechenergebnis rechnen(const Angaben& angaben, const Randangaben& rand, const st
     e.modell = modell_fuer_lauf(e.lauf, rand, rechenlocale());
     const cli::Laufplan plan = cli::laufplan(e.lauf, e.modell, 0, verfahren_aus(verfahren));
 
-    std::stop_source halt;
-    std::atomic<int> prozent{0};
-    int gemeldet = -1;
-    const Laufbegleitung begleitung{[&prozent](int p) { prozent.store(p, std::memory_order_relaxed); }, {},
-                                    halt.get_token()};
-    abseits_rechnen([&] { e.ausgang = lauf_rechnen(e.modell, begleitung, plan.verfahren); },
-                    [&] { halt.request_stop(); },
-                    [&] {
-                        const int p = prozent.load(std::memory_order_relaxed);
-                        if (!fortschritt.is_none() && p != gemeldet) {
-                            gemeldet = p;
-                            fortschritt(p / 100.0);
-                        }
-                    });
+    // The run steps on this thread without the GIL; every 10 ms, where the
+    // engine lets its front end's event loop run, it takes the GIL to let
+    // Python look at its signals and to report the progress. A run needs no
+    // thread of its own, and runs on several Python threads run side by side.
+    std::exception_ptr python_fehler;
+    int prozent = 0, gemeldet = -1;
+    const Laufbegleitung begleitung{
+        [&prozent](int p) { prozent = p; },
+        [&]() {
+            const py::gil_scoped_acquire mit_gil;
+            try {
+                if (PyErr_CheckSignals() != 0)
+                    throw py::error_already_set();
+                if (!fortschritt.is_none() && prozent != gemeldet) {
+                    gemeldet = prozent;
+                    fortschritt(prozent / 100.0);
+                }
+            } catch (...) {
+                python_fehler = std::current_exception();
+                return Fortgang::abbrechen;
+            }
+            return Fortgang::weiter;
+        },
+        {}};
+    {
+        const py::gil_scoped_release ohne_gil;
+        e.ausgang = lauf_rechnen(e.modell, begleitung, plan.verfahren);
+    }
+    if (python_fehler)
+        std::rethrow_exception(python_fehler);
     if (e.ausgang.ergebnis != Laufergebnis::fertig)
         throw std::runtime_error("the run ended before its last step");
     return e;

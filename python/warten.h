@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Long work off the GIL, and Ctrl+C for it. Python runs its signal handlers
-// only on its main thread and only while that thread holds the GIL; a run
-// that keeps the main thread inside C++ for minutes would never see
-// KeyboardInterrupt. So the work goes to a thread of its own, and the calling
-// thread waits for it with the GIL released, taking the GIL every few
-// milliseconds to let Python look at its signals (and to report progress).
-// Other Python threads run meanwhile, and so does their own work.
+// only on its main thread and only while that thread holds the GIL; a study
+// that keeps the main thread inside C++ for minutes, its runs on threads of
+// their own, would never see KeyboardInterrupt. So the work goes to a thread
+// of its own, and the calling thread waits for it with the GIL released,
+// taking the GIL every few milliseconds to let Python look at its signals
+// (and to report progress). Other Python threads run meanwhile, and so does
+// their own work. (A single run does without: it takes the GIL for a moment
+// where the engine lets a front end's event loop run.)
 
 #include <pybind11/pybind11.h>
 
