@@ -121,7 +121,8 @@ cell 1 lies, the same x as the results file's rows) and concentrations
 (mol%). read_profile() reads one from a file; Profile(x_um, concentration)
 makes one from two sequences.)")
         .def(py::init([](const py::object& x, const py::object& c) { return profil_aus(py::make_tuple(x, c)); }),
-             py::arg("x_um"), py::arg("concentration"))
+             py::arg("x_um"), py::arg("concentration"),
+             "A profile from two sequences of the same length, at least 3 points of finite numbers.")
         .def_property_readonly(
             "x_um", [](const Messprofil& p) { return spalte(p, &Messpunkt::x); }, "The depths (µm).")
         .def_property_readonly(

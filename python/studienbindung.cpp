@@ -10,6 +10,7 @@
 #include <deque>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,7 +29,7 @@ using namespace pybind11::literals;
 namespace {
 
 // The table's columns under Python's names, and what their values are.
-enum class Spaltenart { text, zahl, ganzzahl, wahrheit };
+enum class Spaltenart { text, zahl, ganzzahl, wahrheit, unbekannt };
 struct Spalte {
     const char* tabelle;
     const char* python;
@@ -55,18 +56,20 @@ constexpr Spalte Spalten[] = {
 };
 
 // A column the table has and this list does not keeps its own name and is
-// read as a number; "Konz_50" becomes "c_50", the final profile in cell 50.
+// read as numbers where every field is one, otherwise as texts; "Konz_50"
+// becomes "c_50", the final profile in cell 50.
 Spalte spalte_fuer(const std::string& name)
 {
     for (const Spalte& s : Spalten)
         if (name == s.tabelle)
             return s;
     static std::deque<std::string> namen;  // the texts live as long as the module
-    if (name.rfind("Konz_", 0) == 0)
+    if (name.rfind("Konz_", 0) == 0) {
         namen.push_back("c_" + name.substr(5));
-    else
-        namen.push_back(name);
-    return {nullptr, namen.back().c_str(), Spaltenart::zahl};
+        return {nullptr, namen.back().c_str(), Spaltenart::zahl};
+    }
+    namen.push_back(name);
+    return {nullptr, namen.back().c_str(), Spaltenart::unbekannt};
 }
 
 std::vector<std::string_view> felder(std::string_view zeile)
@@ -85,13 +88,20 @@ std::vector<std::string_view> felder(std::string_view zeile)
 
 // Every number of the table is in its shortest form that reads back to the
 // computed double; an empty field (the rate of a jump at once) is NaN.
-double zahl(std::string_view text)
+std::optional<double> als_zahl(std::string_view text)
 {
     if (text.empty())
         return std::numeric_limits<double>::quiet_NaN();
     double wert = 0;
-    std::from_chars(text.data(), text.data() + text.size(), wert);
+    const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
+    if (fehler != std::errc() || ende != text.data() + text.size())
+        return std::nullopt;
     return wert;
+}
+
+double zahl(std::string_view text)
+{
+    return als_zahl(text).value_or(std::numeric_limits<double>::quiet_NaN());
 }
 
 struct Studienwunsch {
@@ -181,15 +191,21 @@ py::object spalten(const std::string& tabelle, bool kopf, const py::object& als_
     py::dict ergebnis;
     const auto n = static_cast<py::ssize_t>(zeilen.size());
     for (std::size_t j = 0; j < namen.size(); ++j) {
-        const Spalte& s = namen[j];
+        Spalte s = namen[j];
+        if (s.art == Spaltenart::unbekannt)
+            s.art = std::all_of(zeilen.begin(), zeilen.end(), [j](const auto& z) { return als_zahl(z[j]).has_value(); })
+                        ? Spaltenart::zahl
+                        : Spaltenart::text;
         switch (s.art) {
         case Spaltenart::text: {
             py::list texte;
             for (const auto& z : zeilen) {
                 const std::string name(z[j]);
+                // The models under their English names, as kalvion.run takes them.
                 auto g = std::find_if(Geometrien.begin(), Geometrien.end(),
                                       [&](const Geometriebeschreibung& b) { return name == b.name; });
-                texte.append(g != Geometrien.end() ? g->englischer_name : name);
+                const bool modell = s.tabelle && std::string_view(s.tabelle) == cli::Modelloption;
+                texte.append(modell && g != Geometrien.end() ? g->englischer_name : name);
             }
             ergebnis[s.python] = py::module_::import("numpy").attr("array")(texte, "dtype"_a = "O");
             break;
@@ -208,6 +224,7 @@ py::object spalten(const std::string& tabelle, bool kopf, const py::object& als_
             ergebnis[s.python] = a;
             break;
         }
+        case Spaltenart::unbekannt:
         case Spaltenart::wahrheit: {
             py::array_t<bool> a(n);
             for (py::ssize_t i = 0; i < n; ++i)
