@@ -132,7 +132,6 @@ Studienwunsch wunsch_aus(const Angaben& angaben, const std::string& verfahren, c
 std::string tabelle_rechnen(const Studienwunsch& w, const py::object& fortschritt)
 {
     const QLocale locale = rechenlocale();
-    const double aufwand = cli::laeufe_pruefen(w.studie, w.auftrag.bereich, w.wahl, locale);
     cli::Ausgaben ausgaben;
     ausgaben.locale = locale;
     ausgaben.tabellenzeile = true;
@@ -146,6 +145,9 @@ std::string tabelle_rechnen(const Studienwunsch& w, const py::object& fortschrit
     cli::Studienende ende = cli::Studienende::fertig;
     abseits_rechnen(
         [&] {
+            // Every run is checked before the first runs, as on the command
+            // line; for a large study that takes a while too.
+            const double aufwand = cli::laeufe_pruefen(w.studie, w.auftrag.bereich, w.wahl, locale);
             ende = cli::studie_rechnen(
                 w.studie, w.auftrag.bereich, w.wahl, ausgaben, w.threads, halt,
                 [&](std::uint64_t, cli::Laufertrag& e) {
