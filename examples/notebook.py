@@ -39,15 +39,15 @@ if plt is not None:
     print("curves drawn into", bild)
 
 # --- A fit: which D explains a measured profile? -----------------------------
-# A stand-in for a line scan: a run at 1150 °C with a little noise, 30 points.
-gemessen = kalvion.run(temperature_c=1150, time_h=4, length_um=40)
+# A stand-in for a line scan: a run at 1100 °C with a little noise, 30 points.
+gemessen = kalvion.run(temperature_c=1100, time_h=1, length_um=40)
 x = np.linspace(0, 40, 30)
 konzentration = np.interp(x, gemessen.x_um, gemessen.final) + np.random.default_rng(1).normal(0, 0.3, x.size)
 with tempfile.TemporaryDirectory() as tmp:
-    pfad = os.path.join(tmp, "scan_1150.csv")
+    pfad = os.path.join(tmp, "scan_1100.csv")
     np.savetxt(pfad, np.column_stack([x, konzentration]), delimiter=";", header="x_um;mol%", comments="")
     profil = kalvion.read_profile(pfad)
-anpassung = kalvion.fit(profil, temperature_c=1150, time_h=4, length_um=40)
+anpassung = kalvion.fit(profil, temperature_c=1100, time_h=1, length_um=40)
 print(f"fitted D = {anpassung.d_cm2_s:.4g} cm²/s (95 %: {anpassung.d_low:.4g} … {anpassung.d_high:.4g}), "
       f"true {gemessen.d_cm2_s:.4g}; D0 at Q = {anpassung.q:g}: {anpassung.d0:.4g} (1000 · cm²/s)")
 
