@@ -97,6 +97,16 @@ Messauftrag lies_messauftrag(const QString& option, const QString& text)
     return {text.left(at), t.wert(0)};
 }
 
+Arrhenius arrhenius_aus(const std::vector<Arrheniuspunkt>& punkte)
+{
+    try {
+        return arrhenius_anpassen(punkte);
+    } catch (const std::invalid_argument&) {
+        throw Eingabefehler{tr("--anpassen: für D0 und Q braucht es Messprofile bei mindestens zwei "
+                               "verschiedenen Temperaturen")};
+    }
+}
+
 QByteArray anpassung_ausgabe(const Studie& studie, const std::vector<Messauftrag>& auftraege, bool tabelle,
                              const QLocale& locale)
 {
@@ -121,12 +131,7 @@ QByteArray anpassung_ausgabe(const Studie& studie, const std::vector<Messauftrag
         std::vector<Arrheniuspunkt> punkte;
         for (const Messergebnis& e : ergebnisse)
             punkte.push_back({e.modell.Sintertemp_K, e.anpassung.D, e.anpassung.ln_d_fehler});
-        try {
-            arrhenius = arrhenius_anpassen(punkte);
-        } catch (const std::invalid_argument&) {
-            throw Eingabefehler{tr("--anpassen: für D0 und Q braucht es Messprofile bei mindestens zwei "
-                                   "verschiedenen Temperaturen")};
-        }
+        arrhenius = arrhenius_aus(punkte);
     }
 
     if (tabelle) {

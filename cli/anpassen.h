@@ -9,6 +9,7 @@
 #include <QString>
 #include <vector>
 
+#include "anpassung.h"
 #include "studie.h"
 
 namespace kalvion::cli {
@@ -22,6 +23,10 @@ struct Messauftrag {
 // "scan.csv@1100": the file and its sintering temperature, which must pass
 // the temperature field's rule. Throws Eingabefehler.
 Messauftrag lies_messauftrag(const QString& option, const QString& text);
+
+// D0 and Q from the D of several temperatures; fewer than two different
+// temperatures throw Eingabefehler.
+Arrhenius arrhenius_aus(const std::vector<Arrheniuspunkt>& punkte);
 
 // Reads every file, fits D for each with the one parameter set of `studie`
 // at the file's temperature, and, for two or more files, D0 and Q. The lines

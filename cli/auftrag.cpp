@@ -214,6 +214,8 @@ QString pfadangabe(const QCommandLineParser& parser, const char* name)
     return wert;
 }
 
+}  // namespace
+
 Verfahrenswahl lies_verfahren(const QString& text)
 {
     // The English names are taken in every language, as the options' are.
@@ -236,6 +238,8 @@ int lies_threads(const QString& text)
         throw Eingabefehler{tr("--threads: \"%1\" ist keine ganze Zahl von 1 bis 1024").arg(text)};
     return n;
 }
+
+namespace {
 
 // The parameters of a .kalvion file, read with a decimal point.
 Modell lies_parameterdatei(const QCommandLineParser& parser, const char* name)
@@ -267,8 +271,10 @@ std::pair<double, double> spanne(const Werteliste& w)
     return {klein, gross};
 }
 
-// Every run's programme passes the programme's checks: the total time grows
-// with the hold and shrinks with the rate, so the corners decide.
+}  // namespace
+
+// The total time grows with the hold and shrinks with the rate, so the
+// corners decide.
 void pruefe_programme(const Studie& s)
 {
     std::vector<std::optional<double>> haltewerte{std::nullopt}, ratenwerte{std::nullopt};
@@ -292,6 +298,8 @@ void pruefe_programme(const Studie& s)
                                         .arg(programmzeile(e, QLocale::c()))};
         }
 }
+
+namespace {
 
 Studie lies_studie(const QCommandLineParser& parser)
 {
@@ -334,12 +342,17 @@ Studie lies_studie(const QCommandLineParser& parser)
     if (studie.programm) {
         for (Feld f : {Feld::Sintertemp, Feld::Sinterzeit})
             if (parser.isSet(QString::fromLatin1(regel(f).option)))
-                throw Eingabefehler{tr("%1 entfällt mit einem Temperaturprogramm: Temperatur und Zeit "
-                                       "kommen aus dem Programm")
-                                        .arg(optionsname(regel(f).option))};
+                throw neben_programm(optionsname(regel(f).option));
         pruefe_programme(studie);
     }
     return studie;
+}
+
+}  // namespace
+
+Eingabefehler neben_programm(const QString& option)
+{
+    return {tr("%1 entfällt mit einem Temperaturprogramm: Temperatur und Zeit kommen aus dem Programm").arg(option)};
 }
 
 void pruefe_laufzahl(const Auftrag& a, bool viele)
@@ -354,8 +367,6 @@ void pruefe_laufzahl(const Auftrag& a, bool viele)
                                 .arg(teil, QString::number(Laufgrenze))};
     }
 }
-
-}  // namespace
 
 Auftrag auftrag_lesen(const QStringList& argumente)
 {

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "anpassen.h"
+#include "eingabefehler.h"
 #include "studie.h"
 #include "studienlauf.h"
 
@@ -38,6 +39,19 @@ struct Auftrag {
 // `argumente` as QCoreApplication::arguments() gives them (the program first).
 // Throws Eingabefehler with a message in the user's language.
 Auftrag auftrag_lesen(const QStringList& argumente);
+
+// The pieces of auftrag_lesen that other front ends of the same study need,
+// each throwing Eingabefehler as the command would:
+// "schrittweise"/"stepwise", "schnell"/"fast" or "auto".
+Verfahrenswahl lies_verfahren(const QString& text);
+// A thread count, 1 to 1024.
+int lies_threads(const QString& text);
+// Every run's programme passes the programme's checks (the study has one).
+void pruefe_programme(const Studie& s);
+// Temperature and time come from a programme: `option` given beside one.
+Eingabefehler neben_programm(const QString& option);
+// At most Laufgrenze runs in the slice unless `viele`, and a countable study.
+void pruefe_laufzahl(const Auftrag& a, bool viele);
 
 // --help and --version.
 QString hilfetext();

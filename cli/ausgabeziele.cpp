@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "ergebnisdatei.h"
 #include "uebersetzen.h"
 
 namespace kalvion::cli {
@@ -117,6 +118,12 @@ std::optional<Zielproblem> ziel_pruefen(const QString& pfad)
         return Zielproblem{Zielproblem::Art::sonstiges,
                            tr("der Ordner %1 ist schreibgeschützt").arg(QDir::toNativeSeparators(ordner))};
     return std::nullopt;
+}
+
+QString dateipfad(const QString& angabe)
+{
+    const QFileInfo info(angabe);
+    return pfad_zusammensetzen(QDir::cleanPath(info.absolutePath()), info.fileName());
 }
 
 bool dieselbe_datei(const QString& a, const QString& b)

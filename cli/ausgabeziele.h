@@ -29,6 +29,10 @@ struct Zielproblem {
 };
 std::optional<Zielproblem> ziel_pruefen(const QString& pfad);
 
+// The path of the results file as the save dialog composes it from its folder
+// and the file name: the first line of every block written to it.
+QString dateipfad(const QString& angabe);
+
 // Whether two paths name one file (the same file through a link, too).
 bool dieselbe_datei(const QString& a, const QString& b);
 

@@ -35,13 +35,6 @@ void melde(const Umgebung& u, const QString& text)
     schreibe(u.fehler, QStringLiteral("kalvion-cli: ") + text + QLatin1Char('\n'));
 }
 
-// The path as the save dialog composes it from its folder and the file name.
-QString dateipfad(const QString& angabe)
-{
-    const QFileInfo info(angabe);
-    return pfad_zusammensetzen(QDir::cleanPath(info.absolutePath()), info.fileName());
-}
-
 // The window asks before it steps for longer than half a minute; the command
 // line cannot ask, but says so before it starts, on standard error only.
 void warne_vor_langem_lauf(double gestuft, const Auftrag& a, const Umgebung& u)

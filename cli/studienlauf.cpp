@@ -38,7 +38,11 @@ Verfahren verfahren_fuer(Verfahrenswahl wahl, double schritte, int zellen)
 Laufplan laufplan(const Studie& studie, std::uint64_t index, Verfahrenswahl wahl, const QLocale& locale)
 {
     const Lauf lauf = studie.lauf(index);
-    const Modell m = modell_fuer(lauf, locale);
+    return laufplan(lauf, modell_fuer(lauf, locale), index, wahl);
+}
+
+Laufplan laufplan(const Lauf& lauf, const Modell& m, std::uint64_t index, Verfahrenswahl wahl)
+{
     // The dialog refuses a value whose D or step limit cannot be formed
     // ("Unerlaubte Eingabe !"): D0 = 0, or a Q that makes D vanish.
     if (Modell probe = m; !d_ableiten(probe) || !schritte_ableiten(probe))

@@ -41,6 +41,8 @@ Verfahren verfahren_fuer(Verfahrenswahl wahl, double schritte, int zellen);
 // Run `index` of the study: its method and step count. Throws Eingabefehler
 // when its step count cannot be formed or counted, naming the run.
 Laufplan laufplan(const Studie& studie, std::uint64_t index, Verfahrenswahl wahl, const QLocale& locale);
+// The same for the run's model `m` as modell_fuer made it, `index` naming the run.
+Laufplan laufplan(const Lauf& lauf, const Modell& m, std::uint64_t index, Verfahrenswahl wahl);
 
 // Checks every run of `bereich` as laufplan does, before anything runs, and
 // returns their whole work in stepped steps. Keeps nothing per run.

@@ -5,11 +5,13 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
-# The first two lines build the program (the second its English texts), the third builds the Debian package
+# The first two lines build the program (the second its English texts), the third the Python module
+# (python3-distributed for its Dask example), the fourth builds the Debian package
 # (dpkg-shlibdeps, file, help2man) and checks it (desktop-file-validate,
-# appstreamcli, lintian); the fourth drives the real-desktop test.
+# appstreamcli, lintian); the fifth drives the real-desktop test.
 PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev libgl-dev libeigen3-dev libboost-math-dev qt6-translations-l10n
           qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
+          pybind11-dev python3-dev python3-numpy python3-distributed
           dpkg-dev file help2man desktop-file-utils appstream lintian poppler-utils
           xvfb openbox xdotool x11-utils imagemagick)
 

@@ -18,4 +18,12 @@ version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/kalv
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/kalvion" || status=$?
 [[ $status -eq 124 ]] || { echo "kalvion ended by itself with status $status"; exit 1; }
+# The Python module where that interpreter looks under such a prefix, when
+# KALVION_PYTHON names the interpreter it was built for.
+if [[ -n ${KALVION_PYTHON:-} ]]; then
+  ordner=$("$KALVION_PYTHON" -c 'import sys; print(f"lib/python{sys.version_info[0]}.{sys.version_info[1]}/site-packages")')
+  [[ -f $prefix/$ordner/kalvion/__init__.pyi ]] || { echo "missing: $ordner/kalvion"; exit 1; }
+  schritte=$(PYTHONPATH=$prefix/$ordner "$KALVION_PYTHON" -c 'import kalvion; print(kalvion.run().steps)')
+  [[ $schritte == 6140 ]] || { echo "installed module gave: $schritte"; exit 1; }
+fi
 echo "installed tree starts"

@@ -168,5 +168,19 @@ for p in "${programme[@]:1}"; do
   [[ $ausgabe == *"$version"* ]] || fehlt "$p --version does not print $version: $ausgabe"
 done
 
+# --- the Python module imports from the unpacked tree -----------------------
+# KALVION_PYTHON names the interpreter the module was built for, where it was.
+if [[ -n ${KALVION_PYTHON:-} ]]; then
+  modul=usr/lib/python3/dist-packages/kalvion
+  for f in __init__.py __init__.pyi py.typed; do
+    grep -qxF "$modul/$f" <<<"$inhalt" || fehlt "package lacks $modul/$f"
+  done
+  grep -qE "^$modul/_kalvion\.cpython-[0-9]+-.*\.so$" <<<"$inhalt" || fehlt "package lacks the extension $modul/_kalvion"
+  [[ $(dpkg-deb -f "$deb" Recommends) == *python3-numpy* ]] || fehlt "Recommends does not name python3-numpy"
+  ausgabe=$(PYTHONPATH=$wurzel/usr/lib/python3/dist-packages "$KALVION_PYTHON" -c \
+    'import kalvion; print(kalvion.__file__); print(kalvion.run().steps)' 2>&1) || fehlt "import kalvion failed: $ausgabe"
+  [[ $ausgabe == "$wurzel/$modul/__init__.py"$'\n'6140 ]] || fehlt "the unpacked module did not run: $ausgabe"
+fi
+
 ((fehler == 0)) || exit 1
-echo "package holds ${programme[*]} with desktop entry, icon, metainfo, manual pages, copyright and changelog; programs start"
+echo "package holds ${programme[*]} with desktop entry, icon, metainfo, manual pages, copyright and changelog${KALVION_PYTHON:+ and the Python module}; programs start"
