@@ -27,6 +27,7 @@
 #include "einzellauf.h"
 #include "ergebnisdatei.h"
 #include "kurvendatei.h"
+#include "kurvenvergleich.h"
 #include "feldpruefung.h"
 #include "fortschritt.h"
 #include "kurzform.h"
@@ -389,18 +390,87 @@ private slots:
         QCOMPARE(lies_datei(d.path() + "/k.csv"), kurventabelle(lauf_des_fensters(kugel, getippt, locale), locale));
     }
 
-    void kurven_nur_fuer_einen_lauf_und_ganz()
+    void kurven_ueber_eine_option_und_ganz()
     {
         QTemporaryDir d;
         schreibe_datei(d.path() + "/k.csv", Alte_Daten);
-        const Aufruf studie = rufe({"--zeit", "1:3:1", "--kurven", "k.csv"}, d.path());
+        const Aufruf studie = rufe({"--zeit", "1:3:1", "--weg", "10,20", "--kurven", "k.csv"}, d.path());
         QCOMPARE(studie.status, 2);
-        QVERIFY2(studie.fehler.contains("einzelnen Lauf"), studie.fehler.constData());
+        QVERIFY2(studie.fehler.contains("hier haben --zeit und --weg mehrere Werte"), studie.fehler.constData());
         const Aufruf voll = rufe({"--kurven", "/dev/full/k.csv"}, d.path());
         QCOMPARE(voll.status, 1);
         const Aufruf ordner = rufe({"--kurven", d.path()}, d.path());  // a folder is no file
         QCOMPARE(ordner.status, 1);
         QCOMPARE(lies_datei(d.path() + "/k.csv"), Alte_Daten);
+    }
+
+    // --kurven over a study of one varied option: the cell, x and one final
+    // profile per run, headed by its value; a run of another x_max with its
+    // own x column; a programme all runs share in the line before.
+    void kurven_einer_studie_data()
+    {
+        QTest::addColumn<QString>("sprache");
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QStringList>("koepfe");
+        QTest::addColumn<QList<int>>("profilspalten");  // the column of each run's final profile
+        QTest::newRow("Zeiten") << C_UTF8 << QStringList{"--zeit", "2,4,8"}
+                                << QStringList{"Zelle", "x [µm]", "2 h [Mol%]", "4 h [Mol%]", "8 h [Mol%]"}
+                                << QList<int>{2, 3, 4};
+        QTest::newRow("Modelle, deutsch") << Deutsch_UTF8 << QStringList{"--modell", "linear,sphaerisch", "--zeit", "1.5"}
+                                          << QStringList{"Zelle", "x [µm]", "linear [Mol%]", "sphärisch [Mol%]"}
+                                          << QList<int>{2, 3};
+        QTest::newRow("Wege") << C_UTF8 << QStringList{"--weg", "10,50"}
+                              << QStringList{"Zelle", "x [µm]", "x_max 10 µm [Mol%]", "x [µm] (x_max 50 µm)",
+                                             "x_max 50 µm [Mol%]"}
+                              << QList<int>{2, 4};
+        QTest::newRow("gleiche Werte") << C_UTF8 << QStringList{"--zeit", "2,2.0"}
+                                       << QStringList{"Zelle", "x [µm]", "gleiche Parameter [Mol%]",
+                                                      "gleiche Parameter [Mol%]"}
+                                       << QList<int>{2, 3};
+    }
+    void kurven_einer_studie()
+    {
+        QFETCH(QString, sprache);
+        QFETCH(QStringList, argumente);
+        QFETCH(QStringList, koepfe);
+        QFETCH(QList<int>, profilspalten);
+        const QLocale locale = locale_fuer(sprache);
+        QTemporaryDir d;
+        const Aufruf a = rufe(argumente + QStringList{"--kurven", "-", "--threads", "3"}, d.path(), sprache);
+        QCOMPARE(a.status, 0);
+        QVERIFY(a.aus.startsWith("\xEF\xBB\xBF"));
+        QStringList zeilen = QString::fromUtf8(a.aus.mid(3)).split("\r\n");
+        zeilen.removeLast();
+        QCOMPARE(zeilen.size(), 201);
+        const QChar trenner = locale.decimalPoint() == ',' ? ';' : ',';
+        QCOMPARE(zeilen[0].split(trenner), koepfe);
+        // Each column is the final profile of its run, as --kurven writes it for that run alone.
+        const Studie studie = auftrag_lesen(QStringList{"kalvion-cli"} + argumente).studie;
+        for (int k = 0; k < profilspalten.size(); ++k) {
+            Modell m = kalvion::cli::modell_fuer(studie.lauf(k), locale);
+            lauf_rechnen(m);
+            for (int i = 1; i <= 200; i += 199)
+                QCOMPARE(zeilen[i].split(trenner)[profilspalten[k]], zahlen::kuerzeste_form(m.Konz[i], locale));
+        }
+        QCOMPARE(zeilen[200].split(trenner)[1], QString::number(studie.lauf(0).wert(Feld::x_max)));
+    }
+
+    // A run of a comparison hands over its final profile alone, not the
+    // table of its five curves: a study of 1000 times holds 1000 columns.
+    void kurvenspalte_allein()
+    {
+        Ausgaben aus;
+        aus.locale = C_Locale;
+        aus.kurvenspalte = kurvenvergleich(auftrag_lesen({"kalvion-cli", "--zeit", "0.001:1:0.001"}).studie, C_Locale).welche;
+        const Laufertrag e = einzellauf(Studie::startwerte().lauf(0), Verfahren::schrittweise, aus);
+        QVERIFY(e.kurven.isEmpty() && !e.block && e.tabellenzeile.empty());
+        QVERIFY(e.spalte);
+        QCOMPARE(e.spalte->name, QStringLiteral("2 h"));
+        QCOMPARE(e.spalte->konz.size(), std::size_t(200));
+        QTemporaryDir d;
+        const Aufruf a = rufe({"--zeit", "0.001:1:0.001", "--kurven", "-"}, d.path());
+        QCOMPARE(a.status, 0);
+        QCOMPARE(a.aus.left(a.aus.indexOf('\r')).count(','), 1001);
     }
 
     void studie_unabhaengig_von_threads_und_teilen()
