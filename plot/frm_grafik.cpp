@@ -240,7 +240,8 @@ void frm_grafik::Form_Resize()
         std::vector<Vergleichskurve> vergleich;
         std::vector<const Modell*> behaltene_modelle;
         for (const Ergebniszeiger& k : behalten_) {
-            vergleich.push_back({&k->modell, vergleichsstift(static_cast<int>(vergleich.size()), stil.vergleichsbreite)});
+            const int farbe = static_cast<int>(vergleich.size());
+            vergleich.push_back({&k->modell, vergleichsstift(farbe, stil.vergleichsbreite)});
             behaltene_modelle.push_back(&k->modell);
         }
         zeichne_grafik(p, flaeche_->size(), ergebnis->modell, locale_, palette().color(QPalette::WindowText), stil,

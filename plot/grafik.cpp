@@ -73,8 +73,9 @@ public:
         for (int i = 1; i <= k.Zellen && i < Feldgroesse; ++i) {
             const double x = i * faktor;
             if (x > m.Zellen) {
+                const double anteil = (m.Zellen - x_vorher) / (x - x_vorher);
                 if (i > 1 && x_vorher < m.Zellen)
-                    linienzug << punkt(m.Zellen, y_vorher + (k.Konz[i] - y_vorher) * (m.Zellen - x_vorher) / (x - x_vorher));
+                    linienzug << punkt(m.Zellen, y_vorher + (k.Konz[i] - y_vorher) * anteil);
                 break;
             }
             linienzug << punkt(x, k.Konz[i]);
@@ -291,7 +292,8 @@ void zeichne_fensterlegende(QPainter& p, QSizeF flaeche, const Modell& m, QList<
         e.text = fm.elidedText(e.text, Qt::ElideRight, (oben_rechts.x() - oben_links.x()) / 3);
     const QSizeF groesse = legendengroesse(fm, eintraege);
     p.save();
-    zeichne_legende(p, QRectF(oben_rechts + QPointF(-Legendenluft - groesse.width(), Legendenluft), groesse), eintraege, 0);
+    const QPointF ecke = oben_rechts + QPointF(-Legendenluft - groesse.width(), Legendenluft);
+    zeichne_legende(p, QRectF(ecke, groesse), eintraege, 0);
     p.restore();
 }
 

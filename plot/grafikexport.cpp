@@ -263,11 +263,11 @@ QList<Legendeneintrag> berichtslegende(const Modell& m, const QLocale& locale, b
         return legende(m, berichtstil(), mit_messung);
     const Vergleichsnamen namen = vergleichsnamen(m, modelle(behalten), locale, Namenssprache::anzeige);
     const QFontMetricsF fm(schrift(Schrift_px));
-    QStringList gekuerzt;
+    auto gekuerzt = [&fm](const QString& name) { return fm.elidedText(name, Qt::ElideRight, Vergleichsname_hoechstens); };
+    QStringList behaltene;
     for (const QString& name : namen.behalten)
-        gekuerzt << fm.elidedText(name, Qt::ElideRight, Vergleichsname_hoechstens);
-    return legende(m, berichtstil(), mit_messung, fm.elidedText(namen.aktuell, Qt::ElideRight, Vergleichsname_hoechstens),
-                   gekuerzt);
+        behaltene << gekuerzt(name);
+    return legende(m, berichtstil(), mit_messung, gekuerzt(namen.aktuell), behaltene);
 }
 
 }  // namespace

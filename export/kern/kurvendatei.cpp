@@ -63,7 +63,8 @@ void vergleichsspalten_anhaengen(std::vector<Spalte>& spalten, const Profilspalt
                                  const QLocale& locale)
 {
     if (p.x_max != x_max || p.zellen != zellen)
-        spalten.push_back(x_spalte(QString::fromUtf8("x [µm] (") + p.name + QLatin1Char(')'), p.x_max, p.zellen, locale));
+        spalten.push_back(
+            x_spalte(QString::fromUtf8("x [µm] (") + p.name + QLatin1Char(')'), p.x_max, p.zellen, locale));
     spalten.push_back({p.name + QStringLiteral(" [Mol%]"), [&p, &locale](int i) {
                            return i <= p.zellen ? zahlen::kuerzeste_form(p.konz[i - 1], locale) : QString();
                        }});

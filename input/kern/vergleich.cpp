@@ -48,9 +48,28 @@ Unterschiedsart feldart(const Feldregel& r)
 {
     return {r.name, [&r](const Modell& a, const Modell& b) { return feldwert(a, r) == feldwert(b, r); },
             [&r](const Modell& m, const QLocale& locale, Namenssprache sprache) {
-                return vom_programm_gesetzt(m, r.feld) ? QString()
-                                                        : text("Feld", r.vergleich, sprache).arg(feldtext(m, r.feld, locale));
+                if (vom_programm_gesetzt(m, r.feld))
+                    return QString();
+                return text("Feld", r.vergleich, sprache).arg(feldtext(m, r.feld, locale));
             }};
+}
+
+// The texts of this file, marked for translation where they are written.
+QString vergleichstext(const char* quelle, Namenssprache sprache)
+{
+    return text("Vergleich", quelle, sprache);
+}
+
+bool gleiches_programm(const Modell& a, const Modell& b)
+{
+    return a.programm.has_value() == b.programm.has_value() && (!a.programm || a.programm->zeile == b.programm->zeile);
+}
+
+QString programmname(const Modell& m, const QLocale&, Namenssprache sprache)
+{
+    if (!m.programm)
+        return {};
+    return sprache == Namenssprache::anzeige ? programmanzeige(*m.programm) : QString::fromStdString(m.programm->zeile);
 }
 
 bool gleiche_punkte(const std::shared_ptr<const Startprofil>& a, const std::shared_ptr<const Startprofil>& b)
@@ -65,6 +84,59 @@ bool gleiche_punkte(const std::shared_ptr<const Startprofil>& a, const std::shar
     return true;
 }
 
+bool gleicher_anfang(const Modell& a, const Modell& b)
+{
+    if (a.Anfang != b.Anfang)
+        return false;
+    switch (a.Anfang) {
+    case Anfangsart::stufe: return true;
+    case Anfangsart::grundgehalt: return a.c0.wert == b.c0.wert;
+    case Anfangsart::datei:
+    case Anfangsart::ergebnis: return gleiche_punkte(a.startprofil, b.startprofil);
+    }
+    return false;
+}
+
+QString anfangsname(const Modell& m, const QLocale& locale, Namenssprache sprache)
+{
+    switch (m.Anfang) {
+    case Anfangsart::stufe: return text("Anfang", beschreibung(m.Anfang).anzeigename, sprache);
+    case Anfangsart::grundgehalt:
+        return vergleichstext(QT_TRANSLATE_NOOP("Vergleich", "Grundgehalt %1 Mol%"), sprache).arg(angenommen(m.c0, locale));
+    case Anfangsart::datei:
+        return vergleichstext(QT_TRANSLATE_NOOP("Vergleich", "Start aus %1"), sprache)
+            .arg(m.startprofil ? QString::fromStdString(m.startprofil->quelle) : QString());
+    case Anfangsart::ergebnis: return vergleichstext(QT_TRANSLATE_NOOP("Vergleich", "Start aus letztem Ergebnis"), sprache);
+    }
+    return {};
+}
+
+bool gleiche_oberflaeche(const Modell& a, const Modell& b)
+{
+    if (a.Oberflaeche != b.Oberflaeche)
+        return false;
+    switch (a.Oberflaeche) {
+    case Oberflaechenart::geschlossen: return true;
+    case Oberflaechenart::konzentration: return a.c_s.wert == b.c_s.wert;
+    case Oberflaechenart::austausch: return a.beta.wert == b.beta.wert && a.c_atm.wert == b.c_atm.wert;
+    }
+    return false;
+}
+
+QString oberflaechenname(const Modell& m, const QLocale& locale, Namenssprache sprache)
+{
+    switch (m.Oberflaeche) {
+    case Oberflaechenart::geschlossen: return vergleichstext(QT_TRANSLATE_NOOP("Vergleich", "Oberfläche geschlossen"), sprache);
+    case Oberflaechenart::konzentration:
+        return vergleichstext(QT_TRANSLATE_NOOP("Vergleich", "Oberfläche %1 Mol%"), sprache).arg(angenommen(m.c_s, locale));
+    case Oberflaechenart::austausch:
+        return vergleichstext(QT_TRANSLATE_NOOP("Vergleich", "β %1 cm/s, c_atm %2 Mol%"), sprache)
+            .arg(angenommen(m.beta, locale), angenommen(m.c_atm, locale));
+    }
+    return {};
+}
+
+// In the order in which a name lists them.
 const std::vector<Unterschiedsart>& arten()
 {
     static const std::vector<Unterschiedsart> alle = [] {
@@ -75,63 +147,9 @@ const std::vector<Unterschiedsart>& arten()
                      }});
         for (const Feldregel& r : Feldtabelle)
             a.push_back(feldart(r));
-        a.push_back({"Programm",
-                     [](const Modell& x, const Modell& y) {
-                         return x.programm.has_value() == y.programm.has_value() &&
-                                (!x.programm || x.programm->zeile == y.programm->zeile);
-                     },
-                     [](const Modell& m, const QLocale&, Namenssprache sprache) {
-                         if (!m.programm)
-                             return QString();
-                         return sprache == Namenssprache::anzeige ? programmanzeige(*m.programm)
-                                                                   : QString::fromStdString(m.programm->zeile);
-                     }});
-        a.push_back({"Anfang",
-                     [](const Modell& x, const Modell& y) {
-                         if (x.Anfang != y.Anfang)
-                             return false;
-                         switch (x.Anfang) {
-                         case Anfangsart::stufe: return true;
-                         case Anfangsart::grundgehalt: return x.c0.wert == y.c0.wert;
-                         case Anfangsart::datei:
-                         case Anfangsart::ergebnis: return gleiche_punkte(x.startprofil, y.startprofil);
-                         }
-                         return false;
-                     },
-                     [](const Modell& m, const QLocale& locale, Namenssprache sprache) {
-                         switch (m.Anfang) {
-                         case Anfangsart::stufe: return text("Anfang", beschreibung(m.Anfang).anzeigename, sprache);
-                         case Anfangsart::grundgehalt:
-                             return text("Vergleich", QT_TRANSLATE_NOOP("Vergleich", "Grundgehalt %1 Mol%"), sprache).arg(angenommen(m.c0, locale));
-                         case Anfangsart::datei:
-                             return text("Vergleich", QT_TRANSLATE_NOOP("Vergleich", "Start aus %1"), sprache)
-                                 .arg(m.startprofil ? QString::fromStdString(m.startprofil->quelle) : QString());
-                         case Anfangsart::ergebnis: return text("Vergleich", QT_TRANSLATE_NOOP("Vergleich", "Start aus letztem Ergebnis"), sprache);
-                         }
-                         return QString();
-                     }});
-        a.push_back({"Oberflaeche",
-                     [](const Modell& x, const Modell& y) {
-                         if (x.Oberflaeche != y.Oberflaeche)
-                             return false;
-                         switch (x.Oberflaeche) {
-                         case Oberflaechenart::geschlossen: return true;
-                         case Oberflaechenart::konzentration: return x.c_s.wert == y.c_s.wert;
-                         case Oberflaechenart::austausch: return x.beta.wert == y.beta.wert && x.c_atm.wert == y.c_atm.wert;
-                         }
-                         return false;
-                     },
-                     [](const Modell& m, const QLocale& locale, Namenssprache sprache) {
-                         switch (m.Oberflaeche) {
-                         case Oberflaechenart::geschlossen: return text("Vergleich", QT_TRANSLATE_NOOP("Vergleich", "Oberfläche geschlossen"), sprache);
-                         case Oberflaechenart::konzentration:
-                             return text("Vergleich", QT_TRANSLATE_NOOP("Vergleich", "Oberfläche %1 Mol%"), sprache).arg(angenommen(m.c_s, locale));
-                         case Oberflaechenart::austausch:
-                             return text("Vergleich", QT_TRANSLATE_NOOP("Vergleich", "β %1 cm/s, c_atm %2 Mol%"), sprache)
-                                 .arg(angenommen(m.beta, locale), angenommen(m.c_atm, locale));
-                         }
-                         return QString();
-                     }});
+        a.push_back({"Programm", gleiches_programm, programmname});
+        a.push_back({"Anfang", gleicher_anfang, anfangsname});
+        a.push_back({"Oberflaeche", gleiche_oberflaeche, oberflaechenname});
         return a;
     }();
     return alle;
@@ -171,7 +189,7 @@ QString vergleichsname(const Modell& m, Unterschiede welche, const QLocale& loca
 
 QString ohne_unterschied(Namenssprache sprache)
 {
-    return text("Vergleich", QT_TRANSLATE_NOOP("Vergleich", "gleiche Parameter"), sprache);
+    return vergleichstext(QT_TRANSLATE_NOOP("Vergleich", "gleiche Parameter"), sprache);
 }
 
 Vergleichsnamen vergleichsnamen(const Modell& aktuell, const std::vector<const Modell*>& behalten,
