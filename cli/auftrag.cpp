@@ -9,6 +9,7 @@
 
 #include "eingabefehler.h"
 #include "kalvion_version.h"
+#include "kurvenvergleich.h"
 #include "kurzform.h"
 #include "parameterdatei.h"
 #include "programmeingabe.h"
@@ -39,11 +40,13 @@ constexpr Option Ausgabeoptionen[] = {
      QT_TRANSLATE_NOOP("kalvion::cli", "die Tabelle (CSV nach RFC 4180, Dezimalpunkt) auf die\n"
      "Standardausgabe; ohne: eine Zeile je Lauf zum Lesen")},
     {"kurven", QT_TRANSLATE_NOOP("kalvion::cli", "Pfad"),
-     QT_TRANSLATE_NOOP("kalvion::cli", "nur bei einem einzelnen Lauf: die fünf Kurven als CSV-\n"
-     "Tabelle wie \"Kurven speichern …\" im Fenster (Trenn- und\n"
-     "Dezimalzeichen nach der Spracheinstellung des Systems);\n"
-     "eine vorhandene Datei wird ganz oder gar nicht ersetzt;\n"
-     "- schreibt sie auf die Standardausgabe")},
+     QT_TRANSLATE_NOOP("kalvion::cli", "die fünf Kurven eines Laufs als CSV-Tabelle wie \"Kurven\n"
+     "speichern …\" im Fenster (Trenn- und Dezimalzeichen nach\n"
+     "der Spracheinstellung des Systems); bei einer Studie, in\n"
+     "der nur eine Option mehrere Werte hat (--zeit 2,4,8), das\n"
+     "Endprofil jedes Laufs als Spalte, benannt nach seinem\n"
+     "Wert (\"4 h\"); eine vorhandene Datei wird ganz oder gar\n"
+     "nicht ersetzt; - schreibt sie auf die Standardausgabe")},
 };
 
 // A case kept from the window, and a furnace cycle.
@@ -422,9 +425,18 @@ Auftrag auftrag_lesen(const QStringList& argumente)
         if (*a.kurven == QStringLiteral("-") && a.tabelle)
             throw Eingabefehler{tr("--kurven - und --tabelle schreiben beide auf die Standardausgabe; "
                                    "nur eines von beiden")};
-        if (a.studie.anzahl() != 1)
-            throw Eingabefehler{
-                tr("--kurven gilt für einen einzelnen Lauf; diese Studie hat %n Läufe", nullptr, a.studie.anzahl())};
+        // Over a study, one column per run: the runs must differ in one option only.
+        if (QStringList variiert = variierte_optionen(a.studie); variiert.size() > 1) {
+            const QString letzte = variiert.takeLast();
+            throw Eingabefehler{tr("--kurven vergleicht Läufe, die sich in einer Option unterscheiden; hier "
+                                   "haben %1 mehrere Werte")
+                                    .arg(variiert.join(QStringLiteral(", ")) + tr(" und ") + letzte)};
+        }
+        if (a.studie.anzahl() > Kurvenlaeufe_hoechstens)
+            throw Eingabefehler{tr("--kurven schreibt je Lauf eine Spalte, für höchstens %1 Läufe; diese Studie "
+                                   "hat %n Läufe",
+                                   nullptr, a.studie.anzahl())
+                                    .arg(Kurvenlaeufe_hoechstens)};
     }
     if (parser.isSet(QStringLiteral("verfahren")))
         a.verfahren = lies_verfahren(einziger_wert(parser, "verfahren"));

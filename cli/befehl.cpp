@@ -14,6 +14,7 @@
 #include "eingabefehler.h"
 #include "ergebnisdatei.h"
 #include "kurvendatei.h"
+#include "kurvenvergleich.h"
 #include "fortschritt.h"
 #include "studienlauf.h"
 #include "tabelle.h"
@@ -103,7 +104,9 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     ausgaben.datum = u.datum;
     ausgaben.tabellenzeile = a.tabelle;
     ausgaben.zusammenfassung = !a.tabelle && !kurven_auf_standardausgabe;
-    ausgaben.kurven = a.kurven.has_value();
+    // Over a study the curves are one column per run.
+    const bool spaltenweise = a.kurven && a.studie.anzahl() > 1;
+    ausgaben.kurven = a.kurven && !spaltenweise;
     QString pfad;
     if (a.datei) {
         pfad = dateipfad(*a.datei);
@@ -114,6 +117,11 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     // Wrong input first (status 2), then every target (status 1): both are
     // known before hours of computing.
     const double aufwand = laeufe_pruefen(a.studie, a.bereich, a.verfahren, u.locale);
+    Kurvenvergleich vergleich;
+    if (spaltenweise) {
+        vergleich = kurvenvergleich(a.studie, u.locale);
+        ausgaben.kurvenspalte = vergleich.welche;
+    }
     if (a.datei && !ziel_in_ordnung(pfad,
                                     QT_TRANSLATE_NOOP("kalvion::cli", "Speichern in %1 fehlgeschlagen (Öffnen "
                                                                       "fehlgeschlagen: %2); nichts gerechnet, nichts "
@@ -155,6 +163,7 @@ int rechnen(const Auftrag& a, const Umgebung& u)
         aus.schreiben(tabellenkopf(a.studie.programm.has_value()));
     bool spool_fehler = false, ohne_kodierung = false;
     QByteArray kurven;
+    std::vector<Profilspalte> spalten;
     const Abnahme abnehmen = [&](std::uint64_t, Laufertrag& e) {
         // The block first: a results file that cannot take it ends the
         // study before its line is shown.
@@ -172,7 +181,9 @@ int rechnen(const Auftrag& a, const Umgebung& u)
             aus.schreiben(e.tabellenzeile);
         else if (ausgaben.zusammenfassung)
             aus.schreiben(e.zusammenfassung.toLocal8Bit() + '\n');
-        if (a.kurven)
+        if (e.spalte)
+            spalten.push_back(std::move(*e.spalte));
+        else if (a.kurven)
             kurven = std::move(e.kurven);
         return aus.fehlernummer() == 0;
     };
@@ -213,6 +224,8 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     }
     if (!laeufe)
         return Exit_ok;
+    if (spaltenweise)
+        kurven = vergleichstabelle(spalten, u.locale, vergleich.vorzeile);
 
     // Standard output is complete; now the files, together: the curves are
     // written beside their file, the blocks appended, then the curves

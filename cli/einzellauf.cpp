@@ -69,6 +69,10 @@ Laufertrag einzellauf(const Lauf& lauf, Verfahren verfahren, const Ausgaben& aus
         e.tabellenzeile = tabellenzeile(lauf, m, e.ausgang);
     if (ausgaben.kurven)
         e.kurven = kurventabelle(m, ausgaben.locale);
+    if (ausgaben.kurvenspalte) {
+        const QString name = vergleichsname(m, *ausgaben.kurvenspalte, ausgaben.locale, Namenssprache::datei);
+        e.spalte = profilspalte(m, name.isEmpty() ? ohne_unterschied(Namenssprache::datei) : name);
+    }
     if (ausgaben.zusammenfassung)
         e.zusammenfassung = zusammenfassung(m, e.ausgang, ausgaben.locale);
     return e;

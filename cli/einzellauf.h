@@ -11,8 +11,10 @@
 #include <optional>
 #include <string>
 
+#include "kurvendatei.h"
 #include "modell.h"
 #include "studie.h"
+#include "vergleich.h"
 #include "zeitschritte.h"
 
 namespace kalvion::cli {
@@ -31,6 +33,9 @@ struct Ausgaben {
     bool tabellenzeile = false;  // a row of the table
     bool zusammenfassung = false;  // a line for people
     bool kurven = false;         // the table of the five curves
+    // The final profile as a column of a comparison, named by its values of
+    // what tells the study's runs apart.
+    std::optional<Unterschiede> kurvenspalte;
 };
 
 struct Laufertrag {
@@ -39,6 +44,7 @@ struct Laufertrag {
     std::string tabellenzeile;
     QString zusammenfassung;
     QByteArray kurven;
+    std::optional<Profilspalte> spalte;
 };
 
 Laufertrag einzellauf(const Lauf& lauf, Verfahren verfahren, const Ausgaben& ausgaben,

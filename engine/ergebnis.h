@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "modell.h"
 #include "zeitschritte.h"
@@ -21,11 +22,12 @@ struct Ergebnis {
 using Ergebniszeiger = std::shared_ptr<const Ergebnis>;
 
 // What a save or an export finds when it asks the main window: the result that
-// is current (none after a changed "ok" or before the first run) and whether a
-// run is in progress.
+// is current (none after a changed "ok" or before the first run), whether a
+// run is in progress, and the results kept beside it for comparison.
 struct Ergebnisstand {
     Ergebniszeiger aktuell;
     bool laeuft = false;
+    std::vector<Ergebniszeiger> behalten;
 };
 
 // Where a save or an export finds the result at the moment it writes.

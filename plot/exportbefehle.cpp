@@ -19,7 +19,8 @@ namespace kalvion {
 
 namespace {
 
-using Schreiber = std::function<bool(const QString&, const Modell&, const QLocale&)>;
+// Writes the current result, with the results kept beside it, to the path.
+using Schreiber = std::function<bool(const QString&, const Modell&, const Behaltene&, const QLocale&)>;
 
 // Why a chosen path cannot be written in this form; empty where it can.
 using Vorpruefung = std::function<QString(const QString&)>;
@@ -99,6 +100,7 @@ void exportieren(QWidget* eltern, const Ergebnisstand& stand, const QLocale& loc
     }
     // This result is written, whatever happens while the file dialog is open.
     const Ergebniszeiger ergebnis = stand.aktuell;
+    const Behaltene behalten = stand.behalten;
     const Modell& m = ergebnis->modell;
     const Dateiwahl wahl = aktuelle_wahl();  // a copy: the way may change meanwhile
     const QString pfad = wahl(eltern, art.titel, QDir(exportordner()).filePath(art.dateiname), art.filter);
@@ -108,7 +110,7 @@ void exportieren(QWidget* eltern, const Ergebnisstand& stand, const QLocale& loc
         melde(eltern, grund);
         return;
     }
-    if (!art.schreiben(pfad, m, locale)) {
+    if (!art.schreiben(pfad, m, behalten, locale)) {
         melde(eltern, QCoreApplication::translate("Befehle", "Speichern fehlgeschlagen!"));
         return;
     }
@@ -167,8 +169,8 @@ void grafik_mit_messung_speichern(QWidget* eltern, const Ergebnisstand& stand, c
                  QCoreApplication::translate("Befehle", "kalvion-grafik.png"),
                  {QCoreApplication::translate("Befehle", "PNG-Bild (*.png)"), QCoreApplication::translate("Befehle", "SVG-Grafik (*.svg)"),
                   QCoreApplication::translate("Befehle", "PDF-Dokument (*.pdf)")},
-                 [messung](const QString& pfad, const Modell& m, const QLocale& l) {
-                     return grafik_schreiben(pfad, m, l, messung.get());
+                 [messung](const QString& pfad, const Modell& m, const Behaltene& behalten, const QLocale& l) {
+                     return grafik_schreiben(pfad, m, l, messung.get(), behalten);
                  },
                  grafikendung_pruefen});
 }
@@ -179,7 +181,9 @@ void kurven_speichern(QWidget* eltern, const Ergebnisstand& stand, const QLocale
                 {QCoreApplication::translate("Befehle", "Kalvion - Kurven speichern"),
                  QCoreApplication::translate("Befehle", "kalvion-kurven.csv"),
                  {QCoreApplication::translate("Befehle", "CSV-Tabelle (*.csv)")},
-                 kurven_schreiben});
+                 [](const QString& pfad, const Modell& m, const Behaltene& behalten, const QLocale& l) {
+                     return kurven_schreiben(pfad, m, l, vergleichsspalten(m, behalten, l));
+                 }});
 }
 
 QList<QAction*> exportbefehle_anhaengen(QMenu* menu, QWidget* eltern, Ergebnisquelle quelle, const QLocale& locale,

@@ -29,6 +29,7 @@
 #include "rechenwerk.h"
 #include "tastatur.h"
 #include "twips.h"
+#include "vergleich.h"
 #include "zahlen.h"
 #include "zeitschritte.h"
 
@@ -176,6 +177,11 @@ void frm_grafik::baue_menues()
     QMenu* bearbeiten = menu("mnu_bearbeiten", tr("&Bearbeiten"));
     mnu_Eingabe = eintrag(bearbeiten, "mnu_Eingabe", tr("&Eingabe"), &frm_grafik::mnu_Eingabe_Click);
     eintrag(bearbeiten, "mnu_kopieren", tr("&Kopieren"), &frm_grafik::mnu_kopieren_Click);
+    eintrag(bearbeiten, "mnu_behalten", tr("Ergebnis &behalten"), &frm_grafik::mnu_behalten_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    mnu_behaltene_entfernen = eintrag(bearbeiten, "mnu_behaltene_entfernen", tr("Behaltene Ergebnisse ent&fernen"),
+                                      &frm_grafik::mnu_behaltene_entfernen_Click);
+    mnu_behaltene_entfernen->setEnabled(false);
     QMenu* info = menu("mnu_info", tr("&Info"));
     eintrag(info, "mnu_version", tr("&Version"), &frm_grafik::mnu_version_Click);
 }
@@ -230,9 +236,26 @@ void frm_grafik::Form_Resize()
         startknopf_verbergen();
         QPainter p(&bild_);
         p.setFont(font());
-        zeichne_grafik(p, flaeche_->size(), ergebnis->modell, locale_, palette().color(QPalette::WindowText));
+        const Grafikstil stil;
+        std::vector<Vergleichskurve> vergleich;
+        std::vector<const Modell*> behaltene_modelle;
+        for (const Ergebniszeiger& k : behalten_) {
+            const int farbe = static_cast<int>(vergleich.size());
+            vergleich.push_back({&k->modell, vergleichsstift(farbe, stil.vergleichsbreite)});
+            behaltene_modelle.push_back(&k->modell);
+        }
+        zeichne_grafik(p, flaeche_->size(), ergebnis->modell, locale_, palette().color(QPalette::WindowText), stil,
+                       vergleich);
         if (messung_)
             zeichne_messpunkte(p, flaeche_->size(), ergebnis->modell, messung_->punkte, Markendurchmesser, false);
+        if (!behalten_.empty()) {
+            // Named against the current run, whose parameters are those in force.
+            const Vergleichsnamen namen =
+                vergleichsnamen(ergebnis->modell, behaltene_modelle, locale_, Namenssprache::anzeige);
+            zeichne_fensterlegende(p, flaeche_->size(), ergebnis->modell,
+                                   QList<Legendeneintrag>{endeintrag(stil.konz, namen.aktuell)} +
+                                       vergleichseintraege(namen.behalten, stil.vergleichsbreite));
+        }
         skala_gesetzt_ = true;
     }
     flaeche_->update();
@@ -424,6 +447,40 @@ void frm_grafik::mnu_kopieren_Click()
     ablage->clear();
     ablage->setImage(bild_);
     kalvion::melde(this, tr("Grafik in Zwischenablage"));
+}
+
+void frm_grafik::mnu_behalten_Click()
+{
+    if (laeuft_) {
+        kalvion::melde(this, tr("Die Berechnung läuft noch."));
+        return;
+    }
+    const Ergebniszeiger ergebnis = aktuelles_ergebnis();
+    if (!ergebnis) {
+        kalvion::melde(this, QCoreApplication::translate("Befehle", "Noch keine aktuelle Berechnung durchgeführt!"));
+        return;
+    }
+    if (std::find(behalten_.begin(), behalten_.end(), ergebnis) != behalten_.end()) {
+        kalvion::melde(this, tr("Dieses Ergebnis ist schon behalten."));
+        return;
+    }
+    if (behalten_.size() >= Vergleichskurven_hoechstens) {
+        kalvion::melde(this, tr("Es sind schon %1 Ergebnisse behalten, mehr zeigt die Grafik nicht "
+                                "(Bearbeiten → Behaltene Ergebnisse entfernen).")
+                                 .arg(Vergleichskurven_hoechstens));
+        return;
+    }
+    // The value itself: no later run or "ok" changes it.
+    behalten_.push_back(ergebnis);
+    mnu_behaltene_entfernen->setEnabled(true);
+    Form_Resize();
+}
+
+void frm_grafik::mnu_behaltene_entfernen_Click()
+{
+    behalten_.clear();
+    mnu_behaltene_entfernen->setEnabled(false);
+    Form_Resize();
 }
 
 void frm_grafik::mnu_beenden_Click()

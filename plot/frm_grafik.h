@@ -59,7 +59,12 @@ public:
     const Modell& parameter() const { return m_; }
     // The result a save or an export writes: the current one, if any, and
     // whether a run is in progress.
-    Ergebnisstand ergebnisstand() const { return {aktuelles_ergebnis(), laeuft_}; }
+    Ergebnisstand ergebnisstand() const { return {aktuelles_ergebnis(), laeuft_, behalten_}; }
+
+    // The results kept for comparison, oldest first: drawn under the live
+    // curves, in the exports and the curve table; new runs, cancels and "ok"
+    // leave them, "Behaltene Ergebnisse entfernen" takes them away.
+    const std::vector<Ergebniszeiger>& behalten() const { return behalten_; }
 
     // What one cell-step costs here, in seconds, for the estimate before a
     // run. Unless set, the program measures it once, at its first run.
@@ -98,6 +103,8 @@ private:
     void mnu_parameter_laden_Click();
     void mnu_version_Click();
     void mnu_kopieren_Click();
+    void mnu_behalten_Click();
+    void mnu_behaltene_entfernen_Click();
     void mnu_beenden_Click();
     void mnu_messprofil_laden_Click();
     void mnu_messprofil_entfernen_Click();
@@ -123,6 +130,7 @@ private:
     QAction* mnu_parameter_laden = nullptr;
     QAction* mnu_anpassen = nullptr;
     QAction* mnu_messprofil_entfernen = nullptr;
+    QAction* mnu_behaltene_entfernen = nullptr;
     QImage bild_;
     bool skala_gesetzt_ = false;
     Rechenwerk* rechenwerk_ = nullptr;
@@ -137,6 +145,7 @@ private:
     qint64 angezeigt_ms_ = 0;      // when the progress label was last written
     QPointer<QWidget> eingabe_, speichern_, info_, anpassung_;
     std::shared_ptr<const Messprofil> messung_;
+    std::vector<Ergebniszeiger> behalten_;
 
     friend class Zeichenflaeche;
 };

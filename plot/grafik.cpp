@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "grafik.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 
 #include "zahlen.h"
 
@@ -59,6 +61,32 @@ public:
         p_.drawPoint(linienzug.front());
         p_.drawPolyline(linienzug);
     }
+    // The final profile of run k on the x axis of run m: its cell i lies at
+    // i · x_max(k) / Zellen(k) µm. Beyond m's x_max the line ends at the
+    // frame's edge, where it crosses it.
+    void kurve_auf_achse(const Modell& k, const Modell& m)
+    {
+        const bool gleiche_zellen = k.x_max.wert == m.x_max.wert && k.Zellen == m.Zellen;
+        const double faktor = gleiche_zellen ? 1.0 : k.x_max.wert / k.Zellen * m.Zellen / m.x_max.wert;
+        QPolygonF linienzug;
+        double x_vorher = 0, y_vorher = 0;
+        for (int i = 1; i <= k.Zellen && i < Feldgroesse; ++i) {
+            const double x = i * faktor;
+            if (x > m.Zellen) {
+                const double anteil = (m.Zellen - x_vorher) / (x - x_vorher);
+                if (i > 1 && x_vorher < m.Zellen)
+                    linienzug << punkt(m.Zellen, y_vorher + (k.Konz[i] - y_vorher) * anteil);
+                break;
+            }
+            linienzug << punkt(x, k.Konz[i]);
+            x_vorher = x;
+            y_vorher = k.Konz[i];
+        }
+        if (linienzug.isEmpty())
+            return;
+        p_.drawPoint(linienzug.front());
+        p_.drawPolyline(linienzug);
+    }
 
 private:
     // Coordinates reach the drawing operations in single precision.
@@ -71,6 +99,10 @@ private:
     QSizeF flaeche_;
     Skala s_;
 };
+
+// Legends: the room around their samples and names, and a sample's length.
+constexpr double Legendenluft = 6;
+constexpr double Musterlaenge = 30;
 
 }  // namespace
 
@@ -127,8 +159,22 @@ bool darf_zeichnen(bool minimiert, int aussenbreite_twips, int aussenhoehe_twips
     return !minimiert && aussenbreite_twips >= 1000 && aussenhoehe_twips >= 1000 && aktuell;
 }
 
+Kurvenstift vergleichsstift(int k, qreal breite)
+{
+    // Blue, bluish green, reddish purple, orange, sky blue, vermillion (Okabe–Ito),
+    // wine and olive (Tol); the first ones the most different from each other.
+    static const QColor farben[Vergleichskurven_hoechstens] = {
+        QColor(0x00, 0x72, 0xB2), QColor(0x00, 0x9E, 0x73), QColor(0xCC, 0x79, 0xA7), QColor(0xE6, 0x9F, 0x00),
+        QColor(0x56, 0xB4, 0xE9), QColor(0xD5, 0x5E, 0x00), QColor(0x88, 0x22, 0x55), QColor(0x99, 0x99, 0x33)};
+    // In line widths; the live snapshots have 1-2, 4-2 and 8-2-1-2.
+    static const QList<qreal> muster[Vergleichskurven_hoechstens] = {
+        {6, 3}, {2, 2, 6, 2}, {10, 3}, {1, 1}, {6, 2, 1, 2, 1, 2}, {3, 3}, {10, 2, 3, 2}, {2, 5}};
+    const int i = std::clamp(k, 0, Vergleichskurven_hoechstens - 1);
+    return {farben[i], breite, muster[i]};
+}
+
 void zeichne_grafik(QPainter& p, QSizeF flaeche, const Modell& m, const QLocale& locale,
-                    const QColor& vordergrund, const Grafikstil& stil)
+                    const QColor& vordergrund, const Grafikstil& stil, const std::vector<Vergleichskurve>& vergleich)
 {
     const Rahmen r{0, m.Zellen, 0, 100};
     const std::int16_t xb = r.x_breite(), yh = r.y_hoehe();
@@ -170,6 +216,11 @@ void zeichne_grafik(QPainter& p, QSizeF flaeche, const Modell& m, const QLocale&
             z.text(r.x_links - 0.03 * xb, v + 0.015 * yh, y_texte[k]);
     }
 
+    for (const Vergleichskurve& k : vergleich) {
+        z.stift(k.stift, vordergrund);
+        z.kurve_auf_achse(*k.modell, m);
+    }
+
     z.stift(stil.konz_10, vordergrund);
     z.kurve(m.Konz_10, m.Zellen);
     z.stift(stil.konz_100, vordergrund);
@@ -182,6 +233,68 @@ void zeichne_grafik(QPainter& p, QSizeF flaeche, const Modell& m, const QLocale&
     z.kurve(m.Konz_Start, m.Zellen);
     z.stift(stil.konz, vordergrund);
     z.kurve(m.Konz, m.Zellen);
+}
+
+QSizeF legendengroesse(const QFontMetricsF& fm, const QList<Legendeneintrag>& eintraege)
+{
+    double textbreite = 0;
+    for (const Legendeneintrag& e : eintraege)
+        textbreite = std::max(textbreite, fm.horizontalAdvance(e.text));
+    return {3 * Legendenluft + Musterlaenge + textbreite, 2 * Legendenluft + eintraege.size() * fm.height()};
+}
+
+void zeichne_legende(QPainter& p, const QRectF& kasten, const QList<Legendeneintrag>& eintraege, qreal marke)
+{
+    const QFontMetricsF fm(p.font());
+    p.setPen(QPen(Qt::black, 0.5));
+    p.setBrush(Qt::white);
+    p.drawRect(kasten);
+    p.setBrush(Qt::NoBrush);
+    double y = kasten.top() + Legendenluft;
+    for (const Legendeneintrag& e : eintraege) {
+        const double mitte = y + fm.height() / 2;
+        if (e.marke) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(e.stift.farbe);
+            p.drawEllipse(QPointF(kasten.left() + Legendenluft + Musterlaenge / 2, mitte), marke / 2, marke / 2);
+            p.setBrush(Qt::NoBrush);
+        } else {
+            p.setPen(kurvenstift(e.stift, Qt::black));
+            p.drawLine(QPointF(kasten.left() + Legendenluft, mitte),
+                       QPointF(kasten.left() + Legendenluft + Musterlaenge, mitte));
+        }
+        p.setPen(Qt::black);
+        p.drawText(QPointF(kasten.left() + 2 * Legendenluft + Musterlaenge, y + fm.ascent()), e.text);
+        y += fm.height();
+    }
+}
+
+Legendeneintrag endeintrag(const Kurvenstift& stift, const QString& name)
+{
+    const QString ende = QCoreApplication::translate("Grafikexport", "Ende");
+    return {name.isEmpty() ? ende : ende + QStringLiteral(" (") + name + QLatin1Char(')'), stift};
+}
+
+QList<Legendeneintrag> vergleichseintraege(const QStringList& namen, qreal breite)
+{
+    QList<Legendeneintrag> eintraege;
+    for (qsizetype k = 0; k < namen.size(); ++k)
+        eintraege << Legendeneintrag{namen[k], vergleichsstift(static_cast<int>(k), breite)};
+    return eintraege;
+}
+
+void zeichne_fensterlegende(QPainter& p, QSizeF flaeche, const Modell& m, QList<Legendeneintrag> eintraege)
+{
+    const Skala s = Skala::fuer(m.Zellen);
+    const QPointF oben_links = s.nach_pixel(0, 100, flaeche), oben_rechts = s.nach_pixel(m.Zellen, 100, flaeche);
+    const QFontMetricsF fm(p.font());
+    for (Legendeneintrag& e : eintraege)
+        e.text = fm.elidedText(e.text, Qt::ElideRight, (oben_rechts.x() - oben_links.x()) / 3);
+    const QSizeF groesse = legendengroesse(fm, eintraege);
+    p.save();
+    const QPointF ecke = oben_rechts + QPointF(-Legendenluft - groesse.width(), Legendenluft);
+    zeichne_legende(p, QRectF(ecke, groesse), eintraege, 0);
+    p.restore();
 }
 
 void zeichne_messpunkte(QPainter& p, QSizeF flaeche, const Modell& m, const std::vector<Messpunkt>& punkte,

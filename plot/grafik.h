@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QRectF>
 #include <QLocale>
 #include <QPen>
 #include <QPointF>
@@ -15,6 +16,7 @@
 #include "anpassung.h"
 #include "modell.h"
 
+class QFontMetricsF;
 class QPainter;
 
 namespace kalvion {
@@ -64,12 +66,58 @@ struct Grafikstil {
     bool beschriftung_ausgerichtet = false;
     // The x labels in µm with their decimals rather than as whole numbers.
     bool genaue_x_beschriftung = false;
+    // The line width of kept results' final profiles.
+    qreal vergleichsbreite = 2;
 };
 
+// The final profile of a kept result, compared with the current run: drawn
+// under the live curves on the same x axis in µm, so that a result of another
+// x_max ends before the frame's right edge or is cut off there.
+struct Vergleichskurve {
+    const Modell* modell;
+    Kurvenstift stift;
+};
+
+// At most this many results are kept for comparison, each in its own pen.
+inline constexpr int Vergleichskurven_hoechstens = 8;
+
+// The pen of kept result k (0 … 7): a colour of the Okabe–Ito and Tol
+// palettes, which colour-blind eyes tell apart (none of them the live
+// curves' red, yellow, amber or black), and a dash pattern of its own, apart
+// from every live curve's, so that a greyscale print keeps them apart too.
+Kurvenstift vergleichsstift(int k, qreal breite);
+
 // Draws the whole graph for a client area of the given size, in the painter's
-// font and the given foreground colour, onto an already cleared surface.
+// font and the given foreground colour, onto an already cleared surface; the
+// final profiles of kept results first, under the live curves.
 void zeichne_grafik(QPainter& p, QSizeF flaeche, const Modell& m, const QLocale& locale,
-                    const QColor& vordergrund, const Grafikstil& stil = Grafikstil{});
+                    const QColor& vordergrund, const Grafikstil& stil = Grafikstil{},
+                    const std::vector<Vergleichskurve>& vergleich = {});
+
+// One line of a legend: a sample of the curve's pen (or a measured point's
+// marker) and its name.
+struct Legendeneintrag {
+    QString text;
+    Kurvenstift stift;
+    bool marke = false;  // a measured point's marker rather than a line
+};
+
+// The size of a legend of these entries in the painter's units, for text in
+// the given font; a legend's box with its samples and names. `marke` is the
+// diameter of a measured point's marker.
+QSizeF legendengroesse(const QFontMetricsF& fm, const QList<Legendeneintrag>& eintraege);
+void zeichne_legende(QPainter& p, const QRectF& kasten, const QList<Legendeneintrag>& eintraege, qreal marke);
+
+// In a legend beside kept results: the current run's final profile,
+// "Ende (4 h)" with its name or "Ende" without one, and the kept results'
+// final profiles, each in its pen of the given width with its name.
+Legendeneintrag endeintrag(const Kurvenstift& stift, const QString& name = {});
+QList<Legendeneintrag> vergleichseintraege(const QStringList& namen, qreal breite);
+
+// The window's small legend of compared curves, in the top right corner
+// inside the frame, in the painter's font. Names wider than a third of the
+// frame are cut off with an ellipsis.
+void zeichne_fensterlegende(QPainter& p, QSizeF flaeche, const Modell& m, QList<Legendeneintrag> eintraege);
 
 // The points of a measured profile: small filled circles in a colour no curve
 // has, over the curves. x in µm lies on the cells' row positions (x_max at

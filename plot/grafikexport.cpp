@@ -11,6 +11,7 @@
 
 #include "kurvendatei.h"
 #include "programmeingabe.h"
+#include "vergleich.h"
 #include "zahlen.h"
 
 namespace kalvion {
@@ -28,9 +29,11 @@ constexpr int Titelschrift_px = 13;   // 10 pt
 constexpr int Unterschrift_px = 11;   // about 8 pt, smaller if the line is long
 constexpr int Kleinste_Schrift_px = 8;
 constexpr double Rand = 8;
-constexpr double Musterlaenge = 30;
 constexpr double Luft = 6;
 constexpr double Markengroesse = 4.5;  // a measured point, about 1.2 mm
+// A kept result's name in the legend is cut off with an ellipsis beyond this
+// (about 4 cm), so that a long one (a programme) leaves the graph its room.
+constexpr double Vergleichsname_hoechstens = 150;
 
 // A snapshot colour that stays dark enough on paper: a dark amber, mid-grey
 // in greyscale between the black start and the red end.
@@ -52,32 +55,6 @@ QString wie_angenommen(const Eingabewert& w, const QLocale& locale)
     return w.text ? QString::fromStdString(*w.text) : zahlen::druckform(w.wert, locale).trimmed();
 }
 
-void zeichne_legende(QPainter& p, const QRectF& kasten, const QList<Legendeneintrag>& eintraege)
-{
-    const QFontMetricsF fm(p.font());
-    p.setPen(QPen(Qt::black, 0.5));
-    p.setBrush(Qt::white);
-    p.drawRect(kasten);
-    p.setBrush(Qt::NoBrush);
-    double y = kasten.top() + Luft;
-    for (const Legendeneintrag& e : eintraege) {
-        const double mitte = y + fm.height() / 2;
-        if (e.marke) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(e.stift.farbe);
-            p.drawEllipse(QPointF(kasten.left() + Luft + Musterlaenge / 2, mitte), Markengroesse / 2,
-                          Markengroesse / 2);
-            p.setBrush(Qt::NoBrush);
-        } else {
-            p.setPen(kurvenstift(e.stift, Qt::black));
-            p.drawLine(QPointF(kasten.left() + Luft, mitte), QPointF(kasten.left() + Luft + Musterlaenge, mitte));
-        }
-        p.setPen(Qt::black);
-        p.drawText(QPointF(kasten.left() + 2 * Luft + Musterlaenge, y + fm.ascent()), e.text);
-        y += fm.height();
-    }
-}
-
 // The caption from the line's top left, in the largest font up to its own
 // size that fits the line's width; cut off with an ellipsis only below the smallest.
 void zeichne_unterschrift(QPainter& p, const QRectF& zeile, const QString& text)
@@ -92,7 +69,7 @@ void zeichne_unterschrift(QPainter& p, const QRectF& zeile, const QString& text)
     p.drawText(QPointF(zeile.left(), zeile.top() + fm.ascent()), fm.elidedText(text, Qt::ElideRight, zeile.width()));
 }
 
-QByteArray png_daten(const Modell& m, const QLocale& locale, const Messprofil* messung)
+QByteArray png_daten(const Modell& m, const QLocale& locale, const Messprofil* messung, const Behaltene& behalten)
 {
     QImage bild(png_groesse(), QImage::Format_RGB32);
     bild.fill(Qt::white);
@@ -102,7 +79,7 @@ QByteArray png_daten(const Modell& m, const QLocale& locale, const Messprofil* m
     QPainter p;
     if (!p.begin(&bild))
         return {};
-    zeichne_bericht(p, bild.size(), m, locale, messung);
+    zeichne_bericht(p, bild.size(), m, locale, messung, behalten);
     p.end();
 
     QByteArray daten;
@@ -111,7 +88,7 @@ QByteArray png_daten(const Modell& m, const QLocale& locale, const Messprofil* m
     return bild.save(&puffer, "PNG") ? daten : QByteArray();
 }
 
-QByteArray svg_daten(const Modell& m, const QLocale& locale, const Messprofil* messung)
+QByteArray svg_daten(const Modell& m, const QLocale& locale, const Messprofil* messung, const Behaltene& behalten)
 {
     QByteArray daten;
     QBuffer puffer(&daten);
@@ -127,11 +104,11 @@ QByteArray svg_daten(const Modell& m, const QLocale& locale, const Messprofil* m
     QPainter p;
     if (!p.begin(&svg))
         return {};
-    zeichne_bericht(p, png_groesse(), m, locale, messung);
+    zeichne_bericht(p, png_groesse(), m, locale, messung, behalten);
     return p.end() ? daten : QByteArray();
 }
 
-QByteArray pdf_daten(const Modell& m, const QLocale& locale, const Messprofil* messung)
+QByteArray pdf_daten(const Modell& m, const QLocale& locale, const Messprofil* messung, const Behaltene& behalten)
 {
     QByteArray daten;
     QBuffer puffer(&daten);
@@ -146,7 +123,7 @@ QByteArray pdf_daten(const Modell& m, const QLocale& locale, const Messprofil* m
         QPainter p;
         if (!p.begin(&pdf))
             return {};
-        zeichne_bericht(p, QSizeF(pdf.width(), pdf.height()), m, locale, messung);
+        zeichne_bericht(p, QSizeF(pdf.width(), pdf.height()), m, locale, messung, behalten);
         if (!p.end())
             return {};
     }  // the writer finishes the file when it goes
@@ -186,7 +163,8 @@ Grafikstil berichtstil()
     return stil;
 }
 
-QList<Legendeneintrag> legende(const Modell& m, const Grafikstil& stil, bool mit_messung)
+QList<Legendeneintrag> legende(const Modell& m, const Grafikstil& stil, bool mit_messung, const QString& aktuell,
+                               const QStringList& behalten)
 {
     QList<Legendeneintrag> eintraege;
     eintraege << Legendeneintrag{QCoreApplication::translate("Grafikexport", "Start"), stil.konz_start}
@@ -195,7 +173,10 @@ QList<Legendeneintrag> legende(const Modell& m, const Grafikstil& stil, bool mit
     if (mit_konz_1000(m))
         eintraege << Legendeneintrag{QCoreApplication::translate("Grafikexport", "nach 1000 Schritten"),
                                      stil.konz_1000};
-    eintraege << Legendeneintrag{QCoreApplication::translate("Grafikexport", "Ende"), stil.konz};
+    if (behalten.isEmpty())
+        eintraege << Legendeneintrag{QCoreApplication::translate("Grafikexport", "Ende"), stil.konz};
+    else
+        eintraege << endeintrag(stil.konz, aktuell) << vergleichseintraege(behalten, stil.vergleichsbreite);
     if (mit_messung)
         eintraege << Legendeneintrag{QCoreApplication::translate("Grafikexport", "Messung"), {Messfarbe, 1, {}},
                                      true};
@@ -234,10 +215,7 @@ Aufteilung aufteilen(QSizeF seite, const QList<Legendeneintrag>& eintraege, int 
     a.flaeche = seite / a.massstab;
     const QFontMetricsF fm(schrift(Schrift_px)), fm_titel(schrift(Titelschrift_px)),
         fm_unterschrift(schrift(Unterschrift_px));
-    double textbreite = 0;
-    for (const Legendeneintrag& e : eintraege)
-        textbreite = std::max(textbreite, fm.horizontalAdvance(e.text));
-    const QSizeF legende(3 * Luft + Musterlaenge + textbreite, 2 * Luft + eintraege.size() * fm.height());
+    const QSizeF legende = legendengroesse(fm, eintraege);
 
     // The frame leaves room for the caption above it, the legend to its right,
     // and the labels and axis titles to its left and below it.
@@ -269,17 +247,48 @@ void zeichne_achsentitel(QPainter& p, const Aufteilung& a)
 
 }  // namespace
 
-QRectF berichtsrahmen(QSizeF seite, const Modell& m, bool mit_messung)
+namespace {
+
+std::vector<const Modell*> modelle(const Behaltene& behalten)
 {
-    const Aufteilung a = aufteilen(seite, legende(m, berichtstil(), mit_messung), m.programm ? 2 : 1);
+    std::vector<const Modell*> m;
+    for (const Ergebniszeiger& e : behalten)
+        m.push_back(&e->modell);
+    return m;
+}
+
+// The legend of the page, kept results named by what tells them apart.
+QList<Legendeneintrag> berichtslegende(const Modell& m, const QLocale& locale, bool mit_messung,
+                                       const Behaltene& behalten)
+{
+    if (behalten.empty())
+        return legende(m, berichtstil(), mit_messung);
+    const Vergleichsnamen namen = vergleichsnamen(m, modelle(behalten), locale, Namenssprache::anzeige);
+    const QFontMetricsF fm(schrift(Schrift_px));
+    auto gekuerzt = [&fm](const QString& name) { return fm.elidedText(name, Qt::ElideRight, Vergleichsname_hoechstens); };
+    QStringList behaltene;
+    for (const QString& name : namen.behalten)
+        behaltene << gekuerzt(name);
+    return legende(m, berichtstil(), mit_messung, gekuerzt(namen.aktuell), behaltene);
+}
+
+}  // namespace
+
+QRectF berichtsrahmen(QSizeF seite, const Modell& m, bool mit_messung, const Behaltene& behalten, const QLocale& locale)
+{
+    const Aufteilung a = aufteilen(seite, berichtslegende(m, locale, mit_messung, behalten), m.programm ? 2 : 1);
     return {a.rahmen.topLeft() * a.massstab, a.rahmen.size() * a.massstab};
 }
 
-void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& locale, const Messprofil* messung)
+void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& locale, const Messprofil* messung,
+                     const Behaltene& behalten)
 {
     const Grafikstil stil = berichtstil();
-    const QList<Legendeneintrag> eintraege = legende(m, stil, messung != nullptr);
+    const QList<Legendeneintrag> eintraege = berichtslegende(m, locale, messung != nullptr, behalten);
     const Aufteilung a = aufteilen(seite, eintraege, m.programm ? 2 : 1);
+    std::vector<Vergleichskurve> vergleich;
+    for (const Modell* k : modelle(behalten))
+        vergleich.push_back({k, vergleichsstift(static_cast<int>(vergleich.size()), stil.vergleichsbreite)});
 
     p.save();
     p.setFont(schrift(Schrift_px));
@@ -291,14 +300,14 @@ void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& 
     const QRectF grafik = r.adjusted(-r.width() / 10, -r.height() / 10, r.width() / 10, r.height() / 10);
     p.save();
     p.translate(grafik.topLeft());
-    zeichne_grafik(p, grafik.size(), m, locale, Qt::black, stil);
+    zeichne_grafik(p, grafik.size(), m, locale, Qt::black, stil, vergleich);
     if (messung)
         zeichne_messpunkte(p, grafik.size(), m, messung->punkte, Markengroesse, true);
     p.restore();
 
     zeichne_achsentitel(p, a);
     p.setFont(schrift(Schrift_px));
-    zeichne_legende(p, a.legende, eintraege);
+    zeichne_legende(p, a.legende, eintraege, Markengroesse);
     zeichne_unterschrift(p, QRectF(Rand, Rand, a.flaeche.width() - 2 * Rand, 0),
                          bildunterschrift(m, locale, messung ? messung->dateiname : QString()));
     // A furnace cycle in a line of its own under the parameters of its equivalent run.
@@ -309,25 +318,27 @@ void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& 
     p.restore();
 }
 
-QByteArray grafikdaten(Grafikformat format, const Modell& m, const QLocale& locale, const Messprofil* messung)
+QByteArray grafikdaten(Grafikformat format, const Modell& m, const QLocale& locale, const Messprofil* messung,
+                       const Behaltene& behalten)
 {
     switch (format) {
     case Grafikformat::png:
-        return png_daten(m, locale, messung);
+        return png_daten(m, locale, messung, behalten);
     case Grafikformat::svg:
-        return svg_daten(m, locale, messung);
+        return svg_daten(m, locale, messung, behalten);
     case Grafikformat::pdf:
-        return pdf_daten(m, locale, messung);
+        return pdf_daten(m, locale, messung, behalten);
     }
     return {};
 }
 
-bool grafik_schreiben(const QString& dateipfad, const Modell& m, const QLocale& locale, const Messprofil* messung)
+bool grafik_schreiben(const QString& dateipfad, const Modell& m, const QLocale& locale, const Messprofil* messung,
+                      const Behaltene& behalten)
 {
     const std::optional<Grafikformat> format = grafikformat(dateipfad);
     if (!format)
         return false;
-    const QByteArray daten = grafikdaten(*format, m, locale, messung);
+    const QByteArray daten = grafikdaten(*format, m, locale, messung, behalten);
     return !daten.isEmpty() && datei_ersetzen(dateipfad, daten);
 }
 

@@ -12,12 +12,18 @@
 #include <QString>
 #include <optional>
 
+#include "ergebnis.h"
 #include "grafik.h"
 #include "messprofil.h"
 
 namespace kalvion {
 
 enum class Grafikformat { png, svg, pdf };
+
+// Results kept for comparison: their final profiles are drawn under the live
+// curves and named in the legend by what tells them apart from each other
+// and from the current run.
+using Behaltene = std::vector<Ergebniszeiger>;
 
 // The page in mm, and the PNG's resolution: 1890 × 1181 pixels.
 inline constexpr QSizeF Seite_mm{160, 100};
@@ -31,16 +37,13 @@ std::optional<Grafikformat> grafikformat(const QString& dateipfad);
 // print; the start profile black and the final profile red, as in the window.
 Grafikstil berichtstil();
 
-struct Legendeneintrag {
-    QString text;
-    Kurvenstift stift;
-    bool marke = false;  // a measured point's marker rather than a line
-};
-
 // "Start", "nach 10 Schritten", "nach 100 Schritten", "nach 1000 Schritten"
-// (only where that curve is drawn) and "Ende", with their curves' pens; then
-// "Messung" while a measured profile is drawn.
-QList<Legendeneintrag> legende(const Modell& m, const Grafikstil& stil, bool mit_messung = false);
+// (only where that curve is drawn) and "Ende", with their curves' pens; with
+// the names of kept results, "Ende (4 h)" (the current run's name `aktuell`,
+// if any) and an entry per kept result; then "Messung" while a measured
+// profile is drawn.
+QList<Legendeneintrag> legende(const Modell& m, const Grafikstil& stil, bool mit_messung = false,
+                               const QString& aktuell = {}, const QStringList& behalten = {});
 
 // "Modell linear, T = 1050 °C, t = 2 h, …": the parameters as accepted, and
 // ", Messung: scan.csv" with the measured profile's file name, if one is drawn.
@@ -48,20 +51,21 @@ QList<Legendeneintrag> legende(const Modell& m, const Grafikstil& stil, bool mit
 QString bildunterschrift(const Modell& m, const QLocale& locale, const QString& messdatei = {});
 
 // The whole report graph on a white page of the given size in device units,
-// with the measured profile's points if one is given.
+// with the measured profile's points if one is given, and kept results.
 void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& locale,
-                     const Messprofil* messung = nullptr);
+                     const Messprofil* messung = nullptr, const Behaltene& behalten = {});
 
 // Where the graph's frame (cells 0 to Zellen, 0 to 100 mol%) lies on such a page.
-QRectF berichtsrahmen(QSizeF seite, const Modell& m, bool mit_messung = false);
+QRectF berichtsrahmen(QSizeF seite, const Modell& m, bool mit_messung = false, const Behaltene& behalten = {},
+                      const QLocale& locale = QLocale::c());
 
 // The file's bytes; empty when the painter could not draw.
 QByteArray grafikdaten(Grafikformat format, const Modell& m, const QLocale& locale,
-                       const Messprofil* messung = nullptr);
+                       const Messprofil* messung = nullptr, const Behaltene& behalten = {});
 
 // Writes the graph in one piece, in the format of the path's suffix. False for
 // an unknown suffix or any failure; a file that was there keeps its content.
 bool grafik_schreiben(const QString& dateipfad, const Modell& m, const QLocale& locale,
-                      const Messprofil* messung = nullptr);
+                      const Messprofil* messung = nullptr, const Behaltene& behalten = {});
 
 }  // namespace kalvion

@@ -28,6 +28,7 @@
 #include "meldungsrekorder.h"
 #include "tabelle.h"
 #include "testhilfen.h"
+#include "vergleich.h"
 #include "zahlen.h"
 
 using namespace kalvion;
@@ -123,6 +124,15 @@ private slots:
         QVERIFY2(zeile.endsWith(QString::fromUtf8(r.ergebnistext)), qPrintable(zeile));
         QVERIFY2(zeile.startsWith(r.ziel ? reset : zahlen::druckform(zahlen::lies(reset, C_Locale).value(), C_Locale)),
                  qPrintable(zeile));
+
+        // A run compared with the start-up run that differs in this field
+        // alone is named by it, with the value as typed.
+        const QString doppelt = zahlen::allgemein(2 * zahlen::lies(reset, C_Locale).value(), C_Locale);
+        const Modell verglichen = mit_feld(r.feld, doppelt);
+        Modell startwerte;
+        startwerte_setzen(startwerte);
+        QCOMPARE(vergleichsnamen(startwerte, {&verglichen}, C_Locale, Namenssprache::datei).behalten,
+                 QStringList{QString::fromUtf8(r.vergleich).arg(doppelt)});
     }
 
     // The results file's lines 4 to 13 each hold one value.

@@ -27,6 +27,7 @@
 #include "einzellauf.h"
 #include "ergebnisdatei.h"
 #include "kurvendatei.h"
+#include "kurvenvergleich.h"
 #include "feldpruefung.h"
 #include "fortschritt.h"
 #include "kurzform.h"
@@ -389,18 +390,66 @@ private slots:
         QCOMPARE(lies_datei(d.path() + "/k.csv"), kurventabelle(lauf_des_fensters(kugel, getippt, locale), locale));
     }
 
-    void kurven_nur_fuer_einen_lauf_und_ganz()
+    void kurven_ueber_eine_option_und_ganz()
     {
         QTemporaryDir d;
         schreibe_datei(d.path() + "/k.csv", Alte_Daten);
-        const Aufruf studie = rufe({"--zeit", "1:3:1", "--kurven", "k.csv"}, d.path());
+        const Aufruf studie = rufe({"--zeit", "1:3:1", "--weg", "10,20", "--kurven", "k.csv"}, d.path());
         QCOMPARE(studie.status, 2);
-        QVERIFY2(studie.fehler.contains("einzelnen Lauf"), studie.fehler.constData());
+        QVERIFY2(studie.fehler.contains("hier haben --zeit und --weg mehrere Werte"), studie.fehler.constData());
         const Aufruf voll = rufe({"--kurven", "/dev/full/k.csv"}, d.path());
         QCOMPARE(voll.status, 1);
         const Aufruf ordner = rufe({"--kurven", d.path()}, d.path());  // a folder is no file
         QCOMPARE(ordner.status, 1);
         QCOMPARE(lies_datei(d.path() + "/k.csv"), Alte_Daten);
+    }
+
+    // --kurven over a study of one varied option: the cell, x and one final
+    // profile per run, headed by its value; a run of another x_max with its
+    // own x column. (The numbers: tst_vergleich, against the window's.)
+    void kurven_einer_studie_data()
+    {
+        QTest::addColumn<QString>("sprache");
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QStringList>("koepfe");
+        QTest::newRow("Modelle, deutsch") << Deutsch_UTF8 << QStringList{"--modell", "linear,sphaerisch"}
+                                          << QStringList{"Zelle", "x [µm]", "linear [Mol%]", "sphärisch [Mol%]"};
+        QTest::newRow("Wege") << C_UTF8 << QStringList{"--weg", "10,50"}
+                              << QStringList{"Zelle", "x [µm]", "x_max 10 µm [Mol%]", "x [µm] (x_max 50 µm)",
+                                             "x_max 50 µm [Mol%]"};
+        QTest::newRow("gleiche Werte") << C_UTF8 << QStringList{"--zeit", "2,2.0"}
+                                       << QStringList{"Zelle", "x [µm]", "gleiche Parameter [Mol%]",
+                                                      "gleiche Parameter [Mol%]"};
+    }
+    void kurven_einer_studie()
+    {
+        QFETCH(QString, sprache);
+        QFETCH(QStringList, argumente);
+        QFETCH(QStringList, koepfe);
+        QTemporaryDir d;
+        const Aufruf a = rufe(argumente + QStringList{"--kurven", "-", "--threads", "3"}, d.path(), sprache);
+        QCOMPARE(a.status, 0);
+        const QStringList zeilen = QString::fromUtf8(a.aus.mid(3)).split("\r\n");
+        QCOMPARE(zeilen.size(), 202);  // and the empty rest after the last line end
+        QCOMPARE(zeilen[0].split(sprache == Deutsch_UTF8 ? ';' : ','), koepfe);
+    }
+
+    // A run of a comparison hands over its final profile alone, not the
+    // table of its five curves: a study of 1000 times holds 1000 columns.
+    void kurvenspalte_allein()
+    {
+        Ausgaben aus;
+        aus.locale = C_Locale;
+        aus.kurvenspalte = kurvenvergleich(auftrag_lesen({"kalvion-cli", "--zeit", "0.001:1:0.001"}).studie, C_Locale).welche;
+        const Laufertrag e = einzellauf(Studie::startwerte().lauf(0), Verfahren::schrittweise, aus);
+        QVERIFY(e.kurven.isEmpty() && !e.block && e.tabellenzeile.empty());
+        QVERIFY(e.spalte);
+        QCOMPARE(e.spalte->name, QStringLiteral("2 h"));
+        QCOMPARE(e.spalte->konz.size(), std::size_t(200));
+        QTemporaryDir d;
+        const Aufruf a = rufe({"--zeit", "0.001:1:0.001", "--kurven", "-"}, d.path());
+        QCOMPARE(a.status, 0);
+        QCOMPARE(a.aus.left(a.aus.indexOf('\r')).count(','), 1001);
     }
 
     void studie_unabhaengig_von_threads_und_teilen()

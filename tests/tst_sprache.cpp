@@ -74,6 +74,7 @@ const QStringList Deutsch_merkmale{
     QStringLiteral("Konzentration"), QStringLiteral("Schritten"), QStringLiteral("Ende"),    QStringLiteral("erlaubt"),
     QStringLiteral("Parameterdatei"), QStringLiteral("weitere"), QStringLiteral("Starttemperatur"), QStringLiteral("fehlt"),
     QStringLiteral("sofort"),
+    QStringLiteral("gleiche"),    QStringLiteral("ehalten"),
 };
 
 QString deutsches_in(const QStringList& texte)
@@ -224,7 +225,10 @@ void fehlerwege(Rundgang& r, frm_grafik& w, const QString& ordner)
     QTest::mouseClick(kind<QPushButton>(w.anpassung(), "cmd_schliessen"), Qt::LeftButton);
     QTRY_VERIFY(!w.anpassung() || !w.anpassung()->isVisible());
 
-    // The graph with the measured profile as SVG.
+    // The result kept for comparison (twice: the second time a message),
+    // then the graph with it and the measured profile as SVG.
+    kind<QAction>(&w, "mnu_behalten")->trigger();
+    kind<QAction>(&w, "mnu_behalten")->trigger();
     const QString bild = ordner + QStringLiteral("/bild.svg");
     const Dateiwahl alte_wahl =
         setze_dateiwahl([&bild](QWidget*, const QString&, const QString&, const QStringList&) { return bild; });
@@ -367,7 +371,7 @@ void tst_sprache::deutsch_wie_bisher()
                           QStringLiteral("Grafik in Zwischenablage"), QStringLiteral("Dateiname fehlt!"),
                           QString::fromUtf8("Parameterdatei: „programm“: Zeile 1, Rate: größer als 0 K/min oder „sofort“."),
                           QStringLiteral("Zeile 4 ist weder Kopfzeile noch Messpunkt (zwei Zahlen):\n1;2;3"), ausserhalb,
-                          QStringLiteral("Unerlaubte Eingabe !"),
+                          QStringLiteral("Dieses Ergebnis ist schon behalten."), QStringLiteral("Unerlaubte Eingabe !"),
                           QString::fromUtf8("Zeile 2, Ziel: 0 bis 10000 °C erlaubt.")}));
     for (const char* text : {"Messprofil: scan.csv (5 Punkte)", "Kalvion - Anpassung an Messprofil", "D0 übernehmen",
                              "Zeile 2, Ziel: 0 bis 10000 °C erlaubt."})
@@ -379,7 +383,7 @@ void tst_sprache::deutsch_wie_bisher()
     QCOMPARE(deutsch_.befund, QString::fromUtf8("Das Optimum liegt an der oberen Grenze des Suchbereichs: das Messprofil "
                                                 "ist ausgeglichen (flach), D ist nur nach unten begrenzt."));
     // The graph and the pictures as they have always been.
-    for (const char* text : {"Start", "nach 10 Schritten", "nach 100 Schritten", "Ende", "Messung",
+    for (const char* text : {"Start", "nach 10 Schritten", "nach 100 Schritten", "Ende", "gleiche Parameter", "Messung",
                              "Konzentration [Mol%]"})
         QVERIFY2(deutsch_.grafiktexte.contains(QString::fromUtf8(text)), text);
     QVERIFY(deutsch_.grafiktexte.contains(
@@ -400,7 +404,8 @@ void tst_sprache::englisch_ohne_deutsch()
     QCOMPARE(englisch_.meldungen.size(), deutsch_.meldungen.size());
     QCOMPARE(englisch_.meldungen[1], QStringLiteral("0 errors (negative fluxes)"));
     // The command line quotes this one when D cannot form a time step.
-    QCOMPARE(englisch_.meldungen[7], QStringLiteral("Invalid input!"));
+    QCOMPARE(englisch_.meldungen[7], QStringLiteral("This result is kept already."));
+    QCOMPARE(englisch_.meldungen[8], QStringLiteral("Invalid input!"));
     QVERIFY(englisch_.zelle_markiert);
     QCOMPARE(englisch_.sofort, QStringLiteral("immediate"));
     QCOMPARE(englisch_.tasten.size(), deutsch_.tasten.size());
@@ -411,6 +416,7 @@ void tst_sprache::englisch_ohne_deutsch()
     QCOMPARE(englisch_.grafiktexte.size(), deutsch_.grafiktexte.size());
     QCOMPARE(deutsches_in(englisch_.grafiktexte), QString());
     QVERIFY(englisch_.grafiktexte.contains(QStringLiteral("after 10 steps")));
+    QVERIFY(englisch_.grafiktexte.contains(QStringLiteral("same parameters")));
     QCOMPARE(englisch_.bildtexte.size(), deutsch_.bildtexte.size());
     QCOMPARE(deutsches_in(englisch_.bildtexte), QString());
 }

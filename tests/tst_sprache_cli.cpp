@@ -420,14 +420,21 @@ void tst_sprache_cli::meldungen_data()
                                             << u("the study has 3000003000 runs, more than 100000")
                                             << u("kalvion-cli: die Studie umfasst 3000003000 Läufe, mehr als 100000; "
                                                  "mit --viele wird sie trotzdem gerechnet") + hilfe;
-    QTest::newRow("Kurven einer Studie jenseits von int") << l("--zeit 1:3000:1 --temperatur 1000:1100:0.0001 --kurven k.csv")
-                                                          << 2 << u("this study has 3000003000 runs")
-                                                          << u("kalvion-cli: --kurven gilt für einen einzelnen Lauf; diese "
-                                                               "Studie hat 3000003000 Läufe") + hilfe;
-    QTest::newRow("Kurven einer Studie") << l("--zeit 1,2 --kurven k.csv") << 2
-                                         << u("--kurven applies to a single run; this study has 2 runs")
-                                         << u("kalvion-cli: --kurven gilt für einen einzelnen Lauf; diese Studie hat 2 "
-                                              "Läufe") + hilfe;
+    QTest::newRow("Kurven über zwei Optionen") << l("--zeit 1:3000:1 --temperatur 1000:1100:0.0001 --kurven k.csv")
+                                               << 2
+                                               << u("--kurven compares runs that differ in one option; here "
+                                                    "--temperatur and --zeit have several values")
+                                               << u("kalvion-cli: --kurven vergleicht Läufe, die sich in einer Option "
+                                                    "unterscheiden; hier haben --temperatur und --zeit mehrere Werte") +
+                                                      hilfe;
+    QTest::newRow("Kurven über drei Optionen") << l("--modell linear,sphaerisch --zeit 1,2 --weg 10,20 --kurven -")
+                                               << 2 << u("here --modell, --zeit and --weg have several values")
+                                               << QString();
+    QTest::newRow("Kurven zu vieler Läufe") << l("--zeit 0.001:20:0.001 --kurven k.csv") << 2
+                                            << u("--kurven writes one column per run, for at most 10000 runs; this "
+                                                 "study has 20000 runs")
+                                            << u("kalvion-cli: --kurven schreibt je Lauf eine Spalte, für höchstens "
+                                                 "10000 Läufe; diese Studie hat 20000 Läufe") + hilfe;
     QTest::newRow("Kurven und Tabelle") << l("--zeit 1 --kurven - --tabelle") << 2
                                         << u("--kurven - and --tabelle both write to standard output") << QString();
     QTest::newRow("datei -") << l("--zeit 1 --datei -") << 2

@@ -274,6 +274,30 @@
         <source>i_Diff   (1-199)</source>
         <translation>i_Diff   (1-199)</translation>
     </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>x_max %1 µm</source>
+        <translation>x_max %1 µm</translation>
+    </message>
+    <message>
+        <source>D0·1000 %1 cm²/s</source>
+        <translation>D0·1000 %1 cm²/s</translation>
+    </message>
+    <message>
+        <source>Q %1 J/mol</source>
+        <translation>Q %1 J/mol</translation>
+    </message>
+    <message>
+        <source>i_Diff %1</source>
+        <translation>i_Diff %1</translation>
+    </message>
 </context>
 <context>
     <name>Geometrie</name>
@@ -558,6 +582,37 @@ Compute fast (one jump after step 1000, done at once) or stepwise?</translation>
     </message>
 </context>
 <context>
+    <name>Vergleich</name>
+    <message>
+        <source>Grundgehalt %1 Mol%</source>
+        <translation>base content %1 mol%</translation>
+    </message>
+    <message>
+        <source>Start aus %1</source>
+        <translation>start from %1</translation>
+    </message>
+    <message>
+        <source>Start aus letztem Ergebnis</source>
+        <translation>start from the last result</translation>
+    </message>
+    <message>
+        <source>Oberfläche geschlossen</source>
+        <translation>surface closed</translation>
+    </message>
+    <message>
+        <source>Oberfläche %1 Mol%</source>
+        <translation>surface %1 mol%</translation>
+    </message>
+    <message>
+        <source>β %1 cm/s, c_atm %2 Mol%</source>
+        <translation>β %1 cm/s, c_atm %2 mol%</translation>
+    </message>
+    <message>
+        <source>gleiche Parameter</source>
+        <translation>same parameters</translation>
+    </message>
+</context>
+<context>
     <name>kalvion::Programmtabelle</name>
     <message>
         <source>Rate [K/min]</source>
@@ -599,18 +654,6 @@ or, if that fails, none</translation>
 Standardausgabe; ohne: eine Zeile je Lauf zum Lesen</source>
         <translation>the table (CSV after RFC 4180, decimal point) on standard
 output; without it: one readable line per run</translation>
-    </message>
-    <message>
-        <source>nur bei einem einzelnen Lauf: die fünf Kurven als CSV-
-Tabelle wie &quot;Kurven speichern …&quot; im Fenster (Trenn- und
-Dezimalzeichen nach der Spracheinstellung des Systems);
-eine vorhandene Datei wird ganz oder gar nicht ersetzt;
-- schreibt sie auf die Standardausgabe</source>
-        <translation>a single run only: the five curves as a CSV table as
-&quot;Save curves …&quot; in the window (separator and decimal
-sign after the system&apos;s locale); an existing file is
-replaced wholly or not at all; - writes them to
-standard output</translation>
     </message>
     <message>
         <source>Datei</source>
@@ -1102,13 +1145,6 @@ Help: kalvion-cli --help</translation>
         <source>--kurven - und --tabelle schreiben beide auf die Standardausgabe; nur eines von beiden</source>
         <translation>--kurven - and --tabelle both write to standard output; only one of them</translation>
     </message>
-    <message numerus="yes">
-        <source>--kurven gilt für einen einzelnen Lauf; diese Studie hat %n Läufe</source>
-        <translation>
-            <numerusform>--kurven applies to a single run; this study has %n run</numerusform>
-            <numerusform>--kurven applies to a single run; this study has %n runs</numerusform>
-        </translation>
-    </message>
     <message>
         <source>ein Ordner, keine Datei</source>
         <translation>a folder, not a file</translation>
@@ -1381,6 +1417,33 @@ Help: kalvion-cli --help</translation>
         <source>%1: der Bereich &quot;%2&quot; kommt mit der Schrittweite %3 nie von %4 nach %5</source>
         <translation>%1: with the step %3, the range &quot;%2&quot; never gets from %4 to %5</translation>
     </message>
+    <message>
+        <source>die fünf Kurven eines Laufs als CSV-Tabelle wie &quot;Kurven
+speichern …&quot; im Fenster (Trenn- und Dezimalzeichen nach
+der Spracheinstellung des Systems); bei einer Studie, in
+der nur eine Option mehrere Werte hat (--zeit 2,4,8), das
+Endprofil jedes Laufs als Spalte, benannt nach seinem
+Wert (&quot;4 h&quot;); eine vorhandene Datei wird ganz oder gar
+nicht ersetzt; - schreibt sie auf die Standardausgabe</source>
+        <translation>the five curves of one run as a CSV table as &quot;Save
+curves …&quot; in the window (separator and decimal sign
+after the system&apos;s locale); in a study where only one
+option has several values (--zeit 2,4,8), the final
+profile of every run as a column, named by its value
+(&quot;4 h&quot;); an existing file is replaced wholly or not at
+all; - writes it to standard output</translation>
+    </message>
+    <message>
+        <source>--kurven vergleicht Läufe, die sich in einer Option unterscheiden; hier haben %1 mehrere Werte</source>
+        <translation>--kurven compares runs that differ in one option; here %1 have several values</translation>
+    </message>
+    <message numerus="yes">
+        <source>--kurven schreibt je Lauf eine Spalte, für höchstens %1 Läufe; diese Studie hat %n Läufe</source>
+        <translation>
+            <numerusform>--kurven writes one column per run, for at most %1 runs; this study has %n run</numerusform>
+            <numerusform>--kurven writes one column per run, for at most %1 runs; this study has %n runs</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kalvion::frm_Eingabe</name>
@@ -1564,6 +1627,22 @@ Help: kalvion-cli --help</translation>
     <message>
         <source>Kein Messprofil geladen!</source>
         <translation>No measured profile loaded!</translation>
+    </message>
+    <message>
+        <source>Ergebnis &amp;behalten</source>
+        <translation>&amp;Keep result</translation>
+    </message>
+    <message>
+        <source>Behaltene Ergebnisse ent&amp;fernen</source>
+        <translation>&amp;Remove kept results</translation>
+    </message>
+    <message>
+        <source>Dieses Ergebnis ist schon behalten.</source>
+        <translation>This result is kept already.</translation>
+    </message>
+    <message>
+        <source>Es sind schon %1 Ergebnisse behalten, mehr zeigt die Grafik nicht (Bearbeiten → Behaltene Ergebnisse entfernen).</source>
+        <translation>%1 results are kept already, the graph shows no more (Edit → Remove kept results).</translation>
     </message>
 </context>
 <context>

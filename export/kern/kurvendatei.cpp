@@ -2,7 +2,10 @@
 #include "kurvendatei.h"
 
 #include <QSaveFile>
+#include <algorithm>
+#include <functional>
 
+#include "vergleich.h"
 #include "zahlen.h"
 
 namespace kalvion {
@@ -11,6 +14,68 @@ namespace {
 
 const Zellfeld Modell::*const Profile[] = {&Modell::Konz_Start, &Modell::Konz_10, &Modell::Konz_100,
                                            &Modell::Konz_1000, &Modell::Konz};
+
+// A field that holds the separator or a quote is quoted, its quotes doubled.
+QString als_feld(QString text, QChar trenner)
+{
+    if (text.contains(trenner) || text.contains(QLatin1Char('"')))
+        text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+    return text;
+}
+
+// One column of a table: its heading and its field in the row of cell i.
+struct Spalte {
+    QString kopf;
+    std::function<QString(int zelle)> feld;
+};
+
+Spalte x_spalte(QString kopf, double x_max, int zellen, const QLocale& locale)
+{
+    return {std::move(kopf), [x_max, zellen, &locale](int i) {
+                return i <= zellen ? zahlen::kuerzeste_form(i * x_max / zellen, locale) : QString();
+            }};
+}
+
+// Cells 1 … zeilen, one row each. Written row by row, so that a table of
+// many runs is held once, as its bytes.
+QByteArray tabelle(const QString& vorzeile, const std::vector<Spalte>& spalten, int zeilen, QChar trenner)
+{
+    const QString zeilenende = QStringLiteral("\r\n");
+    QStringList koepfe;
+    for (const Spalte& s : spalten)
+        koepfe << als_feld(s.kopf, trenner);
+    QByteArray bytes("\xEF\xBB\xBF");
+    if (!vorzeile.isEmpty())
+        bytes += (als_feld(vorzeile, trenner) + zeilenende).toUtf8();
+    bytes += (koepfe.join(trenner) + zeilenende).toUtf8();
+    for (int i = 1; i <= zeilen && i < Feldgroesse; ++i) {
+        QStringList felder;
+        for (const Spalte& s : spalten)
+            felder << s.feld(i);
+        bytes += (felder.join(trenner) + zeilenende).toUtf8();
+    }
+    return bytes;
+}
+
+// A compared run's column, after an x column of its own where its cells lie
+// elsewhere than those of the table's x column.
+void vergleichsspalten_anhaengen(std::vector<Spalte>& spalten, const Profilspalte& p, double x_max, int zellen,
+                                 const QLocale& locale)
+{
+    if (p.x_max != x_max || p.zellen != zellen)
+        spalten.push_back(
+            x_spalte(QString::fromUtf8("x [µm] (") + p.name + QLatin1Char(')'), p.x_max, p.zellen, locale));
+    spalten.push_back({p.name + QStringLiteral(" [Mol%]"), [&p, &locale](int i) {
+                           return i <= p.zellen ? zahlen::kuerzeste_form(p.konz[i - 1], locale) : QString();
+                       }});
+}
+
+int meiste_zellen(int zellen, const std::vector<Profilspalte>& spalten)
+{
+    for (const Profilspalte& p : spalten)
+        zellen = std::max(zellen, p.zellen);
+    return zellen;
+}
 
 }  // namespace
 
@@ -30,35 +95,62 @@ QStringList kurvenspalten()
             QStringLiteral("Ende [Mol%]")};
 }
 
-QByteArray kurventabelle(const Modell& m, const QLocale& locale)
+Profilspalte profilspalte(const Modell& m, const QString& name)
 {
-    const QChar trenner = feldtrenner(locale);
-    const QString zeilenende = QStringLiteral("\r\n");
-    QString text;
-    // A run that stands for a furnace cycle names it in a line before the
-    // column names, quoted where it holds the field separator.
-    if (m.programm) {
-        QString zeile = QString::fromStdString(m.programm->zeile);
-        if (zeile.contains(trenner) || zeile.contains(QLatin1Char('"')))
-            zeile = QLatin1Char('"') + zeile.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-        text += zeile + zeilenende;
-    }
-    text += kurvenspalten().join(trenner) + zeilenende;
-
-    const int zellen = m.Zellen;
-    for (int i = 1; i <= zellen && i < Feldgroesse; ++i) {
-        QStringList felder{QString::number(i), zahlen::kuerzeste_form(i * m.x_max.wert / m.Zellen, locale)};
-        for (const auto profil : Profile)
-            felder << (profil == &Modell::Konz_1000 && !mit_konz_1000(m) ? QString()
-                                                                          : zahlen::kuerzeste_form((m.*profil)[i], locale));
-        text += felder.join(trenner) + zeilenende;
-    }
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    Profilspalte p{name, m.x_max.wert, m.Zellen, {}};
+    p.konz.assign(m.Konz.begin() + 1, m.Konz.begin() + 1 + std::clamp<int>(m.Zellen, 0, Feldgroesse - 1));
+    return p;
 }
 
-bool kurven_schreiben(const QString& dateipfad, const Modell& m, const QLocale& locale)
+std::vector<Profilspalte> vergleichsspalten(const Modell& aktuell, const std::vector<Ergebniszeiger>& behalten,
+                                            const QLocale& locale)
 {
-    return datei_ersetzen(dateipfad, kurventabelle(m, locale));
+    std::vector<const Modell*> modelle;
+    for (const Ergebniszeiger& e : behalten)
+        modelle.push_back(&e->modell);
+    const Vergleichsnamen namen = vergleichsnamen(aktuell, modelle, locale, Namenssprache::datei);
+    std::vector<Profilspalte> spalten;
+    for (std::size_t k = 0; k < modelle.size(); ++k)
+        spalten.push_back(profilspalte(*modelle[k], namen.behalten[static_cast<qsizetype>(k)]));
+    return spalten;
+}
+
+QByteArray kurventabelle(const Modell& m, const QLocale& locale, const std::vector<Profilspalte>& behalten)
+{
+    const QStringList koepfe = kurvenspalten();
+    std::vector<Spalte> spalten{{koepfe[0], [](int i) { return QString::number(i); }},
+                                x_spalte(koepfe[1], m.x_max.wert, m.Zellen, locale)};
+    for (std::size_t k = 0; k < std::size(Profile); ++k) {
+        const auto profil = Profile[k];
+        const bool leer = profil == &Modell::Konz_1000 && !mit_konz_1000(m);
+        spalten.push_back({koepfe[2 + static_cast<qsizetype>(k)], [&m, &locale, profil, leer](int i) {
+                               return leer || i > m.Zellen ? QString() : zahlen::kuerzeste_form((m.*profil)[i], locale);
+                           }});
+    }
+    for (const Profilspalte& p : behalten)
+        vergleichsspalten_anhaengen(spalten, p, m.x_max.wert, m.Zellen, locale);
+    // A run that stands for a furnace cycle names it in a line before the
+    // column names, quoted where it holds the field separator.
+    const QString vorzeile = m.programm ? QString::fromStdString(m.programm->zeile) : QString();
+    return tabelle(vorzeile, spalten, meiste_zellen(m.Zellen, behalten), feldtrenner(locale));
+}
+
+QByteArray vergleichstabelle(const std::vector<Profilspalte>& spalten, const QLocale& locale, const QString& vorzeile)
+{
+    const double x_max = spalten.empty() ? 0 : spalten.front().x_max;
+    const int zellen = spalten.empty() ? 0 : spalten.front().zellen;
+    const QStringList koepfe = kurvenspalten();
+    std::vector<Spalte> tabellenspalten{{koepfe[0], [](int i) { return QString::number(i); }},
+                                        x_spalte(koepfe[1], x_max, zellen, locale)};
+    for (const Profilspalte& p : spalten)
+        vergleichsspalten_anhaengen(tabellenspalten, p, x_max, zellen, locale);
+    return tabelle(vorzeile, tabellenspalten, meiste_zellen(0, spalten), feldtrenner(locale));
+}
+
+bool kurven_schreiben(const QString& dateipfad, const Modell& m, const QLocale& locale,
+                      const std::vector<Profilspalte>& behalten)
+{
+    return datei_ersetzen(dateipfad, kurventabelle(m, locale, behalten));
 }
 
 bool datei_ersetzen(const QString& dateipfad, const QByteArray& inhalt)

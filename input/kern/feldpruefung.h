@@ -47,6 +47,10 @@ struct Feldregel {
     // The results file: its line (4 to 13) and the label after the value.
     int ergebniszeile;
     const char* ergebnistext;          // UTF-8
+
+    // A run that differs from others in this field, in the legend and in the
+    // heading of its curve-table column: "%1 h" with the value as accepted.
+    const char* vergleich;             // UTF-8
 };
 
 // clang-format off
@@ -55,32 +59,38 @@ inline constexpr std::array<Feldregel, Feldzahl> Feldtabelle{{
      QT_TRANSLATE_NOOP("Feld", "Sintertemp. [°C]"), 1560, 300, 1560,
      0, true, 10000, false, "900", &Modell::Sintertemp, true, true, false,
      "temperatur", "°C", QT_TRANSLATE_NOOP("Feld", "Sintertemperatur in °C"), "temperatur",
-     9, " Sintertemperatur [°C]"},
+     9, " Sintertemperatur [°C]",
+     QT_TRANSLATE_NOOP("Feld", "%1 °C")},
     {Feld::Sinterzeit, "Sinterzeit",
      QT_TRANSLATE_NOOP("Feld", "Sinterzeit [h]"), 2040, 300, 2010,
      0, false, 10000, false, "2", &Modell::Sinterzeit, false, true, false,
      "zeit", "h", QT_TRANSLATE_NOOP("Feld", "Sinterdauer in h"), "zeit",
-     6, " Sinterdauer [h]"},
+     6, " Sinterdauer [h]",
+     QT_TRANSLATE_NOOP("Feld", "%1 h")},
     {Feld::x_max, "x_max",
      QT_TRANSLATE_NOOP("Feld", "x_max [µm]"), 2640, 300, 2520,
      0, false, 1000000, false, "50", &Modell::x_max, false, true, false,
      "weg", "µm", QT_TRANSLATE_NOOP("Feld", "Gesamtdiffusionsweg x_max in µm"), "weg",
-     4, " Gesamtdiffusionsweg [µm]"},
+     4, " Gesamtdiffusionsweg [µm]",
+     QT_TRANSLATE_NOOP("Feld", "x_max %1 µm")},
     {Feld::D0, "D0",
      QT_TRANSLATE_NOOP("Feld", "Do*1000  [cm²/s]"), 3120, 300, 3120,
      0, true, std::nullopt, false, "587", &Modell::D0, true, true, false,
      "d0", QT_TRANSLATE_NOOP("Feld", "Zahl"), QT_TRANSLATE_NOOP("Feld", "D0 · 1000 in cm²/s, wie im Dialog"), "d0",
-     7, " Diffusionskoeffizient D0 [ 1000*cm^2/s ]"},
+     7, " Diffusionskoeffizient D0 [ 1000*cm^2/s ]",
+     QT_TRANSLATE_NOOP("Feld", "D0·1000 %1 cm²/s")},
     {Feld::Q, "Q",
      QT_TRANSLATE_NOOP("Feld", "Q aktiv. [ J/mol ]"), 3600, 300, 3570,
      0, true, std::nullopt, false, "238650", &Modell::Q, true, true, false,
      "q", "J/mol", QT_TRANSLATE_NOOP("Feld", "Aktivierungsenergie Q in J/mol"), "q",
-     8, " Aktivierungsenergie [J/mol]"},
+     8, " Aktivierungsenergie [J/mol]",
+     QT_TRANSLATE_NOOP("Feld", "Q %1 J/mol")},
     {Feld::i_Diff, "i_Diff",
      QT_TRANSLATE_NOOP("Feld", "i_Diff   (1-199)"), 4560, 255, 4560,
      Zellzahl_min, true, Zellzahl_max, true, "50", nullptr, false, false, true,
      "i-diff", QT_TRANSLATE_NOOP("Feld", "Zahl"), QT_TRANSLATE_NOOP("Feld", "Zellen, die bei Start 100 % enthalten"), "i_diff",
-     12, " Zahl der Zellen von links, welche bei Start zu 100% diffundierenden Stoff enthalten"},
+     12, " Zahl der Zellen von links, welche bei Start zu 100% diffundierenden Stoff enthalten",
+     QT_TRANSLATE_NOOP("Feld", "i_Diff %1")},
 }};
 // clang-format on
 
