@@ -13,6 +13,7 @@
 #include <QImage>
 #include <stop_token>
 #include <QPainter>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -23,6 +24,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string_view>
+#include <csignal>
 #include <sys/resource.h>
 
 #include "anfangsprofil.h"
@@ -32,6 +34,7 @@
 #include "frm_grafik.h"
 #include "grafik.h"
 #include "meldung.h"
+#include "messprofil.h"
 #include "modell.h"
 #include "sprung.h"
 #include "studienlauf.h"
@@ -235,7 +238,7 @@ double studie_sekunden(int threads, bool bloecke = true)
     const std::atomic<int> nie{0};
     // Best of seven: the machine's two cores are shared.
     return bestzeit(7, [&] {
-        const double aufwand = laeufe_pruefen(studie, alle, Verfahrenswahl::schrittweise, ausgaben.locale);
+        const double aufwand = laeufe_pruefen(studie, alle, Verfahrenswahl::schrittweise, ausgaben.locale).aufwand;
         const Studienende ende = studie_rechnen(studie, alle, Verfahrenswahl::schrittweise, ausgaben, threads, nie,
                                                 [](std::uint64_t, Laufertrag&) { return true; },
                                                 {}, aufwand);
@@ -337,6 +340,70 @@ double anpassung_sekunden()
     return laengste;
 }
 
+// A measured profile of 10 MiB, the most a file may hold: two columns,
+// about 700 000 points.
+QByteArray groesstes_messprofil()
+{
+    QByteArray text("x;c\n");
+    for (int i = 0; text.size() < Messdateigrenze - 32; ++i)
+        text += QByteArray::number(i * 1e-5, 'f', 5) + ';' + QByteArray::number(50 - i * 5e-5, 'f', 4) + '\n';
+    return text;
+}
+
+// Reading the largest measured profile a file may hold, as "Messprofil
+// laden …" does on the window's thread.
+double messprofil_lesen_sekunden()
+{
+    const QByteArray text = groesstes_messprofil();
+    return bestzeit(3, [&] {
+        if (!messprofil_lesen(text).ok)
+            std::abort();
+    });
+}
+
+// From SIGINT to the end of kalvion-cli, the longest over its phases: while
+// it computes a study of a billion runs (after its first row), and while it
+// reads and fits the largest measured profile (once it has read the file).
+double cli_abbruch_sekunden()
+{
+    QTemporaryDir ordner;
+    QFile datei(ordner.filePath(QStringLiteral("gross.csv")));
+    const QByteArray profil = groesstes_messprofil();
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(profil) != profil.size())
+        std::abort();
+    datei.close();
+    const auto gelesen = [&](qint64 pid) {
+        QFile io(QStringLiteral("/proc/%1/io").arg(pid));
+        if (!io.open(QIODevice::ReadOnly))
+            return true;
+        const QByteArray text = io.readAll();
+        const qsizetype i = text.indexOf("rchar: ");
+        return i < 0 || text.mid(i + 7, text.indexOf('\n', i) - i - 7).toLongLong() >= profil.size();
+    };
+    double laengste = 0;
+    for (const bool studie : {true, false}) {
+        QProcess p;
+        p.setWorkingDirectory(ordner.path());
+        p.start(QStringLiteral(KALVION_CLI),
+                studie ? QStringList{"--temperatur", "1000:1100:1", "--zeit", "1:10000:1", "--d0", "1:1000:1",
+                                     "--tabelle", "--viele", "--verfahren", "schrittweise"}
+                       : QStringList{"--anpassen", "gross.csv@1000"});
+        if (!p.waitForStarted())
+            std::abort();
+        if (studie)
+            p.waitForReadyRead(60000);
+        else
+            while (!gelesen(p.processId()))
+                QThread::usleep(100);
+        const auto t0 = Uhr::now();
+        kill(static_cast<pid_t>(p.processId()), SIGINT);
+        if (!p.waitForFinished(60000) || p.exitCode() != 130)
+            std::abort();
+        laengste = std::max(laengste, sekunden_seit(t0));
+    }
+    return laengste;
+}
+
 // "name value unit", the value without the C library's locale.
 void zeile(const char* name, double wert, const char* einheit, std::chars_format form = std::chars_format::fixed,
     int stellen = 3)
@@ -419,5 +486,7 @@ int main(int argc, char** argv)
     zeile("block_format_us", bloecke_sekunden(500) * 1e6 / 500, "us");
     zeile("study_datei_overhead", datei_mehraufwand(), "ratio");
     zeile("study_100000_runs_peak_mb", studie_speicher_mb(), "MB");
+    zeile("profile_10mib_read_ms", messprofil_lesen_sekunden() * 1e3, "ms");
+    zeile("cli_signal_latency_ms", cli_abbruch_sekunden() * 1e3, "ms");
     return senke < 0;  // keeps the bare loop from being optimised away
 }

@@ -108,16 +108,17 @@ Arrhenius arrhenius_aus(const std::vector<Arrheniuspunkt>& punkte)
 }
 
 QByteArray anpassung_ausgabe(const Studie& studie, const std::vector<Messauftrag>& auftraege, bool tabelle,
-                             const QLocale& locale)
+                             const QLocale& locale, const Spaltenwahl& spalte)
 {
     if (studie.anzahl() != 1)
         throw Eingabefehler{tr("--anpassen braucht einen einzelnen Parametersatz; die Optionen ergeben %n Läufe",
                                nullptr, studie.anzahl())};
     std::vector<Messergebnis> ergebnisse;
     for (const Messauftrag& auftrag : auftraege) {
-        const Messlesung lesung = messprofil_laden(auftrag.datei);
+        const Messlesung lesung = messprofil_laden(auftrag.datei, spalte);
         if (!lesung.ok)
-            throw Eingabefehler{QStringLiteral("%1: %2").arg(auftrag.datei, lesung.fehler)};
+            throw Eingabefehler{QStringLiteral("%1: %2").arg(auftrag.datei, lesung.fehler) +
+                                (lesung.wahl_fehlt ? tr(" (--spalte NAME oder --spalte NUMMER)") : QString())};
         Lauf lauf = studie.lauf(0);
         lauf.werte[static_cast<int>(Feld::Sintertemp)] = auftrag.temperatur;
         const Modell m = modell_fuer(lauf, locale);
@@ -163,6 +164,11 @@ QByteArray anpassung_ausgabe(const Studie& studie, const std::vector<Messauftrag
         text += QString::fromUtf8("D0 = %1 ± %2 (1000 · cm²/s)\n")
                     .arg(zahl(arrhenius->D0, locale), zahl(arrhenius->D0_fehler, locale));
         text += QString::fromUtf8("Q = %1 ± %2 J/mol\n").arg(zahl(arrhenius->Q, locale), zahl(arrhenius->Q_fehler, locale));
+        // Diffusion is faster when hotter; a Q below 0 says the files and
+        // their temperatures do not belong together.
+        if (arrhenius->Q < 0)
+            text += tr("  Hinweis: Q < 0 heißt, D fällt mit steigender Temperatur; gehören Dateien und Temperaturen "
+                       "zusammen (vertauscht)?\n");
     }
     return text.toLocal8Bit();
 }

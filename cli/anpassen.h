@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "anpassung.h"
+#include "messprofil.h"
 #include "studie.h"
 
 namespace kalvion::cli {
@@ -33,8 +34,10 @@ Arrhenius arrhenius_aus(const std::vector<Arrheniuspunkt>& punkte);
 // for people in `locale`, or with `tabelle` the CSV table. Throws
 // Eingabefehler for a file that cannot be read or is refused, a study of more
 // than one parameter set, and fewer than two different temperatures where an
-// Arrhenius fit is wanted.
+// Arrhenius fit is wanted. `spalte` picks the value column of files that
+// have several. An Arrhenius fit whose Q comes out below 0 says so in the
+// lines for people (the table keeps its numbers).
 QByteArray anpassung_ausgabe(const Studie& studie, const std::vector<Messauftrag>& auftraege, bool tabelle,
-                             const QLocale& locale);
+                             const QLocale& locale, const Spaltenwahl& spalte = {});
 
 }  // namespace kalvion::cli

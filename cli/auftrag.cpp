@@ -73,11 +73,19 @@ constexpr Option Messoptionen[] = {
     {"messung", QT_TRANSLATE_NOOP("kalvion::cli", "Datei"),
      QT_TRANSLATE_NOOP("kalvion::cli", "passt D an das Messprofil der Datei an (zwei Spalten: x\n"
      "in µm ab der Oberfläche, Konzentration in Mol%; getrennt\n"
-     "durch ; , Tabulator oder Leerzeichen), bei --temperatur")},
+     "durch ; , Tabulator oder Leerzeichen; oder eine Tabelle\n"
+     "mit Kopfzeile und Spalte \"x [µm]\"; höchstens 10 MiB),\n"
+     "bei --temperatur")},
     {"anpassen", QT_TRANSLATE_NOOP("kalvion::cli", "Datei@T"),
      QT_TRANSLATE_NOOP("kalvion::cli", "ebenso, bei der Sintertemperatur T in °C; mehrfach\n"
      "angegeben außerdem D0 und Q aus ln D über 1/T\n"
      "(gewichtete Regression) mit ihren Standardfehlern")},
+    {"spalte", QT_TRANSLATE_NOOP("kalvion::cli", "NAME|NUMMER"),
+     QT_TRANSLATE_NOOP("kalvion::cli", "bei Dateien mit mehreren Wertespalten (etwa der\n"
+     "Kurventabelle von \"Kurven speichern …\"): die Spalte mit\n"
+     "diesem Namen aus der Kopfzeile (auch ohne Einheit:\n"
+     "Ende) oder dieser Nummer (die erste Spalte ist 1);\n"
+     "ohne: die einzige Wertespalte oder das Endprofil")},
 };
 
 constexpr Option Ablaufoptionen[] = {
@@ -87,7 +95,10 @@ constexpr Option Ablaufoptionen[] = {
      "(bis auf 1e-9 Mol% gleich, in Sekundenbruchteilen)\n"
      "auto: der Sprung nur, wo Schritte mal Zellen 30 Millionen\n"
      "übersteigt (Schritt für Schritt etwa 0.05 s); eine feste\n"
-     "Grenze, damit jeder Rechner dasselbe rechnet")},
+     "Grenze, damit jeder Rechner dasselbe rechnet\n"
+     "Ohne --verfahren wird ein Lauf abgelehnt, der Schritt für\n"
+     "Schritt länger als 30 s dauern würde (das Fenster fragt\n"
+     "dann nach); mit --verfahren wird gerechnet wie angegeben.")},
     {"threads", "N",
      QT_TRANSLATE_NOOP("kalvion::cli", "N Läufe zugleich (Vorgabe: einer je Rechenkern); die\n"
      "Ausgabe hängt nicht davon ab")},
@@ -122,6 +133,7 @@ constexpr std::pair<const char*, const char*> Englische_namen[] = {
     {"programm-rate", "program-rate"},
     {"messung", "measurement"},
     {"anpassen", "fit"},
+    {"spalte", "column"},
     {"verfahren", "method"},
     {"teil", "slice"},
     {"viele", "many"},
@@ -232,6 +244,22 @@ Verfahrenswahl lies_verfahren(const QString& text)
         tr("--verfahren: \"%1\" ist kein Verfahren; erlaubt sind schrittweise, schnell und auto").arg(text)};
 }
 
+// "Ende [Mol%]", "Ende" or "7": a header's name, or a column's number from 1.
+Spaltenwahl lies_spalte(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        throw Eingabefehler{tr("--spalte: die Angabe fehlt; erwartet wird der Name einer Spalte aus der Kopfzeile "
+                               "oder ihre Nummer")};
+    bool zahl = false;
+    const int nummer = t.toInt(&zahl);
+    if (!zahl)
+        return Spaltenwahl::nach_name(t);
+    if (nummer < 1)
+        throw Eingabefehler{tr("--spalte: \"%1\" ist keine Spaltennummer; die erste Spalte ist 1").arg(text)};
+    return Spaltenwahl::nach_nummer(nummer);
+}
+
 int lies_threads(const QString& text)
 {
     const QByteArray t = text.trimmed().toLatin1();
@@ -256,22 +284,11 @@ Modell lies_parameterdatei(const QCommandLineParser& parser, const char* name)
     return *l.modell;
 }
 
-// Smallest and largest value of a list (a range's are its ends, but a list
-// may run either way).
+// Smallest and largest value of a list.
 std::pair<double, double> spanne(const Werteliste& w)
 {
-    double klein = w.wert(0), gross = w.wert(0);
-    const std::uint64_t n = std::min<std::uint64_t>(w.anzahl(), 1000000);
-    for (std::uint64_t j = 1; j < n; ++j) {
-        klein = std::min(klein, w.wert(j));
-        gross = std::max(gross, w.wert(j));
-    }
-    if (n < w.anzahl())
-        for (double v : {w.wert(w.anzahl() - 1)}) {
-            klein = std::min(klein, v);
-            gross = std::max(gross, v);
-        }
-    return {klein, gross};
+    const auto [klein, gross] = w.extreme({0, w.anzahl()});
+    return {w.wert(klein), w.wert(gross)};
 }
 
 }  // namespace
@@ -404,6 +421,11 @@ Auftrag auftrag_lesen(const QStringList& argumente)
     }
     for (const QString& angabe : parser.values(QStringLiteral("anpassen")))
         a.messungen.push_back(lies_messauftrag(QStringLiteral("--anpassen"), angabe));
+    if (parser.isSet(QStringLiteral("spalte"))) {
+        if (a.messungen.empty())
+            throw Eingabefehler{tr("--spalte gilt nur mit --messung oder --anpassen")};
+        a.spalte = lies_spalte(einziger_wert(parser, "spalte"));
+    }
     if (!a.messungen.empty()) {
         for (const char* name : {"datei", "kurven", "teil"})
             if (parser.isSet(QString::fromLatin1(name)))
@@ -438,7 +460,8 @@ Auftrag auftrag_lesen(const QStringList& argumente)
                                    nullptr, a.studie.anzahl())
                                     .arg(Kurvenlaeufe_hoechstens)};
     }
-    if (parser.isSet(QStringLiteral("verfahren")))
+    a.verfahren_gegeben = parser.isSet(QStringLiteral("verfahren"));
+    if (a.verfahren_gegeben)
         a.verfahren = lies_verfahren(einziger_wert(parser, "verfahren"));
     a.threads = parser.isSet(QStringLiteral("threads")) ? lies_threads(einziger_wert(parser, "threads"))
                                                          : std::max(QThread::idealThreadCount(), 1);
@@ -596,9 +619,13 @@ QString hilfetext()
                "  sobald alle früheren fertig sind. Die Dateien werden vor der ersten Rechnung\n"
                "  geprüft (eine gewöhnliche Datei, die geschrieben werden darf, oder ein\n"
                "  Ordner, in dem sie entstehen darf) und erst am Ende geschrieben, alle\n"
-               "  zusammen und nach der Standardausgabe.\n"
-               "  Strg+C (SIGINT) oder SIGTERM halten die Rechnung an; geschrieben wird dann\n"
-               "  nichts, die Ergebnisdatei bleibt, wie sie war.\n"
+               "  zusammen und nach der Standardausgabe. Gelesen werden nur gewöhnliche\n"
+               "  Dateien: eine benannte Pipe, ein Gerät, ein Socket oder ein Ordner wird\n"
+               "  sofort abgelehnt, ebenso eine Parameterdatei über 1 MiB und ein\n"
+               "  Messprofil über 10 MiB.\n"
+               "  Strg+C (SIGINT) oder SIGTERM halten die Rechnung an, beim Lesen, Prüfen,\n"
+               "  Rechnen und Schreiben; geschrieben wird dann nichts, die Ergebnisdatei\n"
+               "  bleibt, wie sie war.\n"
                "\n"
                "Exit-Status:\n"
                "  0    alles gerechnet und geschrieben\n"

@@ -10,6 +10,7 @@
 
 #include "anpassen.h"
 #include "eingabefehler.h"
+#include "messprofil.h"
 #include "studie.h"
 #include "studienlauf.h"
 
@@ -30,10 +31,12 @@ struct Auftrag {
     bool tabelle = false;          // --tabelle: CSV on standard output
     std::optional<QString> kurven; // --kurven: the five curves of the one run
     Verfahrenswahl verfahren = Verfahrenswahl::schrittweise;
+    bool verfahren_gegeben = false;  // --verfahren named: a long run is computed as told
     int threads = 0;  // 0: one per core
     // --messung, --anpassen: instead of runs, D fitted to these measured
     // profiles (and D0 and Q for two or more).
     std::vector<Messauftrag> messungen;
+    Spaltenwahl spalte;  // --spalte: which value column of each file
 };
 
 // `argumente` as QCoreApplication::arguments() gives them (the program first).

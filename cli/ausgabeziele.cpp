@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "eingabedatei.h"
 #include "ergebnisdatei.h"
 #include "uebersetzen.h"
 
@@ -23,19 +24,6 @@ constexpr qsizetype Kopierstueck = 1 << 20;
 QByteArray dateiname(const QString& pfad)
 {
     return QFile::encodeName(pfad);
-}
-
-QString art_der_datei(mode_t modus)
-{
-    if (S_ISDIR(modus))
-        return tr("ein Ordner, keine Datei");
-    if (S_ISFIFO(modus))
-        return tr("eine benannte Pipe (FIFO), keine gewöhnliche Datei");
-    if (S_ISSOCK(modus))
-        return tr("ein Socket, keine gewöhnliche Datei");
-    if (S_ISCHR(modus) || S_ISBLK(modus))
-        return tr("ein Gerät, keine gewöhnliche Datei");
-    return tr("keine gewöhnliche Datei");
 }
 
 bool beschreibbar(const QByteArray& name, const struct stat& st)
@@ -99,7 +87,7 @@ std::optional<Zielproblem> ziel_pruefen(const QString& pfad)
     struct stat st {};
     if (::stat(name.constData(), &st) == 0) {
         if (!S_ISREG(st.st_mode))
-            return Zielproblem{Zielproblem::Art::sonstiges, art_der_datei(st.st_mode)};
+            return Zielproblem{Zielproblem::Art::sonstiges, dateiart(st.st_mode)};
         if (!beschreibbar(name, st))
             return Zielproblem{Zielproblem::Art::sonstiges, tr("die Datei ist schreibgeschützt")};
     } else if (errno != ENOENT) {

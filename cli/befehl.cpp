@@ -16,6 +16,7 @@
 #include "kurvendatei.h"
 #include "kurvenvergleich.h"
 #include "fortschritt.h"
+#include "kurzform.h"
 #include "studienlauf.h"
 #include "tabelle.h"
 #include "uebersetzen.h"
@@ -36,20 +37,62 @@ void melde(const Umgebung& u, const QString& text)
     schreibe(u.fehler, QStringLiteral("kalvion-cli: ") + text + QLatin1Char('\n'));
 }
 
-// The window asks before it steps for longer than half a minute; the command
-// line cannot ask, but says so before it starts, on standard error only.
-void warne_vor_langem_lauf(double gestuft, const Auftrag& a, const Umgebung& u)
+// How long stepping `schritte` steps takes here, in seconds, measured once
+// as the window measures it; 0 where even a slow machine (a debugging or
+// sanitizer build) steps them in less than Frage_ab_Sekunden, so that short
+// commands do not measure.
+double dauer_schrittweise(double schritte)
 {
-    // Below this no machine of today steps for half a minute: no measuring.
-    constexpr double Zellen = 200, Schnellste_Zellschritte_je_s = 2e9, Warnen_ab_Sekunden = 30;
-    if (gestuft * Zellen / Schnellste_Zellschritte_je_s <= Warnen_ab_Sekunden || a.threads <= 0)
-        return;
+    constexpr double Langsam_je_Zellschritt = 1e-7;  // s
     Modell m;
     startwerte_setzen(m);
+    if (geschaetzte_dauer(schritte, m.Zellen, Langsam_je_Zellschritt) <= Frage_ab_Sekunden)
+        return 0;
+    static const double kosten = miss_zellschrittkosten(m);
+    return geschaetzte_dauer(schritte, m.Zellen, kosten);
+}
+
+// The window asks before it steps a run for longer than Frage_ab_Sekunden.
+// The command line cannot ask: without --verfahren it refuses such a run
+// before anything runs, naming both ways out; with it, it does as told.
+void lange_laeufe_ablehnen(const Auftrag& a, const Laufpruefung& p)
+{
+    if (a.verfahren_gegeben || a.bereich.anzahl() == 0)
+        return;
+    const double sekunden = dauer_schrittweise(p.meiste_schritte);
+    if (sekunden <= Frage_ab_Sekunden)
+        return;
+    const QString auswege = tr("; --verfahren schnell rechnet nach Schritt 1000 in einem Sprung (in "
+                               "Sekundenbruchteilen), --verfahren schrittweise trotzdem jeden Schritt");
+    if (a.studie.anzahl() == 1)
+        throw Eingabefehler{tr("Schritt für Schritt dauert die Rechnung voraussichtlich etwa %1 (%2 Zeitschritte), "
+                               "länger als %3 s")
+                                .arg(dauertext(sekunden), QString::fromStdString(kurzform(p.meiste_schritte)))
+                                .arg(Frage_ab_Sekunden) +
+                            auswege};
+    throw Eingabefehler{tr("Lauf %1 (%2) dauert Schritt für Schritt voraussichtlich etwa %3 (%4 Zeitschritte), "
+                           "länger als %5 s")
+                            .arg(QString::number(p.laengster + 1), als_optionen(a.studie.lauf(p.laengster)),
+                                 dauertext(sekunden), QString::fromStdString(kurzform(p.meiste_schritte)))
+                            .arg(Frage_ab_Sekunden) +
+                        auswege};
+}
+
+// A study that takes long as a whole is said so before it starts, on
+// standard error only.
+void warne_vor_langer_studie(double gestuft, const Auftrag& a, const Umgebung& u)
+{
+    if (a.threads <= 0)
+        return;
     // Runs share the threads; a single run has only one.
     const double parallel = std::min(static_cast<double>(a.threads), static_cast<double>(a.bereich.anzahl()));
-    const double sekunden = geschaetzte_dauer(gestuft, m.Zellen, miss_zellschrittkosten(m)) / parallel;
-    if (sekunden > Warnen_ab_Sekunden)
+    const double sekunden = dauer_schrittweise(gestuft / std::max(parallel, 1.0));
+    if (sekunden <= Frage_ab_Sekunden)
+        return;
+    // Jumping already, the study cannot be made shorter that way.
+    if (a.verfahren == Verfahrenswahl::schnell)
+        melde(u, tr("Hinweis: das dauert voraussichtlich etwa %1").arg(dauertext(sekunden)));
+    else
         melde(u, tr("Hinweis: Schritt für Schritt dauert das voraussichtlich etwa %1; "
                     "--verfahren schnell rechnet nach Schritt 1000 in einem Sprung")
                      .arg(dauertext(sekunden)));
@@ -116,7 +159,8 @@ int rechnen(const Auftrag& a, const Umgebung& u)
 
     // Wrong input first (status 2), then every target (status 1): both are
     // known before hours of computing.
-    const double aufwand = laeufe_pruefen(a.studie, a.bereich, a.verfahren, u.locale);
+    const Laufpruefung pruefung = laeufe_pruefen(a.studie, a.bereich, a.verfahren, u.locale);
+    lange_laeufe_ablehnen(a, pruefung);
     Kurvenvergleich vergleich;
     if (spaltenweise) {
         vergleich = kurvenvergleich(a.studie, u.locale);
@@ -139,6 +183,9 @@ int rechnen(const Auftrag& a, const Umgebung& u)
             throw Eingabefehler{tr("--datei und --kurven nennen dieselbe Datei %1")
                                     .arg(QDir::toNativeSeparators(pfad))};
     }
+    // From here on files are opened for writing and standard output is
+    // written: a signal stops the runs, and nothing is committed.
+    sofort_beenden(false);
     // A slice without runs leaves the files alone, not even creating them.
     const bool laeufe = a.bereich.anzahl() > 0;
     Ergebnisspool spool;
@@ -149,7 +196,7 @@ int rechnen(const Auftrag& a, const Umgebung& u)
         return Exit_schreibfehler;
     }
 
-    warne_vor_langem_lauf(aufwand, a, u);
+    warne_vor_langer_studie(pruefung.aufwand, a, u);
     Fortschrittsmeldung fortschritt;
     if (u.fortschritt)
         fortschritt = [&u](const Fortschrittsstand& stand) {
@@ -157,9 +204,9 @@ int rechnen(const Auftrag& a, const Umgebung& u)
         };
 
     Standardausgabe aus(u.aus);
-    // Only the first slice has the header, so that the slices one after
-    // another are the whole table.
-    if (a.tabelle && a.teil.k == 1 && laeufe)
+    // Only the first slice has the header, also when it holds no run, so
+    // that the slices one after another are the whole table.
+    if (a.tabelle && a.teil.k == 1)
         aus.schreiben(tabellenkopf(a.studie.programm.has_value()));
     bool spool_fehler = false, ohne_kodierung = false;
     QByteArray kurven;
@@ -190,14 +237,13 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     const Studienende ende = aus.fehlernummer() != 0
                                  ? Studienende::abgelehnt
                                  : studie_rechnen(a.studie, a.bereich, a.verfahren, ausgaben, a.threads, *u.halt,
-                                                  abnehmen, fortschritt, aufwand);
+                                                  abnehmen, fortschritt, pruefung.aufwand);
     if (u.fortschritt)
         schreibe(u.fehler, QStringLiteral("\r\x1b[K"));
 
     const auto abgebrochen = [&] {
         const int signal = u.halt->load();
-        melde(u, tr("abgebrochen (%1); nichts geschrieben, die Ergebnisdatei ist unverändert")
-                     .arg(QString::fromLatin1(signalname(signal))));
+        schreibe(u.fehler, QString::fromLocal8Bit(abbruchmeldung()).arg(QString::fromLatin1(signalname(signal))));
         return Exit_abbruch + signal;
     };
     const auto standardausgabe_fehlgeschlagen = [&] {
@@ -259,8 +305,10 @@ int rechnen(const Auftrag& a, const Umgebung& u)
 // D (and D0, Q) from measured profiles; a refused file is an input error.
 int anpassen(const Auftrag& a, const Umgebung& u)
 {
+    const QByteArray ausgabe = anpassung_ausgabe(a.studie, a.messungen, a.tabelle, u.locale, a.spalte);
+    sofort_beenden(false);
     Standardausgabe aus(u.aus);
-    if (!aus.schreiben(anpassung_ausgabe(a.studie, a.messungen, a.tabelle, u.locale))) {
+    if (!aus.schreiben(ausgabe)) {
         // A reader that went away (`| head`) needs no message.
         if (aus.fehlernummer() != EPIPE)
             melde(u, tr("die Standardausgabe ließ sich nicht schreiben (%1)")
@@ -271,6 +319,13 @@ int anpassen(const Auftrag& a, const Umgebung& u)
 }
 
 }  // namespace
+
+QByteArray abbruchmeldung()
+{
+    return (QStringLiteral("kalvion-cli: ") +
+            tr("abgebrochen (%1); nichts geschrieben, die Ergebnisdatei ist unverändert") + QLatin1Char('\n'))
+        .toLocal8Bit();
+}
 
 int befehl_ausfuehren(const QStringList& argumente, const Umgebung& umgebung)
 {

@@ -27,6 +27,10 @@ struct Umgebung {
     std::FILE* fehler = stderr;
 };
 
+// "kalvion-cli: abgebrochen (%1); …\n" in the user's language, %1 for the
+// signal's name, as a stop by signal ends the command.
+QByteArray abbruchmeldung();
+
 // `argumente` with the program's name first; returns the exit status.
 int befehl_ausfuehren(const QStringList& argumente, const Umgebung& umgebung);
 

@@ -25,7 +25,10 @@ int main(int argc, char** argv)
     std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     kalvion::sprache::einrichten(app);
+    kalvion::cli::abbruchmeldung_setzen(kalvion::cli::abbruchmeldung());
     kalvion::cli::abbruch_abfangen();
+    // Until the first file is opened for writing, a signal ends the command at once.
+    kalvion::cli::sofort_beenden(true);
     const kalvion::cli::Umgebung umgebung{
         QLocale(),
         QDate::currentDate(),

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <condition_variable>
 #include <exception>
+#include <array>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -35,6 +36,43 @@ Verfahren verfahren_fuer(Verfahrenswahl wahl, double schritte, int zellen)
     return schritte * zellen > Sprung_ab_Zellschritten ? Verfahren::sprung : Verfahren::schrittweise;
 }
 
+namespace {
+
+// What keeps a run from being formed, if anything. A D that vanishes (or a
+// step limit beyond a double) means too few steps to form one; a D beyond a
+// double, a step limit of 0 or a step count beyond counting too many.
+struct Laufbefund {
+    enum class Art { gut, nicht_bildbar, nicht_zaehlbar };
+    Art art = Art::gut;
+    bool zu_wenig = false;  // not formed at the end of few steps
+    Modell modell;
+    double schritte = 0;
+};
+
+Laufbefund befund(const Modell& m)
+{
+    Laufbefund b;
+    b.modell = m;
+    // The dialog refuses a value whose D or step limit cannot be formed
+    // ("Unerlaubte Eingabe !"): D0 = 0, or a Q that makes D vanish.
+    if (Modell probe = b.modell; !d_ableiten(probe) || !schritte_ableiten(probe)) {
+        b.art = Laufbefund::Art::nicht_bildbar;
+        b.zu_wenig = d_ableiten(probe) && (probe.D == 0 || std::isinf(stabilitaetsgrenze(probe.dx, probe.D)));
+        return b;
+    }
+    b.schritte = laufschritte(b.modell);
+    if (!schrittzahl_zaehlbar(b.schritte))
+        b.art = Laufbefund::Art::nicht_zaehlbar;
+    return b;
+}
+
+Laufbefund befund(const Lauf& lauf, const QLocale& locale)
+{
+    return befund(modell_fuer(lauf, locale));
+}
+
+}  // namespace
+
 Laufplan laufplan(const Studie& studie, std::uint64_t index, Verfahrenswahl wahl, const QLocale& locale)
 {
     const Lauf lauf = studie.lauf(index);
@@ -43,36 +81,250 @@ Laufplan laufplan(const Studie& studie, std::uint64_t index, Verfahrenswahl wahl
 
 Laufplan laufplan(const Lauf& lauf, const Modell& m, std::uint64_t index, Verfahrenswahl wahl)
 {
-    // The dialog refuses a value whose D or step limit cannot be formed
-    // ("Unerlaubte Eingabe !"): D0 = 0, or a Q that makes D vanish.
-    if (Modell probe = m; !d_ableiten(probe) || !schritte_ableiten(probe))
+    const Laufbefund b = befund(m);
+    if (b.art == Laufbefund::Art::nicht_bildbar)
         throw Eingabefehler{
             tr("Lauf %1 (%2): mit dem Diffusionskoeffizienten D = %3 lässt sich die Schrittweite "
                "nicht bilden; der Eingabedialog lehnt das ab (\"Unerlaubte Eingabe !\")")
-                .arg(QString::number(index + 1), als_optionen(lauf), QString::fromStdString(kurzform(m.D)))};
-    Laufplan p;
-    p.schritte = laufschritte(m);
-    if (!schrittzahl_zaehlbar(p.schritte))
+                .arg(QString::number(index + 1), als_optionen(lauf), QString::fromStdString(kurzform(b.modell.D)))};
+    if (b.art == Laufbefund::Art::nicht_zaehlbar)
         throw Eingabefehler{
             tr("Lauf %1 (%2) hätte %3 Zeitschritte, mehr als sich zählen lassen (höchstens 2^53 = "
                "9007199254740992); kürzere Zeit, längerer Weg, niedrigere Temperatur, kleineres D0 "
                "oder größeres Q wählen")
                 .arg(QString::number(index + 1), als_optionen(lauf),
-                     std::isfinite(p.schritte) ? QString::fromStdString(kurzform(p.schritte))
+                     std::isfinite(b.schritte) ? QString::fromStdString(kurzform(b.schritte))
                                                : tr("unendlich viele"))};
-    p.verfahren = verfahren_fuer(wahl, p.schritte, m.Zellen);
+    Laufplan p;
+    p.schritte = b.schritte;
+    p.verfahren = verfahren_fuer(wahl, p.schritte, b.modell.Zellen);
     p.aufwand = p.verfahren == Verfahren::sprung && p.schritte > Schritte_vor_dem_Sprung
                     ? Schritte_vor_dem_Sprung + Sprung_in_Schritten
                     : p.schritte;
     return p;
 }
 
-double laeufe_pruefen(const Studie& studie, Laufbereich bereich, Verfahrenswahl wahl, const QLocale& locale)
+namespace {
+
+// A study's runs are numbered in mixed radix, one digit per dimension, the
+// outermost first: the model, the six fields, a programme's hold and rate.
+constexpr int Modellstelle = 0, Haltestelle = 1 + Feldzahl, Ratenstelle = 2 + Feldzahl, Stellen = 3 + Feldzahl;
+using Ziffern = std::array<std::uint64_t, Stellen>;
+// A box of runs: per dimension the digits [von, bis).
+using Kasten = std::array<Abschnitt, Stellen>;
+
+// How a run's step count follows each dimension's value: +1 rises, -1 falls, 0 not at all.
+constexpr std::array<int, Stellen> Richtung = [] {
+    std::array<int, Stellen> r{};
+    r[1 + static_cast<int>(Feld::Sintertemp)] = +1;
+    r[1 + static_cast<int>(Feld::Sinterzeit)] = +1;
+    r[1 + static_cast<int>(Feld::x_max)] = -1;
+    r[1 + static_cast<int>(Feld::D0)] = +1;
+    r[1 + static_cast<int>(Feld::Q)] = -1;
+    r[Haltestelle] = +1;
+    r[Ratenstelle] = -1;
+    return r;
+}();
+
+class Studienpruefer {
+public:
+    Studienpruefer(const Studie& studie, const QLocale& locale) : studie_(studie), locale_(locale) {}
+
+    std::uint64_t groesse(int stelle) const
+    {
+        const Werteliste* w = liste(stelle);
+        return stelle == Modellstelle ? studie_.modelle.size() : w ? w->anzahl() : 1;
+    }
+
+    std::uint64_t nummer(const Ziffern& z) const
+    {
+        std::uint64_t n = 0;
+        for (int d = 0; d < Stellen; ++d)
+            n = n * groesse(d) + z[d];
+        return n;
+    }
+
+    Ziffern ziffern(std::uint64_t nummer) const
+    {
+        Ziffern z{};
+        for (int d = Stellen - 1; d >= 0; --d) {
+            z[d] = nummer % groesse(d);
+            nummer /= groesse(d);
+        }
+        return z;
+    }
+
+    // The boxes that make up the runs [von, bis), in study order: the tail of
+    // the first run's block, the whole blocks between, the head of the last
+    // run's block. At most two per dimension.
+    std::vector<Kasten> kaesten(Laufbereich b) const
+    {
+        if (b.von >= b.bis)
+            return {};
+        const Ziffern a = ziffern(b.von), e = ziffern(b.bis - 1);
+        Kasten voll;
+        for (int d = 0; d < Stellen; ++d)
+            voll[d] = {0, groesse(d)};
+        auto fest_bis = [&](const Ziffern& z, int stelle) {
+            Kasten k = voll;
+            for (int d = 0; d < stelle; ++d)
+                k[d] = {z[d], z[d] + 1};
+            return k;
+        };
+        std::vector<Kasten> liste;
+        auto dazu = [&](Kasten k, int stelle, Abschnitt bereich) {
+            k[stelle] = bereich;
+            if (bereich.von < bereich.bis)
+                liste.push_back(k);
+        };
+        int p = 0;
+        while (p < Stellen && a[p] == e[p])
+            ++p;
+        if (p >= Stellen - 1) {
+            dazu(fest_bis(a, Stellen - 1), Stellen - 1, {a[Stellen - 1], e[Stellen - 1] + 1});
+            return liste;
+        }
+        for (int d = Stellen - 1; d > p; --d)
+            dazu(fest_bis(a, d), d, {a[d] + (d == Stellen - 1 ? 0 : 1), groesse(d)});
+        dazu(fest_bis(a, p), p, {a[p] + 1, e[p]});
+        for (int d = p + 1; d < Stellen; ++d)
+            dazu(fest_bis(e, d), d, {0, e[d] + (d == Stellen - 1 ? 1 : 0)});
+        return liste;
+    }
+
+    // The run of the box with the most steps, or with the fewest.
+    Ziffern ecke(const Kasten& k, bool meiste) const
+    {
+        Ziffern z{};
+        for (int d = 0; d < Stellen; ++d) {
+            z[d] = k[d].von;
+            const Werteliste* w = liste(d);
+            if (!w || Richtung[d] == 0 || k[d].bis - k[d].von < 2)
+                continue;
+            const auto [klein, gross] = w->extreme(k[d]);
+            z[d] = (Richtung[d] > 0) == meiste ? gross : klein;
+        }
+        return z;
+    }
+
+    Laufbefund befund_von(const Ziffern& z) const { return befund(studie_.lauf(nummer(z)), locale_); }
+
+    // Whether the box holds a run that cannot be formed at the end of few
+    // steps, or of many: its corner then cannot.
+    bool zu_wenig(const Kasten& k) const
+    {
+        const Laufbefund b = befund_von(ecke(k, false));
+        return b.art != Laufbefund::Art::gut && b.zu_wenig;
+    }
+    bool zu_viel(const Kasten& k) const
+    {
+        const Laufbefund b = befund_von(ecke(k, true));
+        return b.art != Laufbefund::Art::gut && !b.zu_wenig;
+    }
+
+    // The first run of the box, in study order, that cannot be formed: one
+    // dimension after the other, the first value whose part of the box holds
+    // one. Nothing where the box holds none.
+    std::optional<std::uint64_t> erster_fehler(Kasten k) const
+    {
+        if (!zu_wenig(k) && !zu_viel(k))
+            return std::nullopt;
+        for (int d = 0; d < Stellen; ++d) {
+            if (k[d].bis - k[d].von < 2)
+                continue;
+            const std::optional<std::uint64_t> j = erster_wert(k, d);
+            if (!j)
+                return std::nullopt;  // the runs check themselves as they start
+            k[d] = {*j, *j + 1};
+        }
+        Ziffern z{};
+        for (int d = 0; d < Stellen; ++d)
+            z[d] = k[d].von;
+        return nummer(z);
+    }
+
+private:
+    const Werteliste* liste(int stelle) const
+    {
+        if (stelle == Modellstelle)
+            return nullptr;
+        if (stelle == Haltestelle)
+            return studie_.programm && studie_.halten ? &*studie_.halten : nullptr;
+        if (stelle == Ratenstelle)
+            return studie_.programm && studie_.rate ? &*studie_.rate : nullptr;
+        return &studie_.listen[static_cast<std::size_t>(stelle - 1)];
+    }
+
+    // Along a piece of a list the values rise or fall, so each of the two
+    // conditions holds on its first or its last positions: a binary search
+    // finds where it begins.
+    std::optional<std::uint64_t> erster_wert(const Kasten& k, int d) const
+    {
+        const Werteliste* w = liste(d);
+        const std::vector<Abschnitt> stuecke = w ? w->abschnitte() : std::vector<Abschnitt>{{0, groesse(d)}};
+        for (const Abschnitt& s : stuecke) {
+            const std::uint64_t von = std::max(s.von, k[d].von), bis = std::min(s.bis, k[d].bis);
+            if (von >= bis)
+                continue;
+            std::optional<std::uint64_t> erster;
+            for (const bool meiste : {false, true}) {
+                auto gilt = [&](std::uint64_t j) {
+                    Kasten t = k;
+                    t[d] = {j, j + 1};
+                    return meiste ? zu_viel(t) : zu_wenig(t);
+                };
+                std::optional<std::uint64_t> j;
+                if (gilt(von)) {
+                    j = von;
+                } else if (gilt(bis - 1)) {
+                    std::uint64_t nein = von, ja = bis - 1;
+                    while (ja - nein > 1) {
+                        const std::uint64_t mitte = nein + (ja - nein) / 2;
+                        (gilt(mitte) ? ja : nein) = mitte;
+                    }
+                    j = ja;
+                }
+                if (j && (!erster || *j < *erster))
+                    erster = j;
+            }
+            if (erster)
+                return erster;
+        }
+        return std::nullopt;
+    }
+
+    const Studie& studie_;
+    const QLocale& locale_;
+};
+
+}  // namespace
+
+Laufpruefung laeufe_pruefen(const Studie& studie, Laufbereich bereich, Verfahrenswahl wahl, const QLocale& locale)
 {
-    double aufwand = 0;
-    for (std::uint64_t i = bereich.von; i < bereich.bis; ++i)
-        aufwand += laufplan(studie, i, wahl, locale).aufwand;
-    return aufwand;
+    const Studienpruefer pruefer(studie, locale);
+    const std::vector<Kasten> kaesten = pruefer.kaesten(bereich);
+    for (const Kasten& k : kaesten)
+        if (const std::optional<std::uint64_t> n = pruefer.erster_fehler(k))
+            laufplan(studie, *n, wahl, locale);  // throws the run's refusal
+
+    Laufpruefung p;
+    for (const Kasten& k : kaesten) {
+        const Ziffern z = pruefer.ecke(k, true);
+        const Laufbefund b = pruefer.befund_von(z);
+        if (b.schritte > p.meiste_schritte) {
+            p.meiste_schritte = b.schritte;
+            p.laengster = pruefer.nummer(z);
+        }
+    }
+    const std::uint64_t n = bereich.anzahl();
+    const std::uint64_t proben = std::min(n, Stichproben);
+    for (std::uint64_t k = 0; k < proben; ++k) {
+        const auto i = static_cast<std::uint64_t>(static_cast<unsigned __int128>(n) * k / proben);
+        p.aufwand += laufplan(studie, bereich.von + i, wahl, locale).aufwand;
+    }
+    if (proben > 0)
+        p.aufwand *= static_cast<double>(n) / static_cast<double>(proben);
+    return p;
 }
 
 Studienende studie_rechnen(const Studie& studie, Laufbereich bereich, Verfahrenswahl wahl, const Ausgaben& ausgaben,
@@ -205,7 +457,8 @@ Studienende studie_rechnen(const Studie& studie, Laufbereich bereich, Verfahrens
                     sperre.lock();
                     naechste_meldung = Uhr::now() + std::chrono::milliseconds(250);
                 }
-                bereit_signal.wait_for(sperre, std::chrono::milliseconds(250));
+                // A signal sets only a flag: it is looked at this often.
+                bereit_signal.wait_for(sperre, std::chrono::milliseconds(20));
             }
         } catch (...) {
             eigener_fehler = std::current_exception();

@@ -44,9 +44,25 @@ Laufplan laufplan(const Studie& studie, std::uint64_t index, Verfahrenswahl wahl
 // The same for the run's model `m` as modell_fuer made it, `index` naming the run.
 Laufplan laufplan(const Lauf& lauf, const Modell& m, std::uint64_t index, Verfahrenswahl wahl);
 
-// Checks every run of `bereich` as laufplan does, before anything runs, and
-// returns their whole work in stepped steps. Keeps nothing per run.
-double laeufe_pruefen(const Studie& studie, Laufbereich bereich, Verfahrenswahl wahl, const QLocale& locale);
+// What the check of a slice found out about its runs.
+struct Laufpruefung {
+    // Their whole work in stepped steps: summed up to Stichproben runs,
+    // beyond that estimated from as many spread evenly over the slice.
+    double aufwand = 0;
+    std::uint64_t laengster = 0;  // a run with the most steps (its number in the study)
+    double meiste_schritte = 0;   // its step count
+};
+inline constexpr std::uint64_t Stichproben = 1024;
+
+// Checks every run of `bereich` as laufplan does, before anything runs, in a
+// time that does not grow with their number: a run's step count rises with
+// the temperature, the time, D0 and a programme's hold and falls with x_max,
+// Q and a programme's rate (D and a programme's t_eq fall with Q), so the two
+// runs at the corners of the slice decide whether any run's D or step count
+// cannot be formed, the one with the fewest steps whether D vanishes, the one
+// with the most whether the count grows beyond counting. Throws Eingabefehler
+// naming the first such run in study order.
+Laufpruefung laeufe_pruefen(const Studie& studie, Laufbereich bereich, Verfahrenswahl wahl, const QLocale& locale);
 
 struct Fortschrittsstand {
     std::uint64_t laeufe_fertig = 0, laeufe = 0;
@@ -68,7 +84,9 @@ enum class Studienende {
 };
 
 // The runs of `bereich` on `threads` threads (at least one), `aufwand` their
-// whole work as laeufe_pruefen gives it. When the stop flag turns non-zero the
+// whole work as laeufe_pruefen gives it. Each run is planned again as it
+// starts; a run refused then (laeufe_pruefen let none through) ends the study
+// with its Eingabefehler. When the stop flag turns non-zero the
 // runs under way stop at their next pass through their go-on check. An
 // exception in a run (no memory) stops the others and comes out here.
 Studienende studie_rechnen(const Studie& studie, Laufbereich bereich, Verfahrenswahl wahl, const Ausgaben& ausgaben,

@@ -271,4 +271,41 @@ double Werteliste::wert(std::uint64_t j) const
     return stuecke_.empty() ? 0.0 : stuecke_.back().einzelwert;
 }
 
+std::vector<Abschnitt> Werteliste::abschnitte() const
+{
+    std::vector<Abschnitt> liste;
+    std::uint64_t von = 0;
+    for (const Stueck& s : stuecke_) {
+        liste.push_back({von, von + s.anzahl});
+        von += s.anzahl;
+    }
+    return liste;
+}
+
+std::pair<std::uint64_t, std::uint64_t> Werteliste::extreme(Abschnitt a) const
+{
+    std::uint64_t klein = a.von, gross = a.von;
+    double kleinster = wert(a.von), groesster = kleinster;
+    std::uint64_t anfang = 0;
+    for (const Stueck& s : stuecke_) {
+        const std::uint64_t von = std::max(anfang, a.von), bis = std::min(anfang + s.anzahl, a.bis);
+        // Monotone within a piece: its extremes lie at the ends.
+        for (const std::uint64_t j : {von, bis - 1}) {
+            if (von >= bis)
+                break;
+            const double v = s.bereich ? bereichswert(s, j - anfang) : s.einzelwert;
+            if (v < kleinster) {
+                kleinster = v;
+                klein = j;
+            }
+            if (v > groesster) {
+                groesster = v;
+                gross = j;
+            }
+        }
+        anfang += s.anzahl;
+    }
+    return {klein, gross};
+}
+
 }  // namespace kalvion::cli

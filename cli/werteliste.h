@@ -16,6 +16,11 @@ namespace kalvion::cli {
 // More values or runs than this cannot be counted here (and would never end).
 inline constexpr std::uint64_t Hoechste_Anzahl = std::uint64_t{1} << 62;
 
+// The positions [von, bis) of some values of a list.
+struct Abschnitt {
+    std::uint64_t von = 0, bis = 0;
+};
+
 class Werteliste {
 public:
     // Reads the option's text; every value must pass the field's rule as the
@@ -29,6 +34,13 @@ public:
     std::uint64_t anzahl() const { return anzahl_; }
     // Value j (0 <= j < anzahl()) in the order written.
     double wert(std::uint64_t j) const;
+
+    // The list in pieces along which the values rise or fall: each single
+    // value and each range as written.
+    std::vector<Abschnitt> abschnitte() const;
+    // The positions of a smallest and a largest value among `a`; as cheap as
+    // the list is written short (a range's extremes are its ends).
+    std::pair<std::uint64_t, std::uint64_t> extreme(Abschnitt a) const;
 
 private:
     // A range's members are counted in decimal: member j is

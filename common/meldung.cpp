@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "meldung.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -30,6 +31,19 @@ int fragebox(QWidget* eltern, const QString& text, const QStringList& knoepfe, i
     return int(gedrueckt < 0 ? knoepfe.size() - 1 : gedrueckt);
 }
 
+int auswahlbox(QWidget* eltern, const QString& text, const QStringList& eintraege, int vorgabe)
+{
+    QInputDialog box(eltern);
+    box.setWindowTitle(QStringLiteral("Kalvion"));
+    box.setLabelText(text);
+    box.setComboBoxItems(eintraege);
+    box.setComboBoxEditable(false);
+    box.setTextValue(eintraege.value(vorgabe));
+    if (box.exec() != QDialog::Accepted)
+        return -1;
+    return int(eintraege.indexOf(box.textValue()));
+}
+
 // Each way is taken as a copy when used: it may change while its box is up.
 Meldungsweg& aktueller_weg()
 {
@@ -40,6 +54,12 @@ Meldungsweg& aktueller_weg()
 Frageweg& aktueller_frageweg()
 {
     static Frageweg weg = fragebox;
+    return weg;
+}
+
+Auswahlweg& aktueller_auswahlweg()
+{
+    static Auswahlweg weg = auswahlbox;
     return weg;
 }
 
@@ -73,6 +93,19 @@ Frageweg setze_frageweg(Frageweg weg)
 {
     Frageweg alt = aktueller_frageweg();
     aktueller_frageweg() = weg ? std::move(weg) : Frageweg(fragebox);
+    return alt;
+}
+
+int auswahl(QWidget* eltern, const QString& text, const QStringList& eintraege, int vorgabe)
+{
+    const Auswahlweg weg = aktueller_auswahlweg();
+    return weg(eltern, text, eintraege, vorgabe);
+}
+
+Auswahlweg setze_auswahlweg(Auswahlweg weg)
+{
+    Auswahlweg alt = aktueller_auswahlweg();
+    aktueller_auswahlweg() = weg ? std::move(weg) : Auswahlweg(auswahlbox);
     return alt;
 }
 

@@ -35,4 +35,15 @@ int frage(QWidget* eltern, const QString& text, const QStringList& knoepfe, int 
 // Replaces the question box, as setze_meldungsweg does the message box.
 Frageweg setze_frageweg(Frageweg weg);
 
+// The index of the entry chosen, -1 when cancelled.
+using Auswahlweg =
+    std::function<int(QWidget* eltern, const QString& text, const QStringList& eintraege, int vorgabe)>;
+
+// A choice among entries, too many for buttons: a list box under the text,
+// `vorgabe` selected, "OK" and "Abbrechen" (Escape).
+int auswahl(QWidget* eltern, const QString& text, const QStringList& eintraege, int vorgabe);
+
+// Replaces the choice box, as setze_meldungsweg does the message box.
+Auswahlweg setze_auswahlweg(Auswahlweg weg);
+
 }  // namespace kalvion

@@ -69,6 +69,11 @@ double miss_zellschrittkosten(const Modell& m);
 // that cost, in seconds.
 double geschaetzte_dauer(double schritte, int zellen, double sekunden_je_zellschritt);
 
+// A run whose stepping is expected to take longer than this is not simply
+// started: the window asks whether to jump or to step, the command line wants
+// its method given.
+inline constexpr double Frage_ab_Sekunden = 30;
+
 // Stepping through a run longer than this is worth the jump.
 inline constexpr double Sprung_ab_Sekunden = 0.05;
 

@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A measured profile: two columns, depth x in µm and concentration in mol%,
-// parted by ';', ',', a tab or blanks; a decimal comma or point (with ','
-// between the fields only the point); header lines before the first point and
-// '#' comment lines skipped; UTF-8 with or without byte-order mark, or
-// Windows-1252.
+// A measured profile: the depth x in µm and a concentration in mol%, parted by
+// ';', ',', a tab or blanks; a decimal comma or point (with ',' between the
+// fields only the point); header lines before the first point and '#' comment
+// lines skipped; UTF-8 with or without byte-order mark, or Windows-1252.
+//
+// A file of two columns is x and the concentration. A file whose header row
+// names three or more columns, and whose rows have as many fields, is a table
+// (the curve table "Kurven speichern …" writes is one): x is the column named
+// "x" (with a unit: "x [µm]") or else the first, and each column after it that
+// holds a number is a value column, of which one is read. The same reader
+// serves wherever a profile comes from a file.
 
 #include <QByteArray>
 #include <QLocale>
@@ -21,19 +27,57 @@ struct Messprofil {
     QString dateiname;        // without the folder, for captions
 };
 
+// Which value column of a table to read. By default the only one, or in a
+// curve table its final profile ("Ende [Mol%]").
+struct Spaltenwahl {
+    enum class Art { vorgabe, name, nummer };
+    Art art = Art::vorgabe;
+    QString name;    // the header's name, with or without its unit: "Ende [Mol%]", "Ende", "ende"
+    int nummer = 0;  // the column in the file, from 1
+
+    static Spaltenwahl nach_name(const QString& name) { return {Art::name, name, 0}; }
+    static Spaltenwahl nach_nummer(int nummer) { return {Art::nummer, {}, nummer}; }
+};
+
+struct Wertespalte {
+    int nummer = 0;  // in the file, from 1
+    QString name;    // as the header row names it; empty without a header
+};
+
 struct Messlesung {
     bool ok = false;
     Messprofil profil;
     QString fehler;  // the message when not ok
+    // The value columns, in the file's order (a file of two columns has one),
+    // once the rows could be read; the one read, and the one read by default
+    // (-1: none, the file has several and no final profile).
+    std::vector<Wertespalte> spalten;
+    int gewaehlt = -1;
+    int vorgabe = -1;
+    // Not ok only because the file has several value columns and none was chosen.
+    bool wahl_fehlt = false;
 };
 
-inline constexpr int Messpunkte_min = 3;
+inline constexpr int Messpunkte_min = 3;  // different x, for a fit
+// A line scan is thousands of points, a few hundred kilobytes; a larger file
+// than this is refused by its size before it is read.
+inline constexpr qint64 Messdateigrenze = qint64{10} << 20;
+// No measurement of mol% gives less or more; a little noise below 0 is no error.
+inline constexpr double Konzentration_min = -1, Konzentration_max = 101;
 
 // The file's bytes read into points; a refusal names the line.
-Messlesung messprofil_lesen(const QByteArray& inhalt);
+Messlesung messprofil_lesen(const QByteArray& inhalt, const Spaltenwahl& wahl = {});
 
-// The same from a file; its name goes into the profile.
-Messlesung messprofil_laden(const QString& pfad);
+// The same from a file (a regular file of at most Messdateigrenze bytes; a
+// FIFO, device, socket or folder is refused at once); its name goes into the
+// profile.
+Messlesung messprofil_laden(const QString& pfad, const Spaltenwahl& wahl = {});
+
+// "Ende [Mol%]", or "Spalte 2" where the file names none: a value column as a choice shows it.
+QString spaltentitel(const Wertespalte& spalte);
+
+// "„Start [Mol%]“ (3), „Ende [Mol%]“ (7)": the value columns as the messages name them.
+QString spaltenliste(const std::vector<Wertespalte>& spalten);
 
 // Empty when every point lies on the path 0 … x_max (µm); otherwise the
 // message naming the points that do not, numbers in the given locale.

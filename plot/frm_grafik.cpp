@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -555,6 +556,22 @@ void frm_grafik::mnu_messprofil_laden_Click()
         return;
     // A refused file changes nothing: a profile loaded before stays.
     Messlesung lesung = messprofil_laden(pfad);
+    // A table of several value columns (the curve table): which one, the
+    // final profile offered first where there is one.
+    if (lesung.spalten.size() > 1) {
+        QStringList namen;
+        for (const Wertespalte& s : lesung.spalten)
+            namen << spaltentitel(s);
+        const int i = kalvion::auswahl(this, tr("„%1“ hat mehrere Wertespalten. Welche soll geladen werden?")
+                                                 .arg(QFileInfo(pfad).fileName()),
+                                       namen, std::max(lesung.vorgabe, 0));
+        if (i < 0)
+            return;
+        if (i != lesung.gewaehlt) {
+            const int nummer = lesung.spalten[static_cast<std::size_t>(i)].nummer;
+            lesung = messprofil_laden(pfad, Spaltenwahl::nach_nummer(nummer));
+        }
+    }
     if (!lesung.ok) {
         kalvion::melde(this, lesung.fehler);
         return;

@@ -10,8 +10,8 @@
 
 namespace kalvion {
 
-// A run whose stepping is expected to take longer is asked about first.
-inline constexpr double Frage_ab_Sekunden = 30;
+// A run whose stepping is expected to take longer than Frage_ab_Sekunden
+// (zeitschritte.h) is asked about first.
 // A stepped run expected to take longer shows the remaining time too.
 inline constexpr double Restzeit_ab_Sekunden = 2;
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Takes the place of the message and question boxes for one test: records
-// each text and answers at once. Questions are answered with the scripted
-// button texts in order, and with the last button (the way out) once the
-// script is used up. Buttons are recorded and named as they read, without
-// the marks of their access keys ("&Ja" is "Ja"). Optional hooks run while
-// a "box" is up.
+// Takes the place of the message, question and choice boxes for one test:
+// records each text and answers at once. Questions are answered with the
+// scripted button texts in order, and with the last button (the way out) once
+// the script is used up; choices with the scripted entries (an empty one
+// cancels), and with the entry offered first once that script is used up.
+// Buttons are recorded and named as they read, without the marks of their
+// access keys ("&Ja" is "Ja"). Optional hooks run while a "box" is up.
 #include <QList>
 #include <QStringList>
 #include <functional>
@@ -39,11 +40,27 @@ public:
                 qFatal("no button \"%s\" in the question", qPrintable(antwort));
             return int(i);
         });
+        alte_auswahl_ = kalvion::setze_auswahlweg(
+            [this](QWidget*, const QString& text, const QStringList& eintraege, int vorgabe) {
+                auswahlen << text;
+                eintraege_angeboten << eintraege;
+                vorgaben << vorgabe;
+                if (auswahl_antworten.isEmpty())
+                    return vorgabe;
+                const QString antwort = auswahl_antworten.takeFirst();
+                if (antwort.isEmpty())
+                    return -1;
+                const qsizetype i = eintraege.indexOf(antwort);
+                if (i < 0)
+                    qFatal("no entry \"%s\" in the choice", qPrintable(antwort));
+                return int(i);
+            });
     }
     ~Meldungsrekorder()
     {
         kalvion::setze_meldungsweg(alt_);
         kalvion::setze_frageweg(alte_frage_);
+        kalvion::setze_auswahlweg(alte_auswahl_);
     }
 
     QStringList texte;                          // messages
@@ -54,6 +71,11 @@ public:
     QStringList vorgaben;                       // their default buttons
     QStringList antworten;                      // the buttons to press, in order
     std::function<void(const QString&)> bei_frage;
+
+    QStringList auswahlen;                      // choices
+    QList<QStringList> eintraege_angeboten;     // their entries
+    QList<int> vorgaben;                        // the entry each offered first
+    QStringList auswahl_antworten;              // the entries to choose, in order
 
     // A button's text as it reads: "&&" is one "&", a single "&" marks the access key.
     static QString ohne_kuerzel(const QString& text)
@@ -70,4 +92,5 @@ public:
 private:
     kalvion::Meldungsweg alt_;
     kalvion::Frageweg alte_frage_;
+    kalvion::Auswahlweg alte_auswahl_;
 };

@@ -9,6 +9,7 @@
 #include "parameterdatei.h"
 #include "programmeingabe.h"
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTest>
 #include <charconv>
 #include <csignal>
@@ -78,9 +79,9 @@ void starte(QProcess& p, const QStringList& argumente, const QString& ordner, co
     p.start();
 }
 
-Aufruf ende(QProcess& p)
+Aufruf ende(QProcess& p, int frist_ms = 240000)
 {
-    if (!p.waitForFinished(240000)) {
+    if (!p.waitForFinished(frist_ms)) {
         p.kill();
         p.waitForFinished();
     }
@@ -170,6 +171,24 @@ bool warte_auf(int master, const QByteArray& gesucht, QByteArray& gelesen)
         }
     }
     return gelesen.contains(gesucht);
+}
+
+// Waits until the process has read `bytes` bytes in all (its input file) or the deadline passes.
+bool hat_gelesen(qint64 pid, qint64 bytes)
+{
+    QDeadlineTimer frist(60000);
+    QFile io(QStringLiteral("/proc/%1/io").arg(pid));
+    while (!frist.hasExpired()) {
+        if (!io.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray text = io.readAll();
+        io.close();
+        const qsizetype i = text.indexOf("rchar: ");
+        if (i >= 0 && text.mid(i + 7, text.indexOf('\n', i) - i - 7).toLongLong() >= bytes)
+            return true;
+        QThread::msleep(1);  // polling for the event, no timing
+    }
+    return false;
 }
 
 void lies_rest(int master, QByteArray& gelesen)
@@ -490,17 +509,27 @@ private slots:
         QVERIFY(zeilen[24].startsWith("sphaerisch,1100,1,50,587,238650,30,"));
     }
 
+    // More slices than runs: slice 1 has the header even without a run, an
+    // empty slice leaves the files alone, and the slices one after another
+    // are the whole table.
     void leerer_teil_schreibt_nichts()
     {
-        // One run in three slices: slices 1 and 2 are empty.
         QTemporaryDir d;
-        const Aufruf a = rufe({"--teil", "2/3", "--tabelle", "--datei", "e.txt"}, d.path());
-        QCOMPARE(a.status, 0);
-        QVERIFY(a.aus.isEmpty());
-        QVERIFY(!QFile::exists(d.filePath(QStringLiteral("e.txt"))));
-        const Aufruf letzter = rufe({"--teil", "3/3", "--tabelle"}, d.path());
-        QCOMPARE(letzter.aus.count('\n'), 1);  // a row without the header
-        QVERIFY(letzter.aus.startsWith("linear,1050,2,50,587,238650,20,"));
+        const QStringList studie{"--temperatur", "1000,1100", "--tabelle"};
+        const Aufruf ganz = rufe(studie, d.path());
+        QCOMPARE(ganz.aus.count('\n'), 3);
+        QByteArray zusammen;
+        for (int k = 1; k <= 5; ++k) {
+            const Aufruf a = rufe(studie + QStringList{"--teil", QStringLiteral("%1/5").arg(k), "--datei", "e.txt"},
+                                  d.path());
+            QCOMPARE(a.status, 0);
+            QCOMPARE(a.aus.count('\n'), k == 1 ? 1 : k == 3 || k == 5 ? 1 : 0);
+            if (k < 3)
+                QVERIFY(!QFile::exists(d.filePath(QStringLiteral("e.txt"))));
+            zusammen += a.aus;
+        }
+        QVERIFY(zusammen.startsWith("modell,"));
+        QCOMPARE(zusammen, ganz.aus);
     }
 
     void tabelle_wie_das_modell()
@@ -543,6 +572,9 @@ private slots:
             << QStringList{"--zeit", "0.1", "--verfahren", "schnell"} << QByteArray("0");
         QTest::newRow("auto") << QStringList{"--weg", "10,50", "--zeit", "10,0.1", "--verfahren", "auto"}
                               << QByteArray("1000");
+        // Steps for weeks: given a method, it is computed as told.
+        QTest::newRow("schnell_bei_wochen") << QStringList{"--temperatur", "1.050", "--q", "238.650", "--verfahren", "schnell"}
+                                            << QByteArray("1");
     }
 
     void verfahren()
@@ -635,6 +667,185 @@ private slots:
         }
     }
 
+    // Every input is read only as a regular file, within its size, and
+    // refused by name otherwise, at once: nothing computed, no file changed.
+    // The same for a run that would step for longer than the window asks
+    // about, where no method is given.
+    void eingabe_abgelehnt_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QString>("meldung");
+
+        auto zeile = [](const char* name, const QStringList& argumente, const char* meldung) {
+            QTest::newRow(name) << argumente << QString::fromUtf8(meldung);
+        };
+        const QStringList datei{"--datei", "alt.txt"};
+        zeile("parameter_fifo", QStringList{"--parameter", "fifo"} + datei,
+              "--parameter fifo: Die Parameterdatei „fifo“ ist eine benannte Pipe (FIFO), keine gewöhnliche Datei.");
+        zeile("programm_fifo", QStringList{"--programm", "fifo"} + datei,
+              "--programm fifo: Die Parameterdatei „fifo“ ist eine benannte Pipe (FIFO), keine gewöhnliche Datei.");
+        zeile("messung_fifo", {"--messung", "fifo"},
+              "fifo: Nicht gelesen: fifo ist eine benannte Pipe (FIFO), keine gewöhnliche Datei.");
+        zeile("anpassen_fifo", {"--anpassen", "fifo@1000"},
+              "fifo: Nicht gelesen: fifo ist eine benannte Pipe (FIFO), keine gewöhnliche Datei.");
+        zeile("anpassen_geraet", {"--anpassen", "/dev/zero@1000"},
+              "Nicht gelesen: /dev/zero ist ein Gerät, keine gewöhnliche Datei.");
+        zeile("parameter_socket", QStringList{"--parameter", "socket"} + datei, "„socket“ ist ein Socket, keine gewöhnliche Datei.");
+        zeile("messung_ordner", {"--messung", "ordner"}, "Nicht gelesen: ordner ist ein Ordner, keine Datei.");
+        zeile("parameter_zu_gross", QStringList{"--parameter", "gross.kalvion"} + datei,
+              "Die Parameterdatei „gross.kalvion“ ist zu groß (mehr als 1 MiB).");
+        zeile("messung_zu_gross", {"--anpassen", "gross.csv@1000"}, "Nicht gelesen: gross.csv ist zu groß (mehr als 10 MiB).");
+        zeile("utf16", {"--anpassen", "u16.csv@1000"},
+              "UTF-16 wird nicht gelesen; bitte als UTF-8 oder Windows-1252 speichern.");
+        zeile("gleiche_zeilen", {"--anpassen", "gleich.csv@1000"},
+              "Zu wenige verschiedene Tiefen: 3 Messpunkte bei nur 1 verschiedenen x (mindestens 3).");
+        zeile("konzentration_unmoeglich", {"--anpassen", "konz.csv@1000"},
+              "Zeile 3: eine Konzentration unter -1 oder über 101 Mol% kann keine Messung sein:\n2;150");
+        zeile("schluessel_doppelt", QStringList{"--parameter", "doppelt.kalvion"} + datei,
+              "Parameterdatei: „felder.zeit“ ist mehrfach angegeben.");
+        zeile("formatzahl_wie_geschrieben", QStringList{"--parameter", "format.kalvion"} + datei,
+              "Parameterdatei: „format“ = „1.0000000000000002“ ist eine unbekannte Version (erwartet 1).");
+        zeile("mehrere_wertespalten", {"--anpassen", "tabelle.csv@1000"},
+              "Die Datei hat mehrere Wertespalten: „Fe“ (2), „Ni“ (3). Bitte eine davon wählen. (--spalte NAME oder "
+              "--spalte NUMMER)");
+        zeile("spalte_ohne_messung", QStringList{"--spalte", "2"} + datei, "--spalte gilt nur mit --messung oder --anpassen");
+        const char* auswege = "; --verfahren schnell rechnet nach Schritt 1000 in einem Sprung (in Sekundenbruchteilen), "
+                              "--verfahren schrittweise trotzdem jeden Schritt";
+        zeile("wochenlanger_lauf", QStringList{"--temperatur", "1.050", "--q", "238.650"} + datei,
+              "kalvion-cli: Schritt für Schritt dauert die Rechnung voraussichtlich etwa ");
+        QTest::newRow("wochenlanger_lauf_auswege") << QStringList{"--temperatur", "1.050", "--q", "238.650"} + datei
+                                                   << QString::fromUtf8(auswege);
+        zeile("langer_lauf_in_studie", QStringList{"--weg", "50,1", "--zeit", "100"} + datei,
+              "Lauf 2 (--modell linear --temperatur 1050 --zeit 100 --weg 1 --d0 587 --q 238650 --i-diff 20) dauert "
+              "Schritt für Schritt voraussichtlich etwa ");
+    }
+    void eingabe_abgelehnt()
+    {
+        QFETCH(QStringList, argumente);
+        QFETCH(QString, meldung);
+        QTemporaryDir d;
+        const QDir ordner(d.path());
+        schreibe_datei(d.filePath("alt.txt"), Alte_Daten);
+        QVERIFY(mkfifo(QFile::encodeName(d.filePath(QStringLiteral("fifo"))).constData(), 0644) == 0);
+        const int sock = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un adresse{};
+        adresse.sun_family = AF_UNIX;
+        const QByteArray sockname = QFile::encodeName(d.filePath(QStringLiteral("socket")));
+        QVERIFY(sockname.size() < qsizetype(sizeof adresse.sun_path));
+        std::copy(sockname.begin(), sockname.end(), adresse.sun_path);
+        QVERIFY(bind(sock, reinterpret_cast<sockaddr*>(&adresse), sizeof adresse) == 0);
+        ordner.mkdir(QStringLiteral("ordner"));
+        Modell m;
+        startwerte_setzen(m);
+        const QByteArray parameter = parameterdaten(m, C_Locale);
+        schreibe_datei(d.filePath("gross.kalvion"), parameter + QByteArray((1 << 20) + 1 - parameter.size(), ' '));
+        QFile gross(d.filePath("gross.csv"));
+        QVERIFY(gross.open(QIODevice::WriteOnly) && gross.resize((10 << 20) + 1));  // zeros, without the disk space
+        gross.close();
+        const QString text = QStringLiteral("x;c\n0;80\n1;40\n2;3\n");
+        schreibe_datei(d.filePath("u16.csv"),
+                       QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2));
+        schreibe_datei(d.filePath("gleich.csv"), "1;50\n1;50\n1;50\n");
+        schreibe_datei(d.filePath("konz.csv"), "x;c\n1;50\n2;150\n3;1\n");
+        schreibe_datei(d.filePath("doppelt.kalvion"), QByteArray(parameter).replace("\"zeit\":", "\"zeit\": \"3\", \"zeit\":"));
+        schreibe_datei(d.filePath("format.kalvion"), QByteArray(parameter).replace("\"format\": 1", "\"format\": 1.0000000000000002"));
+        schreibe_datei(d.filePath("tabelle.csv"), "x;Fe;Ni\n0;1;2\n1;2;3\n2;3;4\n");
+        const auto inhalt = [&] {
+            QStringList liste;
+            for (const QString& name : ordner.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+                liste << name + QLatin1Char(' ') +
+                             (QFileInfo(d.filePath(name)).isFile() ? QString::fromLatin1(lies_datei(d.filePath(name)).toHex())
+                                                                   : QString());
+            return liste;
+        };
+        const QStringList vorher = inhalt();
+
+        QProcess p;
+        starte(p, argumente, d.path(), Deutsch_UTF8);
+        const Aufruf a = ende(p, 30000);
+        close(sock);
+        QCOMPARE(a.status, 2);
+        QVERIFY2(QString::fromUtf8(a.fehler).contains(meldung), a.fehler.constData());
+        QVERIFY(a.fehler.startsWith("kalvion-cli: "));
+        QVERIFY(a.aus.isEmpty());
+        QVERIFY(inhalt() == vorher);
+    }
+
+    // The check before a study looks at the corners of the study only, and
+    // finds what looking at every run finds: the first run in study order
+    // whose D or step count cannot be formed (the same message), or else a
+    // run with the most steps, and, up to Stichproben runs, the same work.
+    void pruefung_wie_jeder_lauf_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<int>("fehler");  // the run refused, from 1; 0 none
+
+        QTest::newRow("zu_viele_schritte_im_letzten_lauf")
+            << QStringList{"--d0", "587,1e6", "--weg", "50,0.05", "--zeit", "2,10000"} << 8;
+        QTest::newRow("d_verschwindet_mitten_in_der_liste")
+            << QStringList{"--temperatur", "0,100", "--q", "0,1e6:1e7:1e6"} << 3;
+        QTest::newRow("fallender_bereich_bis_d0_null")
+            << QStringList{"--zeit", "2000:10000:4000", "--d0", "1e6:0:-2.5e5", "--weg", "0.1"} << 5;
+        QTest::newRow("gemischte_liste_rueckwaerts")
+            << QStringList{"--weg", "0.05,50:10:-20,0.01", "--d0", "1e5,587", "--zeit", "10000,1"} << 9;
+        QTest::newRow("teil_ohne_den_fehler")
+            << QStringList{"--d0", "587,1e6", "--weg", "50,0.05", "--zeit", "2,10000", "--teil", "1/2"} << 0;
+        QTest::newRow("teil_mit_dem_fehler")
+            << QStringList{"--d0", "587,1e6", "--weg", "50,0.05", "--zeit", "2,10000", "--teil", "2/2"} << 8;
+        QTest::newRow("ohne_fehler") << QStringList{"--temperatur", "0:10000:2500", "--zeit", "100,0.1", "--weg",
+                                                    "50,1000", "--modell", "linear,sphaerisch", "--i-diff", "1,199"}
+                                     << 0;
+        QTest::newRow("programm") << QStringList{"--programm", "p.kalvion", "--programm-halten", "1,50,2",
+                                                 "--programm-rate", "10,0.01,5", "--q", "200000,250000"}
+                                  << 0;
+        QTest::newRow("programm_mit_fehler")
+            << QStringList{"--programm", "p.kalvion", "--programm-halten", "1,5000", "--programm-rate", "10,0.5",
+                           "--q", "100000", "--d0", "1e4", "--weg", "0.5"}
+            << 3;
+    }
+    void pruefung_wie_jeder_lauf()
+    {
+        QFETCH(QStringList, argumente);
+        QFETCH(int, fehler);
+        QTemporaryDir d;
+        Modell m;
+        startwerte_setzen(m);
+        Programmeingabe e;
+        e.zeilen = {{"5", "1050", "2"}, {"10", "20", ""}};
+        QVERIFY(programm_setzen(m, e, C_Locale));
+        QVERIFY(parameter_speichern(d.filePath("p.kalvion"), m, C_Locale));
+        for (QString& a : argumente)
+            if (a == QStringLiteral("p.kalvion"))
+                a = d.filePath(a);
+        const Auftrag a = auftrag_lesen(QStringList{"kalvion-cli"} + argumente);
+
+        // Every run, one after the other.
+        QString erste_meldung;
+        double meiste = 0, summe = 0;
+        for (std::uint64_t i = a.bereich.von; i < a.bereich.bis && erste_meldung.isEmpty(); ++i) {
+            try {
+                const Laufplan p = laufplan(a.studie, i, a.verfahren, C_Locale);
+                meiste = std::max(meiste, p.schritte);
+                summe += p.aufwand;
+            } catch (const Eingabefehler& f) {
+                erste_meldung = f.meldung;
+                QCOMPARE(int(i + 1), fehler);
+            }
+        }
+        QCOMPARE(erste_meldung.isEmpty(), fehler == 0);
+
+        try {
+            const Laufpruefung p = laeufe_pruefen(a.studie, a.bereich, a.verfahren, C_Locale);
+            QVERIFY2(erste_meldung.isEmpty(), qPrintable(erste_meldung));
+            QCOMPARE(p.meiste_schritte, meiste);
+            QVERIFY(p.laengster >= a.bereich.von && p.laengster < a.bereich.bis);
+            QCOMPARE(laufplan(a.studie, p.laengster, a.verfahren, C_Locale).schritte, meiste);
+            QCOMPARE(p.aufwand, summe);
+        } catch (const Eingabefehler& f) {
+            QCOMPARE(f.meldung, erste_meldung);
+        }
+    }
+
     void leere_datei_angabe()
     {
         QTemporaryDir d;
@@ -693,15 +904,32 @@ private slots:
         QVERIFY(QFileInfo(d.filePath(QStringLiteral("unterordner"))).isDir());
     }
 
+    // A stop by signal in every phase: while a study computes, while the
+    // check before a study of a billion runs would once have taken minutes,
+    // while a large measured profile is read and fitted. The status says
+    // which signal; no file changed.
     void abbruch_data()
     {
         QTest::addColumn<int>("signal");
         QTest::addColumn<int>("status");
         QTest::addColumn<bool>("gab_es");
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QByteArray>("zeichen");  // on standard error once the phase is reached; empty: the file read
+        QTest::addColumn<bool>("zeilen");         // lines for people may have come before the signal
 
-        QTest::newRow("sigint_alte_datei") << int(SIGINT) << 130 << true;
-        QTest::newRow("sigint_neue_datei") << int(SIGINT) << 130 << false;
-        QTest::newRow("sigterm_alte_datei") << int(SIGTERM) << 143 << true;
+        const QStringList rechnend{"--weg", "1", "--zeit", "1:100:1", "--threads", "1", "--verfahren", "schrittweise",
+                                   "--datei", "e.txt"};
+        const QByteArray unterwegs("Läufe: 0 von 100 fertig");
+        QTest::newRow("sigint_alte_datei") << int(SIGINT) << 130 << true << rechnend << unterwegs << false;
+        QTest::newRow("sigint_neue_datei") << int(SIGINT) << 130 << false << rechnend << unterwegs << false;
+        QTest::newRow("sigterm_alte_datei") << int(SIGTERM) << 143 << true << rechnend << unterwegs << false;
+        QTest::newRow("sigint_milliarde_laeufe")
+            << int(SIGINT) << 130 << true
+            << QStringList{"--temperatur", "1000:1100:1", "--zeit", "1:10000:1", "--d0", "1:1000:1", "--viele",
+                           "--verfahren", "schrittweise", "--datei", "e.txt"}
+            << QByteArray(" von 1010000000 fertig") << true;
+        QTest::newRow("sigterm_beim_anpassen")
+            << int(SIGTERM) << 143 << true << QStringList{"--anpassen", "gross.csv@1000"} << QByteArray() << false;
     }
 
     void abbruch()
@@ -709,10 +937,28 @@ private slots:
         QFETCH(int, signal);
         QFETCH(int, status);
         QFETCH(bool, gab_es);
+        QFETCH(QStringList, argumente);
+        QFETCH(QByteArray, zeichen);
+        QFETCH(bool, zeilen);
         QTemporaryDir d;
         const QString pfad = d.filePath(QStringLiteral("e.txt"));
         if (gab_es)
             schreibe_datei(pfad, Alte_Daten);
+        // 10 MiB of points: read, checked and fitted for a second or more.
+        const QString gross = d.filePath(QStringLiteral("gross.csv"));
+        if (zeichen.isEmpty()) {
+            QByteArray text("x;c\n");
+            for (int i = 0; text.size() < (10 << 20) - 16; ++i)
+                text += QByteArray::number(i * 1e-5, 'f', 5) + ';' + QByteArray::number(50 - i * 5e-5, 'f', 4) + '\n';
+            schreibe_datei(gross, text);
+        }
+        const auto dateien = [&] {
+            QStringList liste;
+            for (const QString& name : QDir(d.path()).entryList(QDir::Files | QDir::Hidden))
+                liste << name + QLatin1Char(' ') + QString::fromLatin1(lies_datei(d.filePath(name)).toHex().left(64));
+            return liste;
+        };
+        const QStringList vorher = dateien();
 
         // Standard error on a terminal, so that the progress line shows when
         // the study is under way. A shell may have left SIGINT ignored for
@@ -720,7 +966,7 @@ private slots:
         int master = -1, slave = -1;
         QCOMPARE(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
         QProcess p;
-        starte(p, {"--weg", "1", "--zeit", "1:100:1", "--threads", "1", "--datei", pfad}, d.path(), Deutsch_UTF8,
+        starte(p, argumente, d.path(), Deutsch_UTF8,
                [slave] {
                    dup2(slave, STDERR_FILENO);
                    std::signal(SIGINT, SIG_DFL);
@@ -729,36 +975,55 @@ private slots:
         QVERIFY(p.waitForStarted());
         close(slave);
         QByteArray terminal;
-        const bool laeuft = warte_auf(master, QByteArray("Läufe: 0 von 100 fertig"), terminal);
-        if (laeuft)
+        const bool erreicht = zeichen.isEmpty() ? hat_gelesen(p.processId(), QFileInfo(gross).size())
+                                                : warte_auf(master, zeichen, terminal);
+        if (erreicht)
             kill(static_cast<pid_t>(p.processId()), signal);
         else
             p.kill();
         const Aufruf a = ende(p);
         lies_rest(master, terminal);
         close(master);
-        QVERIFY2(laeuft, terminal.constData());
+        QVERIFY2(erreicht, terminal.constData());
 
         QCOMPARE(a.status, status);
         QVERIFY2(terminal.contains(QStringLiteral("abgebrochen (%1); nichts geschrieben")
                                        .arg(signal == SIGINT ? "SIGINT" : "SIGTERM")
                                        .toUtf8()),
                  terminal.constData());
-        QVERIFY(a.aus.isEmpty());
+        QVERIFY(zeilen || a.aus.isEmpty());
         wie_vorher(pfad, gab_es);
+        QCOMPARE(dateien(), vorher);
     }
 
-    // A stepped run of hours: the command says so on standard error before it
-    // starts, as the window would ask; a short run says nothing.
-    void hinweis_vor_langem_lauf()
+    // A study that takes long as a whole is said so on standard error before
+    // it starts; the hint offers the jump only where it is not asked for
+    // already. A short run says nothing.
+    void hinweis_vor_langer_studie_data()
     {
+        QTest::addColumn<QString>("verfahren");
+        QTest::addColumn<bool>("sprung_angeboten");
+        QTest::newRow("schrittweise") << "schrittweise" << true;
+        QTest::newRow("schnell") << "schnell" << false;
+    }
+    void hinweis_vor_langer_studie()
+    {
+        QFETCH(QString, verfahren);
+        QFETCH(bool, sprung_angeboten);
         QTemporaryDir d;
         QCOMPARE(rufe({}, d.path()).fehler, QByteArray());
         QProcess p;
-        starte(p, {"--weg", "1", "--zeit", "10000"}, d.path(), C_UTF8);
+        // Ten thousand jumps of about 5 ms each, or one run of hours stepped.
+        starte(p, {"--weg", "1", "--zeit", verfahren == QStringLiteral("schnell") ? "1:10000:1" : "10000",
+                   "--threads", "1", "--verfahren", verfahren},
+               d.path(), C_UTF8);
         QByteArray fehler;
-        QTRY_VERIFY_WITH_TIMEOUT((fehler += p.readAllStandardError()).contains("Hinweis: Schritt"), 20000);
-        QVERIFY2(fehler.contains("--verfahren schnell"), fehler.constData());
+        QTRY_VERIFY_WITH_TIMEOUT((fehler += p.readAllStandardError()).contains("Hinweis: "), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT((fehler += p.readAllStandardError()).contains('\n'), 20000);
+        QCOMPARE(fehler.contains("--verfahren schnell"), sprung_angeboten);
+        QVERIFY2(fehler.contains(sprung_angeboten ? "Hinweis: Schritt für Schritt dauert das voraussichtlich etwa "
+                                                  : "Hinweis: das dauert voraussichtlich etwa "),
+                 fehler.constData());
         p.terminate();
         QCOMPARE(ende(p).status, 143);
     }
@@ -941,7 +1206,7 @@ private slots:
         const QStringList vorher = ordner.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 
         // A stepped run of hours: only a refusal before it ends the command at once.
-        QStringList argumente{"--weg", "1", "--zeit", "10000", "--threads", "1", option, ziel};
+        QStringList argumente{"--weg", "1", "--zeit", "10000", "--verfahren", "schrittweise", "--threads", "1", option, ziel};
         if (option == QStringLiteral("--kurven"))
             argumente += QStringList{"--datei", "alt.txt"};
         const Aufruf a = rufe(argumente, d.path(), Deutsch_UTF8);
@@ -1042,8 +1307,9 @@ private slots:
     {
         QTemporaryDir d;
         QProcess p;
-        starte(p, {"--weg", "50,1", "--zeit", "1,10000", "--tabelle", "--threads", "2", "--datei", "e.txt"}, d.path(),
-               C_UTF8);
+        starte(p, {"--weg", "50,1", "--zeit", "1,10000", "--verfahren", "schrittweise", "--tabelle", "--threads", "2",
+                   "--datei", "e.txt"},
+               d.path(), C_UTF8);
         QByteArray aus;
         QTRY_VERIFY_WITH_TIMEOUT((aus += p.readAllStandardOutput()).count('\n') >= 3, 60000);
         QVERIFY(aus.startsWith("modell,"));

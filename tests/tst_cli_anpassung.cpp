@@ -10,6 +10,7 @@
 #include "befehl.h"
 #include "cli_messprofil.h"
 #include "einzellauf.h"
+#include "kurvendatei.h"
 #include "kurzform.h"
 #include "testhilfen.h"
 
@@ -128,6 +129,68 @@ private slots:
         QVERIFY(t.contains(QStringLiteral("Arrhenius aus 4 Messprofilen:\n")));
         QVERIFY(std::abs(zahl_nach(t, QStringLiteral("Q = "), Deutsch) / 238650 - 1) < 1e-6);
         QVERIFY(t.contains(QString::fromUtf8(" J/mol\n")));
+    }
+
+    // Files and temperatures swapped: D falls as the temperature rises, so Q
+    // comes out below 0. The lines for people say so; the table keeps its
+    // numbers; the right way round says nothing of it.
+    void arrhenius_mit_negativem_q_data()
+    {
+        QTest::addColumn<bool>("vertauscht");
+        QTest::newRow("vertauscht") << true;
+        QTest::newRow("richtig") << false;
+    }
+    void arrhenius_mit_negativem_q()
+    {
+        QFETCH(bool, vertauscht);
+        const QStringList argumente{"--weg", "30", "--zeit", "3", "--anpassen",
+                                    datei(1000) + (vertauscht ? "@1150" : "@1000"), "--anpassen",
+                                    datei(1150) + (vertauscht ? "@1000" : "@1150")};
+        const Aufruf text = ausfuehren(argumente, Deutsch);
+        QCOMPARE(text.status, 0);
+        const QString t = QString::fromLocal8Bit(text.aus);
+        QCOMPARE(zahl_nach(t, QStringLiteral("Q = "), Deutsch) < 0, vertauscht);
+        QCOMPARE(t.contains(QString::fromUtf8("  Hinweis: Q < 0 heißt, D fällt mit steigender Temperatur; gehören "
+                                              "Dateien und Temperaturen zusammen (vertauscht)?\n")),
+                 vertauscht);
+        const Aufruf tabelle = ausfuehren(argumente + QStringList{"--tabelle"});
+        QCOMPARE(tabelle.status, 0);
+        QVERIFY(!tabelle.aus.contains("Hinweis"));
+        QCOMPARE(tabelle.aus.split('\n')[3].split(',')[12].startsWith('-'), vertauscht);
+    }
+
+    // The curve table "Kurven speichern …" writes is a measured profile: its
+    // final profile by default, any value column by name or number; the fit
+    // finds the D0 it was computed with.
+    void kurventabelle_als_profil_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("spalte");
+        QTest::addColumn<double>("d0");
+        QTest::newRow("deutsch, das Endprofil") << Deutsch << QStringList{} << 587.0;
+        QTest::newRow("C, --spalte Ende") << C_Locale << QStringList{"--spalte", "Ende"} << 587.0;
+        QTest::newRow("C, --column 7") << C_Locale << QStringList{"--column", "7"} << 587.0;
+    }
+    void kurventabelle_als_profil()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, spalte);
+        QFETCH(double, d0);
+        Lauf lauf = Studie::startwerte().lauf(0);
+        lauf.werte[static_cast<int>(Feld::Sintertemp)] = 1100;
+        lauf.werte[static_cast<int>(Feld::x_max)] = 30;
+        lauf.werte[static_cast<int>(Feld::Sinterzeit)] = 3;
+        Modell m = modell_fuer(lauf, locale);
+        lauf_rechnen(m);
+        schreibe_datei(pfad(QStringLiteral("kurven.csv")), kurventabelle(m, locale));
+        const Aufruf e = ausfuehren(QStringList{"--weg", "30", "--zeit", "3", "--anpassen",
+                                                pfad(QStringLiteral("kurven.csv")) + "@1100"} +
+                                        spalte,
+                                    locale);
+        QCOMPARE(e.status, 0);
+        const QString text = QString::fromLocal8Bit(e.aus);
+        QVERIFY2(text.contains(QStringLiteral("200 Punkte")), qPrintable(text));
+        QVERIFY2(std::abs(zahl_nach(text, QStringLiteral("D0 = "), locale) / d0 - 1) < 1e-6, qPrintable(text));
     }
 
     void abgelehnt_data()

@@ -10,6 +10,7 @@
 using namespace kalvion;
 
 Q_DECLARE_METATYPE(std::vector<double>)
+Q_DECLARE_METATYPE(kalvion::Spaltenwahl)
 
 class tst_messprofil : public QObject {
     Q_OBJECT
@@ -34,6 +35,10 @@ private slots:
         QTest::newRow("Windows-1252 mit µm im Kopf")
             << QByteArray("Tiefe [\xB5m];Konzentration [mol%]\r\n0,5;80\r\n1,25;40,5\r\n10;0,25\r\n") << x << c;
         QTest::newRow("Vorzeichen") << QByteArray("+0.5;80\n1.25;40.5\n10;+0.25\n") << x << c;
+        QTest::newRow("Rauschen knapp unter 0 und über 100")
+            << QByteArray("0.5;100.75\n1.25;40.5\n10;-1\n") << x << std::vector<double>{100.75, 40.5, -1};
+        QTest::newRow("Kopfzeile mit drei Namen, zwei Spalten")
+            << QByteArray("Tiefe;Konzentration;Bemerkung\n0,5;80\n1,25;40,5\n10;0,25\n") << x << c;
     }
     void gelesen()
     {
@@ -74,6 +79,30 @@ private slots:
                                                             << QStringLiteral("Zeile 1 ist weder Kopfzeile noch Messpunkt (zwei Zahlen):\n0,5,80");
         QTest::newRow("zwei Punkte") << QByteArray("x;c\n1;2\n3;4\n")
                                      << QStringLiteral("Zu wenige Messpunkte: 2 (mindestens 3).");
+        QTest::newRow("drei gleiche Zeilen") << QByteArray("1;50\n1;50\n1;50\n")
+                                             << QStringLiteral("Zu wenige verschiedene Tiefen: 3 Messpunkte bei nur 1 "
+                                                               "verschiedenen x (mindestens 3).");
+        QTest::newRow("über 101 Mol%") << QByteArray("x;c\n0;80\n1;101,5\n2;3\n")
+                                        << QStringLiteral("Zeile 3: eine Konzentration unter -1 oder über 101 Mol% "
+                                                          "kann keine Messung sein:\n1;101,5");
+        QTest::newRow("unter -1 Mol%") << QByteArray("0 80\n1 -1.5\n2 3\n")
+                                        << QStringLiteral("Zeile 2: eine Konzentration unter -1 oder über 101 Mol% "
+                                                          "kann keine Messung sein:\n1 -1.5");
+        const QString utf16 = QStringLiteral("Die Datei ist in UTF-16 gespeichert. UTF-16 wird nicht gelesen; bitte "
+                                             "als UTF-8 oder Windows-1252 speichern.");
+        const QString text = QStringLiteral("x;c\n0;80\n1;40\n2;3\n");
+        QByteArray le(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        QTest::newRow("UTF-16 mit Kennung") << QByteArray("\xFF\xFE") + le << utf16;
+        QTest::newRow("UTF-16 ohne Kennung") << le << utf16;
+        QTest::newRow("Nullbytes") << QByteArray("0;80\n1;40\n2;3\n\0\0\0\0", 16)
+                                   << QStringLiteral("Die Datei enthält Nullbytes und ist keine Textdatei; bitte als "
+                                                     "UTF-8 oder Windows-1252 speichern.");
+        QTest::newRow("Tabellenzeile mit einem Feld zu wenig")
+            << QByteArray("x;a;b\n0;1;2\n1;2\n")
+            << QStringLiteral("Zeile 3 passt nicht zu den 3 Spalten der Kopfzeile (je Spalte eine Zahl oder nichts):\n1;2");
+        QTest::newRow("mehrere Wertespalten, keine gewählt")
+            << QByteArray("x;Fe;Ni\n0;1;2\n1;2;3\n2;3;4\n")
+            << QString::fromUtf8("Die Datei hat mehrere Wertespalten: „Fe“ (2), „Ni“ (3). Bitte eine davon wählen.");
     }
     void abgelehnt()
     {
@@ -83,6 +112,75 @@ private slots:
         QVERIFY(!l.ok);
         QCOMPARE(l.fehler, meldung);
         QVERIFY(l.profil.punkte.empty());
+    }
+
+    // A table of value columns: x is the column named so, the value columns
+    // follow it; one is read, by default the curve table's final profile.
+    void spalten_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<Spaltenwahl>("wahl");
+        QTest::addColumn<QStringList>("spalten");  // "Name (Nummer)", the one read marked with *
+        QTest::addColumn<std::vector<double>>("c");  // at x = 1, 2, 3
+        QTest::addColumn<QString>("meldung");
+
+        const QByteArray kurven("\xEF\xBB\xBF\"Programm: 20 °C → 5 K/min → 1050 °C, 2 h\"\r\n"
+                                "Zelle,x [µm],Start [Mol%],nach 10 Schritten [Mol%],nach 1000 Schritten [Mol%],Ende [Mol%]\r\n"
+                                "1,1,100,90,,50\r\n2,2,100,80,,40\r\n3,3,0,10,,30\r\n");
+        const QStringList kurvenspalten{"Start [Mol%] (3)", "nach 10 Schritten [Mol%] (4)", "Ende [Mol%] (6)"};
+        auto markiert = [](QStringList s, int i) {
+            s[i] += QLatin1Char('*');
+            return s;
+        };
+        QTest::newRow("Kurventabelle: das Endprofil") << kurven << Spaltenwahl{} << markiert(kurvenspalten, 2)
+                                                      << std::vector<double>{50, 40, 30} << QString();
+        QTest::newRow("nach Name ohne Einheit") << kurven << Spaltenwahl::nach_name(QStringLiteral("start"))
+                                                << markiert(kurvenspalten, 0) << std::vector<double>{100, 100, 0}
+                                                << QString();
+        QTest::newRow("nach Nummer") << kurven << Spaltenwahl::nach_nummer(4) << markiert(kurvenspalten, 1)
+                                     << std::vector<double>{90, 80, 10} << QString();
+        QTest::newRow("die leere Spalte ist keine") << kurven << Spaltenwahl::nach_nummer(5) << kurvenspalten
+                                                    << std::vector<double>{}
+                                                    << QString::fromUtf8("Die Datei hat keine Wertespalte 5; ihre Wertespalten: "
+                                                                         "„Start [Mol%]“ (3), „nach 10 Schritten [Mol%]“ (4), „Ende [Mol%]“ (6).");
+        QTest::newRow("x ist keine Wertespalte") << kurven << Spaltenwahl::nach_nummer(2) << kurvenspalten
+                                                 << std::vector<double>{} << QStringLiteral("Spalte 2 ist die Tiefe x");
+        QTest::newRow("unbekannter Name") << kurven << Spaltenwahl::nach_name(QStringLiteral("Mitte")) << kurvenspalten
+                                          << std::vector<double>{} << QString::fromUtf8("keine Wertespalte „Mitte“");
+        QTest::newRow("Tabulator, Dezimalkomma, leere Felder übergangen")
+            << QByteArray("Punkt\tX (um)\tFe\tNi\n7\t1\t0,5\t\n8\t2\t\t9\n9\t3\t1,5\t8\n10\t4\t2\t7\n")
+            << Spaltenwahl::nach_name(QStringLiteral("Ni")) << markiert({"Fe (3)", "Ni (4)"}, 1)
+            << std::vector<double>{9, 8} << QString();
+        QTest::newRow("zwei Spalten mit Kopf") << QByteArray("x [um];c\n1;5\n2;6\n3;7\n") << Spaltenwahl::nach_nummer(2)
+                                               << QStringList{"c (2)*"} << std::vector<double>{5, 6, 7} << QString();
+        QTest::newRow("zwei Spalten ohne Kopf") << QByteArray("1;5\n2;6\n3;7\n") << Spaltenwahl::nach_name("c")
+                                                << QStringList{"Spalte 2 (2)"} << std::vector<double>{}
+                                                << QString::fromUtf8("keine Wertespalte „c“; ihre Wertespalten: Spalte 2.");
+    }
+    void spalten()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(Spaltenwahl, wahl);
+        QFETCH(QStringList, spalten);
+        QFETCH(std::vector<double>, c);
+        QFETCH(QString, meldung);
+        const Messlesung l = messprofil_lesen(inhalt, wahl);
+        QStringList gefunden;
+        for (std::size_t i = 0; i < l.spalten.size(); ++i)
+            gefunden << QStringLiteral("%1 (%2)%3")
+                            .arg(spaltentitel(l.spalten[i]))
+                            .arg(l.spalten[i].nummer)
+                            .arg(int(i) == l.gewaehlt ? QStringLiteral("*") : QString());
+        QCOMPARE(gefunden, spalten);
+        QCOMPARE(l.ok, meldung.isEmpty());
+        QVERIFY2(l.fehler.contains(meldung), qPrintable(l.fehler));
+        if (!l.ok)
+            return;
+        std::vector<double> konz;
+        for (const Messpunkt& p : l.profil.punkte)
+            if (p.x >= 1 && p.x <= 3)
+                konz.push_back(p.konz);
+        QCOMPARE(konz, c);
     }
 
     void jenseits_von_x_max_data()

@@ -17,6 +17,7 @@
 #include "frm_anpassung.h"
 #include "frm_grafik.h"
 #include "grafikexport.h"
+#include "kurvendatei.h"
 #include "meldungsrekorder.h"
 #include "messbefehle.h"
 #include "testhilfen.h"
@@ -140,6 +141,50 @@ private slots:
         QCOMPARE(meldungen.texte.last(), meldung);
         QVERIFY(w_->messung() == vorher);
         QVERIFY(w_->bild() == bild);
+    }
+
+    // The curve table "Kurven speichern …" writes is a measured profile too:
+    // the window asks which of its value columns, the final profile offered
+    // first; cancelled, nothing changes.
+    void kurventabelle_laden_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("antwort");  // empty: cancelled
+        QTest::addColumn<int>("profil");       // 0 start, 4 final; -1 none
+        QTest::newRow("Endprofil, wie vorgeschlagen") << Deutsch << "Ende [Mol%]" << 4;
+        QTest::newRow("Anfangsprofil, Punkt und Komma") << C_Locale << "Start [Mol%]" << 0;
+        QTest::newRow("abgebrochen") << Deutsch << "" << -1;
+    }
+    void kurventabelle_laden()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, antwort);
+        QFETCH(int, profil);
+        Meldungsrekorder meldungen;
+        meldungen.auswahl_antworten << antwort;
+        fenster(locale);
+        rechnen();
+        const Modell& m = w_->ergebnisstand().aktuell->modell;
+        schreibe_datei(pfad("kurven.csv"), kurventabelle(m, locale));
+        laden("kurven.csv");
+
+        QCOMPARE(meldungen.auswahlen,
+                 QStringList{QString::fromUtf8("„kurven.csv“ hat mehrere Wertespalten. Welche soll geladen werden?")});
+        QCOMPARE(meldungen.eintraege_angeboten.first(), kurvenspalten().mid(2));
+        QCOMPARE(meldungen.vorgaben, QList<int>{4});
+        if (profil < 0) {
+            QVERIFY(!w_->messung());
+            return;
+        }
+        QVERIFY(w_->messung());
+        const Zellfeld& erwartet = profil == 0 ? m.Konz_Start : m.Konz;
+        const auto& punkte = w_->messung()->punkte;
+        QCOMPARE(punkte.size(), std::size_t(m.Zellen));
+        for (int i = 1; i <= m.Zellen; ++i) {
+            QCOMPARE(punkte[i - 1].x, i * 50.0 / m.Zellen);
+            QCOMPARE(punkte[i - 1].konz, erwartet[i]);
+        }
+        QCOMPARE(meldungen.texte, QStringList{QStringLiteral("0 Fehler")});
     }
 
     void export_zeigt_die_messung()

@@ -171,6 +171,17 @@ private slots:
         QTest::newRow("Programm mit Rate 0")
             << ersetzt("\"modell\"", "\"programm\": {\"start\": \"20\", \"segmente\": [{\"rate\": \"0\", \"ziel\": \"1050\", \"halten\": \"1\"}]}, \"modell\"")
             << "Parameterdatei: „programm“: Zeile 1, Rate: größer als 0 K/min oder „sofort“.";
+        QTest::newRow("Version wie geschrieben") << ersetzt("\"format\": 1", "\"format\": 1.0000000000000002")
+                                                 << "Parameterdatei: „format“ = „1.0000000000000002“ ist eine unbekannte "
+                                                    "Version (erwartet 1).";
+        QTest::newRow("Schlüssel doppelt") << ersetzt("\"modell\": \"linear\"", "\"modell\": \"linear\", \"modell\": \"linear\"")
+                                           << "Parameterdatei: „modell“ ist mehrfach angegeben.";
+        QTest::newRow("Feld doppelt, als Escape") << ersetzt("\"weg\": \"50\"", "\"weg\": \"50\", \"\\u0077eg\": \"60\"")
+                                                  << "Parameterdatei: „felder.weg“ ist mehrfach angegeben.";
+        QTest::newRow("Segmentwert doppelt")
+            << ersetzt("\"modell\"", "\"programm\": {\"start\": \"20\", \"segmente\": [{\"rate\": \"5\", \"ziel\": \"1050\", "
+                                    "\"halten\": \"1\"}, {\"rate\": \"5\", \"ziel\": \"20\", \"ziel\": \"30\", \"halten\": \"0\"}]}, \"modell\"")
+            << "Parameterdatei: „programm.segmente[2].ziel“ ist mehrfach angegeben.";
         QTest::newRow("Programmsegment ohne Ziel")
             << ersetzt("\"modell\"", "\"programm\": {\"start\": \"20\", \"segmente\": [{\"rate\": \"5\", \"halten\": \"1\"}]}, \"modell\"")
             << "Parameterdatei: „programm.segmente[1].ziel“ fehlt oder ist kein Text.";
@@ -200,6 +211,8 @@ private slots:
         QTest::addColumn<QByteArray>("daten");  // empty: no file at all
         QTest::addColumn<QString>("meldung");
         QTest::newRow("unlesbar") << QByteArray() << "Die Parameterdatei „%1“ kann nicht gelesen werden.";
+        QTest::newRow("zu groß") << ersetzt("\"modell\"", QByteArray(1 << 20, ' ').prepend("\"fuell\": \"").append("\", \"modell\"").constData())
+                                 << "Die Parameterdatei „%1“ ist zu groß (mehr als 1 MiB).";
         QTest::newRow("Wert abgelehnt") << ersetzt("\"zeit\": \"1,5\"", "\"zeit\": \"-1\"") << "Parameterdatei: „zeit“ = „-1“ ist nicht erlaubt.";
         QTest::newRow("gut") << QByteArray(Gute_Datei) << "";
     }

@@ -206,6 +206,29 @@
     </message>
 </context>
 <context>
+    <name>Eingabedatei</name>
+    <message>
+        <source>ein Ordner, keine Datei</source>
+        <translation>a folder, not a file</translation>
+    </message>
+    <message>
+        <source>eine benannte Pipe (FIFO), keine gewöhnliche Datei</source>
+        <translation>a named pipe (FIFO), not a regular file</translation>
+    </message>
+    <message>
+        <source>ein Socket, keine gewöhnliche Datei</source>
+        <translation>a socket, not a regular file</translation>
+    </message>
+    <message>
+        <source>ein Gerät, keine gewöhnliche Datei</source>
+        <translation>a device, not a regular file</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>not a regular file</translation>
+    </message>
+</context>
+<context>
     <name>Ergebnisdatei</name>
     <message>
         <source>Öffnen fehlgeschlagen: %1</source>
@@ -459,6 +482,62 @@ Compute fast (one jump after step 1000, done at once) or stepwise?</translation>
         <translation>Measured points outside the diffusion path 0 … %1 µm:
 %2</translation>
     </message>
+    <message>
+        <source>Die Datei ist in UTF-16 gespeichert. UTF-16 wird nicht gelesen; bitte als UTF-8 oder Windows-1252 speichern.</source>
+        <translation>The file is saved as UTF-16. UTF-16 is not read; please save it as UTF-8 or Windows-1252.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält Nullbytes und ist keine Textdatei; bitte als UTF-8 oder Windows-1252 speichern.</source>
+        <translation>The file holds zero bytes and is no text file; please save it as UTF-8 or Windows-1252.</translation>
+    </message>
+    <message>
+        <source>Zeile %1 passt nicht zu den %2 Spalten der Kopfzeile (je Spalte eine Zahl oder nichts):
+%3</source>
+        <translation>Line %1 does not fit the %2 columns of the header line (a number or nothing in each column):
+%3</translation>
+    </message>
+    <message>
+        <source>Die Datei hat mehrere Wertespalten: %1. Bitte eine davon wählen.</source>
+        <translation>The file has several value columns: %1. Please choose one of them.</translation>
+    </message>
+    <message>
+        <source>Die Datei hat keine Wertespalte „%1“; ihre Wertespalten: %2.</source>
+        <translation>The file has no value column “%1”; its value columns: %2.</translation>
+    </message>
+    <message>
+        <source>Spalte %1 ist die Tiefe x; die Wertespalten: %2.</source>
+        <translation>Column %1 is the depth x; the value columns: %2.</translation>
+    </message>
+    <message>
+        <source>Die Datei hat keine Wertespalte %1; ihre Wertespalten: %2.</source>
+        <translation>The file has no value column %1; its value columns: %2.</translation>
+    </message>
+    <message>
+        <source>Zeile %1: eine Konzentration unter %2 oder über %3 Mol% kann keine Messung sein:
+%4</source>
+        <translation>Line %1: a concentration below %2 or above %3 mol% cannot be a measurement:
+%4</translation>
+    </message>
+    <message>
+        <source>Spalte %1</source>
+        <translation>column %1</translation>
+    </message>
+    <message>
+        <source>„%1“ (%2)</source>
+        <translation>“%1” (%2)</translation>
+    </message>
+    <message>
+        <source>Zu wenige verschiedene Tiefen: %1 Messpunkte bei nur %2 verschiedenen x (mindestens %3).</source>
+        <translation>Too few different depths: %1 measured points at only %2 different x (at least %3).</translation>
+    </message>
+    <message>
+        <source>Nicht gelesen: %1 ist %2.</source>
+        <translation>Not read: %1 is %2.</translation>
+    </message>
+    <message>
+        <source>Nicht gelesen: %1 ist zu groß (mehr als %2).</source>
+        <translation>Not read: %1 is too large (more than %2).</translation>
+    </message>
 </context>
 <context>
     <name>Oberflaeche</name>
@@ -516,6 +595,18 @@ Compute fast (one jump after step 1000, done at once) or stepwise?</translation>
     <message>
         <source>Die Parameterdatei %1 kann nicht gelesen werden.</source>
         <translation>Unable to read the parameter file %1.</translation>
+    </message>
+    <message>
+        <source>Parameterdatei: %1 ist mehrfach angegeben.</source>
+        <translation>Parameter file: %1 is given more than once.</translation>
+    </message>
+    <message>
+        <source>Die Parameterdatei %1 ist %2.</source>
+        <translation>The parameter file %1 is %2.</translation>
+    </message>
+    <message>
+        <source>Die Parameterdatei %1 ist zu groß (mehr als %2).</source>
+        <translation>The parameter file %1 is too large (more than %2).</translation>
     </message>
 </context>
 <context>
@@ -690,14 +781,6 @@ Liste oder Bereich); erlaubt: Wert &gt; 0</source>
 list or range); allowed: value &gt; 0</translation>
     </message>
     <message>
-        <source>passt D an das Messprofil der Datei an (zwei Spalten: x
-in µm ab der Oberfläche, Konzentration in Mol%; getrennt
-durch ; , Tabulator oder Leerzeichen), bei --temperatur</source>
-        <translation>fits D to the measured profile in the file (two columns:
-x in µm from the surface, concentration in mol%; split
-by ; , tab or blank), at --temperatur</translation>
-    </message>
-    <message>
         <source>Datei@T</source>
         <translation>file@T</translation>
     </message>
@@ -708,20 +791,6 @@ angegeben außerdem D0 und Q aus ln D über 1/T
         <translation>likewise, at the sintering temperature T in °C; given
 more than once also D0 and Q from ln D over 1/T
 (weighted regression) with their standard errors</translation>
-    </message>
-    <message>
-        <source>schrittweise: jeder Zeitschritt, wie im Fenster (Vorgabe)
-schnell: nach Schritt 1000 ein Sprung über den Rest
-(bis auf 1e-9 Mol% gleich, in Sekundenbruchteilen)
-auto: der Sprung nur, wo Schritte mal Zellen 30 Millionen
-übersteigt (Schritt für Schritt etwa 0.05 s); eine feste
-Grenze, damit jeder Rechner dasselbe rechnet</source>
-        <translation>stepwise: every time step, as in the window (default)
-fast: after step 1000 one jump over the rest
-(equal to within 1e-9 mol%, in fractions of a second)
-auto: the jump only where steps times cells exceed 30
-million (stepwise about 0.05 s); a fixed limit, so
-that every machine computes the same</translation>
     </message>
     <message>
         <source>N Läufe zugleich (Vorgabe: einer je Rechenkern); die
@@ -891,61 +960,6 @@ Measured profiles (instead of computing):
   deviation and D0 (· 1000 cm²/s), or D0 and Q; with --tabelle as CSV with
   the columns art, datei, temperatur, Kelvin, punkte, D, D_unten, D_oben,
   RMS, befund, D0, D0_fehler, Q, Q_fehler.
-</translation>
-    </message>
-    <message>
-        <source>  Auf einem Terminal zeigt die Standardfehlerausgabe eine Fortschrittszeile.
-  Die Zeilen der Standardausgabe kommen in der Reihenfolge der Studie, jede,
-  sobald alle früheren fertig sind. Die Dateien werden vor der ersten Rechnung
-  geprüft (eine gewöhnliche Datei, die geschrieben werden darf, oder ein
-  Ordner, in dem sie entstehen darf) und erst am Ende geschrieben, alle
-  zusammen und nach der Standardausgabe.
-  Strg+C (SIGINT) oder SIGTERM halten die Rechnung an; geschrieben wird dann
-  nichts, die Ergebnisdatei bleibt, wie sie war.
-
-Exit-Status:
-  0    alles gerechnet und geschrieben
-  1    Schreiben misslungen, auch auf die Standardausgabe, oder zu wenig
-       Arbeitsspeicher (alle Dateien bleiben, wie sie waren); eine
-       geschlossene Pipe (etwa | head) endet ebenso, nur ohne Meldung
-  2    falsche Eingabe (nichts gerechnet, nichts geschrieben)
-  130  abgebrochen mit Strg+C (SIGINT), 143 mit SIGTERM
-
-Beispiele:
-  kalvion-cli --temperatur 1100 --zeit 1.5 --datei ergebnis.txt
-  kalvion-cli --modell linear,sphaerisch --temperatur 1000:1200:50 \
-              --tabelle &gt; studie.csv
-  kalvion-cli --weg 30 --zeit 1,2,4,8 --q 230000:250000:5000 --verfahren auto
-  kalvion-cli --temperatur 900:1300:10 --zeit 1:100:1 --datei studie.txt \
-              --teil 3/10
-  kalvion-cli --zeit 4 --weg 40 --anpassen scan_1000.csv@1000 \
-              --anpassen scan_1100.csv@1100 --anpassen scan_1200.csv@1200
-</source>
-        <translation>  On a terminal, standard error shows a progress line. The lines of standard
-  output come in the order of the study, each as soon as all earlier ones are
-  done. The files are checked before the first computation (an ordinary file
-  that may be written, or a folder it may be created in) and written only at
-  the end, all together and after standard output.
-  Ctrl+C (SIGINT) or SIGTERM stop the computation; then nothing is written,
-  the results file stays as it was.
-
-Exit status:
-  0    everything computed and written
-  1    writing failed, standard output too, or too little memory (all files
-       stay as they were); a closed pipe (such as | head) ends alike, only
-       without a message
-  2    wrong input (nothing computed, nothing written)
-  130  stopped with Ctrl+C (SIGINT), 143 with SIGTERM
-
-Examples:
-  kalvion-cli --temperature 1100 --time 1.5 --file result.txt
-  kalvion-cli --model linear,spherical --temperature 1000:1200:50 \
-              --table &gt; study.csv
-  kalvion-cli --path 30 --time 1,2,4,8 --q 230000:250000:5000 --method auto
-  kalvion-cli --temperature 900:1300:10 --time 1:100:1 --file study.txt \
-              --slice 3/10
-  kalvion-cli --time 4 --path 40 --fit scan_1000.csv@1000 \
-              --fit scan_1100.csv@1100 --fit scan_1200.csv@1200
 </translation>
     </message>
     <message>
@@ -1148,22 +1162,6 @@ Help: kalvion-cli --help</translation>
     <message>
         <source>ein Ordner, keine Datei</source>
         <translation>a folder, not a file</translation>
-    </message>
-    <message>
-        <source>eine benannte Pipe (FIFO), keine gewöhnliche Datei</source>
-        <translation>a named pipe (FIFO), not a regular file</translation>
-    </message>
-    <message>
-        <source>ein Socket, keine gewöhnliche Datei</source>
-        <translation>a socket, not a regular file</translation>
-    </message>
-    <message>
-        <source>ein Gerät, keine gewöhnliche Datei</source>
-        <translation>a device, not a regular file</translation>
-    </message>
-    <message>
-        <source>keine gewöhnliche Datei</source>
-        <translation>not a regular file</translation>
     </message>
     <message>
         <source>kein Platz auf dem Datenträger</source>
@@ -1444,6 +1442,153 @@ all; - writes it to standard output</translation>
             <numerusform>--kurven writes one column per run, for at most %1 runs; this study has %n runs</numerusform>
         </translation>
     </message>
+    <message>
+        <source> (--spalte NAME oder --spalte NUMMER)</source>
+        <translation> (--column NAME or --column NUMBER)</translation>
+    </message>
+    <message>
+        <source>  Hinweis: Q &lt; 0 heißt, D fällt mit steigender Temperatur; gehören Dateien und Temperaturen zusammen (vertauscht)?
+</source>
+        <translation>  Note: Q &lt; 0 means that D falls as the temperature rises; do the files and the temperatures belong together (swapped)?
+</translation>
+    </message>
+    <message>
+        <source>NAME|NUMMER</source>
+        <translation>NAME|NUMBER</translation>
+    </message>
+    <message>
+        <source>bei Dateien mit mehreren Wertespalten (etwa der
+Kurventabelle von &quot;Kurven speichern …&quot;): die Spalte mit
+diesem Namen aus der Kopfzeile (auch ohne Einheit:
+Ende) oder dieser Nummer (die erste Spalte ist 1);
+ohne: die einzige Wertespalte oder das Endprofil</source>
+        <translation>for files with several value columns (such as the curve
+table of &quot;Save curves …&quot;): the column of this name in
+the header line (also without its unit: Ende) or of
+this number (the first column is 1); without it: the
+only value column or the final profile</translation>
+    </message>
+    <message>
+        <source>--spalte: die Angabe fehlt; erwartet wird der Name einer Spalte aus der Kopfzeile oder ihre Nummer</source>
+        <translation>--spalte: the value is missing; expected is the name of a column in the header line or its number</translation>
+    </message>
+    <message>
+        <source>--spalte: &quot;%1&quot; ist keine Spaltennummer; die erste Spalte ist 1</source>
+        <translation>--spalte: &quot;%1&quot; is no column number; the first column is 1</translation>
+    </message>
+    <message>
+        <source>--spalte gilt nur mit --messung oder --anpassen</source>
+        <translation>--spalte only goes with --messung or --anpassen</translation>
+    </message>
+    <message>
+        <source>; --verfahren schnell rechnet nach Schritt 1000 in einem Sprung (in Sekundenbruchteilen), --verfahren schrittweise trotzdem jeden Schritt</source>
+        <translation>; --method fast computes the rest in one jump after step 1000 (in fractions of a second), --method stepwise every step all the same</translation>
+    </message>
+    <message>
+        <source>Schritt für Schritt dauert die Rechnung voraussichtlich etwa %1 (%2 Zeitschritte), länger als %3 s</source>
+        <translation>step by step the computation will probably take about %1 (%2 time steps), longer than %3 s</translation>
+    </message>
+    <message>
+        <source>Lauf %1 (%2) dauert Schritt für Schritt voraussichtlich etwa %3 (%4 Zeitschritte), länger als %5 s</source>
+        <translation>step by step run %1 (%2) will probably take about %3 (%4 time steps), longer than %5 s</translation>
+    </message>
+    <message>
+        <source>Hinweis: das dauert voraussichtlich etwa %1</source>
+        <translation>note: this will probably take about %1</translation>
+    </message>
+    <message>
+        <source>passt D an das Messprofil der Datei an (zwei Spalten: x
+in µm ab der Oberfläche, Konzentration in Mol%; getrennt
+durch ; , Tabulator oder Leerzeichen; oder eine Tabelle
+mit Kopfzeile und Spalte &quot;x [µm]&quot;; höchstens 10 MiB),
+bei --temperatur</source>
+        <translation>fits D to the measured profile in the file (two columns:
+x in µm from the surface, concentration in mol%; split
+by ; , tab or blank; or a table with a header line and
+a column &quot;x [µm]&quot;; at most 10 MiB), at --temperatur</translation>
+    </message>
+    <message>
+        <source>schrittweise: jeder Zeitschritt, wie im Fenster (Vorgabe)
+schnell: nach Schritt 1000 ein Sprung über den Rest
+(bis auf 1e-9 Mol% gleich, in Sekundenbruchteilen)
+auto: der Sprung nur, wo Schritte mal Zellen 30 Millionen
+übersteigt (Schritt für Schritt etwa 0.05 s); eine feste
+Grenze, damit jeder Rechner dasselbe rechnet
+Ohne --verfahren wird ein Lauf abgelehnt, der Schritt für
+Schritt länger als 30 s dauern würde (das Fenster fragt
+dann nach); mit --verfahren wird gerechnet wie angegeben.</source>
+        <translation>stepwise: every time step, as in the window (default)
+fast: after step 1000 one jump over the rest
+(equal to within 1e-9 mol%, in fractions of a second)
+auto: the jump only where steps times cells exceed 30
+million (step by step about 0.05 s); a fixed limit, so
+that every machine computes the same
+Without --method a run that would take longer than 30 s
+step by step is refused (the window asks then); with
+--method it is computed as told.</translation>
+    </message>
+    <message>
+        <source>  Auf einem Terminal zeigt die Standardfehlerausgabe eine Fortschrittszeile.
+  Die Zeilen der Standardausgabe kommen in der Reihenfolge der Studie, jede,
+  sobald alle früheren fertig sind. Die Dateien werden vor der ersten Rechnung
+  geprüft (eine gewöhnliche Datei, die geschrieben werden darf, oder ein
+  Ordner, in dem sie entstehen darf) und erst am Ende geschrieben, alle
+  zusammen und nach der Standardausgabe. Gelesen werden nur gewöhnliche
+  Dateien: eine benannte Pipe, ein Gerät, ein Socket oder ein Ordner wird
+  sofort abgelehnt, ebenso eine Parameterdatei über 1 MiB und ein
+  Messprofil über 10 MiB.
+  Strg+C (SIGINT) oder SIGTERM halten die Rechnung an, beim Lesen, Prüfen,
+  Rechnen und Schreiben; geschrieben wird dann nichts, die Ergebnisdatei
+  bleibt, wie sie war.
+
+Exit-Status:
+  0    alles gerechnet und geschrieben
+  1    Schreiben misslungen, auch auf die Standardausgabe, oder zu wenig
+       Arbeitsspeicher (alle Dateien bleiben, wie sie waren); eine
+       geschlossene Pipe (etwa | head) endet ebenso, nur ohne Meldung
+  2    falsche Eingabe (nichts gerechnet, nichts geschrieben)
+  130  abgebrochen mit Strg+C (SIGINT), 143 mit SIGTERM
+
+Beispiele:
+  kalvion-cli --temperatur 1100 --zeit 1.5 --datei ergebnis.txt
+  kalvion-cli --modell linear,sphaerisch --temperatur 1000:1200:50 \
+              --tabelle &gt; studie.csv
+  kalvion-cli --weg 30 --zeit 1,2,4,8 --q 230000:250000:5000 --verfahren auto
+  kalvion-cli --temperatur 900:1300:10 --zeit 1:100:1 --datei studie.txt \
+              --teil 3/10
+  kalvion-cli --zeit 4 --weg 40 --anpassen scan_1000.csv@1000 \
+              --anpassen scan_1100.csv@1100 --anpassen scan_1200.csv@1200
+</source>
+        <translation>  On a terminal, standard error shows a progress line. The lines of standard
+  output come in the order of the study, each as soon as all earlier ones are
+  done. The files are checked before the first computation (an ordinary file
+  that may be written, or a folder it may be created in) and written only at
+  the end, all together and after standard output. Only ordinary files are
+  read: a named pipe, a device, a socket or a folder is refused at once, as
+  is a parameter file above 1 MiB and a measured profile above 10 MiB.
+  Ctrl+C (SIGINT) or SIGTERM stop the computation, while reading, checking,
+  computing and writing; then nothing is written, the results file stays as
+  it was.
+
+Exit status:
+  0    everything computed and written
+  1    writing failed, standard output too, or too little memory (all files
+       stay as they were); a closed pipe (such as | head) ends alike, only
+       without a message
+  2    wrong input (nothing computed, nothing written)
+  130  stopped with Ctrl+C (SIGINT), 143 with SIGTERM
+
+Examples:
+  kalvion-cli --temperature 1100 --time 1.5 --file result.txt
+  kalvion-cli --model linear,spherical --temperature 1000:1200:50 \
+              --table &gt; study.csv
+  kalvion-cli --path 30 --time 1,2,4,8 --q 230000:250000:5000 --method auto
+  kalvion-cli --temperature 900:1300:10 --time 1:100:1 --file study.txt \
+              --slice 3/10
+  kalvion-cli --time 4 --path 40 --fit scan_1000.csv@1000 \
+              --fit scan_1100.csv@1100 --fit scan_1200.csv@1200
+</translation>
+    </message>
 </context>
 <context>
     <name>kalvion::frm_Eingabe</name>
@@ -1643,6 +1788,10 @@ all; - writes it to standard output</translation>
     <message>
         <source>Es sind schon %1 Ergebnisse behalten, mehr zeigt die Grafik nicht (Bearbeiten → Behaltene Ergebnisse entfernen).</source>
         <translation>%1 results are kept already, the graph shows no more (Edit → Remove kept results).</translation>
+    </message>
+    <message>
+        <source>„%1“ hat mehrere Wertespalten. Welche soll geladen werden?</source>
+        <translation>“%1” has several value columns. Which one shall be loaded?</translation>
     </message>
 </context>
 <context>

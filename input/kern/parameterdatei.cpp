@@ -7,7 +7,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <QSet>
+#include <vector>
 
+#include "eingabedatei.h"
 #include "feldpruefung.h"
 #include "programmeingabe.h"
 #include "zahlen.h"
@@ -60,6 +63,142 @@ QString umgeschrieben(QString text, const QString& datei_zeichen, const QLocale&
     return text;
 }
 
+// What QJsonDocument does not keep: a key given twice in one object (it
+// keeps the last) and a number as it was written.
+struct Jsondurchsicht {
+    QString doppelt;       // the first key given twice, as a path: "felder.zeit", "programm.segmente[2].rate"
+    QByteArray formattext;  // the top-level "format" value as written
+};
+
+// The string token at `i` (at its opening quote), decoded; `i` ends behind it.
+QString json_text(const QByteArray& d, qsizetype& i)
+{
+    QString text;
+    QByteArray stueck;  // UTF-8 bytes not yet decoded
+    auto ausgeben = [&] {
+        text += QString::fromUtf8(stueck);
+        stueck.clear();
+    };
+    for (++i; i < d.size() && d[i] != '"'; ++i) {
+        if (d[i] != '\\') {
+            stueck += d[i];
+            continue;
+        }
+        ausgeben();
+        if (++i >= d.size())
+            break;
+        switch (d[i]) {
+        case 'b': text += QLatin1Char('\b'); break;
+        case 'f': text += QLatin1Char('\f'); break;
+        case 'n': text += QLatin1Char('\n'); break;
+        case 'r': text += QLatin1Char('\r'); break;
+        case 't': text += QLatin1Char('\t'); break;
+        case 'u':
+            text += QChar(static_cast<char16_t>(d.mid(i + 1, 4).toUShort(nullptr, 16)));
+            i += 4;
+            break;
+        default: text += QLatin1Char(d[i]); break;  // " \ /
+        }
+    }
+    ausgeben();
+    ++i;
+    return text;
+}
+
+// One pass over a document QJsonDocument has accepted (so its tokens are
+// well formed and its nesting is bounded).
+Jsondurchsicht json_durchsehen(const QByteArray& d)
+{
+    struct Rahmen {
+        bool objekt = true;
+        QString pfad;
+        QSet<QString> schluessel;
+        QString schluessel_jetzt;
+        bool erwarte_schluessel = true;
+        int index = 0;  // values so far in a list
+    };
+    std::vector<Rahmen> stapel;
+    Jsondurchsicht ergebnis;
+    // Where the value that starts now stands.
+    auto wertpfad = [&]() -> QString {
+        if (stapel.empty())
+            return {};
+        Rahmen& r = stapel.back();
+        if (!r.objekt)
+            return r.pfad + QStringLiteral("[%1]").arg(++r.index);
+        return r.pfad.isEmpty() ? r.schluessel_jetzt : r.pfad + QLatin1Char('.') + r.schluessel_jetzt;
+    };
+    auto ist_format = [&] {
+        return stapel.size() == 1 && stapel.back().objekt && stapel.back().schluessel_jetzt == QLatin1String("format");
+    };
+    // QJsonDocument skips a byte-order mark.
+    for (qsizetype i = d.startsWith("\xEF\xBB\xBF") ? 3 : 0; i < d.size();) {
+        const char c = d[i];
+        switch (c) {
+        case '{':
+        case '[': {
+            Rahmen neu;
+            neu.objekt = c == '{';
+            neu.pfad = wertpfad();
+            stapel.push_back(std::move(neu));
+            ++i;
+            break;
+        }
+        case '}':
+        case ']':
+            if (!stapel.empty())
+                stapel.pop_back();
+            ++i;
+            break;
+        case ':':
+            if (!stapel.empty())
+                stapel.back().erwarte_schluessel = false;
+            ++i;
+            break;
+        case ',':
+            if (!stapel.empty())
+                stapel.back().erwarte_schluessel = stapel.back().objekt;
+            ++i;
+            break;
+        case '"': {
+            if (!stapel.empty() && stapel.back().objekt && stapel.back().erwarte_schluessel) {
+                Rahmen& r = stapel.back();
+                const QString schluessel = json_text(d, i);
+                if (r.schluessel.contains(schluessel)) {
+                    ergebnis.doppelt = r.pfad.isEmpty() ? schluessel : r.pfad + QLatin1Char('.') + schluessel;
+                    return ergebnis;
+                }
+                r.schluessel.insert(schluessel);
+                r.schluessel_jetzt = schluessel;
+                break;
+            }
+            const qsizetype anfang = i;
+            const bool format = ist_format();
+            wertpfad();
+            json_text(d, i);
+            if (format)
+                ergebnis.formattext = d.mid(anfang, i - anfang);
+            break;
+        }
+        default: {
+            if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+                ++i;
+                break;
+            }
+            // A number, true, false or null.
+            const qsizetype anfang = i;
+            while (i < d.size() && !QByteArrayView(",}] \t\n\r").contains(d[i]))
+                ++i;
+            if (ist_format())
+                ergebnis.formattext = d.mid(anfang, i - anfang);
+            wertpfad();
+            break;
+        }
+        }
+    }
+    return ergebnis;
+}
+
 }  // namespace
 
 QString parameterschluessel(Feld f)
@@ -104,6 +243,10 @@ Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, co
         return abgelehnt(
             QCoreApplication::translate("Parameterdatei", "Keine Kalvion-Parameterdatei (kein JSON-Objekt)."));
     const QJsonObject wurzel = dokument.object();
+    const Jsondurchsicht durchsicht = json_durchsehen(daten);
+    if (!durchsicht.doppelt.isEmpty())
+        return abgelehnt(QCoreApplication::translate("Parameterdatei", "Parameterdatei: %1 ist mehrfach angegeben.")
+                             .arg(zitat(durchsicht.doppelt)));
 
     const QJsonValue format = wurzel.value(QStringLiteral("format"));
     if (!format.isDouble())
@@ -112,7 +255,7 @@ Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, co
     if (format.toDouble() != Parameterformat)
         return abgelehnt(QCoreApplication::translate("Parameterdatei",
                                                      "Parameterdatei: %1 = %2 ist eine unbekannte Version (erwartet %3).")
-                             .arg(zitat(QStringLiteral("format")), zitat(QString::number(format.toDouble())))
+                             .arg(zitat(QStringLiteral("format")), zitat(QString::fromUtf8(durchsicht.formattext)))
                              .arg(Parameterformat));
 
     const QJsonValue zeichen = wurzel.value(QStringLiteral("dezimalzeichen"));
@@ -203,16 +346,24 @@ Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, co
 
 Parameterlesung parameter_laden(const QString& pfad, const Modell& basis, const QLocale& locale)
 {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        Parameterlesung l;
+    const Eingabedatei datei = eingabedatei_lesen(pfad, Parametergrenze);
+    Parameterlesung l;
+    switch (datei.ergebnis) {
+    case Eingabedatei::Ergebnis::gelesen: return parameter_lesen(datei.inhalt, basis, locale);
+    case Eingabedatei::Ergebnis::nicht_lesbar:
         l.fehler = QCoreApplication::translate("Parameterdatei", "Die Parameterdatei %1 kann nicht gelesen werden.")
                        .arg(zitat(pfad));
-        return l;
+        break;
+    case Eingabedatei::Ergebnis::keine_datei:
+        l.fehler =
+            QCoreApplication::translate("Parameterdatei", "Die Parameterdatei %1 ist %2.").arg(zitat(pfad), datei.art);
+        break;
+    case Eingabedatei::Ergebnis::zu_gross:
+        l.fehler = QCoreApplication::translate("Parameterdatei", "Die Parameterdatei %1 ist zu groß (mehr als %2).")
+                       .arg(zitat(pfad), groessenangabe(Parametergrenze));
+        break;
     }
-    // A parameter file is a few hundred bytes; a huge file is no such file.
-    const QByteArray daten = datei.read(1 << 20);
-    return parameter_lesen(daten, basis, locale);
+    return l;
 }
 
 bool parameter_speichern(const QString& pfad, const Modell& m, const QLocale& locale)

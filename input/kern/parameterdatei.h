@@ -17,6 +17,9 @@ namespace kalvion {
 
 inline constexpr int Parameterformat = 1;
 inline constexpr char Parameterendung[] = "kalvion";
+// A parameter file is a few hundred bytes; a larger file than this is no such
+// file and is not read.
+inline constexpr qint64 Parametergrenze = 1 << 20;
 
 // The key of a field in the file: its command-line option ("temperatur", …);
 // the model is written by its command-line name.
@@ -36,12 +39,14 @@ struct Parameterlesung {
 };
 
 // Every field check runs; a value a field would refuse, a key missing or of
-// the wrong kind, another format version, or no JSON at all refuses the whole
-// file. Numbers typed with the other decimal sign are taken over to the
-// locale's.
+// the wrong kind, a key given twice in one object, another format version, or
+// no JSON at all refuses the whole file. Numbers typed with the other decimal
+// sign are taken over to the locale's.
 Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, const QLocale& locale);
 
-// The same from a file; an unreadable file is refused with its message.
+// The same from a file; an unreadable file, one that is no regular file (a
+// FIFO, a device, a socket, a folder) and one larger than Parametergrenze are
+// refused with their message.
 Parameterlesung parameter_laden(const QString& pfad, const Modell& basis, const QLocale& locale);
 
 // Writes the file in one piece; false, with a file that was there unchanged,
