@@ -137,7 +137,7 @@ std::string tabelle_rechnen(const Studienwunsch& w, const py::object& fortschrit
     ausgaben.tabellenzeile = true;
 
     std::string tabelle;
-    if (w.auftrag.teil.k == 1 && w.auftrag.bereich.anzahl() > 0)
+    if (w.auftrag.teil.k == 1)
         tabelle = cli::tabellenkopf(w.studie.programm.has_value());
     std::atomic<int> halt{0};
     std::atomic<double> anteil{0};
@@ -145,9 +145,9 @@ std::string tabelle_rechnen(const Studienwunsch& w, const py::object& fortschrit
     cli::Studienende ende = cli::Studienende::fertig;
     abseits_rechnen(
         [&] {
-            // Every run is checked before the first runs, as on the command
-            // line; for a large study that takes a while too.
-            const double aufwand = cli::laeufe_pruefen(w.studie, w.auftrag.bereich, w.wahl, locale);
+            // The runs are checked before the first runs, as on the command
+            // line (at the study's corners).
+            const double aufwand = cli::laeufe_pruefen(w.studie, w.auftrag.bereich, w.wahl, locale).aufwand;
             ende = cli::studie_rechnen(
                 w.studie, w.auftrag.bereich, w.wahl, ausgaben, w.threads, halt,
                 [&](std::uint64_t, cli::Laufertrag& e) {

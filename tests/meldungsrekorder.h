@@ -44,7 +44,7 @@ public:
             [this](QWidget*, const QString& text, const QStringList& eintraege, int vorgabe) {
                 auswahlen << text;
                 eintraege_angeboten << eintraege;
-                vorgaben << vorgabe;
+                auswahl_vorgaben << vorgabe;
                 if (auswahl_antworten.isEmpty())
                     return vorgabe;
                 const QString antwort = auswahl_antworten.takeFirst();
@@ -74,7 +74,7 @@ public:
 
     QStringList auswahlen;                      // choices
     QList<QStringList> eintraege_angeboten;     // their entries
-    QList<int> vorgaben;                        // the entry each offered first
+    QList<int> auswahl_vorgaben;                // the entry each offered first
     QStringList auswahl_antworten;              // the entries to choose, in order
 
     // A button's text as it reads: "&&" is one "&", a single "&" marks the access key.

@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(meldungen.auswahlen,
                  QStringList{QString::fromUtf8("„kurven.csv“ hat mehrere Wertespalten. Welche soll geladen werden?")});
         QCOMPARE(meldungen.eintraege_angeboten.first(), kurvenspalten().mid(2));
-        QCOMPARE(meldungen.vorgaben, QList<int>{4});
+        QCOMPARE(meldungen.auswahl_vorgaben, QList<int>{4});
         if (profil < 0) {
             QVERIFY(!w_->messung());
             return;

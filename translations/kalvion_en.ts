@@ -1486,11 +1486,11 @@ only value column or the final profile</translation>
     </message>
     <message>
         <source>Schritt für Schritt dauert die Rechnung voraussichtlich etwa %1 (%2 Zeitschritte), länger als %3 s</source>
-        <translation>step by step the computation will probably take about %1 (%2 time steps), longer than %3 s</translation>
+        <translation>stepwise, the computation will probably take about %1 (%2 time steps), longer than %3 s</translation>
     </message>
     <message>
         <source>Lauf %1 (%2) dauert Schritt für Schritt voraussichtlich etwa %3 (%4 Zeitschritte), länger als %5 s</source>
-        <translation>step by step run %1 (%2) will probably take about %3 (%4 time steps), longer than %5 s</translation>
+        <translation>stepwise, run %1 (%2) will probably take about %3 (%4 time steps), longer than %5 s</translation>
     </message>
     <message>
         <source>Hinweis: das dauert voraussichtlich etwa %1</source>
@@ -1521,10 +1521,10 @@ dann nach); mit --verfahren wird gerechnet wie angegeben.</source>
 fast: after step 1000 one jump over the rest
 (equal to within 1e-9 mol%, in fractions of a second)
 auto: the jump only where steps times cells exceed 30
-million (step by step about 0.05 s); a fixed limit, so
+million (stepwise about 0.05 s); a fixed limit, so
 that every machine computes the same
 Without --method a run that would take longer than 30 s
-step by step is refused (the window asks then); with
+stepwise is refused (the window asks then); with
 --method it is computed as told.</translation>
     </message>
     <message>
