@@ -107,7 +107,7 @@ bool verlaesst_ordner(const QString& argument)
            argument.contains(QStringLiteral(".."));
 }
 
-bool wenig_arbeit(const Auftrag& a)
+bool wenig_arbeit(const Auftrag& a, const QLocale& locale)
 {
     if (a.art != Auftrag::Art::rechnen)
         return true;
@@ -116,7 +116,7 @@ bool wenig_arbeit(const Auftrag& a)
     if (a.bereich.anzahl() > Laeufe_hoechstens)
         return false;
     try {
-        return laeufe_pruefen(a.studie, a.bereich, a.verfahren, QLocale::c()) <= Aufwand_hoechstens;
+        return laeufe_pruefen(a.studie, a.bereich, a.verfahren, locale) <= Aufwand_hoechstens;
     } catch (const Eingabefehler&) {
         return true;  // refused before anything runs
     }
@@ -155,10 +155,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QLocale& locale = (data[0] & 1) ? fuzz::Deutsch : fuzz::C_Locale;
     QStringList argumente{QStringLiteral("kalvion-cli")};
     const QByteArray rest(reinterpret_cast<const char*>(data) + 1, static_cast<qsizetype>(size - 1));
-    for (const QByteArray& teil : QByteArray(rest).replace('\n', '\0').split('\0'))
-        argumente << QString::fromUtf8(teil);
-    if (rest.isEmpty())
-        argumente.removeLast();
+    if (!rest.isEmpty())
+        for (const QByteArray& teil : QByteArray(rest).replace('\n', '\0').split('\0'))
+            argumente << QString::fromUtf8(teil);
     for (const QString& a : argumente)
         if (verlaesst_ordner(a))
             return 0;
@@ -170,7 +169,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         auftrag = auftrag_lesen(argumente);
     } catch (const Eingabefehler&) {
     }
-    if (auftrag && !wenig_arbeit(*auftrag))
+    if (auftrag && !wenig_arbeit(*auftrag, locale))
         return 0;
 
     static const std::atomic<int> nie_angehalten{0};
@@ -182,6 +181,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     KALVION_PRUEFE(auftrag || status == Exit_eingabefehler);
     KALVION_PRUEFE(eintraege(ordner().basis.path()) == QStringList{QStringLiteral("arbeit")});
     const QStringList geschrieben = status == Exit_ok ? ausgaben(*auftrag) : QStringList();
+    // A study of at least one run writes every file it names.
+    if (status == Exit_ok && auftrag->messungen.empty() && auftrag->bereich.anzahl() > 0)
+        for (const QString& name : geschrieben)
+            KALVION_PRUEFE(QFileInfo(QDir(ordner().arbeit).filePath(name)).isFile());
     for (const QString& name : eintraege(ordner().arbeit)) {
         const QString pfad = QDir(ordner().arbeit).filePath(name);
         KALVION_PRUEFE(QFileInfo(pfad).isFile());
