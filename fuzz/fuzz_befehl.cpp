@@ -4,14 +4,14 @@
 // user's locale (German or C). The command runs in a folder of its own that
 // holds two parameter files and two measured profiles. It ends with one of
 // its documented statuses; a refusal (2) or a failure (1) leaves every file
-// as it was, a success changes only the outputs it names, and nothing appears
-// outside the folder.
+// as it was, a success writes the outputs it names and changes nothing else,
+// and nothing appears beside the folder.
 //
-// Only arguments that stay inside the folder run (no absolute path, no ".."),
-// and only commands of little work: the command's own reading of its
-// arguments decides, with at most Laeufe_hoechstens runs of together at most
-// Aufwand_hoechstens stepped steps and Messungen_hoechstens profiles to fit.
-// Others are only read.
+// Arguments that could name a file outside the folder (an absolute path, "..")
+// are skipped. Of the others only commands of little work run: the command's
+// own reading of its arguments decides, with at most Laeufe_hoechstens runs of
+// together at most Aufwand_hoechstens stepped steps and Messungen_hoechstens
+// profiles to fit; a larger command is only read.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
