@@ -14,6 +14,9 @@ PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev libgl-dev libeigen3-dev libboo
           pybind11-dev python3-dev python3-numpy python3-distributed
           dpkg-dev file help2man desktop-file-utils appstream lintian poppler-utils
           xvfb openbox xdotool x11-utils imagemagick)
+# Debian's clang with its sanitizer and libFuzzer run-times: the sanitizer build
+# and the fuzz targets (scripts/asan.sh, scripts/fuzz.sh).
+SANITIZER_PACKAGES=(clang-14 libclang-rt-14-dev)
 
 as_root() {
   if [[ $(id -u) -ne 0 ]]; then sudo "$@"; else "$@"; fi

@@ -7,8 +7,12 @@ install_missing
 ensure_locales de_DE.UTF-8 en_US.UTF-8
 build
 status=0
-# The worker thread once under ThreadSanitizer, in a build tree of its own.
+# The worker thread once under ThreadSanitizer, the whole suite once under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and every reader under
+# libFuzzer for a short while: each in a build tree of its own.
 bash "$ROOT/scripts/tsan.sh" || status=1
+bash "$ROOT/scripts/asan.sh" || status=1
+bash "$ROOT/scripts/fuzz.sh" "${KALVION_FUZZ_SEKUNDEN:-20}" || status=1
 cd "$BUILD_DIR"
 for l in C.UTF-8 de_DE.UTF-8; do
   echo "== ctest with LANG=$l"

@@ -17,6 +17,22 @@
 inline const QLocale Deutsch(QLocale::German, QLocale::Germany);
 inline const QLocale C_Locale = QLocale::c();
 
+// Built under AddressSanitizer (scripts/asan.sh): its shadow memory takes
+// terabytes of address space, so a test that caps the address space of a
+// program it starts (RLIMIT_AS) cannot run.
+#if defined(__SANITIZE_ADDRESS__)  // gcc
+#define KALVION_ASAN
+#elif defined(__has_feature)  // clang
+#if __has_feature(address_sanitizer)
+#define KALVION_ASAN
+#endif
+#endif
+#ifdef KALVION_ASAN
+inline constexpr bool Unter_AddressSanitizer = true;
+#else
+inline constexpr bool Unter_AddressSanitizer = false;
+#endif
+
 inline kalvion::Modell standardlauf(bool kugel = false)
 {
     kalvion::Modell m;
