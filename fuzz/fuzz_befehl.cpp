@@ -116,7 +116,7 @@ bool wenig_arbeit(const Auftrag& a, const QLocale& locale)
     if (a.bereich.anzahl() > Laeufe_hoechstens)
         return false;
     try {
-        return laeufe_pruefen(a.studie, a.bereich, a.verfahren, locale) <= Aufwand_hoechstens;
+        return laeufe_pruefen(a.studie, a.bereich, a.verfahren, locale).aufwand <= Aufwand_hoechstens;
     } catch (const Eingabefehler&) {
         return true;  // refused before anything runs
     }

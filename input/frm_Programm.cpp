@@ -220,6 +220,15 @@ frm_Programm::frm_Programm(const Programmeingabe& eingabe, double Q, const QLoca
     aktualisieren();
 }
 
+frm_Programm::~frm_Programm()
+{
+    // A cell still being edited commits itself when the closing dialog takes
+    // its focus away; by then this dialog is half destroyed, and none of its
+    // own handlers may run.
+    disconnect(tabelle_, nullptr, this, nullptr);
+    disconnect(txt_start, nullptr, this, nullptr);
+}
+
 Programmeingabe frm_Programm::eingabe() const
 {
     Programmeingabe e;

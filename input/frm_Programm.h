@@ -43,6 +43,7 @@ public:
     // starts from 20 °C with the hold of the isothermal fields.
     frm_Programm(const Programmeingabe& eingabe, double Q, const QLocale& locale = QLocale(),
                  QWidget* eltern = nullptr);
+    ~frm_Programm() override;
 
     // The programme as the table holds it now.
     Programmeingabe eingabe() const;
