@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "anfangsprofil.h"
+#include "schrittmatrix.h"
 #include "sprung.h"
 
 namespace kalvion {
@@ -36,25 +37,18 @@ Profilrechner::Profilrechner(const Modell& m) : modell_(m)
     if (art_ == Oberflaechenart::austausch)
         return;  // a decomposition for each D
 
-    Eigen::VectorXd wurzel_v(n), y(n);
+    // A fixed surface concentration: face 1 passes 2 D / dx, in units of D / dx.
+    const detail::Schrittmatrix matrix = detail::schrittmatrix(
+        anfang, art_ == Oberflaechenart::konzentration ? 2 * anfang.Flaeche[1] : 0.0,
+        [&anfang](int i) { return anfang.Flaeche[i]; });
+    const Eigen::VectorXd& wurzel_v = matrix.wurzel_v;
+    const auto& zerlegung = matrix.zerlegung;
+    Eigen::VectorXd y(n);
     volumen_.resize(n);
     for (int k = 0; k < n; ++k) {
         volumen_[k] = anfang.Volumen[k + 1];
-        wurzel_v[k] = std::sqrt(anfang.Volumen[k + 1]);
         y[k] = anfang.Menge[k + 1] / wurzel_v[k];
     }
-    Eigen::VectorXd diagonale = Eigen::VectorXd::Zero(n), neben(n - 1);
-    // A fixed surface concentration: face 1 passes 2 D / dx, in units of D / dx.
-    if (art_ == Oberflaechenart::konzentration)
-        diagonale[0] = 2 * anfang.Flaeche[1] / anfang.Volumen[1];
-    for (int k = 0; k + 1 < n; ++k) {
-        const double g = anfang.Flaeche[k + 2];
-        diagonale[k] += g / anfang.Volumen[k + 1];
-        diagonale[k + 1] += g / anfang.Volumen[k + 2];
-        neben[k] = -g / (wurzel_v[k] * wurzel_v[k + 1]);
-    }
-    Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> zerlegung;
-    zerlegung.computeFromTridiagonal(diagonale, neben, Eigen::ComputeEigenvectors);
     wurzel_v_.assign(wurzel_v.data(), wurzel_v.data() + n);
 
     if (art_ == Oberflaechenart::konzentration) {

@@ -4,6 +4,8 @@
 #include <Eigen/Eigenvalues>
 #include <cmath>
 
+#include "schrittmatrix.h"
+
 // The step in matrix form. With g[i] = dt · Flaeche[i] · D / dx the amount a
 // unit concentration difference moves through face i in one step (g[1] and
 // g[Zellen+1] are 0: both ends are closed), a step is
@@ -53,32 +55,23 @@ Zellfeld menge_nach_sprung_offen(const Modell& m, double schritte)
 {
     const int n = m.Zellen;
     const double c = m.Randwert;
-    Eigen::VectorXd wurzel_v(n), y(n);
-    for (int k = 0; k < n; ++k) {
-        wurzel_v[k] = std::sqrt(m.Volumen[k + 1]);
-        y[k] = (m.Menge[k + 1] - c * m.Volumen[k + 1]) / wurzel_v[k];
-    }
-    Eigen::VectorXd diagonale = Eigen::VectorXd::Zero(n), neben(n - 1);
-    diagonale[0] = m.dt * (m.Flaeche[1] * m.Randleitwert) / m.Volumen[1];
-    for (int k = 0; k + 1 < n; ++k) {
-        const double g = m.dt * (m.Flaeche[k + 2] * (m.D / m.dx));
-        diagonale[k] += g / m.Volumen[k + 1];
-        diagonale[k + 1] += g / m.Volumen[k + 2];
-        neben[k] = -g / (wurzel_v[k] * wurzel_v[k + 1]);
-    }
-    Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> zerlegung;
-    zerlegung.computeFromTridiagonal(diagonale, neben, Eigen::ComputeEigenvectors);
-    const Eigen::MatrixXd& q = zerlegung.eigenvectors();
-    const Eigen::VectorXd& mu = zerlegung.eigenvalues();
+    const detail::Schrittmatrix matrix = detail::schrittmatrix(
+        m, m.dt * (m.Flaeche[1] * m.Randleitwert), [&m](int i) { return m.dt * (m.Flaeche[i] * (m.D / m.dx)); });
+    const Eigen::VectorXd& wurzel_v = matrix.wurzel_v;
+    const Eigen::MatrixXd& q = matrix.zerlegung.eigenvectors();
+    const Eigen::VectorXd& mu = matrix.zerlegung.eigenvalues();
 
+    Eigen::VectorXd y(n);
+    for (int i = 0; i < n; ++i)
+        y[i] = (m.Menge[i + 1] - c * m.Volumen[i + 1]) / wurzel_v[i];
     Eigen::VectorXd koeff = q.transpose() * y;
     for (int j = 0; j < n; ++j)
         koeff[j] *= sprungfaktor(mu[j], schritte);
     const Eigen::VectorXd y_s = q * koeff;
 
     Zellfeld ergebnis = m.Menge;
-    for (int k = 0; k < n; ++k)
-        ergebnis[k + 1] = y_s[k] * wurzel_v[k] + c * m.Volumen[k + 1];
+    for (int i = 0; i < n; ++i)
+        ergebnis[i + 1] = y_s[i] * wurzel_v[i] + c * m.Volumen[i + 1];
     return ergebnis;
 }
 
@@ -93,24 +86,14 @@ Zellfeld menge_nach_sprung(const Modell& m, double schritte)
         return menge_nach_sprung_offen(m, schritte);
 
     const int n = m.Zellen;
-    Eigen::VectorXd wurzel_v(n), y(n);
-    for (int k = 0; k < n; ++k) {
-        wurzel_v[k] = std::sqrt(m.Volumen[k + 1]);
-        y[k] = m.Menge[k + 1] / wurzel_v[k];
-    }
-
-    // K's diagonal and the off-diagonal between cells k and k+1 (face k+2).
-    Eigen::VectorXd diagonale = Eigen::VectorXd::Zero(n), neben(n - 1);
-    for (int k = 0; k + 1 < n; ++k) {
-        const double g = m.dt * (m.Flaeche[k + 2] * (m.D / m.dx));
-        diagonale[k] += g / m.Volumen[k + 1];
-        diagonale[k + 1] += g / m.Volumen[k + 2];
-        neben[k] = -g / (wurzel_v[k] * wurzel_v[k + 1]);
-    }
-    Eigen::SelfAdjointEigenSolver<Eigen::MatrixXd> zerlegung;
-    zerlegung.computeFromTridiagonal(diagonale, neben, Eigen::ComputeEigenvectors);
-    const Eigen::MatrixXd& q = zerlegung.eigenvectors();
-    const Eigen::VectorXd& mu = zerlegung.eigenvalues();  // ascending: mu[0] belongs to q0
+    const detail::Schrittmatrix matrix =
+        detail::schrittmatrix(m, 0, [&m](int i) { return m.dt * (m.Flaeche[i] * (m.D / m.dx)); });
+    const Eigen::VectorXd& wurzel_v = matrix.wurzel_v;
+    const Eigen::MatrixXd& q = matrix.zerlegung.eigenvectors();
+    const Eigen::VectorXd& mu = matrix.zerlegung.eigenvalues();  // ascending: mu[0] belongs to q0
+    Eigen::VectorXd y(n);
+    for (int i = 0; i < n; ++i)
+        y[i] = m.Menge[i + 1] / wurzel_v[i];
 
     const Eigen::VectorXd q0 = wurzel_v.normalized();
     const double erhalten = q0.dot(y);

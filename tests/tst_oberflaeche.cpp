@@ -67,11 +67,6 @@ double stunden_fuer(const Modell& m, double schritte)
     return schritte * stabilitaetsgrenze(m.dx, m.D, true) / 1.2 / 3600;
 }
 
-double summe(const Modell& m)
-{
-    return std::accumulate(m.Menge.begin() + 1, m.Menge.begin() + 1 + m.Zellen, 0.0);
-}
-
 double mittel(const Modell& m)
 {
     double menge = 0;
@@ -250,9 +245,9 @@ private slots:
         const Laufausgang sprung = lauf_rechnen(gesprungen, {}, Verfahren::sprung);
         QVERIFY(sprung.gesprungen);
         for (const Modell* l : {&gestuft, &gesprungen}) {
-            const double bezug = std::max({m.Menge_ges, summe(*l), std::fabs(l->Menge_rand)});
-            QVERIFY2(std::fabs(summe(*l) - l->Menge_rand - m.Menge_ges) <= 1e-12 * bezug,
-                     qPrintable(QString::number((summe(*l) - l->Menge_rand - m.Menge_ges) / bezug)));
+            const double bezug = std::max({m.Menge_ges, summe_menge(*l), std::fabs(l->Menge_rand)});
+            QVERIFY2(std::fabs(summe_menge(*l) - l->Menge_rand - m.Menge_ges) <= 1e-12 * bezug,
+                     qPrintable(QString::number((summe_menge(*l) - l->Menge_rand - m.Menge_ges) / bezug)));
             QVERIFY(l->Menge_rand > 0);  // the part took up
         }
         QVERIFY2(groesste_abweichung(gestuft.Konz, gesprungen.Konz, m.Zellen) <= 1e-9,
