@@ -146,6 +146,7 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     ausgaben.locale = u.locale;
     ausgaben.datum = u.datum;
     ausgaben.tabellenzeile = a.tabelle;
+    ausgaben.tabellenform = tabellenform(a.studie);
     ausgaben.zusammenfassung = !a.tabelle && !kurven_auf_standardausgabe;
     // Over a study the curves are one column per run.
     const bool spaltenweise = a.kurven && a.studie.anzahl() > 1;
@@ -207,7 +208,7 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     // Only the first slice has the header, also when it holds no run, so
     // that the slices one after another are the whole table.
     if (a.tabelle && a.teil.k == 1)
-        aus.schreiben(tabellenkopf(a.studie.programm.has_value()));
+        aus.schreiben(tabellenkopf(ausgaben.tabellenform));
     bool spool_fehler = false, ohne_kodierung = false;
     QByteArray kurven;
     std::vector<Profilspalte> spalten;
@@ -271,7 +272,7 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     if (!laeufe)
         return Exit_ok;
     if (spaltenweise)
-        kurven = vergleichstabelle(spalten, u.locale, vergleich.vorzeile);
+        kurven = vergleichstabelle(spalten, u.locale, vergleich.vorzeilen);
 
     // Standard output is complete; now the files, together: the curves are
     // written beside their file, the blocks appended, then the curves

@@ -25,7 +25,13 @@ Modell modell_fuer(const Lauf& lauf, const QLocale& locale)
         const double v = lauf.wert(f);
         texte[static_cast<int>(f)] = regel(f).ziel ? eingabetext(v, locale) : QString::number(zellzahl(v));
     }
-    parameter_uebernehmen(m, parametersatz(texte, locale));
+    Parametersatz satz = parametersatz(texte, locale);
+    // The start as the dialog takes it: its option, and a base content typed.
+    m.Anfang = lauf.anfang.art;
+    m.startprofil = lauf.anfang.profil;
+    if (lauf.anfang.art == Anfangsart::grundgehalt)
+        satz.eingaben.push_back({regel(Feld::c0).ziel, Eingabewert{lauf.anfang.c0, eingabetext(lauf.anfang.c0, locale).toStdString()}});
+    parameter_uebernehmen(m, satz);
     if (lauf.programm) {
         // The programme typed in the locale, as its dialog would take it.
         Programmeingabe e = *lauf.programm;
@@ -66,7 +72,7 @@ Laufertrag einzellauf(const Lauf& lauf, Verfahren verfahren, const Ausgaben& aus
     if (ausgaben.block)
         e.block = ergebnisblock(m, ausgaben.kopfzeile, ausgaben.datum, ausgaben.locale);
     if (ausgaben.tabellenzeile)
-        e.tabellenzeile = tabellenzeile(lauf, m, e.ausgang);
+        e.tabellenzeile = tabellenzeile(lauf, m, e.ausgang, ausgaben.tabellenform);
     if (ausgaben.kurven)
         e.kurven = kurventabelle(m, ausgaben.locale);
     if (ausgaben.kurvenspalte) {

@@ -14,6 +14,7 @@
 #include "kurvendatei.h"
 #include "modell.h"
 #include "studie.h"
+#include "tabelle.h"
 #include "vergleich.h"
 #include "zeitschritte.h"
 
@@ -30,7 +31,8 @@ struct Ausgaben {
     bool block = false;          // the results-file block ...
     QString kopfzeile;           // ... with the file's path as its first line
     QDate datum;                 // ... and this date
-    bool tabellenzeile = false;  // a row of the table
+    bool tabellenzeile = false;  // a row of the table ...
+    Tabellenform tabellenform;   // ... with the columns of the study's options
     bool zusammenfassung = false;  // a line for people
     bool kurven = false;         // the table of the five curves
     // The final profile as a column of a comparison, named by its values of

@@ -107,13 +107,16 @@ Laufplan laufplan(const Lauf& lauf, const Modell& m, std::uint64_t index, Verfah
 namespace {
 
 // A study's runs are numbered in mixed radix, one digit per dimension, the
-// outermost first: the model, the six fields, a programme's hold and rate.
-constexpr int Modellstelle = 0, Haltestelle = 1 + Feldzahl, Ratenstelle = 2 + Feldzahl, Stellen = 3 + Feldzahl;
+// outermost first: the model, the six fields, the start, a programme's hold
+// and rate.
+constexpr int Modellstelle = 0, Anfangsstelle = 1 + Feldzahl, Haltestelle = 2 + Feldzahl,
+              Ratenstelle = 3 + Feldzahl, Stellen = 4 + Feldzahl;
 using Ziffern = std::array<std::uint64_t, Stellen>;
 // A box of runs: per dimension the digits [von, bis).
 using Kasten = std::array<Abschnitt, Stellen>;
 
-// How a run's step count follows each dimension's value: +1 rises, -1 falls, 0 not at all.
+// How a run's step count follows each dimension's value: +1 rises, -1 falls,
+// 0 not at all (the model, the start).
 constexpr std::array<int, Stellen> Richtung = [] {
     std::array<int, Stellen> r{};
     r[1 + static_cast<int>(Feld::Sintertemp)] = +1;
@@ -133,7 +136,11 @@ public:
     std::uint64_t groesse(int stelle) const
     {
         const Werteliste* w = liste(stelle);
-        return stelle == Modellstelle ? studie_.modelle.size() : w ? w->anzahl() : 1;
+        if (stelle == Modellstelle)
+            return studie_.modelle.size();
+        if (stelle == Anfangsstelle)
+            return studie_.anfaenge.anzahl();
+        return w ? w->anzahl() : 1;
     }
 
     std::uint64_t nummer(const Ziffern& z) const
@@ -246,7 +253,7 @@ public:
 private:
     const Werteliste* liste(int stelle) const
     {
-        if (stelle == Modellstelle)
+        if (stelle == Modellstelle || stelle == Anfangsstelle)
             return nullptr;
         if (stelle == Haltestelle)
             return studie_.programm && studie_.halten ? &*studie_.halten : nullptr;

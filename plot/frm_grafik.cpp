@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <thread>
 
+#include "anfangswahl.h"
 #include "benannt.h"
 #include "exportbefehle.h"
 #include "parameterbefehle.h"
@@ -183,6 +184,8 @@ void frm_grafik::baue_menues()
     mnu_behaltene_entfernen = eintrag(bearbeiten, "mnu_behaltene_entfernen", tr("Behaltene Ergebnisse ent&fernen"),
                                       &frm_grafik::mnu_behaltene_entfernen_Click);
     mnu_behaltene_entfernen->setEnabled(false);
+    mnu_ergebnis_als_anfang = eintrag(bearbeiten, "mnu_ergebnis_als_anfang", tr("Ergebnis als &Anfangsprofil"),
+                                      &frm_grafik::mnu_ergebnis_als_anfang_Click);
     QMenu* info = menu("mnu_info", tr("&Info"));
     eintrag(info, "mnu_version", tr("&Version"), &frm_grafik::mnu_version_Click);
 }
@@ -484,6 +487,25 @@ void frm_grafik::mnu_behaltene_entfernen_Click()
     Form_Resize();
 }
 
+void frm_grafik::mnu_ergebnis_als_anfang_Click()
+{
+    if (laeuft_) {
+        kalvion::melde(this, tr("Die Berechnung läuft noch."));
+        return;
+    }
+    const Ergebniszeiger ergebnis = aktuelles_ergebnis();
+    if (!ergebnis) {
+        kalvion::melde(this, kein_ergebnis_als_start());
+        return;
+    }
+    // As the parameter dialog's "ok" with "Letztes Ergebnis" chosen: the
+    // parameters in force start from the result computed with them.
+    Modell kopie = m_;
+    start_aus_ergebnis(kopie, ergebnis->modell);
+    parameter_uebernehmen(kopie, {});
+    parameter_uebernommen(kopie);
+}
+
 void frm_grafik::mnu_beenden_Click()
 {
     // Every window goes at once, without its close handling; a run stops
@@ -546,6 +568,7 @@ void frm_grafik::sperre_waehrend_lauf(bool gesperrt)
     mnu_Eingabe->setEnabled(!gesperrt);
     mnu_parameter_laden->setEnabled(!gesperrt);
     mnu_anpassen->setEnabled(!gesperrt);
+    mnu_ergebnis_als_anfang->setEnabled(!gesperrt);
     mnu_abbrechen->setEnabled(gesperrt);
 }
 
@@ -559,12 +582,8 @@ void frm_grafik::mnu_messprofil_laden_Click()
     // A table of several value columns (the curve table): which one, the
     // final profile offered first where there is one.
     if (lesung.spalten.size() > 1) {
-        QStringList namen;
-        for (const Wertespalte& s : lesung.spalten)
-            namen << spaltentitel(s);
-        const int i = kalvion::auswahl(this, tr("„%1“ hat mehrere Wertespalten. Welche soll geladen werden?")
-                                                 .arg(QFileInfo(pfad).fileName()),
-                                       namen, std::max(lesung.vorgabe, 0));
+        const Spaltenfrage frage = spaltenfrage(lesung, QFileInfo(pfad).fileName());
+        const int i = kalvion::auswahl(this, frage.text, frage.namen, frage.vorgabe);
         if (i < 0)
             return;
         if (i != lesung.gewaehlt) {

@@ -105,6 +105,7 @@ private:
     void mnu_kopieren_Click();
     void mnu_behalten_Click();
     void mnu_behaltene_entfernen_Click();
+    void mnu_ergebnis_als_anfang_Click();
     void mnu_beenden_Click();
     void mnu_messprofil_laden_Click();
     void mnu_messprofil_entfernen_Click();
@@ -131,6 +132,7 @@ private:
     QAction* mnu_anpassen = nullptr;
     QAction* mnu_messprofil_entfernen = nullptr;
     QAction* mnu_behaltene_entfernen = nullptr;
+    QAction* mnu_ergebnis_als_anfang = nullptr;
     QImage bild_;
     bool skala_gesetzt_ = false;
     Rechenwerk* rechenwerk_ = nullptr;

@@ -10,6 +10,8 @@
 #include "einzellauf.h"
 #include "kurzform.h"
 #include "messprofil.h"
+#include "anfangswahl.h"
+#include "startprofil.h"
 #include "umgebung.h"
 
 namespace kalvion::python {
@@ -66,6 +68,26 @@ Startangabe startprofil_aus(std::vector<Messpunkt> punkte, std::string quelle, A
     return s;
 }
 
+cli::Anfangsliste anfaenge_aus(const py::handle& objekt, const char* wort)
+{
+    cli::Anfangsliste liste;
+    if (objekt.is_none())
+        return liste;
+    auto eintrag = [&](const py::handle& e) {
+        if (py::isinstance<py::str>(e))
+            liste.hinzu(QString::fromStdString(e.cast<std::string>()), {}, QString::fromLatin1(wort));
+        else
+            liste.hinzu(startangabe_aus(e));
+    };
+    if (py::isinstance<py::str>(objekt) || py::isinstance<Startangabe>(objekt)) {
+        eintrag(objekt);
+        return liste;
+    }
+    for (const py::handle e : py::iter(objekt))
+        eintrag(e);
+    return liste;
+}
+
 Startangabe startangabe_aus(const py::handle& objekt)
 {
     if (objekt.is_none())
@@ -103,14 +125,16 @@ Randangaben randangaben_aus(const py::handle& start, const py::handle& oberflaec
 
 Modell modell_fuer_lauf(const cli::Lauf& lauf, const Randangaben& rand, const QLocale& locale)
 {
-    Modell m = cli::modell_fuer(lauf, locale);
-    if (rand.standard())
+    cli::Lauf mit_anfang = lauf;
+    mit_anfang.anfang = rand.start;
+    // A profile must lie on the run's path, as on the command line.
+    if (rand.start.profil)
+        if (const QString fehler = startpunkte_pruefen(*rand.start.profil, lauf.wert(Feld::x_max), QLocale::c());
+            !fehler.isEmpty())
+            wertfehler(QStringLiteral("start: %1").arg(fehler));
+    Modell m = cli::modell_fuer(mit_anfang, locale);
+    if (rand.oberflaeche.art == Oberflaechenart::geschlossen)
         return m;
-    const Startangabe& s = rand.start;
-    m.Anfang = s.art;
-    if (s.art == Anfangsart::grundgehalt)
-        eintragen(m.c0, s.c0, locale);
-    m.startprofil = s.profil;
     const Oberflaechenangabe& o = rand.oberflaeche;
     m.Oberflaeche = o.art;
     if (o.art == Oberflaechenart::konzentration)
@@ -134,8 +158,9 @@ void binde_rand(py::module_& modul)
   in µm from the surface where cell 1 lies, mol%, −1 … 101), mapped onto the
   cells: taken cell by cell where the points are the cells' own rows, otherwise
   interpolated linearly at the cell centres;
-- ``Start.file(path)``: such a profile from a text file of two columns, read as
-  read_profile() reads a measured profile;
+- ``Start.file(path)``: such a profile from a file, read as
+  ``kalvion-cli --start datei:`` reads it: a measured profile (from two depths
+  on), a curve table, or the last block of a results file;
 - ``Start.result(result)``: the final profile of an earlier Result (a second
   treatment after a first).)")
         .def_static("step", [] { return Startangabe{}; }, "The step: filled_cells cells at 100 mol%, the rest at 0.")
@@ -167,12 +192,14 @@ void binde_rand(py::module_& modul)
             [](const py::object& pfad_objekt) {
                 const QString pfad = pfad_aus(pfad_objekt);
                 lesbar_pruefen(pfad);
-                const Messlesung l = messprofil_laden(pfad);
+                const Messlesung l = startprofil_laden(pfad);
                 if (!l.ok)
                     wertfehler(QStringLiteral("%1: %2").arg(pfad, l.fehler));
                 return startprofil_aus(l.profil.punkte, l.profil.dateiname.toStdString(), Anfangsart::datei);
             },
-            py::arg("path"), "A start profile from a two-column text file (x in µm, mol%), as read_profile reads it.")
+            py::arg("path"),
+            "A start profile from a file (x in µm, mol%): a measured profile, a curve table or a results file's last "
+            "block, as kalvion-cli --start datei: reads it.")
         .def_static(
             "result",
             [](const py::object& ergebnis) {

@@ -4,10 +4,10 @@
 // crosses the surface, and the one place where a run's model is made with
 // them.
 //
-// The command line does not take a start or a surface yet, so they are put
-// onto the engine's fields here, after the command line has made the model.
-// Once cli::Lauf carries them, modell_fuer_lauf hands them over there and
-// becomes cli::modell_fuer.
+// A start is the command line's (cli::Startangabe), handed to cli::Lauf. The
+// command line does not take a surface yet, so it is put onto the engine's
+// fields here, after the command line has made the model; once cli::Lauf
+// carries it, modell_fuer_lauf becomes cli::modell_fuer.
 
 #include <pybind11/pybind11.h>
 
@@ -23,11 +23,7 @@ namespace kalvion::python {
 
 namespace py = pybind11;
 
-struct Startangabe {
-    Anfangsart art = Anfangsart::stufe;
-    double c0 = 0;  // mol%, for grundgehalt
-    std::shared_ptr<const Startprofil> profil;  // for datei and ergebnis
-};
+using Startangabe = cli::Startangabe;
 
 struct Oberflaechenangabe {
     Oberflaechenart art = Oberflaechenart::geschlossen;
@@ -57,6 +53,11 @@ Modell modell_fuer_lauf(const cli::Lauf& lauf, const Randangaben& rand, const QL
 // A start from the points of a profile (x in µm, mol%), checked; `art` datei
 // or ergebnis. Throws ValueError.
 Startangabe startprofil_aus(std::vector<Messpunkt> punkte, std::string quelle, Anfangsart art);
+
+// The starts of a study: None (the step), a Start, the command line's text
+// ("base:0.1:0.5:0.1", "file:scan.csv") or a list of these, each an entry as
+// --start given once more. Throws Eingabefehler naming `wort`.
+cli::Anfangsliste anfaenge_aus(const py::handle& objekt, const char* wort);
 
 void binde_rand(py::module_& modul);
 

@@ -704,11 +704,11 @@ private slots:
         zeile("schluessel_doppelt", QStringList{"--parameter", "doppelt.kalvion"} + datei,
               "Parameterdatei: „felder.zeit“ ist mehrfach angegeben.");
         zeile("formatzahl_wie_geschrieben", QStringList{"--parameter", "format.kalvion"} + datei,
-              "Parameterdatei: „format“ = „1.0000000000000002“ ist eine unbekannte Version (erwartet 1).");
+              "Parameterdatei: „format“ = „1.0000000000000002“ ist eine unbekannte Version (erwartet 1 oder 2).");
         zeile("mehrere_wertespalten", {"--anpassen", "tabelle.csv@1000"},
               "Die Datei hat mehrere Wertespalten: „Fe“ (2), „Ni“ (3). Bitte eine davon wählen. (--spalte NAME oder "
               "--spalte NUMMER)");
-        zeile("spalte_ohne_messung", QStringList{"--spalte", "2"} + datei, "--spalte gilt nur mit --messung oder --anpassen");
+        zeile("spalte_ohne_messung", QStringList{"--spalte", "2"} + datei, "--spalte gilt nur mit --messung, --anpassen oder --start datei:PFAD");
         const char* auswege = "; --verfahren schnell rechnet nach Schritt 1000 in einem Sprung (in Sekundenbruchteilen), "
                               "--verfahren schrittweise trotzdem jeden Schritt";
         zeile("wochenlanger_lauf", QStringList{"--temperatur", "1.050", "--q", "238.650"} + datei,

@@ -154,8 +154,8 @@ private slots:
         QTest::newRow("kein JSON") << QByteArray("Sintertemp=1050\n") << "Keine Kalvion-Parameterdatei (kein JSON-Objekt).";
         QTest::newRow("leer") << QByteArray() << "Keine Kalvion-Parameterdatei (kein JSON-Objekt).";
         QTest::newRow("JSON-Liste") << QByteArray("[1, 2]") << "Keine Kalvion-Parameterdatei (kein JSON-Objekt).";
-        QTest::newRow("andere Version") << ersetzt("\"format\": 1", "\"format\": 2")
-                                        << "Parameterdatei: „format“ = „2“ ist eine unbekannte Version (erwartet 1).";
+        QTest::newRow("andere Version") << ersetzt("\"format\": 1", "\"format\": 3")
+                                        << "Parameterdatei: „format“ = „3“ ist eine unbekannte Version (erwartet 1 oder 2).";
         QTest::newRow("ohne Version") << ersetzt("\"format\": 1,", "")
                                       << "Parameterdatei: „format“ fehlt oder ist keine Zahl.";
         QTest::newRow("Schlüssel fehlt") << ersetzt("\"zeit\": \"1,5\", ", "") << "Parameterdatei: „zeit“ fehlt oder ist kein Text.";
@@ -173,7 +173,7 @@ private slots:
             << "Parameterdatei: „programm“: Zeile 1, Rate: größer als 0 K/min oder „sofort“.";
         QTest::newRow("Version wie geschrieben") << ersetzt("\"format\": 1", "\"format\": 1.0000000000000002")
                                                  << "Parameterdatei: „format“ = „1.0000000000000002“ ist eine unbekannte "
-                                                    "Version (erwartet 1).";
+                                                    "Version (erwartet 1 oder 2).";
         QTest::newRow("Schlüssel doppelt") << ersetzt("\"modell\": \"linear\"", "\"modell\": \"linear\", \"modell\": \"linear\"")
                                            << "Parameterdatei: „modell“ ist mehrfach angegeben.";
         QTest::newRow("Feld doppelt, als Escape") << ersetzt("\"weg\": \"50\"", "\"weg\": \"50\", \"\\u0077eg\": \"60\"")
@@ -182,6 +182,28 @@ private slots:
             << ersetzt("\"modell\"", "\"programm\": {\"start\": \"20\", \"segmente\": [{\"rate\": \"5\", \"ziel\": \"1050\", "
                                     "\"halten\": \"1\"}, {\"rate\": \"5\", \"ziel\": \"20\", \"ziel\": \"30\", \"halten\": \"0\"}]}, \"modell\"")
             << "Parameterdatei: „programm.segmente[2].ziel“ ist mehrfach angegeben.";
+        const char* profil = "\"anfang\": {\"art\": \"datei\", \"quelle\": \"s.csv\", \"punkte\": %1}, \"modell\"";
+        auto mit_anfang = [](const QString& anfang) {
+            return ersetzt("\"modell\"", (anfang + QStringLiteral(", \"modell\"")).toUtf8().constData());
+        };
+        QTest::newRow("Anfang unbekannt") << mit_anfang("\"anfang\": {\"art\": \"welle\"}")
+                                          << "Parameterdatei: „anfang.art“ = „welle“ ist nicht erlaubt.";
+        QTest::newRow("Anfang kein Objekt") << mit_anfang("\"anfang\": \"stufe\"")
+                                            << "Parameterdatei: „anfang“ = „…“ ist nicht erlaubt.";
+        QTest::newRow("Grundgehalt über 100") << mit_anfang("\"anfang\": {\"art\": \"grundgehalt\", \"c0\": \"100,5\"}")
+                                              << "Parameterdatei: „anfang.c0“ = „100,5“ ist nicht erlaubt.";
+        QTest::newRow("Grundgehalt fehlt") << mit_anfang("\"anfang\": {\"art\": \"grundgehalt\"}")
+                                           << "Parameterdatei: „anfang.c0“ fehlt oder ist kein Text.";
+        QTest::newRow("Punkt über 101") << ersetzt("\"modell\"", QString::fromLatin1(profil).arg("[[0, 50], [10, 150]]").toUtf8().constData())
+                                        << "Parameterdatei: „anfang.punkte[2]“ = „[10,150]“ ist nicht erlaubt.";
+        QTest::newRow("Punkt ohne Zahl") << ersetzt("\"modell\"", QString::fromLatin1(profil).arg("[[0, 50], [10]]").toUtf8().constData())
+                                         << "Parameterdatei: „anfang.punkte[2]“ = „[10]“ ist nicht erlaubt.";
+        QTest::newRow("ein Punkt") << ersetzt("\"modell\"", QString::fromLatin1(profil).arg("[[0, 50]]").toUtf8().constData())
+                                   << "Parameterdatei: „anfang.punkte“ hat 1 Punkte, nötig sind mindestens 2.";
+        QTest::newRow("Punkt hinter x_max") << ersetzt("\"modell\"", QString::fromLatin1(profil).arg("[[0, 50], [60, 1]]").toUtf8().constData())
+                                            << "Parameterdatei: „anfang.punkte[2]“: x = 60 µm liegt hinter x_max = 50 µm.";
+        QTest::newRow("Anfangsschlüssel doppelt") << mit_anfang("\"anfang\": {\"art\": \"grundgehalt\", \"c0\": \"1\", \"c0\": \"2\"}")
+                                                  << "Parameterdatei: „anfang.c0“ ist mehrfach angegeben.";
         QTest::newRow("Programmsegment ohne Ziel")
             << ersetzt("\"modell\"", "\"programm\": {\"start\": \"20\", \"segmente\": [{\"rate\": \"5\", \"halten\": \"1\"}]}, \"modell\"")
             << "Parameterdatei: „programm.segmente[1].ziel“ fehlt oder ist kein Text.";
@@ -195,6 +217,67 @@ private slots:
         const Parameterlesung l = parameter_lesen(daten, basis, Deutsch);
         QVERIFY(!l.modell);
         QCOMPARE(l.fehler, meldung);
+    }
+
+    // Every start kind round the file in both locales: a step on the start-up
+    // kind keeps format 1 and the bytes of a file without starts; any other
+    // start is format 2 and comes back as it was, profile points exactly.
+    void anfang_rundweg_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QString>("c0");
+        for (const QLocale& l : {Deutsch, C_Locale}) {
+            const QString name = l == Deutsch ? QStringLiteral("deutsch") : QStringLiteral("C");
+            for (const Anfangsbeschreibung& b : Anfangsarten)
+                QTest::addRow("%s, %s", qPrintable(name), b.name)
+                    << l << int(b.art) << (l == Deutsch ? QStringLiteral("0,25") : QStringLiteral("0.25"));
+        }
+    }
+    void anfang_rundweg()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(int, art);
+        QFETCH(QString, c0);
+        Modell m;
+        startwerte_setzen(m);
+        const QByteArray ohne_anfang = parameterdaten(m, locale);
+        m.Anfang = static_cast<Anfangsart>(art);
+        Parametersatz satz;
+        satz.eingaben.push_back({&Modell::c0, Eingabewert{0.25, c0.toStdString()}});
+        // 1/3 and 0.1 do not end in decimal digits: exact only as numbers.
+        m.startprofil = std::make_shared<const Startprofil>(
+            Startprofil{{{0, 100}, {1.0 / 3, 0.1}, {50, -0.5}}, "Messung „1“.csv"});
+        parameter_uebernehmen(m, satz);
+        const QByteArray daten = parameterdaten(m, locale);
+        const QJsonObject o = QJsonDocument::fromJson(daten).object();
+        QCOMPARE(o.value("format").toInt(), m.Anfang == Anfangsart::stufe ? 1 : 2);
+        if (m.Anfang == Anfangsart::stufe)
+            QCOMPARE(daten, ohne_anfang);
+
+        Modell basis;
+        startwerte_setzen(basis);
+        const Parameterlesung l = parameter_lesen(daten, basis, locale);
+        QVERIFY2(l.modell, qPrintable(l.fehler));
+        QCOMPARE(l.modell->Anfang, m.Anfang);
+        QCOMPARE(l.modell->Molprozent, m.Molprozent);
+        QCOMPARE(std::vector<double>(l.modell->Konz_Start.begin(), l.modell->Konz_Start.end()),
+                 std::vector<double>(m.Konz_Start.begin(), m.Konz_Start.end()));
+        if (m.Anfang == Anfangsart::grundgehalt)
+            QCOMPARE(feldtext(*l.modell, Feld::c0, locale), c0);
+        if (m.Anfang == Anfangsart::datei || m.Anfang == Anfangsart::ergebnis) {
+            QCOMPARE(l.modell->startprofil->quelle, m.startprofil->quelle);
+            QCOMPARE(l.modell->startprofil->punkte.size(), 3u);
+            QCOMPARE(l.modell->startprofil->punkte[1].x, 1.0 / 3);
+            QCOMPARE(l.modell->startprofil->punkte[1].konz, 0.1);
+        }
+        QCOMPARE(parameterdaten(*l.modell, locale), daten);
+
+        // A file of format 1 starts as the step, whatever the parameters held before.
+        const Parameterlesung alt = parameter_lesen(ohne_anfang, *l.modell, locale);
+        QVERIFY(alt.modell);
+        QCOMPARE(alt.modell->Anfang, Anfangsart::stufe);
+        QVERIFY(!alt.modell->startprofil);
     }
 
     void gute_datei_als_gegenprobe()

@@ -3,7 +3,8 @@
 // The six parameter fields as one table: how the dialog shows them, their
 // bounds and reset text, where an accepted entry goes and which derived values
 // it brings up to date, their command-line option, table column and line in the
-// results file.
+// results file. A second, small table holds the values of the start and the
+// surface conditions, which only some runs have.
 // Needs QtCore only, so that every front end checks input the same way.
 
 #include <QLocale>
@@ -15,8 +16,11 @@
 
 namespace kalvion {
 
-enum class Feld { Sintertemp, Sinterzeit, x_max, D0, Q, i_Diff };
+// The six fields of every run, then the values of the start and surface
+// conditions (Randfeldtabelle).
+enum class Feld { Sintertemp, Sinterzeit, x_max, D0, Q, i_Diff, c0 };
 inline constexpr int Feldzahl = 6;
+inline constexpr int Randfeldzahl = 1;
 
 // Everything about one field, for every place that shows, checks, stores,
 // asks for or writes it.
@@ -113,7 +117,35 @@ constexpr std::array<Feld, Feldzahl> alle_felder()
 // In the dialog's order.
 inline constexpr std::array<Feld, Feldzahl> Alle_Felder = alle_felder();
 
-constexpr const Feldregel& regel(Feld f) { return Feldtabelle[static_cast<int>(f)]; }
+// The value of a start or surface condition. Its place in the dialog is
+// within the box of its condition; its command-line option is the
+// condition's (--start), which names the value in its messages; its name is
+// its key in a parameter file and its table column.
+// clang-format off
+inline constexpr std::array<Feldregel, Randfeldzahl> Randfeldtabelle{{
+    {Feld::c0, "c0",
+     QT_TRANSLATE_NOOP("Feld", "c0 [Mol%]"), 930, 300, 900,
+     Grundgehalt_min, true, Grundgehalt_max, false, "0", &Modell::c0, false, false, true,
+     "start", "Mol%", QT_TRANSLATE_NOOP("Feld", "Grundgehalt in Mol%"), "c0",
+     0, "",
+     QT_TRANSLATE_NOOP("Vergleich", "Grundgehalt %1 Mol%")},
+}};
+// clang-format on
+
+constexpr bool randfelder_in_reihenfolge()
+{
+    for (int i = 0; i < Randfeldzahl; ++i)
+        if (static_cast<int>(Randfeldtabelle[i].feld) != Feldzahl + i)
+            return false;
+    return true;
+}
+static_assert(randfelder_in_reihenfolge(), "Randfeldtabelle follows Feldtabelle in Feld");
+
+constexpr const Feldregel& regel(Feld f)
+{
+    const int i = static_cast<int>(f);
+    return i < Feldzahl ? Feldtabelle[i] : Randfeldtabelle[i - Feldzahl];
+}
 
 // v is within the field's bounds (the cell count compared once rounded).
 bool im_bereich(const Feldregel& r, double v);

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <functional>
 
+#include "bedingungen.h"
 #include "feldpruefung.h"
 #include "programmeingabe.h"
 #include "zahlen.h"
@@ -95,20 +96,6 @@ bool gleicher_anfang(const Modell& a, const Modell& b)
     case Anfangsart::ergebnis: return gleiche_punkte(a.startprofil, b.startprofil);
     }
     return false;
-}
-
-QString anfangsname(const Modell& m, const QLocale& locale, Namenssprache sprache)
-{
-    switch (m.Anfang) {
-    case Anfangsart::stufe: return text("Anfang", beschreibung(m.Anfang).anzeigename, sprache);
-    case Anfangsart::grundgehalt:
-        return vergleichstext(QT_TRANSLATE_NOOP("Vergleich", "Grundgehalt %1 Mol%"), sprache).arg(angenommen(m.c0, locale));
-    case Anfangsart::datei:
-        return vergleichstext(QT_TRANSLATE_NOOP("Vergleich", "Start aus %1"), sprache)
-            .arg(m.startprofil ? QString::fromStdString(m.startprofil->quelle) : QString());
-    case Anfangsart::ergebnis: return vergleichstext(QT_TRANSLATE_NOOP("Vergleich", "Start aus letztem Ergebnis"), sprache);
-    }
-    return {};
 }
 
 bool gleiche_oberflaeche(const Modell& a, const Modell& b)

@@ -150,6 +150,7 @@ def study(
     programme: Programme | None = None,
     programme_hold_h: _Values | None = None,
     programme_rate_k_min: _Values | None = None,
+    start: Start | str | Iterable[Start | str] | None = None,
     method: _Method = "auto",
     threads: int | None = None,
     part: tuple[int, int] | None = None,
@@ -169,6 +170,7 @@ def study_csv(
     programme: Programme | None = None,
     programme_hold_h: _Values | None = None,
     programme_rate_k_min: _Values | None = None,
+    start: Start | str | Iterable[Start | str] | None = None,
     method: _Method = "auto",
     threads: int | None = None,
     part: tuple[int, int] | None = None,
@@ -278,5 +280,6 @@ def save_parameters(
     geometry: str | None = None,
     *,
     programme: Programme | None = None,
+    start: Start | Literal["step"] | None = None,
     decimal: _Decimal = ",",
 ) -> None: ...
