@@ -68,7 +68,7 @@ constexpr Option Dateioptionen[] = {
      "Liste oder Bereich); erlaubt: Wert > 0")},
 };
 
-// How the runs start.
+// How the runs start, and what crosses their surface.
 constexpr Option Anfangsoptionen[] = {
     {Startoption, QT_TRANSLATE_NOOP("kalvion::cli", "ANFANG"),
      QT_TRANSLATE_NOOP("kalvion::cli", "wie das Profil anfängt: stufe (Vorgabe: i-diff Zellen bei\n"
@@ -78,6 +78,16 @@ constexpr Option Anfangsoptionen[] = {
      "Messprofil, Kurventabelle mit --spalte, oder der letzte\n"
      "Block einer Ergebnisdatei); mehrfach angegeben jeder\n"
      "Anfang ein Wert der Studie")},
+    {Oberflaechenoption, QT_TRANSLATE_NOOP("kalvion::cli", "RAND"),
+     QT_TRANSLATE_NOOP("kalvion::cli", "was durch die Oberfläche geht: geschlossen (Vorgabe:\n"
+     "nichts), konzentration:C (die Oberfläche bei C Mol%\n"
+     "gehalten, 0 ≤ C ≤ 100; auch Liste oder Bereich) oder\n"
+     "austausch:BETA,C (Austausch mit einer Atmosphäre von C\n"
+     "Mol% durch β = BETA cm/s, 0 ≤ BETA ≤ 1000; BETA und C je\n"
+     "ein Wert oder Bereich, weitere Werte durch Wiederholen\n"
+     "der Option); mehrfach angegeben jede ein Wert der\n"
+     "Studie; mit --messung oder --anpassen passt\n"
+     "konzentration ohne Wert auch C an")},
 };
 
 // Instead of runs: D from measured profiles.
@@ -146,6 +156,7 @@ constexpr std::pair<const char*, const char*> Englische_namen[] = {
     {"messung", "measurement"},
     {"anpassen", "fit"},
     {"spalte", "column"},
+    {"oberflaeche", "surface"},
     {"verfahren", "method"},
     {"teil", "slice"},
     {"viele", "many"},
@@ -359,6 +370,8 @@ Studie lies_studie(const QCommandLineParser& parser, const Spaltenwahl& spalte)
         }
         if (m.Anfang != Anfangsart::stufe)
             studie.anfaenge.hinzu(Startangabe{m.Anfang, m.c0.wert, m.startprofil});
+        if (m.Oberflaeche != Oberflaechenart::geschlossen)
+            studie.oberflaechen.hinzu(Oberflaechenangabe{m.Oberflaeche, m.c_s.wert, m.beta.wert, m.c_atm.wert});
     }
     if (parser.isSet(QStringLiteral("programm"))) {
         const Modell m = lies_parameterdatei(parser, "programm");
@@ -389,6 +402,13 @@ Studie lies_studie(const QCommandLineParser& parser, const Spaltenwahl& spalte)
             studie.anfaenge.hinzu(angabe, spalte);
     }
     pruefe_anfaenge(studie);
+    if (parser.isSet(QString::fromLatin1(Oberflaechenoption))) {
+        studie.oberflaechen = {};
+        // Only a fit finds a surface concentration left open.
+        const bool anpassen = parser.isSet(QStringLiteral("messung")) || parser.isSet(QStringLiteral("anpassen"));
+        for (const QString& angabe : parser.values(QString::fromLatin1(Oberflaechenoption)))
+            studie.oberflaechen.hinzu(angabe, optionsname(Oberflaechenoption), anpassen);
+    }
     if (studie.programm) {
         for (Feld f : {Feld::Sintertemp, Feld::Sinterzeit})
             if (parser.isSet(QString::fromLatin1(regel(f).option)))
@@ -637,7 +657,13 @@ QString hilfetext()
                "\n"
                "Ablauf:\n") +
            optionszeilen(std::begin(Ablaufoptionen), std::end(Ablaufoptionen)) +
-           tr("\nAnfang:\n") + optionszeilen(std::begin(Anfangsoptionen), std::end(Anfangsoptionen)) +
+           tr("\nAnfang und Oberfläche:\n") + optionszeilen(std::begin(Anfangsoptionen), std::end(Anfangsoptionen)) +
+           absatz(tr("Mit offener Oberfläche ist der Zeitschritt kleiner (dx²/(3 D) statt dx²/(2 D)), und "
+                     "Fehler zählt die Zellen, die den Bereich der Werte verlassen, aus denen sie gemischt "
+                     "werden; ein Temperaturprogramm mit Austausch wird Schritt für Schritt gerechnet. "
+                     "Tabellenspalten mit einem Anfang: anfang, c0 und startdatei; mit einer Oberfläche: "
+                     "oberflaeche, c_s, beta, c_atm, aufgenommen (Mol% des Volumens, abgegeben unter 0) und "
+                     "Molprozent_Ende.")) +
            tr("\nMessprofile (statt zu rechnen):\n") +
            optionszeilen(std::begin(Messoptionen), std::end(Messoptionen)) +
            tr(

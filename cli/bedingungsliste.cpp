@@ -10,6 +10,7 @@
 #include "eingabefehler.h"
 #include "feldpruefung.h"
 #include "kurzform.h"
+#include "modell.h"
 #include "sprache.h"
 #include "startprofil.h"
 #include "uebersetzen.h"
@@ -153,6 +154,197 @@ QString als_option(const Startangabe& start)
     }
     return QStringLiteral("%1:%2").arg(QString::fromLatin1(name),
                                        start.profil ? QString::fromStdString(start.profil->quelle) : QString());
+}
+
+namespace {
+
+const char* name_fuer(const Oberflaechenbeschreibung& b)
+{
+    return sprache::englisch_aktiv() ? b.englischer_name : b.name;
+}
+
+double startwert_c_s()
+{
+    Modell m;
+    startwerte_setzen(m);
+    return m.c_s.wert;
+}
+
+// Whether the surface passes anything: exchange through β = 0 does not.
+bool offen(const Oberflaechenangabe& o)
+{
+    return o.art == Oberflaechenart::konzentration || (o.art == Oberflaechenart::austausch && o.beta > 0);
+}
+
+}  // namespace
+
+QString oberflaechennamen()
+{
+    QStringList namen;
+    for (const Oberflaechenbeschreibung& b : Oberflaechenarten) {
+        QString name = QString::fromLatin1(name_fuer(b));
+        if (b.art == Oberflaechenart::konzentration)
+            name += QStringLiteral(":C");
+        if (b.art == Oberflaechenart::austausch)
+            name += QStringLiteral(":BETA,C");
+        namen << name;
+    }
+    return namen.join(QLatin1Char('|'));
+}
+
+// A member's texts name their context themselves, as Werteliste's do.
+void Oberflaechenliste::hinzu(const QString& text, const QString& option, bool ohne_wert_erlaubt)
+{
+    const qsizetype doppelpunkt = text.indexOf(QLatin1Char(':'));
+    const QString name = (doppelpunkt < 0 ? text : text.left(doppelpunkt)).trimmed().toLower();
+    const QString rest = doppelpunkt < 0 ? QString() : text.mid(doppelpunkt + 1);
+    const auto b = std::find_if(Oberflaechenarten.begin(), Oberflaechenarten.end(), [&](const Oberflaechenbeschreibung& d) {
+        return name == QLatin1String(d.name) || name == QLatin1String(d.englischer_name);
+    });
+    if (b == Oberflaechenarten.end())
+        throw Eingabefehler{QCoreApplication::translate("kalvion::cli", "%1: \"%2\" ist keine Oberfläche; erlaubt sind %3")
+                                .arg(option, text, oberflaechennamen())};
+    const QString wertoption = option + QLatin1Char(' ') + name;
+    Eintrag e;
+    e.art = b->art;
+    switch (b->art) {
+    case Oberflaechenart::geschlossen:
+        if (doppelpunkt >= 0)
+            throw Eingabefehler{QCoreApplication::translate("kalvion::cli", "%1: \"%2\": %3 nimmt keinen Wert")
+                                    .arg(option, text, QString::fromLatin1(name_fuer(*b)))};
+        break;
+    case Oberflaechenart::konzentration:
+        if (doppelpunkt < 0 && ohne_wert_erlaubt) {
+            e.ohne_wert = true;
+            break;
+        }
+        if (rest.trimmed().isEmpty())
+            throw Eingabefehler{QCoreApplication::translate("kalvion::cli",
+                                                            "%1: \"%2\": die Randkonzentration fehlt, etwa %3:0")
+                                    .arg(option, text, QString::fromLatin1(name_fuer(*b)))};
+        e.erste = Werteliste::lesen(Feld::c_s, wertoption, rest);
+        break;
+    case Oberflaechenart::austausch: {
+        const QStringList teile = rest.split(QLatin1Char(','));
+        if (doppelpunkt < 0 || teile.size() != 2)
+            throw Eingabefehler{QCoreApplication::translate("kalvion::cli",
+                                                            "%1: \"%2\": %3 braucht BETA,C (β in cm/s und c_atm in "
+                                                            "Mol%, je ein Wert oder ein Bereich), etwa %3:1e-5,0; "
+                                                            "mehrere Werte: die Option noch einmal angeben")
+                                    .arg(option, text, QString::fromLatin1(name_fuer(*b)))};
+        e.erste = Werteliste::lesen(Feld::beta, wertoption + QStringLiteral(" BETA"), teile[0]);
+        e.zweite = Werteliste::lesen(Feld::c_atm, wertoption + QStringLiteral(" C"), teile[1]);
+        break;
+    }
+    }
+    eintraege_.push_back(std::move(e));
+}
+
+void Oberflaechenliste::hinzu(const Oberflaechenangabe& oberflaeche)
+{
+    Eintrag e;
+    e.art = oberflaeche.art;
+    if (e.art == Oberflaechenart::konzentration)
+        e.erste = Werteliste::einzeln(oberflaeche.c_s);
+    if (e.art == Oberflaechenart::austausch) {
+        e.erste = Werteliste::einzeln(oberflaeche.beta);
+        e.zweite = Werteliste::einzeln(oberflaeche.c_atm);
+    }
+    eintraege_.push_back(std::move(e));
+}
+
+std::uint64_t Oberflaechenliste::Eintrag::anzahl() const
+{
+    const std::uint64_t a = erste ? erste->anzahl() : 1, b = zweite ? zweite->anzahl() : 1;
+    return static_cast<std::uint64_t>(std::min<unsigned __int128>(static_cast<unsigned __int128>(a) * b, Hoechste_Anzahl));
+}
+
+std::uint64_t Oberflaechenliste::anzahl() const
+{
+    if (eintraege_.empty())
+        return 1;
+    std::uint64_t n = 0;
+    for (const Eintrag& e : eintraege_)
+        n = std::min(n + e.anzahl(), Hoechste_Anzahl);
+    return n;
+}
+
+Oberflaechenangabe Oberflaechenliste::wert(std::uint64_t j) const
+{
+    for (const Eintrag& e : eintraege_) {
+        if (j >= e.anzahl()) {
+            j -= e.anzahl();
+            continue;
+        }
+        Oberflaechenangabe o;
+        o.art = e.art;
+        const std::uint64_t innen = e.zweite ? e.zweite->anzahl() : 1;
+        if (e.art == Oberflaechenart::konzentration)
+            // Without a value, the fit's first guess is the start-up value.
+            o.c_s = e.ohne_wert ? startwert_c_s() : e.erste->wert(j);
+        if (e.art == Oberflaechenart::austausch) {
+            o.beta = e.erste->wert(j / innen);
+            o.c_atm = e.zweite->wert(j % innen);
+        }
+        return o;
+    }
+    return {};
+}
+
+bool Oberflaechenliste::randwert_gesucht() const
+{
+    return std::any_of(eintraege_.begin(), eintraege_.end(), [](const Eintrag& e) { return e.ohne_wert; });
+}
+
+std::vector<Abschnitt> Oberflaechenliste::abschnitte() const
+{
+    // β runs through a value or a range, so each entry opens or closes once at most.
+    std::vector<Abschnitt> liste;
+    std::uint64_t von = 0;
+    for (const Eintrag& e : eintraege_) {
+        liste.push_back({von, von + e.anzahl()});
+        von += e.anzahl();
+    }
+    if (liste.empty())
+        liste.push_back({0, 1});
+    return liste;
+}
+
+std::pair<std::uint64_t, std::uint64_t> Oberflaechenliste::extreme(Abschnitt a) const
+{
+    std::uint64_t klein = a.von, gross = a.von;
+    bool zu_gefunden = false, offen_gefunden = false;
+    for (const Abschnitt& s : abschnitte()) {
+        const std::uint64_t von = std::max(s.von, a.von), bis = std::min(s.bis, a.bis);
+        // Within a piece the surface opens or closes once at most: its ends tell.
+        for (const std::uint64_t j : {von, bis - 1}) {
+            if (von >= bis)
+                break;
+            const bool ist_offen = offen(wert(j));
+            if (ist_offen && !offen_gefunden) {
+                gross = j;
+                offen_gefunden = true;
+            }
+            if (!ist_offen && !zu_gefunden) {
+                klein = j;
+                zu_gefunden = true;
+            }
+        }
+    }
+    return {klein, gross};
+}
+
+QString als_option(const Oberflaechenangabe& o)
+{
+    const QString name = QString::fromLatin1(beschreibung(o.art).name);
+    switch (o.art) {
+    case Oberflaechenart::geschlossen: return name;
+    case Oberflaechenart::konzentration: return QStringLiteral("%1:%2").arg(name, QString::fromStdString(kurzform(o.c_s)));
+    case Oberflaechenart::austausch:
+        return QStringLiteral("%1:%2,%3")
+            .arg(name, QString::fromStdString(kurzform(o.beta)), QString::fromStdString(kurzform(o.c_atm)));
+    }
+    return name;
 }
 
 }  // namespace kalvion::cli

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// How the runs of a study start (--start), as a dimension of the study: each
-// time the option is given it adds its entry, and a base content's list or
-// range adds a run per value.
+// How the runs of a study start (--start) and what crosses their surface
+// (--oberflaeche), each a dimension of the study: each time an option is
+// given it adds its entry, and a value's list or range adds a run per value.
 
 #include <QString>
 #include <cstdint>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "anfang.h"
+#include "oberflaeche.h"
 #include "messprofil.h"
 #include "werteliste.h"
 
@@ -62,5 +63,57 @@ QString als_option(const Startangabe& start);
 
 // The names the option takes, for its help and its messages.
 QString startnamen();
+
+inline constexpr const char* Oberflaechenoption = "oberflaeche";
+
+// What crosses one run's surface: nothing, a fixed concentration c_s (mol%),
+// or exchange through β (cm/s) with an atmosphere of c_atm (mol%).
+struct Oberflaechenangabe {
+    Oberflaechenart art = Oberflaechenart::geschlossen;
+    double c_s = 0, beta = 0, c_atm = 0;
+};
+
+class Oberflaechenliste {
+public:
+    // "geschlossen", "konzentration:C" (C a value, a list or a range) or
+    // "austausch:BETA,C" (each a value or a range: the comma parts the two,
+    // so a list of either is the option given once more), the kinds also by
+    // their English names (closed, concentration, exchange). With
+    // `ohne_wert_erlaubt` "konzentration" alone stands for a surface
+    // concentration a fit finds. Throws Eingabefehler naming the option.
+    void hinzu(const QString& text, const QString& option = QStringLiteral("--oberflaeche"),
+               bool ohne_wert_erlaubt = false);
+    void hinzu(const Oberflaechenangabe& oberflaeche);
+
+    // None given: every run's surface is closed, and the table has no
+    // columns for it.
+    bool leer() const { return eintraege_.empty(); }
+    std::uint64_t anzahl() const;  // 1 when none was given
+    Oberflaechenangabe wert(std::uint64_t j) const;
+    // A fixed surface concentration given without its value: the fit finds it.
+    bool randwert_gesucht() const;
+
+    // For the check at a study's corners: an open surface needs more steps
+    // than a closed one (β = 0 is closed). Within each piece the surface
+    // opens or closes at most once; among the positions `a`, one with the
+    // fewest steps and one with the most.
+    std::vector<Abschnitt> abschnitte() const;
+    std::pair<std::uint64_t, std::uint64_t> extreme(Abschnitt a) const;
+
+private:
+    struct Eintrag {
+        Oberflaechenart art = Oberflaechenart::geschlossen;
+        std::optional<Werteliste> erste, zweite;  // c_s, or β and c_atm (the second varying faster)
+        bool ohne_wert = false;
+        std::uint64_t anzahl() const;
+    };
+    std::vector<Eintrag> eintraege_;
+};
+
+// "--oberflaeche austausch:1e-05,5" for one run (nothing for a closed one).
+QString als_option(const Oberflaechenangabe& oberflaeche);
+
+// The names the option takes, for its help and its messages.
+QString oberflaechennamen();
 
 }  // namespace kalvion::cli

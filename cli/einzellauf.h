@@ -53,7 +53,9 @@ Laufertrag einzellauf(const Lauf& lauf, Verfahren verfahren, const Ausgaben& aus
                       const Laufbegleitung& begleitung = {});
 
 // "sphärisch, 1050 °C, 2 h, 50 µm, D0 587, Q 238650, i_Diff 20: 6140 Schritte,
-// 10 Gesamtmol%, 0 Fehler", the numbers as the user types and reads them.
+// 10 Gesamtmol%, 0 Fehler", the numbers as the user types and reads them; a
+// start or surface other than the default named before the colon, an open
+// surface's balance after the error count.
 QString zusammenfassung(const Modell& m, const Laufausgang& ausgang, const QLocale& locale);
 
 }  // namespace kalvion::cli

@@ -16,6 +16,8 @@ QStringList variierte_optionen(const Studie& studie)
     pruefe(Modelloption, studie.modelle.size());
     for (const Feldregel& r : Feldtabelle)
         pruefe(r.option, studie.listen[static_cast<int>(r.feld)].anzahl());
+    pruefe(Startoption, studie.anfaenge.anzahl());
+    pruefe(Oberflaechenoption, studie.oberflaechen.anzahl());
     pruefe(Halteoption, studie.halten ? studie.halten->anzahl() : 1);
     pruefe(Rateoption, studie.rate ? studie.rate->anzahl() : 1);
     return optionen;

@@ -33,6 +33,7 @@ std::uint64_t Studie::anzahl() const
     for (const Werteliste& l : listen)
         n = std::min<unsigned __int128>(n * l.anzahl(), Hoechste_Anzahl);
     n = std::min<unsigned __int128>(n * anfaenge.anzahl(), Hoechste_Anzahl);
+    n = std::min<unsigned __int128>(n * oberflaechen.anzahl(), Hoechste_Anzahl);
     for (const auto* l : {&halten, &rate})
         if (*l)
             n = std::min<unsigned __int128>(n * (*l)->anzahl(), Hoechste_Anzahl);
@@ -56,6 +57,8 @@ Lauf Studie::lauf(std::uint64_t index) const
         }
         l.programm = programm_fuer(*programm, h, r);
     }
+    l.oberflaeche = oberflaechen.wert(index % oberflaechen.anzahl());
+    index /= oberflaechen.anzahl();
     l.anfang = anfaenge.wert(index % anfaenge.anzahl());
     index /= anfaenge.anzahl();
     for (int f = static_cast<int>(listen.size()) - 1; f >= 0; --f) {
@@ -112,6 +115,8 @@ QString als_optionen(const Lauf& lauf)
                                                QString::fromStdString(kurzform(lauf.wert(r.feld))));
     if (lauf.anfang.art != Anfangsart::stufe)
         text += QStringLiteral(" --%1 %2").arg(QString::fromLatin1(Startoption), als_option(lauf.anfang));
+    if (lauf.oberflaeche.art != Oberflaechenart::geschlossen)
+        text += QStringLiteral(" --%1 %2").arg(QString::fromLatin1(Oberflaechenoption), als_option(lauf.oberflaeche));
     if (lauf.programm)
         text += QStringLiteral(" (%1)").arg(programmzeile(*lauf.programm, QLocale::c()));
     return text;

@@ -2,9 +2,9 @@
 #pragma once
 // A study: the cartesian product of the option values. Its runs are numbered
 // in a fixed order, the options' order in the parameter dialog (model,
-// temperature, time, path, D0, Q, i_Diff), then the start, then a
-// programme's hold and rate, the last one varying fastest, so that any run
-// can be formed from its number alone.
+// temperature, time, path, D0, Q, i_Diff), then the start and the surface,
+// then a programme's hold and rate, the last one varying fastest, so that any
+// run can be formed from its number alone.
 
 #include <QString>
 #include <array>
@@ -33,6 +33,7 @@ struct Lauf {
     // run is then its equivalent run (temperature and time left aside).
     std::optional<Programmeingabe> programm;
     Startangabe anfang;
+    Oberflaechenangabe oberflaeche;
 
     double wert(Feld f) const { return werte[static_cast<int>(f)]; }
 };
@@ -49,6 +50,7 @@ struct Studie {
     std::vector<Geometrie> modelle{Geometrie::linear};  // the models given
     std::array<Werteliste, Feldzahl> listen;            // indexed by Feld
     Anfangsliste anfaenge;                     // none given: the step
+    Oberflaechenliste oberflaechen;            // none given: closed
     std::optional<Programmeingabe> programm;   // numbers with a decimal point
     std::optional<Werteliste> halten, rate;    // only with a programme; vary fastest
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tabelle.h"
 
+#include "bedingungen.h"
 #include "kurzform.h"
 #include "programmeingabe.h"
 #include "zahlen.h"
@@ -31,7 +32,7 @@ std::string als_feld(const std::string& text)
 
 Tabellenform tabellenform(const Studie& studie)
 {
-    return {!studie.anfaenge.leer(), studie.programm.has_value()};
+    return {!studie.anfaenge.leer(), !studie.oberflaechen.leer(), studie.programm.has_value()};
 }
 
 std::string tabellenkopf(Tabellenform form)
@@ -46,6 +47,10 @@ std::string tabellenkopf(Tabellenform form)
         anhaengen(zeile, "Konz_" + kurzform(std::int64_t{zelle}));
     if (form.anfang)
         for (const char* name : {"anfang", regel(Feld::c0).spalte, "startdatei"})
+            anhaengen(zeile, name);
+    if (form.oberflaeche)
+        for (const char* name : {"oberflaeche", regel(Feld::c_s).spalte, regel(Feld::beta).spalte,
+                                 regel(Feld::c_atm).spalte, "aufgenommen", "Molprozent_Ende"})
             anhaengen(zeile, name);
     if (form.programm)
         for (const char* name : {"halten", "rate", "T_ref", "t_eq"})
@@ -75,6 +80,17 @@ std::string tabellenzeile(const Lauf& lauf, const Modell& m, const Laufausgang& 
         anhaengen(zeile, beschreibung(a.art).name);
         anhaengen(zeile, a.art == Anfangsart::grundgehalt ? kurzform(a.c0) : std::string());
         anhaengen(zeile, a.profil && a.art == Anfangsart::datei ? als_feld(a.profil->quelle) : std::string());
+    }
+    if (form.oberflaeche) {
+        const Oberflaechenangabe& o = lauf.oberflaeche;
+        const bool austausch = o.art == Oberflaechenart::austausch;
+        anhaengen(zeile, beschreibung(o.art).name);
+        anhaengen(zeile, o.art == Oberflaechenart::konzentration ? kurzform(o.c_s) : std::string());
+        anhaengen(zeile, austausch ? kurzform(o.beta) : std::string());
+        anhaengen(zeile, austausch ? kurzform(o.c_atm) : std::string());
+        const std::optional<Randbilanz> b = randbilanz(m);
+        anhaengen(zeile, b ? kurzform(b->aufgenommen) : std::string());
+        anhaengen(zeile, b ? kurzform(b->nachher) : std::string());
     }
     if (form.programm && lauf.programm) {
         // The hold of the highest segment and the first heating ramp's rate, as given.

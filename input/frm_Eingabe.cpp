@@ -215,7 +215,43 @@ void frm_Eingabe::baue_anfang()
             lbl_startdatei->setWordWrap(true);
         }
     }
-    rahmen->setGeometry(twips_rechteck(Rechte_spalte, 240, Rechte_spalte_breite, lagen.back().oben + 255 + 120));
+    const int hoehe = lagen.back().oben + 255 + 120;
+    rahmen->setGeometry(twips_rechteck(Rechte_spalte, 240, Rechte_spalte_breite, hoehe));
+    baue_rand(240 + hoehe + 240);
+}
+
+void frm_Eingabe::baue_rand(int rahmen_oben)
+{
+    // Under the start's box: the options, each with the fields of its values
+    // under it.
+    auto* rahmen = benannt(new QGroupBox(tr("Oberfläche"), this), "Oberflaeche");
+    constexpr std::array<int, Oberflaechenarten.size()> oben{300, 600, 1380};
+    QWidget* vorher = cmd_startdatei;
+    int unten = 0;
+    for (const Oberflaechenbeschreibung& b : Oberflaechenarten) {
+        auto* option = new QRadioButton(QCoreApplication::translate("Oberflaeche", b.anzeigename), rahmen);
+        option->setObjectName(QStringLiteral("opt_oberflaeche_") + QString::fromLatin1(b.name));
+        option->setGeometry(twips_rechteck(120, oben[static_cast<std::size_t>(b.art)], 3240, 255));
+        connect(option, &QRadioButton::toggled, this, [this, art = b.art](bool an) {
+            if (an)
+                oberflaeche_Click(art);
+        });
+        oberflaechen_optionen_[static_cast<std::size_t>(b.art)] = option;
+        setTabOrder(vorher, option);
+        vorher = option;
+        std::vector<Feld> werte;
+        if (b.art == Oberflaechenart::konzentration)
+            werte = {Feld::c_s};
+        if (b.art == Oberflaechenart::austausch)
+            werte = {Feld::beta, Feld::c_atm};
+        for (Feld f : werte) {
+            QLineEdit* feld = randfeld(rahmen, f);
+            setTabOrder(vorher, feld);
+            vorher = feld;
+            unten = std::max(unten, regel(f).feld_oben + 350);
+        }
+    }
+    rahmen->setGeometry(twips_rechteck(Rechte_spalte, rahmen_oben, Rechte_spalte_breite, unten + 120));
 }
 
 void frm_Eingabe::showEvent(QShowEvent* e)
@@ -342,8 +378,10 @@ void frm_Eingabe::Form_Activate()
     if (datei_profil_)
         datei_beschreibung_ = startprofil_beschreibung(QString::fromStdString(datei_profil_->quelle),
                                                        static_cast<int>(datei_profil_->punkte.size()));
-    feld(Feld::c0)->setText(feldtext(m_, Feld::c0, locale_));
+    for (Feld f : {Feld::c0, Feld::c_s, Feld::beta, Feld::c_atm})
+        feld(f)->setText(feldtext(m_, f, locale_));
     anfang_anzeigen();
+    oberflaeche_anzeigen();
 }
 
 void frm_Eingabe::cmd_programm_Click()
@@ -464,6 +502,29 @@ void frm_Eingabe::anfang_anzeigen()
     // A profile given point by point fills every cell: no step.
     feld(Feld::i_Diff)->setEnabled(beschreibung(m_.Anfang).mit_stufe);
     molprozent_anzeigen();
+}
+
+void frm_Eingabe::oberflaeche_anzeigen()
+{
+    QRadioButton* option = oberflaechen_optionen_[static_cast<std::size_t>(m_.Oberflaeche)];
+    {
+        const QSignalBlocker ruhig(option);
+        option->setChecked(true);
+    }
+    feld(Feld::c_s)->setEnabled(m_.Oberflaeche == Oberflaechenart::konzentration);
+    feld(Feld::beta)->setEnabled(m_.Oberflaeche == Oberflaechenart::austausch);
+    feld(Feld::c_atm)->setEnabled(m_.Oberflaeche == Oberflaechenart::austausch);
+}
+
+void frm_Eingabe::oberflaeche_Click(Oberflaechenart a)
+{
+    if (erst_fuellen())
+        return;
+    m_.Oberflaeche = a;
+    // An open surface needs a smaller step: the step count follows.
+    if (werte_ableiten(m_, {.d = true, .schritte = true, .anfangsprofil = false}).schritte)
+        schritte_anzeigen();
+    oberflaeche_anzeigen();
 }
 
 void frm_Eingabe::anfang_Click(Anfangsart a)

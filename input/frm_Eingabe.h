@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Kalvion - Eingabe": the six parameters, the model choice, how the profile
-// starts, and the derived values D, step count and total mol%. Its "ok" is
+// starts, what crosses the surface, and the derived values D, step count and
+// total mol%. Its "ok" is
 // the only way back to the main window. Its controls carry their names as
 // objectName.
 
@@ -80,6 +81,10 @@ private:
     bool cmd_startdatei_Click();       // false: cancelled or refused
     void anfang_anzeigen();            // the options, c0, i_Diff and the file as the copy holds them
     void zeige_anfangsoption(Anfangsart a);
+
+    void baue_rand(int oben);  // in twips
+    void oberflaeche_Click(Oberflaechenart a);
+    void oberflaeche_anzeigen();  // the option and its fields as the copy holds them
     QLineEdit* randfeld(QWidget* rahmen, Feld f);
     static QString anfang_objektname(Anfangsart a);  // "opt_anfang_datei"
 
@@ -101,6 +106,7 @@ private:
     QLabel* lbl_programm = nullptr;
     Startquellen start_;
     std::array<QRadioButton*, Anfangsarten.size()> anfang_optionen_{};  // indexed by Anfangsart
+    std::array<QRadioButton*, Oberflaechenarten.size()> oberflaechen_optionen_{};  // indexed by Oberflaechenart
     QPushButton* cmd_startdatei = nullptr;
     QLabel* lbl_startdatei = nullptr;
     // The profiles of the two kinds given point by point, kept while another

@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "anfangswahl.h"
+#include "bedingungen.h"
 #include "benannt.h"
 #include "exportbefehle.h"
 #include "parameterbefehle.h"
@@ -309,7 +310,7 @@ void frm_grafik::lauf_fertig(const Ergebniszeiger& ergebnis)
     // Current from here on, also for a save while the message is up; the
     // window stays locked until the message is acknowledged.
     laeuft_ = false;
-    kalvion::melde(this, sprache::fehlermeldung(ergebnis->ausgang.fehlerzahl, ergebnis->ausgang.gesprungen));
+    kalvion::melde(this, laufmeldung(*ergebnis, locale_));
     lbl_cursor_position->setVisible(true);
     flaeche_->setCursor(Qt::CrossCursor);
     startknopf_verbergen();
@@ -323,6 +324,15 @@ void frm_grafik::lauf_beendet(const Laufausgang& ausgang)
     nach_abbruch();
     if (ausgang.ergebnis == Laufergebnis::nicht_zaehlbar)  // refused before the start already; kept for safety
         kalvion::melde(this, schrittzahl_abgelehnt(laufschritte(m_), locale_));
+}
+
+QString laufmeldung(const Ergebnis& ergebnis, const QLocale& locale)
+{
+    const Modell& m = ergebnis.modell;
+    const QString fehler = sprache::fehlermeldung(ergebnis.ausgang.fehlerzahl, ergebnis.ausgang.gesprungen,
+                                                  fehlerart(m) == Fehlerart::bereichsverletzungen);
+    const QString bilanz = bilanztext(m, locale);
+    return bilanz.isEmpty() ? fehler : fehler + QLatin1Char('\n') + bilanz;
 }
 
 Ergebniszeiger frm_grafik::aktuelles_ergebnis() const
@@ -342,7 +352,10 @@ std::optional<Verfahren> frm_grafik::lauf_planen()
     // is stepped as always, also where the jump would be a little faster.
     if (geschaetzt_ <= Frage_ab_Sekunden)
         return Verfahren::schrittweise;
-    switch (kalvion::frage(this, frage_langer_lauf(geschaetzt_, locale_), knoepfe_langer_lauf())) {
+    const bool mit_sprung = sprung_moeglich(m_);
+    switch (antwort_langer_lauf(
+        kalvion::frage(this, frage_langer_lauf(geschaetzt_, locale_, mit_sprung), knoepfe_langer_lauf(mit_sprung)),
+        mit_sprung)) {
     case Schnell_rechnen:
         return Verfahren::sprung;
     case Schrittweise:
@@ -626,15 +639,25 @@ void frm_grafik::mnu_anpassen_Click()
         kalvion::melde(this, fehler);
         return;
     }
+    // A run that steps through its programme has no final profile for any D
+    // in one product.
+    if (durch_programm(m_)) {
+        kalvion::melde(this, tr("Mit Austausch an der Oberfläche wird ein Temperaturprogramm Schritt für Schritt "
+                                "gerechnet; daran lässt sich D nicht anpassen."));
+        return;
+    }
     // A few milliseconds of arithmetic, on a thread that never paints (see
     // gemessene_zellschrittkosten); the window waits for it.
-    Anpassung a;
     const Modell parameter = m_;
     const std::shared_ptr<const Messprofil> messung = messung_;
-    std::thread([&] { a = d_anpassen(parameter, messung->punkte); }).join();
+    auto anpassen = [parameter, messung](bool randwert) {
+        Anpassung a;
+        std::thread([&] { a = d_anpassen(parameter, messung->punkte, randwert); }).join();
+        return a;
+    };
 
     delete anpassung_.data();
-    auto* dialog = new frm_anpassung(a, parameter, messung->dateiname, locale_, this);
+    auto* dialog = new frm_anpassung(anpassen(false), parameter, messung->dateiname, locale_, this, anpassen);
     dialog->setWindowModality(Qt::ApplicationModal);
     connect(dialog, &frm_anpassung::d0_uebernehmen, this, &frm_grafik::d0_uebernehmen);
     oeffne(anpassung_, [dialog] { return dialog; });

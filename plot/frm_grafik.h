@@ -32,6 +32,11 @@ class frm_grafik;
 // supplies them, so that this window needs none of the dialogs' headers.
 using Dialogfabrik = std::function<QWidget*(frm_grafik&)>;
 
+// The message after a run: its error count ("0 Fehler", saying which count it
+// is with an open surface) and, with an open surface, the balance on a line
+// of its own.
+QString laufmeldung(const Ergebnis& ergebnis, const QLocale& locale);
+
 struct Dialogfabriken {
     Dialogfabrik eingabe;
     Dialogfabrik speichern;

@@ -114,6 +114,7 @@ cli::Studie studie_aus(const Angaben& a)
     if (s.programm)
         cli::pruefe_programme(s);
     s.anfaenge = anfaenge_aus(a.start, "start");
+    s.oberflaechen = oberflaechen_aus(a.oberflaeche, "surface");
     cli::pruefe_anfaenge(s);
     return s;
 }

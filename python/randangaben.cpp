@@ -30,11 +30,6 @@ void im_bereich(const char* name, double wert, double unten, double oben)
                               zahl(unten) + " ≤ value ≤ " + zahl(oben));
 }
 
-void eintragen(Eingabewert& ziel, double wert, const QLocale& locale)
-{
-    ziel.setze_text(wert, cli::eingabetext(wert, locale).toStdString());
-}
-
 const char* startname(Anfangsart art)
 {
     return beschreibung(art).englischer_name;
@@ -123,28 +118,42 @@ Randangaben randangaben_aus(const py::handle& start, const py::handle& oberflaec
     return rand;
 }
 
-Modell modell_fuer_lauf(const cli::Lauf& lauf, const Randangaben& rand, const QLocale& locale)
+cli::Lauf lauf_mit(const cli::Lauf& lauf, const Randangaben& rand)
 {
-    cli::Lauf mit_anfang = lauf;
-    mit_anfang.anfang = rand.start;
+    cli::Lauf l = lauf;
+    l.anfang = rand.start;
+    l.oberflaeche = rand.oberflaeche;
     // A profile must lie on the run's path, as on the command line.
     if (rand.start.profil)
         if (const QString fehler = startpunkte_pruefen(*rand.start.profil, lauf.wert(Feld::x_max), QLocale::c());
             !fehler.isEmpty())
             wertfehler(QStringLiteral("start: %1").arg(fehler));
-    Modell m = cli::modell_fuer(mit_anfang, locale);
-    if (rand.oberflaeche.art == Oberflaechenart::geschlossen)
-        return m;
-    const Oberflaechenangabe& o = rand.oberflaeche;
-    m.Oberflaeche = o.art;
-    if (o.art == Oberflaechenart::konzentration)
-        eintragen(m.c_s, o.c_s, locale);
-    if (o.art == Oberflaechenart::austausch) {
-        eintragen(m.beta, o.beta, locale);
-        eintragen(m.c_atm, o.c_atm, locale);
+    return l;
+}
+
+Modell modell_fuer_lauf(const cli::Lauf& lauf, const Randangaben& rand, const QLocale& locale)
+{
+    return cli::modell_fuer(lauf_mit(lauf, rand), locale);
+}
+
+cli::Oberflaechenliste oberflaechen_aus(const py::handle& objekt, const char* wort)
+{
+    cli::Oberflaechenliste liste;
+    if (objekt.is_none())
+        return liste;
+    auto eintrag = [&](const py::handle& e) {
+        if (py::isinstance<py::str>(e))
+            liste.hinzu(QString::fromStdString(e.cast<std::string>()), QString::fromLatin1(wort));
+        else
+            liste.hinzu(oberflaechenangabe_aus(e));
+    };
+    if (py::isinstance<py::str>(objekt) || py::isinstance<Oberflaechenangabe>(objekt)) {
+        eintrag(objekt);
+        return liste;
     }
-    parameter_uebernehmen(m, {});
-    return m;
+    for (const py::handle e : py::iter(objekt))
+        eintrag(e);
+    return liste;
 }
 
 void binde_rand(py::module_& modul)

@@ -56,6 +56,12 @@ constexpr Spalte Spalten[] = {
     {"anfang", "start", Spaltenart::text},
     {"c0", "c0", Spaltenart::zahl},
     {"startdatei", "start_file", Spaltenart::text},
+    {"oberflaeche", "surface", Spaltenart::text},
+    {"c_s", "c_s", Spaltenart::zahl},
+    {"beta", "beta_cm_s", Spaltenart::zahl},
+    {"c_atm", "c_atm", Spaltenart::zahl},
+    {"aufgenommen", "taken_up_mol_percent", Spaltenart::zahl},
+    {"Molprozent_Ende", "total_mol_percent_end", Spaltenart::zahl},
 };
 
 // A column the table has and this list does not keeps its own name and is
@@ -222,11 +228,15 @@ py::object spalten(const std::string& tabelle, bool kopf, const py::object& als_
                                       [&](const Geometriebeschreibung& b) { return name == b.name; });
                 auto a = std::find_if(Anfangsarten.begin(), Anfangsarten.end(),
                                       [&](const Anfangsbeschreibung& b) { return name == b.name; });
+                auto o = std::find_if(Oberflaechenarten.begin(), Oberflaechenarten.end(),
+                                      [&](const Oberflaechenbeschreibung& b) { return name == b.name; });
                 const std::string_view spalte = s.tabelle ? s.tabelle : "";
                 if (spalte == cli::Modelloption && g != Geometrien.end())
                     texte.append(g->englischer_name);
                 else if (spalte == "anfang" && a != Anfangsarten.end())
                     texte.append(a->englischer_name);
+                else if (spalte == "oberflaeche" && o != Oberflaechenarten.end())
+                    texte.append(o->englischer_name);
                 else
                     texte.append(name);
             }
@@ -273,10 +283,11 @@ py::object spalten(const std::string& tabelle, bool kopf, const py::object& als_
 
 Angaben angaben_aus(const py::object& geometrie, const std::array<py::object, Feldzahl>& felder,
                     const py::object& programm, const py::object& halten, const py::object& rate,
-                    const py::object& start)
+                    const py::object& start, const py::object& oberflaeche)
 {
     Angaben a;
     a.start = start;
+    a.oberflaeche = oberflaeche;
     a.geometrie = geometrie;
     a.felder = felder;
     a.programm = programm;
@@ -293,13 +304,18 @@ Python range, inclusive of its last member; or a text such as
 or None for the start-up value; geometry takes a name or a list of names.
 The runs are every combination, in the order of the parameter dialog
 (geometry, temperature_c, time_h, length_um, d0, q, filled_cells, then
-start, programme_hold_h and programme_rate_k_min), the last one varying
-fastest.
+start, surface, programme_hold_h and programme_rate_k_min), the last one
+varying fastest.
 
 start                   a kalvion.Start, the command line's text of --start
                         ("base:0.1:0.5:0.1", "file:scan.csv"), or a list of
                         them, each adding its starts (None: the step); the
                         table then has the columns anfang, c0 and startdatei
+surface                 a kalvion.Surface, the command line's text of
+                        --oberflaeche ("concentration:0,5", "exchange:1e-5,0"),
+                        or a list of them (None: closed); the table then has
+                        the columns oberflaeche, c_s, beta, c_atm, aufgenommen
+                        and Molprozent_Ende
 programme               a kalvion.Programme: each run is its equivalent run
 programme_hold_h        the hold of its segment with the highest target (h)
 programme_rate_k_min    the rate of each of its heating segments (K/min)
@@ -323,10 +339,11 @@ void binde_studie(py::module_& modul)
         "study_csv",
         [](const py::object& t, const py::object& zeit, const py::object& weg, const py::object& d0,
            const py::object& q, const py::object& zellen, const py::object& geometrie, const py::object& programm,
-           const py::object& halten, const py::object& rate, const py::object& start, const std::string& verfahren,
+           const py::object& halten, const py::object& rate, const py::object& start, const py::object& oberflaeche,
+           const std::string& verfahren,
            const py::object& threads, const py::object& teil, bool viele, const py::object& fortschritt) {
             const Studienwunsch w =
-                wunsch_aus(angaben_aus(geometrie, {t, zeit, weg, d0, q, zellen}, programm, halten, rate, start),
+                wunsch_aus(angaben_aus(geometrie, {t, zeit, weg, d0, q, zellen}, programm, halten, rate, start, oberflaeche),
                            verfahren, threads, teil, viele);
             return py::bytes(tabelle_rechnen(w, fortschritt));
         },
@@ -334,7 +351,7 @@ void binde_studie(py::module_& modul)
         feldargument(Feld::D0), feldargument(Feld::Q), feldargument(Feld::i_Diff),
         py::arg_v("geometry", py::none(), "'linear'"), py::kw_only(), py::arg("programme") = py::none(),
         py::arg("programme_hold_h") = py::none(), py::arg("programme_rate_k_min") = py::none(),
-        py::arg("start") = py::none(), py::arg("method") = "auto", py::arg("threads") = py::none(), py::arg("part") = py::none(),
+        py::arg("start") = py::none(), py::arg("surface") = py::none(), py::arg("method") = "auto", py::arg("threads") = py::none(), py::arg("part") = py::none(),
         py::arg("many") = false, py::arg("progress") = py::none(),
         (std::string(R"(Runs a parameter study and returns its table as bytes, exactly as
 ``kalvion-cli --tabelle`` (with ``--teil k/n`` for part=(k, n)) writes it:
@@ -348,11 +365,12 @@ the slices joined in order are the whole table.)") +
         "study",
         [](const py::object& t, const py::object& zeit, const py::object& weg, const py::object& d0,
            const py::object& q, const py::object& zellen, const py::object& geometrie, const py::object& programm,
-           const py::object& halten, const py::object& rate, const py::object& start, const std::string& verfahren,
+           const py::object& halten, const py::object& rate, const py::object& start, const py::object& oberflaeche,
+           const std::string& verfahren,
            const py::object& threads, const py::object& teil, bool viele, const py::object& fortschritt,
            const py::object& als_tabelle) {
             const Studienwunsch w =
-                wunsch_aus(angaben_aus(geometrie, {t, zeit, weg, d0, q, zellen}, programm, halten, rate, start),
+                wunsch_aus(angaben_aus(geometrie, {t, zeit, weg, d0, q, zellen}, programm, halten, rate, start, oberflaeche),
                            verfahren, threads, teil, viele);
             // The columns are named from the header, which every slice reads.
             const std::string kopf = cli::tabellenkopf(cli::tabellenform(w.studie));
@@ -365,7 +383,7 @@ the slices joined in order are the whole table.)") +
         feldargument(Feld::D0), feldargument(Feld::Q), feldargument(Feld::i_Diff),
         py::arg_v("geometry", py::none(), "'linear'"), py::kw_only(), py::arg("programme") = py::none(),
         py::arg("programme_hold_h") = py::none(), py::arg("programme_rate_k_min") = py::none(),
-        py::arg("start") = py::none(), py::arg("method") = "auto", py::arg("threads") = py::none(), py::arg("part") = py::none(),
+        py::arg("start") = py::none(), py::arg("surface") = py::none(), py::arg("method") = "auto", py::arg("threads") = py::none(), py::arg("part") = py::none(),
         py::arg("many") = false, py::arg("progress") = py::none(), py::arg("as_frame") = py::none(),
         (std::string(R"(Runs a parameter study and returns its table as columns: a pandas
 DataFrame where pandas is installed (as_frame=None) or asked for

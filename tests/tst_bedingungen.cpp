@@ -16,7 +16,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QCheckBox>
+
 #include "anfangswahl.h"
+#include "anpassung.h"
+#include "bedingungen.h"
+#include "frm_anpassung.h"
+#include "programmeingabe.h"
 #include "einzellauf.h"
 #include "ergebnisdatei.h"
 #include "frm_Eingabe.h"
@@ -122,18 +128,24 @@ private slots:
     // Run, "Ergebnis als Anfangsprofil", another time, run again, save; the
     // same chain on the command line through the curve table: the same
     // block, byte for byte.
+    // The second run may open the surface: its line 2 and its balance in line
+    // 3 are the same too.
     void kette_wie_kommandozeile_data()
     {
         QTest::addColumn<Geometrie>("geometrie");
         QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("oberflaeche");  // the second run's, as the command line takes it
         for (const Geometriebeschreibung& g : Geometrien)
             for (const QLocale& l : {Deutsch, C_Locale})
-                QTest::addRow("%s, %s", g.name, l == Deutsch ? "deutsch" : "C") << g.geometrie << l;
+                QTest::addRow("%s, %s", g.name, l == Deutsch ? "deutsch" : "C") << g.geometrie << l << QString();
+        QTest::newRow("linear, deutsch, Austausch") << Geometrie::linear << Deutsch << "austausch:1e-5,5";
+        QTest::newRow("sphärisch, C, feste Randkonzentration") << Geometrie::sphaerisch << C_Locale << "konzentration:0.5";
     }
     void kette_wie_kommandozeile()
     {
         QFETCH(Geometrie, geometrie);
         QFETCH(QLocale, locale);
+        QFETCH(QString, oberflaeche);
         const Geometriebeschreibung& g = beschreibung(geometrie);
         Meldungsrekorder meldungen;
         QTemporaryDir d;
@@ -152,18 +164,30 @@ private slots:
         QTRY_VERIFY(kind<QRadioButton>(dlg, "opt_anfang_ergebnis")->isChecked());
         QVERIFY(!kind<QLineEdit>(dlg, "txt_i_Diff")->isEnabled());
         verlasse_mit(kind<QLineEdit>(dlg, "txt_Sinterzeit"), "3");
+        if (oberflaeche.startsWith("austausch")) {
+            klick_links(kind<QRadioButton>(dlg, "opt_oberflaeche_austausch"));
+            verlasse_mit(kind<QLineEdit>(dlg, "txt_beta"), "1E-05");
+            verlasse_mit(kind<QLineEdit>(dlg, "txt_c_atm"), "5");
+        }
+        if (oberflaeche.startsWith("konzentration")) {
+            klick_links(kind<QRadioButton>(dlg, "opt_oberflaeche_konzentration"));
+            verlasse_mit(kind<QLineEdit>(dlg, "txt_c_s"), locale.toString(0.5));
+        }
         QVERIFY(ok_und_rechnen(*w, dlg));
         QCOMPARE(speichere(w->ergebnisstand(), ordner, "kette.txt", QDate::currentDate(), locale),
                  Speicherergebnis::gespeichert);
         const QByteArray fenster = lies_datei(ordner + "/kette.txt");
         QVERIFY(QFile::remove(ordner + "/kette.txt"));
-        QVERIFY(fenster.contains(", Anfang vorgegebenes Profil, Daten berechnet am: "));
+        QVERIFY(fenster.contains(", Anfang vorgegebenes Profil, "));
 
         QCOMPARE(rufe({"--modell", g.name, "--kurven", "k.csv"}, ordner, locale).status, 0);
-        const Aufruf zweiter =
-            rufe({"--modell", g.name, "--zeit", "3", "--start", "datei:k.csv", "--datei", "kette.txt"}, ordner, locale);
+        QStringList argumente{"--modell", g.name, "--zeit", "3", "--start", "datei:k.csv", "--datei", "kette.txt"};
+        if (!oberflaeche.isEmpty())
+            argumente << "--oberflaeche" << oberflaeche;
+        const Aufruf zweiter = rufe(argumente, ordner, locale);
         QVERIFY2(zweiter.status == 0, zweiter.fehler.constData());
         QCOMPARE(lies_datei(ordner + "/kette.txt"), fenster);
+        QCOMPARE(fenster.split('\n')[2].startsWith("Durch die Oberfl\xE4" "che abgegeben: "), !oberflaeche.isEmpty());
     }
 
     // The curve table of a run, read back as the start of a run of almost no
@@ -381,6 +405,184 @@ private slots:
         QCOMPARE(uebernommen->Konz_Start[1], e->modell.Konz[1]);
     }
 
+    // Each value of a start or surface, typed into its field: what the field
+    // shows then, and the message if any; the value kept only where accepted.
+    void randfelder_im_dialog_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("feld");
+        QTest::addColumn<QString>("getippt");
+        QTest::addColumn<QString>("danach");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("c0 angenommen") << "anfang_grundgehalt" << "c0" << "0,25" << "0,25" << "";
+        QTest::newRow("c0 über 100") << "anfang_grundgehalt" << "c0" << "100,5" << "0" << "";
+        QTest::newRow("c0 keine Zahl") << "anfang_grundgehalt" << "c0" << "viel" << "0" << "Unerlaubte Eingabe !";
+        QTest::newRow("c_s angenommen") << "oberflaeche_konzentration" << "c_s" << "0" << "0" << "";
+        QTest::newRow("c_s unter 0") << "oberflaeche_konzentration" << "c_s" << "-0,1" << "100" << "";
+        QTest::newRow("c_s über 100") << "oberflaeche_konzentration" << "c_s" << "101" << "100" << "";
+        QTest::newRow("beta angenommen") << "oberflaeche_austausch" << "beta" << "2,5E-4" << "2,5E-4" << "";
+        QTest::newRow("beta negativ") << "oberflaeche_austausch" << "beta" << "-1E-5" << "1E-05" << "";
+        QTest::newRow("beta über 1000") << "oberflaeche_austausch" << "beta" << "1001" << "1E-05" << "";
+        QTest::newRow("beta NaN") << "oberflaeche_austausch" << "beta" << "NaN" << "1E-05" << "Unerlaubte Eingabe !";
+        QTest::newRow("c_atm über 100") << "oberflaeche_austausch" << "c_atm" << "100,01" << "100" << "";
+        QTest::newRow("c_atm keine Zahl") << "oberflaeche_austausch" << "c_atm" << "1.5" << "100" << "Unerlaubte Eingabe !";
+    }
+    void randfelder_im_dialog()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, feld);
+        QFETCH(QString, getippt);
+        QFETCH(QString, danach);
+        QFETCH(QString, meldung);
+        Meldungsrekorder meldungen;
+        Modell m;
+        startwerte_setzen(m);
+        frm_Eingabe dlg([&m] { return m; }, Deutsch);
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        QTRY_COMPARE(kind<QLabel>(&dlg, "lbl_molprozent")->text(), QString("10"));
+        auto* eingabe = kind<QLineEdit>(&dlg, qPrintable("txt_" + feld));
+        QVERIFY(!eingabe->isEnabled());
+        klick_links(kind<QRadioButton>(&dlg, qPrintable("opt_" + option)));
+        QVERIFY(eingabe->isEnabled());
+        const Eingabewert vorher = dlg.parameter().*regel(feld == "c0" ? Feld::c0 : feld == "c_s" ? Feld::c_s
+                                                                 : feld == "beta" ? Feld::beta : Feld::c_atm).ziel;
+        verlasse_mit(eingabe, getippt);
+        QCOMPARE(eingabe->text(), danach);
+        QCOMPARE(meldungen.texte, meldung.isEmpty() ? QStringList() : QStringList{meldung});
+        const Eingabewert nachher = dlg.parameter().*regel(feld == "c0" ? Feld::c0 : feld == "c_s" ? Feld::c_s
+                                                                  : feld == "beta" ? Feld::beta : Feld::c_atm).ziel;
+        if (danach == getippt)
+            QCOMPARE(nachher.text, std::optional<std::string>(getippt.toStdString()));
+        else
+            QCOMPARE(nachher.wert, vorher.wert);
+    }
+
+    // After a run with an open surface the message says which count it is
+    // and what crossed the surface; before a long run with exchange in a
+    // programme there is no jump to offer.
+    void meldungen_mit_offener_oberflaeche()
+    {
+        Meldungsrekorder meldungen;
+        Modell m;
+        auto w = programm_starten(m, Deutsch);
+        w->setze_zellschrittkosten(1e-15);
+        frm_Eingabe* dlg = eingabe_offen(*w);
+        QVERIFY(dlg);
+        klick_links(kind<QRadioButton>(dlg, "opt_oberflaeche_konzentration"));
+        verlasse_mit(kind<QLineEdit>(dlg, "txt_c_s"), "0");
+        QCOMPARE(kind<QLabel>(dlg, "lbl_Schritte")->text(), QString("9210"));  // dx²/(3 D): 1.5 times the steps
+        QVERIFY(ok_und_rechnen(*w, dlg));
+        const Ergebniszeiger e = w->ergebnisstand().aktuell;
+        QVERIFY(e);
+        QCOMPARE(e->ausgang.fehlerzahl, 0);
+        const std::optional<Randbilanz> b = randbilanz(e->modell);
+        QVERIFY(b);
+        QCOMPARE(b->vorher, 10.0);
+        QVERIFY(std::fabs(b->vorher + b->aufgenommen - b->nachher) <= 1e-12 * b->vorher);
+        QCOMPARE(meldungen.texte,
+                 QStringList{QStringLiteral("0 Fehler (Werte außerhalb des Bereichs ihrer Nachbarn)\n"
+                                            "Durch die Oberfläche abgegeben: %1 Mol% des Volumens; gesamt vorher "
+                                            "10,0000 Mol%, nachher %2 Mol%")
+                                 .arg(zahlen::festkomma(-b->aufgenommen, 4, Deutsch),
+                                      zahlen::festkomma(b->nachher, 4, Deutsch))});
+
+        // A programme with exchange, and a run long enough to be asked about.
+        Modell p = w->parameter();
+        Programmeingabe programm;
+        programm.zeilen = {{"5", "1050", "2"}, {"10", "20", ""}};
+        QVERIFY(programm_setzen(p, programm, Deutsch));
+        p.Oberflaeche = Oberflaechenart::austausch;
+        parameter_uebernehmen(p, {});
+        w->parameter_uebernommen(p);
+        w->setze_zellschrittkosten(1.0);
+        meldungen.texte.clear();
+        QTest::mouseClick(kind<QPushButton>(w.get(), "cmd_run"), Qt::LeftButton);
+        QCOMPARE(meldungen.angeboten, (QList<QStringList>{{"Schrittweise", "Abbrechen"}}));
+        QVERIFY(meldungen.fragen[0].contains("Mit Austausch an der Oberfläche wird ein Temperaturprogramm Schritt "
+                                             "für Schritt gerechnet."));
+        QVERIFY(!w->laeuft());
+        QVERIFY(!w->ergebnisstand().aktuell);
+    }
+
+    // The fit window fits the fixed surface concentration too when asked.
+    void anpassung_mit_randkonzentration()
+    {
+        Modell m;
+        startwerte_setzen(m);
+        m.Oberflaeche = Oberflaechenart::konzentration;
+        m.c_s.setze_zahl(20);
+        m.Anfang = Anfangsart::grundgehalt;
+        parameter_uebernehmen(m, {});
+        Modell gemessen = m;
+        lauf_rechnen(gemessen);
+        std::vector<Messpunkt> punkte;
+        for (int i = 1; i <= 200; i += 5)
+            punkte.push_back({i * 50.0 / 200, gemessen.Konz[i]});
+        m.c_s.setze_zahl(100);  // a wrong guess: the fit finds 20
+        parameter_uebernehmen(m, {});
+        int anpassungen = 0;
+        frm_anpassung dlg(d_anpassen(m, punkte), m, "scan.csv", C_Locale, nullptr, [&](bool randwert) {
+            ++anpassungen;
+            return d_anpassen(m, punkte, randwert);
+        });
+        dlg.show();
+        auto* c_s = kind<QLabel>(&dlg, "lbl_c_s");
+        QVERIFY(!c_s->isVisible());
+        QTest::mouseClick(kind<QCheckBox>(&dlg, "chk_randwert"), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(anpassungen, 1);
+        QVERIFY(c_s->isVisible());
+        QVERIFY2(c_s->text().startsWith("c_s = 20.0000 Mol%  (95-%-Intervall: "), qPrintable(c_s->text()));
+        QCOMPARE(kind<QLabel>(&dlg, "lbl_D")->text(), QString("D = 2.2208E-10 cm²/s"));
+    }
+
+    // --oberflaeche konzentration without its value in a fit: c_s with its
+    // interval, and the table's three columns only then.
+    void anpassung_auf_der_kommandozeile()
+    {
+        QTemporaryDir d;
+        cli::Lauf lauf = cli::Studie::startwerte().lauf(0);
+        lauf.oberflaeche = {Oberflaechenart::konzentration, 20, 0, 0};
+        Modell gemessen = cli::modell_fuer(lauf, C_Locale);
+        lauf_rechnen(gemessen);
+        QByteArray scan = "x;c\n";
+        for (int i = 3; i <= 200; i += 7)
+            scan += QByteArray::number(i * 0.25) + ";" +
+                    QByteArray::number(gemessen.Konz[i] + (i % 2 ? 0.05 : -0.05), 'g', 17) + "\n";
+        schreibe_datei(d.filePath("scan.csv"), scan);
+        const Aufruf text = rufe({"--oberflaeche", "konzentration", "--messung", "scan.csv"}, d.path(), C_Locale);
+        QCOMPARE(text.status, 0);
+        const QList<QByteArray> zeilen = text.aus.split('\n');
+        QVERIFY2(zeilen[1].startsWith("  c_s = 20.0"), text.aus.constData());
+        const Aufruf tabelle =
+            rufe({"--oberflaeche", "konzentration", "--messung", "scan.csv", "--tabelle"}, d.path(), C_Locale);
+        const QList<QByteArray> kopf = tabelle.aus.split('\r').first().split(',');
+        QCOMPARE(kopf.mid(kopf.size() - 3), (QList<QByteArray>{"c_s", "c_s_unten", "c_s_oben"}));
+        const QList<QByteArray> felder = tabelle.aus.split('\n')[1].split(',');
+        const double c_s = felder[14].toDouble(), unten = felder[15].toDouble(), oben = felder[16].toDouble();
+        QVERIFY(unten < c_s && c_s < oben);
+        QVERIFY(unten < 20 && 20 < oben);
+        // With the value given, D alone and the table as before.
+        const Aufruf fest =
+            rufe({"--oberflaeche", "konzentration:20", "--messung", "scan.csv", "--tabelle"}, d.path(), C_Locale);
+        QVERIFY(fest.aus.startsWith("art,datei,temperatur,Kelvin,punkte,D,D_unten,D_oben,RMS,befund,D0,D0_fehler,Q,"
+                                    "Q_fehler\r\n"));
+    }
+
+    // Runs compared by their surface: each column named by it, the start they
+    // share in the line before the column names.
+    void vergleich_nach_oberflaeche()
+    {
+        QTemporaryDir d;
+        const Aufruf a = rufe({"--oberflaeche", "geschlossen", "--oberflaeche", "konzentration:0", "--start",
+                               "grundgehalt:0.5", "--kurven", "-"},
+                              d.path(), C_Locale);
+        QCOMPARE(a.status, 0);
+        const QList<QByteArray> zeilen = a.aus.split('\n');
+        QCOMPARE(zeilen[0], QByteArray("\xEF\xBB\xBF" "Anfang Grundgehalt 0.5 Mol%\r"));
+        QCOMPARE(zeilen[1], QByteArray("Zelle,x [\xC2\xB5m],Oberfl\xC3\xA4" "che geschlossen [Mol%],Oberfl\xC3\xA4" "che 0 Mol% [Mol%]\r"));
+    }
+
     // The command line refuses a bad start before anything runs: status 2,
     // a message naming the option, nothing written.
     void start_abgelehnt_data()
@@ -408,6 +610,28 @@ private slots:
                                 << "--start datei:ordner: Nicht gelesen: ordner ist ein Ordner, keine Datei.";
         QTest::newRow("Spalte ohne Datei") << QStringList{"--spalte", "2"}
                                            << "--spalte gilt nur mit --messung, --anpassen oder --start datei:PFAD";
+        QTest::newRow("Randkonzentration über 100") << QStringList{"--oberflaeche", "konzentration:0,101"}
+                                                    << "--oberflaeche konzentration: 101 liegt außerhalb des erlaubten "
+                                                       "Bereichs 0 ≤ Wert ≤ 100";
+        QTest::newRow("Randkonzentration ohne Wert") << QStringList{"--oberflaeche", "konzentration"}
+                                                     << "--oberflaeche: \"konzentration\": die Randkonzentration fehlt";
+        QTest::newRow("beta negativ") << QStringList{"--surface", "exchange:-1e-5,5"}
+                                      << "--oberflaeche exchange BETA: -1e-5 liegt außerhalb des erlaubten Bereichs "
+                                         "0 ≤ Wert ≤ 1000";
+        QTest::newRow("beta über 1000") << QStringList{"--oberflaeche", "austausch:1:1001:500,5"}
+                                        << "--oberflaeche austausch BETA: 1001 liegt außerhalb";
+        QTest::newRow("beta NaN") << QStringList{"--oberflaeche", "austausch:nan,5"}
+                                  << "--oberflaeche austausch BETA: \"nan\" ist keine Zahl";
+        QTest::newRow("c_atm über 100") << QStringList{"--oberflaeche", "austausch:1e-5,150"}
+                                        << "--oberflaeche austausch C: 150 liegt außerhalb";
+        QTest::newRow("Austausch als Liste") << QStringList{"--oberflaeche", "austausch:1e-5,1e-4,5"}
+                                             << "--oberflaeche: \"austausch:1e-5,1e-4,5\": austausch braucht BETA,C";
+        QTest::newRow("Vergleich über zwei Optionen") << QStringList{"--zeit", "1,2", "--start", "grundgehalt:0.1,0.2", "--kurven", "k.csv"}
+                                                      << "--kurven vergleicht Läufe, die sich in einer Option unterscheiden; hier "
+                                                         "haben --zeit und --start mehrere Werte";
+        QTest::newRow("unbekannte Oberfläche") << QStringList{"--oberflaeche", "offen"}
+                                               << "--oberflaeche: \"offen\" ist keine Oberfläche; erlaubt sind "
+                                                  "geschlossen|konzentration:C|austausch:BETA,C";
     }
     void start_abgelehnt()
     {

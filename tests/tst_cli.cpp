@@ -798,6 +798,16 @@ private slots:
         QTest::newRow("programm") << QStringList{"--programm", "p.kalvion", "--programm-halten", "1,50,2",
                                                  "--programm-rate", "10,0.01,5", "--q", "200000,250000"}
                                   << 0;
+        // An open surface needs 1.5 times the steps of a closed one: only the
+        // open runs go beyond counting (β = 0 is closed).
+        QTest::newRow("offene_oberflaeche_zaehlt_nicht")
+            << QStringList{"--d0", "1e6", "--weg", "0.05", "--zeit", "1400", "--oberflaeche", "geschlossen",
+                           "--oberflaeche", "austausch:0:1:0.5,5"}
+            << 3;
+        QTest::newRow("oberflaechen_ohne_fehler") << QStringList{"--oberflaeche", "konzentration:0,50", "--oberflaeche",
+                                                                 "geschlossen", "--zeit", "1,100", "--start",
+                                                                 "grundgehalt:0:1:0.5"}
+                                                  << 0;
         QTest::newRow("programm_mit_fehler")
             << QStringList{"--programm", "p.kalvion", "--programm-halten", "1,5000", "--programm-rate", "10,0.5",
                            "--q", "100000", "--d0", "1e4", "--weg", "0.5"}

@@ -22,6 +22,7 @@
 #include "parameterbefehle.h"
 #include "parameterdatei.h"
 #include "programmeingabe.h"
+#include "zahlen.h"
 #include "testhilfen.h"
 
 using namespace kalvion;
@@ -202,6 +203,19 @@ private slots:
                                    << "Parameterdatei: „anfang.punkte“ hat 1 Punkte, nötig sind mindestens 2.";
         QTest::newRow("Punkt hinter x_max") << ersetzt("\"modell\"", QString::fromLatin1(profil).arg("[[0, 50], [60, 1]]").toUtf8().constData())
                                             << "Parameterdatei: „anfang.punkte[2]“: x = 60 µm liegt hinter x_max = 50 µm.";
+        QTest::newRow("Oberfläche unbekannt") << mit_anfang("\"oberflaeche\": {\"art\": \"offen\"}")
+                                              << "Parameterdatei: „oberflaeche.art“ = „offen“ ist nicht erlaubt.";
+        QTest::newRow("Randkonzentration über 100")
+            << mit_anfang("\"oberflaeche\": {\"art\": \"konzentration\", \"c_s\": \"101\"}")
+            << "Parameterdatei: „oberflaeche.c_s“ = „101“ ist nicht erlaubt.";
+        QTest::newRow("beta negativ")
+            << mit_anfang("\"oberflaeche\": {\"art\": \"austausch\", \"beta\": \"-1E-5\", \"c_atm\": \"5\"}")
+            << "Parameterdatei: „oberflaeche.beta“ = „-1E-5“ ist nicht erlaubt.";
+        QTest::newRow("beta NaN")
+            << mit_anfang("\"oberflaeche\": {\"art\": \"austausch\", \"beta\": \"NaN\", \"c_atm\": \"5\"}")
+            << "Parameterdatei: „oberflaeche.beta“ = „NaN“ ist nicht erlaubt.";
+        QTest::newRow("c_atm fehlt") << mit_anfang("\"oberflaeche\": {\"art\": \"austausch\", \"beta\": \"1\"}")
+                                     << "Parameterdatei: „oberflaeche.c_atm“ fehlt oder ist kein Text.";
         QTest::newRow("Anfangsschlüssel doppelt") << mit_anfang("\"anfang\": {\"art\": \"grundgehalt\", \"c0\": \"1\", \"c0\": \"2\"}")
                                                   << "Parameterdatei: „anfang.c0“ ist mehrfach angegeben.";
         QTest::newRow("Programmsegment ohne Ziel")
@@ -278,6 +292,55 @@ private slots:
         QVERIFY(alt.modell);
         QCOMPARE(alt.modell->Anfang, Anfangsart::stufe);
         QVERIFY(!alt.modell->startprofil);
+    }
+
+    // Every surface kind round the file in both locales, its values as typed.
+    void oberflaeche_rundweg_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QStringList>("werte");  // c_s, beta, c_atm as typed
+        for (const Oberflaechenbeschreibung& b : Oberflaechenarten) {
+            QTest::addRow("deutsch, %s", b.name) << Deutsch << int(b.art) << QStringList{"0,5", "2,5E-4", "7"};
+            QTest::addRow("C, %s", b.name) << C_Locale << int(b.art) << QStringList{"0.5", "2.5e-4", "7"};
+        }
+    }
+    void oberflaeche_rundweg()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(int, art);
+        QFETCH(QStringList, werte);
+        Modell m;
+        startwerte_setzen(m);
+        const QByteArray geschlossen = parameterdaten(m, locale);
+        m.Oberflaeche = static_cast<Oberflaechenart>(art);
+        Parametersatz satz;
+        const Feld felder[] = {Feld::c_s, Feld::beta, Feld::c_atm};
+        for (int i = 0; i < 3; ++i)
+            satz.eingaben.push_back({regel(felder[i]).ziel, Eingabewert{*zahlen::lies(werte[i], locale), werte[i].toStdString()}});
+        parameter_uebernehmen(m, satz);
+        const QByteArray daten = parameterdaten(m, locale);
+        QCOMPARE(QJsonDocument::fromJson(daten).object().value("format").toInt(),
+                 m.Oberflaeche == Oberflaechenart::geschlossen ? 1 : 2);
+        if (m.Oberflaeche == Oberflaechenart::geschlossen)
+            QCOMPARE(daten, geschlossen);
+
+        Modell basis;
+        startwerte_setzen(basis);
+        const Parameterlesung l = parameter_lesen(daten, basis, locale);
+        QVERIFY2(l.modell, qPrintable(l.fehler));
+        QCOMPARE(l.modell->Oberflaeche, m.Oberflaeche);
+        if (m.Oberflaeche == Oberflaechenart::konzentration)
+            QCOMPARE(feldtext(*l.modell, Feld::c_s, locale), werte[0]);
+        if (m.Oberflaeche == Oberflaechenart::austausch) {
+            QCOMPARE(feldtext(*l.modell, Feld::beta, locale), werte[1]);
+            QCOMPARE(feldtext(*l.modell, Feld::c_atm, locale), werte[2]);
+            QCOMPARE(l.modell->beta.wert, 2.5e-4);
+        }
+        QCOMPARE(l.modell->Randleitwert, m.Randleitwert);
+        QCOMPARE(parameterdaten(*l.modell, locale), daten);
+        // A file of format 1 has a closed surface, whatever the parameters held before.
+        QCOMPARE(parameter_lesen(geschlossen, *l.modell, locale).modell->Oberflaeche, Oberflaechenart::geschlossen);
     }
 
     void gute_datei_als_gegenprobe()

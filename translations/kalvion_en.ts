@@ -92,6 +92,14 @@
         <source>Das Messprofil enthält keine Information über D: jedes D des Suchbereichs passt gleich gut.</source>
         <translation>The measured profile holds no information on D: every D in the search range fits equally well.</translation>
     </message>
+    <message>
+        <source>c_s = %1 Mol%  (95-%-Intervall: %2 … %3 Mol%%4)</source>
+        <translation>c_s = %1 mol%  (95 % interval: %2 … %3 mol%%4)</translation>
+    </message>
+    <message>
+        <source>, nur auf einer Seite begrenzt</source>
+        <translation>, bounded on one side only</translation>
+    </message>
 </context>
 <context>
     <name>Bedingungen</name>
@@ -106,6 +114,26 @@
     <message>
         <source>letztes Ergebnis</source>
         <translation>last result</translation>
+    </message>
+    <message>
+        <source>Oberfläche fest %1 Mol%</source>
+        <translation>surface fixed at %1 mol%</translation>
+    </message>
+    <message>
+        <source>Oberfläche Austausch beta %1 cm/s mit c_atm %2 Mol%</source>
+        <translation>surface exchange beta %1 cm/s with c_atm %2 mol%</translation>
+    </message>
+    <message>
+        <source>Oberfläche Austausch β %1 cm/s mit c_atm %2 Mol%</source>
+        <translation>surface exchange β %1 cm/s with c_atm %2 mol%</translation>
+    </message>
+    <message>
+        <source>Durch die Oberfläche abgegeben: %1 Mol% des Volumens; gesamt vorher %2 Mol%, nachher %3 Mol%</source>
+        <translation>Lost through the surface: %1 mol% of the volume; total before %2 mol%, after %3 mol%</translation>
+    </message>
+    <message>
+        <source>Durch die Oberfläche aufgenommen: %1 Mol% des Volumens; gesamt vorher %2 Mol%, nachher %3 Mol%</source>
+        <translation>Taken up through the surface: %1 mol% of the volume; total before %2 mol%, after %3 mol%</translation>
     </message>
 </context>
 <context>
@@ -375,6 +403,30 @@
         <source>Grundgehalt in Mol%</source>
         <translation>base content in mol%</translation>
     </message>
+    <message>
+        <source>c_s [Mol%]</source>
+        <translation>c_s [mol%]</translation>
+    </message>
+    <message>
+        <source>Randkonzentration in Mol%</source>
+        <translation>surface concentration in mol%</translation>
+    </message>
+    <message>
+        <source>β [cm/s]</source>
+        <translation>β [cm/s]</translation>
+    </message>
+    <message>
+        <source>Stoffübergangskoeffizient β in cm/s</source>
+        <translation>mass transfer coefficient β in cm/s</translation>
+    </message>
+    <message>
+        <source>c_atm [Mol%]</source>
+        <translation>c_atm [mol%]</translation>
+    </message>
+    <message>
+        <source>Gehalt der Atmosphäre in Mol%</source>
+        <translation>atmosphere&apos;s content in mol%</translation>
+    </message>
 </context>
 <context>
     <name>Geometrie</name>
@@ -455,6 +507,13 @@
         <source> (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)</source>
         <translation> in the first 1000 steps (computed in one jump after that)</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 Fehler (Werte außerhalb des Bereichs ihrer Nachbarn)</source>
+        <translation>
+            <numerusform>%1 error (a value outside the range of its neighbours)</numerusform>
+            <numerusform>%1 errors (values outside the range of their neighbours)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Laufhinweise</name>
@@ -495,6 +554,12 @@ Compute fast (one jump after step 1000, done at once) or stepwise?</translation>
     <message>
         <source>&amp;Abbrechen</source>
         <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Die Berechnung dauert voraussichtlich %1.
+Mit Austausch an der Oberfläche wird ein Temperaturprogramm Schritt für Schritt gerechnet. Trotzdem rechnen?</source>
+        <translation>The calculation will probably take %1.
+With exchange at the surface a temperature programme is computed stepwise. Compute all the same?</translation>
     </message>
 </context>
 <context>
@@ -805,12 +870,16 @@ Compute fast (one jump after step 1000, done at once) or stepwise?</translation>
         <translation>surface %1 mol%</translation>
     </message>
     <message>
-        <source>β %1 cm/s, c_atm %2 Mol%</source>
-        <translation>β %1 cm/s, c_atm %2 mol%</translation>
-    </message>
-    <message>
         <source>gleiche Parameter</source>
         <translation>same parameters</translation>
+    </message>
+    <message>
+        <source>β %1 cm/s</source>
+        <translation>β %1 cm/s</translation>
+    </message>
+    <message>
+        <source>c_atm %1 Mol%</source>
+        <translation>c_atm %1 mol%</translation>
     </message>
 </context>
 <context>
@@ -1716,14 +1785,6 @@ value of the study</translation>
         <translation>--spalte applies only with --messung, --anpassen or --start file:PATH</translation>
     </message>
     <message>
-        <source>
-Anfang:
-</source>
-        <translation>
-Start:
-</translation>
-    </message>
-    <message>
         <source>ANFANG</source>
         <translation>START</translation>
     </message>
@@ -1742,6 +1803,72 @@ Start:
     <message>
         <source>%1: &quot;%2&quot;: der Dateiname fehlt</source>
         <translation>%1: &quot;%2&quot;: the file name is missing</translation>
+    </message>
+    <message>
+        <source>  c_s = %1 mol% (95 %: %2 … %3)%4
+</source>
+        <translation>  c_s = %1 mol% (95 %: %2 … %3)%4
+</translation>
+    </message>
+    <message>
+        <source>, nur auf einer Seite begrenzt</source>
+        <translation>, bounded on one side only</translation>
+    </message>
+    <message>
+        <source>--anpassen: mit Austausch an der Oberfläche wird ein Temperaturprogramm Schritt für Schritt gerechnet; daran lässt sich D nicht anpassen</source>
+        <translation>--anpassen: with exchange at the surface a temperature programme is computed stepwise; D cannot be fitted to it</translation>
+    </message>
+    <message>
+        <source>RAND</source>
+        <translation>SURFACE</translation>
+    </message>
+    <message>
+        <source>was durch die Oberfläche geht: geschlossen (Vorgabe:
+nichts), konzentration:C (die Oberfläche bei C Mol%
+gehalten, 0 ≤ C ≤ 100; auch Liste oder Bereich) oder
+austausch:BETA,C (Austausch mit einer Atmosphäre von C
+Mol% durch β = BETA cm/s, 0 ≤ BETA ≤ 1000; BETA und C je
+ein Wert oder Bereich, weitere Werte durch Wiederholen
+der Option); mehrfach angegeben jede ein Wert der
+Studie; mit --messung oder --anpassen passt
+konzentration ohne Wert auch C an</source>
+        <translation>what crosses the surface: closed (default: nothing),
+concentration:C (the surface held at C mol%,
+0 ≤ C ≤ 100; also a list or a range) or
+exchange:BETA,C (exchange with an atmosphere of C mol%
+through β = BETA cm/s, 0 ≤ BETA ≤ 1000; BETA and C each
+a value or a range, more values by giving the option
+again); given several times, each is a value of the
+study; with --messung or --anpassen, concentration
+without a value fits C too</translation>
+    </message>
+    <message>
+        <source>
+Anfang und Oberfläche:
+</source>
+        <translation>
+Start and surface:
+</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; ist keine Oberfläche; erlaubt sind %3</source>
+        <translation>%1: &quot;%2&quot; is no surface; allowed are %3</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot;: die Randkonzentration fehlt, etwa %3:0</source>
+        <translation>%1: &quot;%2&quot;: the surface concentration is missing, such as %3:0</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot;: %3 braucht BETA,C (β in cm/s und c_atm in Mol%, je ein Wert oder ein Bereich), etwa %3:1e-5,0; mehrere Werte: die Option noch einmal angeben</source>
+        <translation>%1: &quot;%2&quot;: %3 needs BETA,C (β in cm/s and c_atm in mol%, each a value or a range), such as %3:1e-5,0; more values: give the option again</translation>
+    </message>
+    <message>
+        <source>; mit Austausch an der Oberfläche wird ein Temperaturprogramm Schritt für Schritt gerechnet, ohne Sprung; --verfahren schrittweise rechnet es trotzdem</source>
+        <translation>; with exchange at the surface a temperature programme is computed stepwise, without a jump; --method stepwise computes it all the same</translation>
+    </message>
+    <message>
+        <source>Mit offener Oberfläche ist der Zeitschritt kleiner (dx²/(3 D) statt dx²/(2 D)), und Fehler zählt die Zellen, die den Bereich der Werte verlassen, aus denen sie gemischt werden; ein Temperaturprogramm mit Austausch wird Schritt für Schritt gerechnet. Tabellenspalten mit einem Anfang: anfang, c0 und startdatei; mit einer Oberfläche: oberflaeche, c_s, beta, c_atm, aufgenommen (Mol% des Volumens, abgegeben unter 0) und Molprozent_Ende.</source>
+        <translation>With an open surface the time step is smaller (dx²/(3 D) instead of dx²/(2 D)), and Fehler counts the cells that leave the range of the values they are mixed from; a temperature programme with exchange is computed stepwise. Table columns with a start: anfang, c0 and startdatei; with a surface: oberflaeche, c_s, beta, c_atm, aufgenommen (mol% of the volume taken up, lost below 0) and Molprozent_Ende.</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +1941,10 @@ Start:
         <source>–</source>
         <translation>–</translation>
     </message>
+    <message>
+        <source>Oberfläche</source>
+        <translation>Surface</translation>
+    </message>
 </context>
 <context>
     <name>kalvion::frm_Programm</name>
@@ -1867,6 +1998,10 @@ Start:
     <message>
         <source>Schließen</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Randkonzentration c_s mit anpassen</source>
+        <translation>Fit the surface concentration c_s too</translation>
     </message>
 </context>
 <context>
@@ -1962,6 +2097,10 @@ Start:
     <message>
         <source>Ergebnis als &amp;Anfangsprofil</source>
         <translation>Result as &amp;start profile</translation>
+    </message>
+    <message>
+        <source>Mit Austausch an der Oberfläche wird ein Temperaturprogramm Schritt für Schritt gerechnet; daran lässt sich D nicht anpassen.</source>
+        <translation>With exchange at the surface a temperature programme is computed stepwise; D cannot be fitted to it.</translation>
     </message>
 </context>
 <context>

@@ -123,7 +123,8 @@ std::optional<QByteArray> ergebnisblock(const Modell& m, const QString& dateipfa
     QStringList zeilen{
         dateipfad,
         zeile2(m, datum, locale),
-        QString(),
+        // With an open surface the balance, otherwise empty.
+        bilanz_ergebnisdatei(m, locale),
     };
 
     // Lines 4 to 13: the typed parameters where the field table puts them,

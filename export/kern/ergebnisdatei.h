@@ -15,7 +15,9 @@
 namespace kalvion {
 
 // The block's bytes for the current model; nothing when the encoding is not
-// available (never write UTF-8 in its place).
+// available (never write UTF-8 in its place). Line 2 names a start and a
+// surface other than the default, line 3 holds an open surface's balance
+// (empty otherwise).
 std::optional<QByteArray> ergebnisblock(const Modell& m, const QString& dateipfad, const QDate& datum,
                                         const QLocale& locale);
 

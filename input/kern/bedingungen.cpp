@@ -2,6 +2,7 @@
 #include "bedingungen.h"
 
 #include <QCoreApplication>
+#include <cmath>
 
 #include "feldpruefung.h"
 #include "zahlen.h"
@@ -19,6 +20,30 @@ QString text(const char* kontext, const char* quelle, Namenssprache sprache)
 QString angenommen(const Eingabewert& w, const QLocale& locale)
 {
     return w.text ? QString::fromStdString(*w.text) : zahlen::allgemein(w.wert, locale);
+}
+
+QString angenommen(const Modell& m, Feld f, const QLocale& locale)
+{
+    return angenommen(m.*regel(f).ziel, locale);
+}
+
+// The surface in the results file (`datei_zeichen`: "beta" for β, which
+// Windows-1252 lacks) or in a line for people.
+QString oberflaeche(const Modell& m, const QLocale& locale, Namenssprache sprache, bool datei_zeichen)
+{
+    switch (m.Oberflaeche) {
+    case Oberflaechenart::geschlossen: break;
+    case Oberflaechenart::konzentration:
+        return text("Bedingungen", QT_TRANSLATE_NOOP("Bedingungen", "Oberfläche fest %1 Mol%"), sprache)
+            .arg(angenommen(m, Feld::c_s, locale));
+    case Oberflaechenart::austausch:
+        return text("Bedingungen",
+                    datei_zeichen ? QT_TRANSLATE_NOOP("Bedingungen", "Oberfläche Austausch beta %1 cm/s mit c_atm %2 Mol%")
+                                  : QT_TRANSLATE_NOOP("Bedingungen", "Oberfläche Austausch β %1 cm/s mit c_atm %2 Mol%"),
+                    sprache)
+            .arg(angenommen(m, Feld::beta, locale), angenommen(m, Feld::c_atm, locale));
+    }
+    return {};
 }
 
 QString grundgehalt(const Modell& m, const QLocale& locale, Namenssprache sprache)
@@ -58,11 +83,12 @@ QStringList bedingungen_ergebnisdatei(const Modell& m, const QLocale& locale)
     case Anfangsart::datei:
     case Anfangsart::ergebnis: teile << vorgegebenes_profil(Namenssprache::datei); break;
     }
+    if (const QString o = oberflaeche(m, locale, Namenssprache::datei, true); !o.isEmpty())
+        teile << o;
     return teile;
 }
 
-QString bedingungszeile(const Modell& m, const QLocale& locale, Namenssprache sprache, bool anfang,
-                        [[maybe_unused]] bool oberflaeche)
+QString bedingungszeile(const Modell& m, const QLocale& locale, Namenssprache sprache, bool anfang, bool mit_oberflaeche)
 {
     QStringList teile;
     switch (anfang ? m.Anfang : Anfangsart::stufe) {
@@ -75,6 +101,8 @@ QString bedingungszeile(const Modell& m, const QLocale& locale, Namenssprache sp
         break;
     }
     }
+    if (const QString o = mit_oberflaeche ? oberflaeche(m, locale, sprache, false) : QString(); !o.isEmpty())
+        teile << o;
     return teile.join(QStringLiteral(", "));
 }
 
@@ -91,6 +119,57 @@ QString anfangsname(const Modell& m, const QLocale& locale, Namenssprache sprach
         return text("Vergleich", QT_TRANSLATE_NOOP("Vergleich", "Start aus letztem Ergebnis"), sprache);
     }
     return {};
+}
+
+QString oberflaechenname(const Modell& m, const QLocale& locale, Namenssprache sprache)
+{
+    switch (m.Oberflaeche) {
+    case Oberflaechenart::geschlossen: return text("Vergleich", QT_TRANSLATE_NOOP("Vergleich", "Oberfläche geschlossen"), sprache);
+    case Oberflaechenart::konzentration:
+        return text("Vergleich", regel(Feld::c_s).vergleich, sprache).arg(angenommen(m, Feld::c_s, locale));
+    case Oberflaechenart::austausch:
+        return text("Vergleich", regel(Feld::beta).vergleich, sprache).arg(angenommen(m, Feld::beta, locale)) +
+               QStringLiteral(", ") +
+               text("Vergleich", regel(Feld::c_atm).vergleich, sprache).arg(angenommen(m, Feld::c_atm, locale));
+    }
+    return {};
+}
+
+std::optional<Randbilanz> randbilanz(const Modell& m)
+{
+    if (!oberflaeche_offen(m) || !(m.Volumen_ges > 0))
+        return std::nullopt;
+    double menge = 0;
+    for (int i = 1; i <= m.Zellen && i < Feldgroesse; ++i)
+        menge += m.Menge[i];
+    return Randbilanz{m.Molprozent, m.Menge_rand / m.Volumen_ges, menge / m.Volumen_ges};
+}
+
+QString bilanz_ergebnisdatei(const Modell& m, const QLocale& locale)
+{
+    const std::optional<Randbilanz> b = randbilanz(m);
+    if (!b)
+        return {};
+    auto zahl = [&locale](double wert) { return zahlen::druckform(wert, locale).trimmed(); };
+    return QString::fromUtf8(b->aufgenommen < 0 ? "Durch die Oberfläche abgegeben: %1 Mol% des Volumens; "
+                                                  "Gesamtmol% vorher %2, nachher %3"
+                                                : "Durch die Oberfläche aufgenommen: %1 Mol% des Volumens; "
+                                                  "Gesamtmol% vorher %2, nachher %3")
+        .arg(zahl(std::fabs(b->aufgenommen)), zahl(b->vorher), zahl(b->nachher));
+}
+
+QString bilanztext(const Modell& m, const QLocale& locale)
+{
+    const std::optional<Randbilanz> b = randbilanz(m);
+    if (!b)
+        return {};
+    auto zahl = [&locale](double wert) { return zahlen::festkomma(wert, 4, locale); };
+    return (b->aufgenommen < 0
+                ? QCoreApplication::translate("Bedingungen", "Durch die Oberfläche abgegeben: %1 Mol% des Volumens; "
+                                                             "gesamt vorher %2 Mol%, nachher %3 Mol%")
+                : QCoreApplication::translate("Bedingungen", "Durch die Oberfläche aufgenommen: %1 Mol% des Volumens; "
+                                                             "gesamt vorher %2 Mol%, nachher %3 Mol%"))
+        .arg(zahl(std::fabs(b->aufgenommen)), zahl(b->vorher), zahl(b->nachher));
 }
 
 }  // namespace kalvion

@@ -234,6 +234,76 @@ QJsonObject anfangsdaten(const Modell& m, const QLocale& locale)
     return anfang;
 }
 
+// The values a surface of this kind has.
+std::vector<Feld> oberflaechenwerte(Oberflaechenart art)
+{
+    switch (art) {
+    case Oberflaechenart::geschlossen: return {};
+    case Oberflaechenart::konzentration: return {Feld::c_s};
+    case Oberflaechenart::austausch: return {Feld::beta, Feld::c_atm};
+    }
+    return {};
+}
+
+// "oberflaeche": the kind by its command-line name and its values as typed.
+QJsonObject oberflaechendaten(const Modell& m, const QLocale& locale)
+{
+    QJsonObject o{{QStringLiteral("art"), art_text(beschreibung(m.Oberflaeche).name)}};
+    for (Feld f : oberflaechenwerte(m.Oberflaeche))
+        o.insert(QString::fromLatin1(regel(f).name), feldtext(m, f, locale));
+    return o;
+}
+
+// What a file's "oberflaeche" holds, checked: its kind and each value as
+// typed (in the locale's decimal sign), or the message naming the key.
+struct Oberflaechenlesung {
+    Oberflaechenart art = Oberflaechenart::geschlossen;
+    std::vector<Parameterwert> werte;
+    QString fehler;
+};
+
+Oberflaechenlesung oberflaeche_lesen(const QJsonValue& wert, const QString& datei_zeichen, const QLocale& locale)
+{
+    Oberflaechenlesung l;
+    if (wert.isUndefined() || wert.isNull())
+        return l;
+    if (!wert.isObject()) {
+        l.fehler = nicht_erlaubt(QStringLiteral("oberflaeche"), QStringLiteral("…"));
+        return l;
+    }
+    const QJsonObject o = wert.toObject();
+    const QJsonValue art = o.value(QStringLiteral("art"));
+    if (!art.isString()) {
+        l.fehler = fehlt(QStringLiteral("oberflaeche.art"));
+        return l;
+    }
+    const auto b = std::find_if(Oberflaechenarten.begin(), Oberflaechenarten.end(), [&](const Oberflaechenbeschreibung& d) {
+        return art.toString() == QLatin1String(d.name);
+    });
+    if (b == Oberflaechenarten.end()) {
+        l.fehler = nicht_erlaubt(QStringLiteral("oberflaeche.art"), art.toString());
+        return l;
+    }
+    l.art = b->art;
+    for (Feld f : oberflaechenwerte(l.art)) {
+        const Feldregel& r = regel(f);
+        const QString schluessel = QStringLiteral("oberflaeche.") + QString::fromLatin1(r.name);
+        const QJsonValue v = o.value(QString::fromLatin1(r.name));
+        if (!v.isString()) {
+            l.fehler = fehlt(schluessel);
+            return l;
+        }
+        const QString text = umgeschrieben(v.toString().trimmed(), datei_zeichen, locale);
+        const std::optional<double> zahl = gueltiger_wert(f, text, locale);
+        if (!zahl) {
+            l.fehler = nicht_erlaubt(schluessel, v.toString());
+            return l;
+        }
+        l.werte.push_back({r.ziel, Eingabewert{*zahl, text.toStdString()}});
+    }
+    return l;
+}
+
 // What a file's "anfang" holds, checked; the message naming the key when not.
 struct Anfangslesung {
     Anfangsart art = Anfangsart::stufe;
@@ -356,6 +426,8 @@ QByteArray parameterdaten(const Modell& m, const QLocale& locale)
     }
     if (m.Anfang != Anfangsart::stufe)
         wurzel.insert(QStringLiteral("anfang"), anfangsdaten(m, locale));
+    if (m.Oberflaeche != Oberflaechenart::geschlossen)
+        wurzel.insert(QStringLiteral("oberflaeche"), oberflaechendaten(m, locale));
     return QJsonDocument(wurzel).toJson(QJsonDocument::Indented);
 }
 
@@ -462,13 +534,19 @@ Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, co
     const Anfangslesung anfang = anfang_lesen(wurzel.value(QStringLiteral("anfang")), datei_zeichen, locale);
     if (!anfang.fehler.isEmpty())
         return abgelehnt(anfang.fehler);
+    const Oberflaechenlesung oberflaeche =
+        oberflaeche_lesen(wurzel.value(QStringLiteral("oberflaeche")), datei_zeichen, locale);
+    if (!oberflaeche.fehler.isEmpty())
+        return abgelehnt(oberflaeche.fehler);
 
     Modell m = basis;
     m.programm.reset();
     m.Geometrie = geometrie->geometrie;
     m.Anfang = anfang.art;
     m.startprofil = anfang.profil;
+    m.Oberflaeche = oberflaeche.art;
     Parametersatz satz = parametersatz(texte, locale);
+    satz.eingaben.insert(satz.eingaben.end(), oberflaeche.werte.begin(), oberflaeche.werte.end());
     if (anfang.c0)
         satz.eingaben.push_back({regel(Feld::c0).ziel, Eingabewert{*zahlen::lies(*anfang.c0, locale), anfang.c0->toStdString()}});
     // A profile's points beyond the path the file gives.

@@ -33,7 +33,8 @@ QString parameterschluessel(Feld f);
 // The file's bytes for the parameters in the record: the isothermal fields as
 // typed (also while a programme is in force), the model and the programme,
 // and a start or surface other than the default (the base content as typed,
-// a start profile's points themselves with their source's name).
+// a start profile's points themselves with their source's name, the
+// surface's values as typed).
 // The file records the decimal sign its numbers were typed with.
 QByteArray parameterdaten(const Modell& m, const QLocale& locale);
 

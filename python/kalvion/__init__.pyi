@@ -151,6 +151,7 @@ def study(
     programme_hold_h: _Values | None = None,
     programme_rate_k_min: _Values | None = None,
     start: Start | str | Iterable[Start | str] | None = None,
+    surface: Surface | str | Iterable[Surface | str] | None = None,
     method: _Method = "auto",
     threads: int | None = None,
     part: tuple[int, int] | None = None,
@@ -171,6 +172,7 @@ def study_csv(
     programme_hold_h: _Values | None = None,
     programme_rate_k_min: _Values | None = None,
     start: Start | str | Iterable[Start | str] | None = None,
+    surface: Surface | str | Iterable[Surface | str] | None = None,
     method: _Method = "auto",
     threads: int | None = None,
     part: tuple[int, int] | None = None,
@@ -281,5 +283,6 @@ def save_parameters(
     *,
     programme: Programme | None = None,
     start: Start | Literal["step"] | None = None,
+    surface: Surface | Literal["closed"] | None = None,
     decimal: _Decimal = ",",
 ) -> None: ...

@@ -41,6 +41,8 @@ WERTFEHLER = [
     ("base content", lambda: kalvion.study(start=["step", "base:0:150:75"]), ["--start", "base:0:150:75"],
      ("--start", "start")),
     ("no start", lambda: kalvion.study(start="result"), ["--start", "result"], ("--start", "start")),
+    ("beta too large", lambda: kalvion.study(surface=["closed", "exchange:2000,5"]),
+     ["--oberflaeche", "exchange:2000,5"], ("--oberflaeche", "surface")),
 ]
 
 
