@@ -22,6 +22,8 @@
 #include "anpassung.h"
 #include "bedingungen.h"
 #include "frm_anpassung.h"
+#include "grafikexport.h"
+#include "parameterdatei.h"
 #include "programmeingabe.h"
 #include "einzellauf.h"
 #include "ergebnisdatei.h"
@@ -567,6 +569,43 @@ private slots:
             rufe({"--oberflaeche", "konzentration:20", "--messung", "scan.csv", "--tabelle"}, d.path(), C_Locale);
         QVERIFY(fest.aus.startsWith("art,datei,temperatur,Kelvin,punkte,D,D_unten,D_oben,RMS,befund,D0,D0_fehler,Q,"
                                     "Q_fehler\r\n"));
+    }
+
+    // The exported graph's caption names a start and a surface in a line of
+    // their own, in the user's language; the default run has none.
+    void bildunterschrift_mit_bedingungen()
+    {
+        cli::Lauf lauf = cli::Studie::startwerte().lauf(0);
+        QCOMPARE(unterschriftzeilen(cli::modell_fuer(lauf, Deutsch), Deutsch).size(), 1);
+        lauf.anfang = {Anfangsart::grundgehalt, 0.2, {}};
+        lauf.oberflaeche = {Oberflaechenart::austausch, 0, 1e-5, 5};
+        const QStringList zeilen = unterschriftzeilen(cli::modell_fuer(lauf, Deutsch), Deutsch);
+        QCOMPARE(zeilen.size(), 2);
+        QCOMPARE(zeilen[1], QString("Anfang Grundgehalt 0,2 Mol%, Oberfläche Austausch β 1E-05 cm/s mit c_atm 5 Mol%"));
+    }
+
+    // A programme with exchange at the surface cannot jump: the refusal of a
+    // long run names the one way there is.
+    void langer_lauf_ohne_sprung()
+    {
+        QTemporaryDir d;
+        Modell m;
+        startwerte_setzen(m);
+        Programmeingabe e;
+        e.zeilen = {{"5", "1050", "2"}, {"10", "20", ""}};
+        QVERIFY(programm_setzen(m, e, C_Locale));
+        QVERIFY(parameter_speichern(d.filePath("p.kalvion"), m, C_Locale));
+        const QStringList lang{"--programm", "p.kalvion", "--q", "238.65", "--datei", "e.txt"};
+        const Aufruf a = rufe(lang + QStringList{"--oberflaeche", "austausch:1e-5,5"}, d.path(), Deutsch);
+        QCOMPARE(a.status, 2);
+        QVERIFY2(a.fehler.contains("; mit Austausch an der Oberfläche wird ein Temperaturprogramm Schritt für Schritt "
+                                   "gerechnet, ohne Sprung; --verfahren schrittweise rechnet es trotzdem"),
+                 a.fehler.constData());
+        // A fixed surface concentration keeps the equivalent time, and its jump.
+        const Aufruf fest = rufe(lang + QStringList{"--oberflaeche", "konzentration:0"}, d.path(), Deutsch);
+        QCOMPARE(fest.status, 2);
+        QVERIFY2(fest.fehler.contains("--verfahren schnell rechnet nach Schritt 1000 in einem Sprung"), fest.fehler.constData());
+        QVERIFY(!QFile::exists(d.filePath("e.txt")));
     }
 
     // Runs compared by their surface: each column named by it, the start they

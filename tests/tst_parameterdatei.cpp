@@ -82,6 +82,8 @@ private slots:
         QCOMPARE(f.value("zeit").toString(), QStringLiteral("1,25"));
         QCOMPARE(f.value("i-diff").toString(), QStringLiteral("15"));
         QVERIFY(!o.contains("programm"));
+        // The step with a closed surface: the file as every file of format 1.
+        QVERIFY(!o.contains("anfang") && !o.contains("oberflaeche"));
     }
 
     void rundweg_data()
