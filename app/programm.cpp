@@ -3,6 +3,7 @@
 
 #include "frm_Eingabe.h"
 #include "frm_speichern.h"
+#include "messbefehle.h"
 
 namespace kalvion {
 
@@ -11,7 +12,9 @@ std::unique_ptr<frm_grafik> programm_starten(Modell& m, const QLocale& locale)
     Dialogfabriken fabriken{
         [locale](frm_grafik& haupt) -> QWidget* {
             // The dialog takes its copy of the parameters when it fills itself.
-            auto* eingabe = new frm_Eingabe([&haupt] { return haupt.parameter(); }, locale);
+            // A start profile comes from the main window's current result or a file.
+            frm_Eingabe::Startquellen start{[&haupt] { return haupt.ergebnisstand().aktuell; }, startdatei_waehlen};
+            auto* eingabe = new frm_Eingabe([&haupt] { return haupt.parameter(); }, locale, std::move(start));
             // While the dialog is open the main window takes no input.
             QObject::connect(eingabe, &frm_Eingabe::aktiviert, &haupt, [&haupt] { haupt.freigeben(false); });
             QObject::connect(eingabe, &frm_Eingabe::uebernommen, &haupt, &frm_grafik::parameter_uebernommen);

@@ -78,6 +78,11 @@ QString personenzeilen(const Messergebnis& e, const QLocale& locale)
                        .arg(QFileInfo(e.auftrag.datei).fileName(), zahl(e.auftrag.temperatur, locale),
                             exponent(a.D, locale), grenze(a.D_unten, a.unten_offen), grenze(a.D_oben, a.oben_offen),
                             zahlen::festkomma(a.rms, 4, locale));
+    if (a.mit_randwert)
+        text += tr("  c_s = %1 mol% (95 %: %2 … %3)%4\n")
+                    .arg(zahlen::festkomma(a.c_s, 4, locale), zahlen::festkomma(a.c_s_unten, 4, locale),
+                         zahlen::festkomma(a.c_s_oben, 4, locale),
+                         a.c_s_offen ? tr(", nur auf einer Seite begrenzt") : QString());
     if (const QString befund = befundtext(a.befund); !befund.isEmpty())
         text += tr("  Hinweis: ") + befund + QLatin1Char('\n');
     return text;
@@ -113,6 +118,8 @@ QByteArray anpassung_ausgabe(const Studie& studie, const std::vector<Messauftrag
     if (studie.anzahl() != 1)
         throw Eingabefehler{tr("--anpassen braucht einen einzelnen Parametersatz; die Optionen ergeben %n Läufe",
                                nullptr, studie.anzahl())};
+    // A fixed surface concentration given without its value is fitted too.
+    const bool randwert = studie.oberflaechen.randwert_gesucht();
     std::vector<Messergebnis> ergebnisse;
     for (const Messauftrag& auftrag : auftraege) {
         const Messlesung lesung = messprofil_laden(auftrag.datei, spalte);
@@ -124,7 +131,12 @@ QByteArray anpassung_ausgabe(const Studie& studie, const std::vector<Messauftrag
         const Modell m = modell_fuer(lauf, locale);
         if (const QString fehler = messprofil_pruefen(lesung.profil, m.x_max.wert, locale); !fehler.isEmpty())
             throw Eingabefehler{QStringLiteral("%1: %2").arg(auftrag.datei, fehler)};
-        ergebnisse.push_back({auftrag, m, d_anpassen(m, lesung.profil.punkte)});
+        // A run that steps through its programme has no final profile for
+        // any D in one product: it cannot be fitted.
+        if (durch_programm(m))
+            throw Eingabefehler{tr("--anpassen: mit Austausch an der Oberfläche wird ein Temperaturprogramm Schritt "
+                                   "für Schritt gerechnet; daran lässt sich D nicht anpassen")};
+        ergebnisse.push_back({auftrag, m, d_anpassen(m, lesung.profil.punkte, randwert)});
     }
 
     std::optional<Arrhenius> arrhenius;
@@ -136,18 +148,27 @@ QByteArray anpassung_ausgabe(const Studie& studie, const std::vector<Messauftrag
     }
 
     if (tabelle) {
-        std::string aus = csv_zeile({"art", "datei", "temperatur", "Kelvin", "punkte", "D", "D_unten", "D_oben", "RMS",
-                                     "befund", "D0", "D0_fehler", "Q", "Q_fehler"});
+        // The surface concentration's columns only where it was fitted.
+        auto mit_rand = [randwert](std::vector<std::string> felder, std::vector<std::string> rand) {
+            if (randwert)
+                felder.insert(felder.end(), rand.begin(), rand.end());
+            return csv_zeile(felder);
+        };
+        std::string aus = mit_rand({"art", "datei", "temperatur", "Kelvin", "punkte", "D", "D_unten", "D_oben", "RMS",
+                                    "befund", "D0", "D0_fehler", "Q", "Q_fehler"},
+                                   {"c_s", "c_s_unten", "c_s_oben"});
         for (const Messergebnis& e : ergebnisse) {
             const Anpassung& a = e.anpassung;
-            aus += csv_zeile({"anpassung", csv_feld(e.auftrag.datei), kurzform(e.auftrag.temperatur),
-                              kurzform(e.modell.Sintertemp_K), kurzform(std::int64_t{a.punkte}), kurzform(a.D),
-                              kurzform(a.D_unten), kurzform(a.D_oben), kurzform(a.rms), befundname(a.befund),
-                              kurzform(a.D0), "", kurzform(e.modell.Q.wert), ""});
+            aus += mit_rand({"anpassung", csv_feld(e.auftrag.datei), kurzform(e.auftrag.temperatur),
+                             kurzform(e.modell.Sintertemp_K), kurzform(std::int64_t{a.punkte}), kurzform(a.D),
+                             kurzform(a.D_unten), kurzform(a.D_oben), kurzform(a.rms), befundname(a.befund),
+                             kurzform(a.D0), "", kurzform(e.modell.Q.wert), ""},
+                            {kurzform(a.c_s), kurzform(a.c_s_unten), kurzform(a.c_s_oben)});
         }
         if (arrhenius)
-            aus += csv_zeile({"arrhenius", "", "", "", "", "", "", "", "", "", kurzform(arrhenius->D0),
-                              kurzform(arrhenius->D0_fehler), kurzform(arrhenius->Q), kurzform(arrhenius->Q_fehler)});
+            aus += mit_rand({"arrhenius", "", "", "", "", "", "", "", "", "", kurzform(arrhenius->D0),
+                             kurzform(arrhenius->D0_fehler), kurzform(arrhenius->Q), kurzform(arrhenius->Q_fehler)},
+                            {"", "", ""});
         return QByteArray::fromStdString(aus);
     }
 

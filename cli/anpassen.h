@@ -36,7 +36,9 @@ Arrhenius arrhenius_aus(const std::vector<Arrheniuspunkt>& punkte);
 // than one parameter set, and fewer than two different temperatures where an
 // Arrhenius fit is wanted. `spalte` picks the value column of files that
 // have several. An Arrhenius fit whose Q comes out below 0 says so in the
-// lines for people (the table keeps its numbers).
+// lines for people (the table keeps its numbers). With the study's start and
+// surface; a fixed surface concentration given without its value is fitted
+// with D (its line, and the table's columns c_s, c_s_unten, c_s_oben).
 QByteArray anpassung_ausgabe(const Studie& studie, const std::vector<Messauftrag>& auftraege, bool tabelle,
                              const QLocale& locale, const Spaltenwahl& spalte = {});
 

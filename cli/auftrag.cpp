@@ -68,6 +68,28 @@ constexpr Option Dateioptionen[] = {
      "Liste oder Bereich); erlaubt: Wert > 0")},
 };
 
+// How the runs start, and what crosses their surface.
+constexpr Option Anfangsoptionen[] = {
+    {Startoption, QT_TRANSLATE_NOOP("kalvion::cli", "ANFANG"),
+     QT_TRANSLATE_NOOP("kalvion::cli", "wie das Profil anfängt: stufe (Vorgabe: i-diff Zellen bei\n"
+     "100 Mol%, die übrigen bei 0), grundgehalt:C (die Stufe auf\n"
+     "dem Grundgehalt C in Mol%, 0 ≤ C ≤ 100; auch Liste oder\n"
+     "Bereich) oder datei:PFAD (ein Profil aus einer Datei:\n"
+     "Messprofil, Kurventabelle mit --spalte, oder der letzte\n"
+     "Block einer Ergebnisdatei); mehrfach angegeben jeder\n"
+     "Anfang ein Wert der Studie")},
+    {Oberflaechenoption, QT_TRANSLATE_NOOP("kalvion::cli", "RAND"),
+     QT_TRANSLATE_NOOP("kalvion::cli", "was durch die Oberfläche geht: geschlossen (Vorgabe:\n"
+     "nichts), konzentration:C (die Oberfläche bei C Mol%\n"
+     "gehalten, 0 ≤ C ≤ 100; auch Liste oder Bereich) oder\n"
+     "austausch:BETA,C (Austausch mit einer Atmosphäre von C\n"
+     "Mol% durch β = BETA cm/s, 0 ≤ BETA ≤ 1000; BETA und C je\n"
+     "ein Wert oder Bereich, weitere Werte durch Wiederholen\n"
+     "der Option); mehrfach angegeben jede ein Wert der\n"
+     "Studie; mit --messung oder --anpassen passt\n"
+     "konzentration ohne Wert auch C an")},
+};
+
 // Instead of runs: D from measured profiles.
 constexpr Option Messoptionen[] = {
     {"messung", QT_TRANSLATE_NOOP("kalvion::cli", "Datei"),
@@ -134,6 +156,7 @@ constexpr std::pair<const char*, const char*> Englische_namen[] = {
     {"messung", "measurement"},
     {"anpassen", "fit"},
     {"spalte", "column"},
+    {"oberflaeche", "surface"},
     {"verfahren", "method"},
     {"teil", "slice"},
     {"viele", "many"},
@@ -174,6 +197,8 @@ void optionen_anmelden(QCommandLineParser& parser)
     for (const Option& o : Ausgabeoptionen)
         parser.addOption(als_option(o.name, o.wertname));
     for (const Option& o : Dateioptionen)
+        parser.addOption(als_option(o.name, o.wertname));
+    for (const Option& o : Anfangsoptionen)
         parser.addOption(als_option(o.name, o.wertname));
     for (const Option& o : Messoptionen)
         parser.addOption(als_option(o.name, o.wertname));
@@ -319,9 +344,17 @@ void pruefe_programme(const Studie& s)
         }
 }
 
+void pruefe_anfaenge(const Studie& s)
+{
+    // Every run's path must hold every file's profile: the shortest decides.
+    const Werteliste& weg = s.listen[static_cast<int>(Feld::x_max)];
+    if (const auto fehler = s.anfaenge.jenseits(weg.wert(weg.extreme({0, weg.anzahl()}).first)))
+        throw Eingabefehler{*fehler};
+}
+
 namespace {
 
-Studie lies_studie(const QCommandLineParser& parser)
+Studie lies_studie(const QCommandLineParser& parser, const Spaltenwahl& spalte)
 {
     Studie studie = Studie::startwerte();
     if (parser.isSet(QStringLiteral("parameter"))) {
@@ -335,6 +368,10 @@ Studie lies_studie(const QCommandLineParser& parser)
             const Feldregel& r = regel(f);
             studie.listen[static_cast<int>(f)] = Werteliste::einzeln(r.ziel ? (m.*r.ziel).wert : m.i_Diff);
         }
+        if (m.Anfang != Anfangsart::stufe)
+            studie.anfaenge.hinzu(Startangabe{m.Anfang, m.c0.wert, m.startprofil});
+        if (m.Oberflaeche != Oberflaechenart::geschlossen)
+            studie.oberflaechen.hinzu(Oberflaechenangabe{m.Oberflaeche, m.c_s.wert, m.beta.wert, m.c_atm.wert});
     }
     if (parser.isSet(QStringLiteral("programm"))) {
         const Modell m = lies_parameterdatei(parser, "programm");
@@ -358,6 +395,19 @@ Studie lies_studie(const QCommandLineParser& parser)
         const bool halten = name == Halteoption;
         (halten ? studie.halten : studie.rate) =
             Werteliste::lesen(halten ? halteregel() : rateregel(), optionsname(name), liste(parser, name));
+    }
+    if (parser.isSet(QString::fromLatin1(Startoption))) {
+        studie.anfaenge = {};
+        for (const QString& angabe : parser.values(QString::fromLatin1(Startoption)))
+            studie.anfaenge.hinzu(angabe, spalte);
+    }
+    pruefe_anfaenge(studie);
+    if (parser.isSet(QString::fromLatin1(Oberflaechenoption))) {
+        studie.oberflaechen = {};
+        // Only a fit finds a surface concentration left open.
+        const bool anpassen = parser.isSet(QStringLiteral("messung")) || parser.isSet(QStringLiteral("anpassen"));
+        for (const QString& angabe : parser.values(QString::fromLatin1(Oberflaechenoption)))
+            studie.oberflaechen.hinzu(angabe, optionsname(Oberflaechenoption), anpassen);
     }
     if (studie.programm) {
         for (Feld f : {Feld::Sintertemp, Feld::Sinterzeit})
@@ -408,7 +458,14 @@ Auftrag auftrag_lesen(const QStringList& argumente)
                                "--temperatur 1100")
                                 .arg(parser.positionalArguments().first())};
 
-    a.studie = lies_studie(parser);
+    // The column of every file read as a profile: measured ones and start profiles.
+    if (parser.isSet(QStringLiteral("spalte"))) {
+        if (!parser.isSet(QStringLiteral("messung")) && !parser.isSet(QStringLiteral("anpassen")) &&
+            !parser.isSet(QString::fromLatin1(Startoption)))
+            throw Eingabefehler{tr("--spalte gilt nur mit --messung, --anpassen oder --start datei:PFAD")};
+        a.spalte = lies_spalte(einziger_wert(parser, "spalte"));
+    }
+    a.studie = lies_studie(parser, a.spalte);
     for (const QString& datei : parser.values(QStringLiteral("messung"))) {
         if (datei.isEmpty())
             throw Eingabefehler{tr("--messung: der Dateiname fehlt")};
@@ -421,11 +478,6 @@ Auftrag auftrag_lesen(const QStringList& argumente)
     }
     for (const QString& angabe : parser.values(QStringLiteral("anpassen")))
         a.messungen.push_back(lies_messauftrag(QStringLiteral("--anpassen"), angabe));
-    if (parser.isSet(QStringLiteral("spalte"))) {
-        if (a.messungen.empty())
-            throw Eingabefehler{tr("--spalte gilt nur mit --messung oder --anpassen")};
-        a.spalte = lies_spalte(einziger_wert(parser, "spalte"));
-    }
     if (!a.messungen.empty()) {
         for (const char* name : {"datei", "kurven", "teil"})
             if (parser.isSet(QString::fromLatin1(name)))
@@ -605,6 +657,13 @@ QString hilfetext()
                "\n"
                "Ablauf:\n") +
            optionszeilen(std::begin(Ablaufoptionen), std::end(Ablaufoptionen)) +
+           tr("\nAnfang und Oberfläche:\n") + optionszeilen(std::begin(Anfangsoptionen), std::end(Anfangsoptionen)) +
+           absatz(tr("Mit offener Oberfläche ist der Zeitschritt kleiner (dx²/(3 D) statt dx²/(2 D)), und "
+                     "Fehler zählt die Zellen, die den Bereich der Werte verlassen, aus denen sie gemischt "
+                     "werden; ein Temperaturprogramm mit Austausch wird Schritt für Schritt gerechnet. "
+                     "Tabellenspalten mit einem Anfang: anfang, c0 und startdatei; mit einer Oberfläche: "
+                     "oberflaeche, c_s, beta, c_atm, aufgenommen (Mol% des Volumens, abgegeben unter 0) und "
+                     "Molprozent_Ende.")) +
            tr("\nMessprofile (statt zu rechnen):\n") +
            optionszeilen(std::begin(Messoptionen), std::end(Messoptionen)) +
            tr(

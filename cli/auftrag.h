@@ -51,6 +51,8 @@ Verfahrenswahl lies_verfahren(const QString& text);
 int lies_threads(const QString& text);
 // Every run's programme passes the programme's checks (the study has one).
 void pruefe_programme(const Studie& s);
+// Every start profile lies on every run's path.
+void pruefe_anfaenge(const Studie& s);
 // Temperature and time come from a programme: `option` given beside one.
 Eingabefehler neben_programm(const QString& option);
 // At most Laufgrenze runs in the slice unless `viele`, and a countable study.

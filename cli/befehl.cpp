@@ -55,15 +55,20 @@ double dauer_schrittweise(double schritte)
 // The window asks before it steps a run for longer than Frage_ab_Sekunden.
 // The command line cannot ask: without --verfahren it refuses such a run
 // before anything runs, naming both ways out; with it, it does as told.
-void lange_laeufe_ablehnen(const Auftrag& a, const Laufpruefung& p)
+void lange_laeufe_ablehnen(const Auftrag& a, const Laufpruefung& p, const QLocale& locale)
 {
     if (a.verfahren_gegeben || a.bereich.anzahl() == 0)
         return;
     const double sekunden = dauer_schrittweise(p.meiste_schritte);
     if (sekunden <= Frage_ab_Sekunden)
         return;
-    const QString auswege = tr("; --verfahren schnell rechnet nach Schritt 1000 in einem Sprung (in "
-                               "Sekundenbruchteilen), --verfahren schrittweise trotzdem jeden Schritt");
+    // A programme with exchange at the surface is stepped through: no jump.
+    const QString auswege =
+        sprung_moeglich(modell_fuer(a.studie.lauf(p.laengster), locale))
+            ? tr("; --verfahren schnell rechnet nach Schritt 1000 in einem Sprung (in "
+                 "Sekundenbruchteilen), --verfahren schrittweise trotzdem jeden Schritt")
+            : tr("; mit Austausch an der Oberfläche wird ein Temperaturprogramm Schritt für Schritt gerechnet, ohne "
+                 "Sprung; --verfahren schrittweise rechnet es trotzdem");
     if (a.studie.anzahl() == 1)
         throw Eingabefehler{tr("Schritt für Schritt dauert die Rechnung voraussichtlich etwa %1 (%2 Zeitschritte), "
                                "länger als %3 s")
@@ -146,6 +151,7 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     ausgaben.locale = u.locale;
     ausgaben.datum = u.datum;
     ausgaben.tabellenzeile = a.tabelle;
+    ausgaben.tabellenform = tabellenform(a.studie);
     ausgaben.zusammenfassung = !a.tabelle && !kurven_auf_standardausgabe;
     // Over a study the curves are one column per run.
     const bool spaltenweise = a.kurven && a.studie.anzahl() > 1;
@@ -160,7 +166,7 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     // Wrong input first (status 2), then every target (status 1): both are
     // known before hours of computing.
     const Laufpruefung pruefung = laeufe_pruefen(a.studie, a.bereich, a.verfahren, u.locale);
-    lange_laeufe_ablehnen(a, pruefung);
+    lange_laeufe_ablehnen(a, pruefung, u.locale);
     Kurvenvergleich vergleich;
     if (spaltenweise) {
         vergleich = kurvenvergleich(a.studie, u.locale);
@@ -207,7 +213,7 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     // Only the first slice has the header, also when it holds no run, so
     // that the slices one after another are the whole table.
     if (a.tabelle && a.teil.k == 1)
-        aus.schreiben(tabellenkopf(a.studie.programm.has_value()));
+        aus.schreiben(tabellenkopf(ausgaben.tabellenform));
     bool spool_fehler = false, ohne_kodierung = false;
     QByteArray kurven;
     std::vector<Profilspalte> spalten;
@@ -271,7 +277,7 @@ int rechnen(const Auftrag& a, const Umgebung& u)
     if (!laeufe)
         return Exit_ok;
     if (spaltenweise)
-        kurven = vergleichstabelle(spalten, u.locale, vergleich.vorzeile);
+        kurven = vergleichstabelle(spalten, u.locale, vergleich.vorzeilen);
 
     // Standard output is complete; now the files, together: the curves are
     // written beside their file, the blocks appended, then the curves

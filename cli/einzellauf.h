@@ -14,6 +14,7 @@
 #include "kurvendatei.h"
 #include "modell.h"
 #include "studie.h"
+#include "tabelle.h"
 #include "vergleich.h"
 #include "zeitschritte.h"
 
@@ -30,7 +31,8 @@ struct Ausgaben {
     bool block = false;          // the results-file block ...
     QString kopfzeile;           // ... with the file's path as its first line
     QDate datum;                 // ... and this date
-    bool tabellenzeile = false;  // a row of the table
+    bool tabellenzeile = false;  // a row of the table ...
+    Tabellenform tabellenform;   // ... with the columns of the study's options
     bool zusammenfassung = false;  // a line for people
     bool kurven = false;         // the table of the five curves
     // The final profile as a column of a comparison, named by its values of
@@ -51,7 +53,9 @@ Laufertrag einzellauf(const Lauf& lauf, Verfahren verfahren, const Ausgaben& aus
                       const Laufbegleitung& begleitung = {});
 
 // "sphärisch, 1050 °C, 2 h, 50 µm, D0 587, Q 238650, i_Diff 20: 6140 Schritte,
-// 10 Gesamtmol%, 0 Fehler", the numbers as the user types and reads them.
+// 10 Gesamtmol%, 0 Fehler", the numbers as the user types and reads them; a
+// start or surface other than the default named before the colon, an open
+// surface's balance after the error count.
 QString zusammenfassung(const Modell& m, const Laufausgang& ausgang, const QLocale& locale);
 
 }  // namespace kalvion::cli

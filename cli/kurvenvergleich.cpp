@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kurvenvergleich.h"
 
+#include "bedingungen.h"
 #include "einzellauf.h"
 
 namespace kalvion::cli {
@@ -15,6 +16,8 @@ QStringList variierte_optionen(const Studie& studie)
     pruefe(Modelloption, studie.modelle.size());
     for (const Feldregel& r : Feldtabelle)
         pruefe(r.option, studie.listen[static_cast<int>(r.feld)].anzahl());
+    pruefe(Startoption, studie.anfaenge.anzahl());
+    pruefe(Oberflaechenoption, studie.oberflaechen.anzahl());
     pruefe(Halteoption, studie.halten ? studie.halten->anzahl() : 1);
     pruefe(Rateoption, studie.rate ? studie.rate->anzahl() : 1);
     return optionen;
@@ -32,7 +35,18 @@ Kurvenvergleich kurvenvergleich(const Studie& studie, const QLocale& locale)
         ein_programm = ein_programm && m.programm && m.programm->zeile == erster.programm->zeile;
     }
     if (ein_programm)
-        v.vorzeile = QString::fromStdString(erster.programm->zeile);
+        v.vorzeilen << QString::fromStdString(erster.programm->zeile);
+    // What differs names the columns; the rest is shared.
+    auto unterschieden = [&v](const char* art) {
+        for (std::size_t i = 0; i < unterschiedsarten(); ++i)
+            if (qstrcmp(unterschiedsart(i), art) == 0)
+                return v.welche.enthaelt(i);
+        return false;
+    };
+    if (const QString bedingungen = bedingungszeile(erster, locale, Namenssprache::datei, !unterschieden("Anfang"),
+                                                    !unterschieden("Oberflaeche"));
+        !bedingungen.isEmpty())
+        v.vorzeilen << bedingungen;
     return v;
 }
 

@@ -22,11 +22,12 @@ inline constexpr std::uint64_t Kurvenlaeufe_hoechstens = 10000;
 // the study's order.
 QStringList variierte_optionen(const Studie& studie);
 
-// What tells the runs of the study apart, and the programme line that every
-// run shares, if they share one (the table's first line, as for one run).
+// What tells the runs of the study apart, and the lines that every run
+// shares (a programme, the start), which come before the column names as for
+// one run.
 struct Kurvenvergleich {
     Unterschiede welche;
-    QString vorzeile;
+    QStringList vorzeilen;
 };
 Kurvenvergleich kurvenvergleich(const Studie& studie, const QLocale& locale);
 

@@ -32,6 +32,8 @@ std::uint64_t Studie::anzahl() const
     unsigned __int128 n = modelle.size();
     for (const Werteliste& l : listen)
         n = std::min<unsigned __int128>(n * l.anzahl(), Hoechste_Anzahl);
+    n = std::min<unsigned __int128>(n * anfaenge.anzahl(), Hoechste_Anzahl);
+    n = std::min<unsigned __int128>(n * oberflaechen.anzahl(), Hoechste_Anzahl);
     for (const auto* l : {&halten, &rate})
         if (*l)
             n = std::min<unsigned __int128>(n * (*l)->anzahl(), Hoechste_Anzahl);
@@ -55,6 +57,10 @@ Lauf Studie::lauf(std::uint64_t index) const
         }
         l.programm = programm_fuer(*programm, h, r);
     }
+    l.oberflaeche = oberflaechen.wert(index % oberflaechen.anzahl());
+    index /= oberflaechen.anzahl();
+    l.anfang = anfaenge.wert(index % anfaenge.anzahl());
+    index /= anfaenge.anzahl();
     for (int f = static_cast<int>(listen.size()) - 1; f >= 0; --f) {
         const std::uint64_t n = listen[f].anzahl();
         l.werte[f] = listen[f].wert(index % n);
@@ -107,6 +113,10 @@ QString als_optionen(const Lauf& lauf)
     for (const Feldregel& r : Feldtabelle)
         text += QStringLiteral(" --%1 %2").arg(QString::fromLatin1(r.option),
                                                QString::fromStdString(kurzform(lauf.wert(r.feld))));
+    if (lauf.anfang.art != Anfangsart::stufe)
+        text += QStringLiteral(" --%1 %2").arg(QString::fromLatin1(Startoption), als_option(lauf.anfang));
+    if (lauf.oberflaeche.art != Oberflaechenart::geschlossen)
+        text += QStringLiteral(" --%1 %2").arg(QString::fromLatin1(Oberflaechenoption), als_option(lauf.oberflaeche));
     if (lauf.programm)
         text += QStringLiteral(" (%1)").arg(programmzeile(*lauf.programm, QLocale::c()));
     return text;

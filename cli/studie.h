@@ -2,8 +2,9 @@
 #pragma once
 // A study: the cartesian product of the option values. Its runs are numbered
 // in a fixed order, the options' order in the parameter dialog (model,
-// temperature, time, path, D0, Q, i_Diff), the last one varying fastest, so
-// that any run can be formed from its number alone.
+// temperature, time, path, D0, Q, i_Diff), then the start and the surface,
+// then a programme's hold and rate, the last one varying fastest, so that any
+// run can be formed from its number alone.
 
 #include <QString>
 #include <array>
@@ -12,6 +13,7 @@
 
 #include <optional>
 
+#include "bedingungsliste.h"
 #include "feldpruefung.h"
 #include "programmeingabe.h"
 #include "werteliste.h"
@@ -30,6 +32,8 @@ struct Lauf {
     // A temperature programme, its numbers written with a decimal point: the
     // run is then its equivalent run (temperature and time left aside).
     std::optional<Programmeingabe> programm;
+    Startangabe anfang;
+    Oberflaechenangabe oberflaeche;
 
     double wert(Feld f) const { return werte[static_cast<int>(f)]; }
 };
@@ -45,6 +49,8 @@ inline constexpr const char* Rateoption = "programm-rate";
 struct Studie {
     std::vector<Geometrie> modelle{Geometrie::linear};  // the models given
     std::array<Werteliste, Feldzahl> listen;            // indexed by Feld
+    Anfangsliste anfaenge;                     // none given: the step
+    Oberflaechenliste oberflaechen;            // none given: closed
     std::optional<Programmeingabe> programm;   // numbers with a decimal point
     std::optional<Werteliste> halten, rate;    // only with a programme; vary fastest
 

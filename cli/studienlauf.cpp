@@ -97,7 +97,8 @@ Laufplan laufplan(const Lauf& lauf, const Modell& m, std::uint64_t index, Verfah
                                                : tr("unendlich viele"))};
     Laufplan p;
     p.schritte = b.schritte;
-    p.verfahren = verfahren_fuer(wahl, p.schritte, b.modell.Zellen);
+    // A run that steps through its programme cannot jump.
+    p.verfahren = sprung_moeglich(b.modell) ? verfahren_fuer(wahl, p.schritte, b.modell.Zellen) : Verfahren::schrittweise;
     p.aufwand = p.verfahren == Verfahren::sprung && p.schritte > Schritte_vor_dem_Sprung
                     ? Schritte_vor_dem_Sprung + Sprung_in_Schritten
                     : p.schritte;
@@ -107,13 +108,17 @@ Laufplan laufplan(const Lauf& lauf, const Modell& m, std::uint64_t index, Verfah
 namespace {
 
 // A study's runs are numbered in mixed radix, one digit per dimension, the
-// outermost first: the model, the six fields, a programme's hold and rate.
-constexpr int Modellstelle = 0, Haltestelle = 1 + Feldzahl, Ratenstelle = 2 + Feldzahl, Stellen = 3 + Feldzahl;
+// outermost first: the model, the six fields, the start, a programme's hold
+// and rate.
+constexpr int Modellstelle = 0, Anfangsstelle = 1 + Feldzahl, Oberflaechenstelle = 2 + Feldzahl,
+              Haltestelle = 3 + Feldzahl, Ratenstelle = 4 + Feldzahl, Stellen = 5 + Feldzahl;
 using Ziffern = std::array<std::uint64_t, Stellen>;
 // A box of runs: per dimension the digits [von, bis).
 using Kasten = std::array<Abschnitt, Stellen>;
 
-// How a run's step count follows each dimension's value: +1 rises, -1 falls, 0 not at all.
+// How a run's step count follows each dimension's value: +1 rises, -1 falls,
+// 0 not at all (the model, the start). An open surface needs a smaller step
+// than a closed one: its "value" is whether it is open.
 constexpr std::array<int, Stellen> Richtung = [] {
     std::array<int, Stellen> r{};
     r[1 + static_cast<int>(Feld::Sintertemp)] = +1;
@@ -121,6 +126,7 @@ constexpr std::array<int, Stellen> Richtung = [] {
     r[1 + static_cast<int>(Feld::x_max)] = -1;
     r[1 + static_cast<int>(Feld::D0)] = +1;
     r[1 + static_cast<int>(Feld::Q)] = -1;
+    r[Oberflaechenstelle] = +1;
     r[Haltestelle] = +1;
     r[Ratenstelle] = -1;
     return r;
@@ -133,7 +139,13 @@ public:
     std::uint64_t groesse(int stelle) const
     {
         const Werteliste* w = liste(stelle);
-        return stelle == Modellstelle ? studie_.modelle.size() : w ? w->anzahl() : 1;
+        if (stelle == Modellstelle)
+            return studie_.modelle.size();
+        if (stelle == Anfangsstelle)
+            return studie_.anfaenge.anzahl();
+        if (stelle == Oberflaechenstelle)
+            return studie_.oberflaechen.anzahl();
+        return w ? w->anzahl() : 1;
     }
 
     std::uint64_t nummer(const Ziffern& z) const
@@ -198,10 +210,9 @@ public:
         Ziffern z{};
         for (int d = 0; d < Stellen; ++d) {
             z[d] = k[d].von;
-            const Werteliste* w = liste(d);
-            if (!w || Richtung[d] == 0 || k[d].bis - k[d].von < 2)
+            if (Richtung[d] == 0 || k[d].bis - k[d].von < 2 || !geordnet(d))
                 continue;
-            const auto [klein, gross] = w->extreme(k[d]);
+            const auto [klein, gross] = extreme(d, k[d]);
             z[d] = (Richtung[d] > 0) == meiste ? gross : klein;
         }
         return z;
@@ -244,9 +255,28 @@ public:
     }
 
 private:
+    // Whether the dimension's values are ordered by their step counts: a
+    // list of values, or the surfaces.
+    bool geordnet(int stelle) const { return stelle == Oberflaechenstelle || liste(stelle); }
+
+    std::vector<Abschnitt> abschnitte(int stelle) const
+    {
+        if (stelle == Oberflaechenstelle)
+            return studie_.oberflaechen.abschnitte();
+        const Werteliste* w = liste(stelle);
+        return w ? w->abschnitte() : std::vector<Abschnitt>{{0, groesse(stelle)}};
+    }
+
+    std::pair<std::uint64_t, std::uint64_t> extreme(int stelle, Abschnitt a) const
+    {
+        if (stelle == Oberflaechenstelle)
+            return studie_.oberflaechen.extreme(a);
+        return liste(stelle)->extreme(a);
+    }
+
     const Werteliste* liste(int stelle) const
     {
-        if (stelle == Modellstelle)
+        if (stelle == Modellstelle || stelle == Anfangsstelle || stelle == Oberflaechenstelle)
             return nullptr;
         if (stelle == Haltestelle)
             return studie_.programm && studie_.halten ? &*studie_.halten : nullptr;
@@ -260,8 +290,7 @@ private:
     // finds where it begins.
     std::optional<std::uint64_t> erster_wert(const Kasten& k, int d) const
     {
-        const Werteliste* w = liste(d);
-        const std::vector<Abschnitt> stuecke = w ? w->abschnitte() : std::vector<Abschnitt>{{0, groesse(d)}};
+        const std::vector<Abschnitt> stuecke = abschnitte(d);
         for (const Abschnitt& s : stuecke) {
             const std::uint64_t von = std::max(s.von, k[d].von), bis = std::min(s.bis, k[d].bis);
             if (von >= bis)

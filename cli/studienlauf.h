@@ -56,8 +56,9 @@ inline constexpr std::uint64_t Stichproben = 1024;
 
 // Checks every run of `bereich` as laufplan does, before anything runs, in a
 // time that does not grow with their number: a run's step count rises with
-// the temperature, the time, D0 and a programme's hold and falls with x_max,
-// Q and a programme's rate (D and a programme's t_eq fall with Q), so the two
+// the temperature, the time, D0 and a programme's hold, falls with x_max,
+// Q and a programme's rate (D and a programme's t_eq fall with Q) and is
+// larger with an open surface than with a closed one, so the two
 // runs at the corners of the slice decide whether any run's D or step count
 // cannot be formed, the one with the fewest steps whether D vanishes, the one
 // with the most whether the count grows beyond counting. Throws Eingabefehler

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -13,11 +14,13 @@
 #include <QRadioButton>
 #include <QSvgWidget>
 #include <QPointer>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 
 #include "anfangsprofil.h"
+#include "startprofil.h"
 #include "benannt.h"
 #include "frm_Programm.h"
 #include "programmeingabe.h"
@@ -47,16 +50,21 @@ QLabel* feldbeschriftung(QWidget* eltern, const QString& text, int l, int o, int
 }
 
 constexpr int Feld_links = 1755, Beschriftung_links = 360;
+// The boxes of the start and the surface, right of the picture.
+constexpr int Rechte_spalte = 8880, Rechte_spalte_breite = 3480;
+// A field of those boxes: its caption from the left, the field at the right.
+constexpr int Randfeld_beschriftung_links = 360, Randfeld_links = 1920;
 
 }  // namespace
 
-frm_Eingabe::frm_Eingabe(Parameterquelle quelle, const QLocale& locale)
+frm_Eingabe::frm_Eingabe(Parameterquelle quelle, const QLocale& locale, Startquellen start)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), quelle_(std::move(quelle)),
-      locale_(locale)
+      locale_(locale), start_(std::move(start))
 {
     setWindowTitle(tr("Kalvion - Eingabe"));
-    // The lowest strip holds the temperature programme.
-    setFixedSize(twips_groesse(9120, 7170 + 600));
+    // The lowest strip holds the temperature programme, the column on the
+    // right how the profile starts.
+    setFixedSize(twips_groesse(Rechte_spalte + Rechte_spalte_breite + 240, 7170 + 600));
     // The layout is measured for a small dialog font.
     QFont schrift = font();
     schrift.setPointSizeF(8);
@@ -149,6 +157,101 @@ void frm_Eingabe::baue_oberflaeche()
     setTabOrder(cmd_ok, cmd_programm);
     lbl_programm = benannt(beschriftung(this, QString(), 3000, 6960, 5900, 600), "lbl_programm");
     lbl_programm->setWordWrap(true);
+
+    baue_anfang();
+}
+
+QLineEdit* frm_Eingabe::randfeld(QWidget* rahmen, Feld f)
+{
+    const Feldregel& r = regel(f);
+    auto* label = beschriftung(rahmen, QCoreApplication::translate("Feld", r.beschriftung), Randfeld_beschriftung_links,
+                               r.beschriftung_oben, Randfeld_links - 30 - Randfeld_beschriftung_links,
+                               r.beschriftung_hoehe);
+    text_einpassen(label);
+    auto* feld = new QLineEdit(rahmen);
+    feld->setObjectName(QStringLiteral("txt_") + QString::fromLatin1(r.name));
+    feld->setGeometry(twips_rechteck(Randfeld_links, r.feld_oben, 975, 350));
+    feld->installEventFilter(this);
+    felder_[static_cast<int>(f)] = feld;
+    return feld;
+}
+
+void frm_Eingabe::baue_anfang()
+{
+    // The options from top to bottom, with what each needs beside it: the
+    // base content under its step, the file button beside "Aus Datei".
+    auto* rahmen = benannt(new QGroupBox(tr("Anfangsprofil"), this), "Anfangsprofil");
+    struct Lage {
+        int oben, breite;
+    };
+    constexpr std::array<Lage, Anfangsarten.size()> lagen{{{300, 3240}, {600, 3240}, {1380, 1800}, {2340, 3240}}};
+    QWidget* vorher = cmd_programm;
+    for (const Anfangsbeschreibung& b : Anfangsarten) {
+        const Lage& l = lagen[static_cast<std::size_t>(b.art)];
+        auto* option = new QRadioButton(QCoreApplication::translate("Anfang", b.anzeigename), rahmen);
+        option->setObjectName(anfang_objektname(b.art));
+        option->setGeometry(twips_rechteck(120, l.oben, l.breite, 255));
+        connect(option, &QRadioButton::toggled, this, [this, art = b.art](bool an) {
+            if (an)
+                anfang_Click(art);
+        });
+        anfang_optionen_[static_cast<std::size_t>(b.art)] = option;
+        setTabOrder(vorher, option);
+        vorher = option;
+        if (b.art == Anfangsart::grundgehalt) {
+            QLineEdit* c0 = randfeld(rahmen, Feld::c0);
+            setTabOrder(vorher, c0);
+            vorher = c0;
+        }
+        if (b.art == Anfangsart::datei) {
+            cmd_startdatei = benannt(new QPushButton(tr("Datei …"), rahmen), "cmd_startdatei");
+            cmd_startdatei->setGeometry(twips_rechteck(1920, 1320, 1440, 375));
+            cmd_startdatei->setAutoDefault(false);
+            enter_drueckt(cmd_startdatei);
+            connect(cmd_startdatei, &QPushButton::clicked, this, [this] { cmd_startdatei_Click(); });
+            setTabOrder(vorher, cmd_startdatei);
+            vorher = cmd_startdatei;
+            lbl_startdatei = benannt(beschriftung(rahmen, QString(), 360, 1740, 3000, 510), "lbl_startdatei");
+            lbl_startdatei->setWordWrap(true);
+        }
+    }
+    const int hoehe = lagen.back().oben + 255 + 120;
+    rahmen->setGeometry(twips_rechteck(Rechte_spalte, 240, Rechte_spalte_breite, hoehe));
+    baue_rand(240 + hoehe + 240);
+}
+
+void frm_Eingabe::baue_rand(int rahmen_oben)
+{
+    // Under the start's box: the options, each with the fields of its values
+    // under it.
+    auto* rahmen = benannt(new QGroupBox(tr("Oberfläche"), this), "Oberflaeche");
+    constexpr std::array<int, Oberflaechenarten.size()> oben{300, 600, 1380};
+    QWidget* vorher = cmd_startdatei;
+    int unten = 0;
+    for (const Oberflaechenbeschreibung& b : Oberflaechenarten) {
+        auto* option = new QRadioButton(QCoreApplication::translate("Oberflaeche", b.anzeigename), rahmen);
+        option->setObjectName(QStringLiteral("opt_oberflaeche_") + QString::fromLatin1(b.name));
+        option->setGeometry(twips_rechteck(120, oben[static_cast<std::size_t>(b.art)], 3240, 255));
+        connect(option, &QRadioButton::toggled, this, [this, art = b.art](bool an) {
+            if (an)
+                oberflaeche_Click(art);
+        });
+        oberflaechen_optionen_[static_cast<std::size_t>(b.art)] = option;
+        setTabOrder(vorher, option);
+        vorher = option;
+        std::vector<Feld> werte;
+        if (b.art == Oberflaechenart::konzentration)
+            werte = {Feld::c_s};
+        if (b.art == Oberflaechenart::austausch)
+            werte = {Feld::beta, Feld::c_atm};
+        for (Feld f : werte) {
+            QLineEdit* feld = randfeld(rahmen, f);
+            setTabOrder(vorher, feld);
+            vorher = feld;
+            unten = std::max(unten, regel(f).feld_oben + 350);
+        }
+    }
+    rahmen->setGeometry(twips_rechteck(Rechte_spalte, rahmen_oben, Rechte_spalte_breite, unten + 120));
 }
 
 void frm_Eingabe::showEvent(QShowEvent* e)
@@ -180,9 +283,9 @@ bool frm_Eingabe::eventFilter(QObject* o, QEvent* e)
         // message box or another program taking the focus does not.
         const bool innerhalb = neu && neu != o && isAncestorOf(neu);
         if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason && innerhalb) {
-            for (Feld f : Alle_Felder)
-                if (feld(f) == o)
-                    feld_verlassen(f);
+            for (std::size_t i = 0; i < felder_.size(); ++i)
+                if (felder_[i] == o)
+                    feld_verlassen(static_cast<Feld>(i));
         }
     }
     return QDialog::eventFilter(o, e);
@@ -264,6 +367,21 @@ void frm_Eingabe::Form_Activate()
     d_ableiten(m_);
     d_anzeigen();
     programm_anzeigen();
+    // A start given point by point is the one the parameters hold; one from
+    // the last result came from the cells of these parameters.
+    datei_profil_ = m_.Anfang == Anfangsart::datei ? m_.startprofil : nullptr;
+    ergebnis_profil_ = m_.Anfang == Anfangsart::ergebnis ? m_.startprofil : nullptr;
+    ergebnis_herkunft_.reset();
+    if (ergebnis_profil_)
+        ergebnis_herkunft_ = Ergebnisherkunft{m_.Geometrie, m_.x_max.wert};
+    datei_beschreibung_.clear();
+    if (datei_profil_)
+        datei_beschreibung_ = startprofil_beschreibung(QString::fromStdString(datei_profil_->quelle),
+                                                       static_cast<int>(datei_profil_->punkte.size()));
+    for (Feld f : {Feld::c0, Feld::c_s, Feld::beta, Feld::c_atm})
+        feld(f)->setText(feldtext(m_, f, locale_));
+    anfang_anzeigen();
+    oberflaeche_anzeigen();
 }
 
 void frm_Eingabe::cmd_programm_Click()
@@ -330,6 +448,11 @@ void frm_Eingabe::waehle(Geometrie g)
         option->setChecked(true);  // raises its click behaviour
 }
 
+QString frm_Eingabe::anfang_objektname(Anfangsart a)
+{
+    return QStringLiteral("opt_anfang_") + QString::fromLatin1(beschreibung(a).name);
+}
+
 void frm_Eingabe::option_Click(Geometrie g)
 {
     if (erst_fuellen())
@@ -354,6 +477,145 @@ void frm_Eingabe::schritte_anzeigen()
 void frm_Eingabe::molprozent_anzeigen()
 {
     text_setzen_eingepasst(lbl_molprozent, zahlen::molprozent(m_.Molprozent, locale_));
+    // The file's total follows the cells it is mapped onto.
+    if (lbl_startdatei)
+        lbl_startdatei->setText(datei_beschreibung_.isEmpty()
+                                    ? QString()
+                                    : tr("%1, gesamt %2 Mol%")
+                                          .arg(datei_beschreibung_,
+                                               m_.Anfang == Anfangsart::datei ? zahlen::molprozent(m_.Molprozent, locale_)
+                                                                              : tr("–")));
+}
+
+void frm_Eingabe::zeige_anfangsoption(Anfangsart a)
+{
+    // Set without its click: showing the choice is no choice.
+    QRadioButton* option = anfang_optionen_[static_cast<std::size_t>(a)];
+    const QSignalBlocker ruhig(option);
+    option->setChecked(true);
+}
+
+void frm_Eingabe::anfang_anzeigen()
+{
+    zeige_anfangsoption(m_.Anfang);
+    feld(Feld::c0)->setEnabled(m_.Anfang == Anfangsart::grundgehalt);
+    // A profile given point by point fills every cell: no step.
+    feld(Feld::i_Diff)->setEnabled(beschreibung(m_.Anfang).mit_stufe);
+    molprozent_anzeigen();
+}
+
+void frm_Eingabe::oberflaeche_anzeigen()
+{
+    QRadioButton* option = oberflaechen_optionen_[static_cast<std::size_t>(m_.Oberflaeche)];
+    {
+        const QSignalBlocker ruhig(option);
+        option->setChecked(true);
+    }
+    feld(Feld::c_s)->setEnabled(m_.Oberflaeche == Oberflaechenart::konzentration);
+    feld(Feld::beta)->setEnabled(m_.Oberflaeche == Oberflaechenart::austausch);
+    feld(Feld::c_atm)->setEnabled(m_.Oberflaeche == Oberflaechenart::austausch);
+}
+
+void frm_Eingabe::oberflaeche_Click(Oberflaechenart a)
+{
+    if (erst_fuellen())
+        return;
+    m_.Oberflaeche = a;
+    // An open surface needs a smaller step: the step count follows.
+    if (werte_ableiten(m_, {.d = true, .schritte = true, .anfangsprofil = false}).schritte)
+        schritte_anzeigen();
+    oberflaeche_anzeigen();
+}
+
+void frm_Eingabe::anfang_Click(Anfangsart a)
+{
+    if (erst_fuellen())
+        return;
+    if (!waehle_anfang(a))
+        zeige_anfangsoption(m_.Anfang);  // the choice before stays
+}
+
+bool frm_Eingabe::waehle_anfang(Anfangsart a)
+{
+    std::shared_ptr<const Startprofil> profil;
+    switch (a) {
+    case Anfangsart::stufe:
+    case Anfangsart::grundgehalt: break;
+    case Anfangsart::datei:
+        // The first time, the file comes first.
+        if (!datei_profil_)
+            return cmd_startdatei_Click();
+        profil = datei_profil_;
+        break;
+    case Anfangsart::ergebnis: {
+        const Ergebniszeiger ergebnis = start_.ergebnis ? start_.ergebnis() : nullptr;
+        if (!ergebnis) {
+            // A start taken over before (by "Ergebnis als Anfangsprofil") stays at hand.
+            if (ergebnis_profil_ && m_.Anfang == Anfangsart::ergebnis)
+                return true;
+            kalvion::melde(this, kein_ergebnis_als_start());
+            return false;
+        }
+        if (const QString grund = ergebnis_als_start_pruefen(herkunft(ergebnis->modell), m_, locale_); !grund.isEmpty()) {
+            kalvion::melde(this, grund);
+            return false;
+        }
+        ergebnis_profil_ = endprofil_als_start(ergebnis->modell);
+        ergebnis_herkunft_ = herkunft(ergebnis->modell);
+        profil = ergebnis_profil_;
+        break;
+    }
+    }
+    m_.Anfang = a;
+    m_.startprofil = profil;
+    anfangsprofil(m_);
+    anfang_anzeigen();
+    return true;
+}
+
+bool frm_Eingabe::cmd_startdatei_Click()
+{
+    erst_fuellen();
+    const QString pfad = start_.datei_waehlen ? start_.datei_waehlen(this) : QString();
+    if (pfad.isEmpty())
+        return false;
+    // A refused file changes nothing: the start chosen before stays.
+    Messlesung lesung = startprofil_laden(pfad);
+    if (lesung.spalten.size() > 1) {
+        const Spaltenfrage frage = spaltenfrage(lesung, QFileInfo(pfad).fileName());
+        const int i = kalvion::auswahl(this, frage.text, frage.namen, frage.vorgabe);
+        if (i < 0)
+            return false;
+        if (i != lesung.gewaehlt)
+            lesung = startprofil_laden(pfad, Spaltenwahl::nach_nummer(lesung.spalten[static_cast<std::size_t>(i)].nummer));
+    }
+    if (!lesung.ok) {
+        kalvion::melde(this, lesung.fehler);
+        return false;
+    }
+    if (const QString fehler = startprofil_pruefen(lesung, m_.x_max.wert, locale_); !fehler.isEmpty()) {
+        kalvion::melde(this, fehler);
+        return false;
+    }
+    datei_beschreibung_ = startprofil_beschreibung(lesung);
+    datei_profil_ = std::make_shared<const Startprofil>(
+        Startprofil{std::move(lesung.profil.punkte), lesung.profil.dateiname.toStdString()});
+    return waehle_anfang(Anfangsart::datei);
+}
+
+QString frm_Eingabe::start_pruefen(const Modell& parameter) const
+{
+    switch (parameter.Anfang) {
+    case Anfangsart::stufe:
+    case Anfangsart::grundgehalt: return {};
+    case Anfangsart::datei:
+        // x_max may have become shorter since the file was read.
+        return parameter.startprofil ? startpunkte_pruefen(*parameter.startprofil, parameter.x_max.wert, locale_)
+                                     : QString();
+    case Anfangsart::ergebnis:
+        return ergebnis_herkunft_ ? ergebnis_als_start_pruefen(*ergebnis_herkunft_, parameter, locale_) : QString();
+    }
+    return {};
 }
 
 void frm_Eingabe::cmd_ok_Click()
@@ -366,7 +628,15 @@ void frm_Eingabe::cmd_ok_Click()
         texte[static_cast<int>(f)] = feld(f)->isReadOnly() ? feldtext(m_, f, locale_) : feld(f)->text();
     // Every field passed its check or holds its reset text; a text that still
     // cannot be read keeps the value held before.
-    parameter_uebernehmen(m_, parametersatz(texte, locale_));
+    const Parametersatz satz = parametersatz(texte, locale_);
+    // The model or x_max may have changed since the start was chosen.
+    Modell probe = m_;
+    parameter_uebernehmen(probe, satz);
+    if (const QString grund = start_pruefen(probe); !grund.isEmpty()) {
+        kalvion::melde(this, grund);
+        return;
+    }
+    parameter_uebernehmen(m_, satz);
 
     uebernommen_ = true;
     hide();

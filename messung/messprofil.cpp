@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <optional>
 
 #include "eingabedatei.h"
@@ -456,7 +457,7 @@ QString spaltenliste(const std::vector<Wertespalte>& spalten)
     return namen.join(QStringLiteral(", "));
 }
 
-Messlesung messprofil_lesen(const QByteArray& inhalt, const Spaltenwahl& wahl)
+Messlesung messprofil_lesen(const QByteArray& inhalt, const Spaltenwahl& wahl, int mindestens)
 {
     Messlesung lesung;
     if (const auto grund = keine_textdatei(inhalt)) {
@@ -483,9 +484,10 @@ Messlesung messprofil_lesen(const QByteArray& inhalt, const Spaltenwahl& wahl)
         return lesung;
     // A fit needs the profile at three depths at least; the same depth
     // measured again adds none. Counted up to that many.
+    const auto mindestzahl = static_cast<std::size_t>(std::max(mindestens, 1));
     std::vector<double> tiefen;
     for (const Messpunkt& p : profil.punkte) {
-        if (tiefen.size() == Messpunkte_min)
+        if (tiefen.size() == mindestzahl)
             break;
         if (std::find(tiefen.begin(), tiefen.end(), p.x) == tiefen.end())
             tiefen.push_back(p.x);
@@ -495,20 +497,20 @@ Messlesung messprofil_lesen(const QByteArray& inhalt, const Spaltenwahl& wahl)
         lesung.fehler = QCoreApplication::translate("Messprofil", "Die Datei enthält keine Messpunkte.");
         return lesung;
     }
-    if (anzahl < Messpunkte_min) {
+    if (anzahl < mindestzahl) {
         lesung.fehler = QCoreApplication::translate("Messprofil", "Zu wenige Messpunkte: %1 (mindestens %2).")
                             .arg(anzahl)
-                            .arg(Messpunkte_min);
+                            .arg(mindestzahl);
         return lesung;
     }
-    if (tiefen.size() < Messpunkte_min) {
+    if (tiefen.size() < mindestzahl) {
         lesung.fehler =
             QCoreApplication::translate("Messprofil",
                                         "Zu wenige verschiedene Tiefen: %1 Messpunkte bei nur %2 verschiedenen x "
                                         "(mindestens %3).")
                 .arg(anzahl)
                 .arg(tiefen.size())
-                .arg(Messpunkte_min);
+                .arg(mindestzahl);
         return lesung;
     }
     lesung.gewaehlt = i;
@@ -517,7 +519,7 @@ Messlesung messprofil_lesen(const QByteArray& inhalt, const Spaltenwahl& wahl)
     return lesung;
 }
 
-Messlesung messprofil_laden(const QString& pfad, const Spaltenwahl& wahl)
+Messlesung profildatei_lesen(const QString& pfad, const std::function<Messlesung(const QByteArray&)>& lesen)
 {
     const Eingabedatei datei = eingabedatei_lesen(pfad, Messdateigrenze);
     Messlesung lesung;
@@ -534,13 +536,29 @@ Messlesung messprofil_laden(const QString& pfad, const Spaltenwahl& wahl)
                             .arg(pfad, groessenangabe(Messdateigrenze));
         return lesung;
     }
-    lesung = messprofil_lesen(datei.inhalt, wahl);
+    lesung = lesen(datei.inhalt);
     if (lesung.ok)
         lesung.profil.dateiname = QFileInfo(pfad).fileName();
     return lesung;
 }
 
-QString messprofil_pruefen(const Messprofil& profil, double x_max, const QLocale& locale)
+Messlesung messprofil_laden(const QString& pfad, const Spaltenwahl& wahl)
+{
+    return profildatei_lesen(pfad, [&wahl](const QByteArray& inhalt) { return messprofil_lesen(inhalt, wahl); });
+}
+
+Spaltenfrage spaltenfrage(const Messlesung& lesung, const QString& dateiname)
+{
+    Spaltenfrage f;
+    f.text = QCoreApplication::translate("Messprofil", "„%1“ hat mehrere Wertespalten. Welche soll geladen werden?")
+                 .arg(dateiname);
+    for (const Wertespalte& s : lesung.spalten)
+        f.namen << spaltentitel(s);
+    f.vorgabe = std::max(lesung.vorgabe, 0);
+    return f;
+}
+
+QString messprofil_pruefen(const Messprofil& profil, double x_max, const QLocale& locale, double toleranz)
 {
     // The first few by name; a scan of a longer path than the model's would
     // otherwise fill the screen.
@@ -549,7 +567,7 @@ QString messprofil_pruefen(const Messprofil& profil, double x_max, const QLocale
     int weitere = 0;
     for (std::size_t i = 0; i < profil.punkte.size(); ++i) {
         const double x = profil.punkte[i].x;
-        if (x >= 0 && x <= x_max)
+        if (x >= 0 && x <= x_max + toleranz)
             continue;
         if (ausserhalb.size() == Genannt) {
             ++weitere;

@@ -15,6 +15,8 @@
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "anpassung.h"
@@ -56,6 +58,9 @@ struct Messlesung {
     int vorgabe = -1;
     // Not ok only because the file has several value columns and none was chosen.
     bool wahl_fehlt = false;
+    // Read from a results file (a start profile): its last block, from 1,
+    // which is the count of its blocks too. 0 for every other file.
+    int block = 0;
 };
 
 inline constexpr int Messpunkte_min = 3;  // different x, for a fit
@@ -65,13 +70,29 @@ inline constexpr qint64 Messdateigrenze = qint64{10} << 20;
 // No measurement of mol% gives less or more; a little noise below 0 is no error.
 inline constexpr double Konzentration_min = -1, Konzentration_max = 101;
 
-// The file's bytes read into points; a refusal names the line.
-Messlesung messprofil_lesen(const QByteArray& inhalt, const Spaltenwahl& wahl = {});
+// The file's bytes read into points; a refusal names the line. A fit needs
+// points at `mindestens` different depths.
+Messlesung messprofil_lesen(const QByteArray& inhalt, const Spaltenwahl& wahl = {}, int mindestens = Messpunkte_min);
 
 // The same from a file (a regular file of at most Messdateigrenze bytes; a
 // FIFO, device, socket or folder is refused at once); its name goes into the
 // profile.
 Messlesung messprofil_laden(const QString& pfad, const Spaltenwahl& wahl = {});
+
+// A profile file read as a regular file of at most Messdateigrenze bytes
+// (a FIFO, device, socket or folder refused at once) and by `lesen`; its
+// name goes into the profile.
+Messlesung profildatei_lesen(const QString& pfad, const std::function<Messlesung(const QByteArray&)>& lesen);
+
+// What the window asks where a file has several value columns: the question,
+// the columns' titles, and the one offered first (the final profile of a
+// curve table).
+struct Spaltenfrage {
+    QString text;
+    QStringList namen;
+    int vorgabe = 0;
+};
+Spaltenfrage spaltenfrage(const Messlesung& lesung, const QString& dateiname);
 
 // "Ende [Mol%]", or "Spalte 2" where the file names none: a value column as a choice shows it.
 QString spaltentitel(const Wertespalte& spalte);
@@ -79,8 +100,9 @@ QString spaltentitel(const Wertespalte& spalte);
 // "„Start [Mol%]“ (3), „Ende [Mol%]“ (7)": the value columns as the messages name them.
 QString spaltenliste(const std::vector<Wertespalte>& spalten);
 
-// Empty when every point lies on the path 0 … x_max (µm); otherwise the
-// message naming the points that do not, numbers in the given locale.
-QString messprofil_pruefen(const Messprofil& profil, double x_max, const QLocale& locale);
+// Empty when every point lies on the path 0 … x_max (µm; up to `toleranz`
+// beyond it for positions printed rounded); otherwise the message naming the
+// points that do not, numbers in the given locale.
+QString messprofil_pruefen(const Messprofil& profil, double x_max, const QLocale& locale, double toleranz = 0);
 
 }  // namespace kalvion

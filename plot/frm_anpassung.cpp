@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_anpassung.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,45 +47,75 @@ Anpassungstexte anpassungstexte(const Anpassung& a, const Modell& parameter, con
     t.d0_intervall = QCoreApplication::translate("Anpassung", "95-%-Intervall: %1 … %2 cm²/s")
                          .arg(d0_grenze(a.D0_unten, a.unten_offen), d0_grenze(a.D0_oben, a.oben_offen));
     t.befund = befundtext(a.befund);
+    if (a.mit_randwert)
+        t.c_s = QCoreApplication::translate("Anpassung", "c_s = %1 Mol%  (95-%-Intervall: %2 … %3 Mol%%4)")
+                    .arg(zahlen::festkomma(a.c_s, 4, locale), zahlen::festkomma(a.c_s_unten, 4, locale),
+                         zahlen::festkomma(a.c_s_oben, 4, locale),
+                         a.c_s_offen ? QCoreApplication::translate("Anpassung", ", nur auf einer Seite begrenzt")
+                                     : QString());
     return t;
 }
 
 frm_anpassung::frm_anpassung(const Anpassung& a, const Modell& parameter, const QString& dateiname,
-                             const QLocale& locale, QWidget* eltern)
-    : QDialog(eltern), texte_(anpassungstexte(a, parameter, dateiname, locale))
+                             const QLocale& locale, QWidget* eltern, Neuanpassung neu)
+    : QDialog(eltern), parameter_(parameter), dateiname_(dateiname), locale_(locale), neu_(std::move(neu))
 {
     setWindowTitle(tr("Kalvion - Anpassung an Messprofil"));
     auto* spalte = new QVBoxLayout(this);
-    auto zeile = [&](const char* name, const QString& text) {
-        auto* l = benannt(new QLabel(text, this), name);
+    auto zeile = [&](const char* name) {
+        auto* l = benannt(new QLabel(this), name);
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
         spalte->addWidget(l);
         return l;
     };
-    zeile("lbl_messung", texte_.messung);
-    zeile("lbl_D", texte_.d);
-    zeile("lbl_intervall", texte_.intervall);
-    zeile("lbl_rms", texte_.rms);
-    zeile("lbl_D0", texte_.d0);
-    zeile("lbl_D0_intervall", texte_.d0_intervall);
-    QLabel* befund = zeile("lbl_befund", texte_.befund);
-    befund->setWordWrap(true);
-    befund->setVisible(!texte_.befund.isEmpty());
+    lbl_messung_ = zeile("lbl_messung");
+    lbl_D_ = zeile("lbl_D");
+    lbl_intervall_ = zeile("lbl_intervall");
+    lbl_rms_ = zeile("lbl_rms");
+    lbl_c_s_ = zeile("lbl_c_s");
+    lbl_D0_ = zeile("lbl_D0");
+    lbl_D0_intervall_ = zeile("lbl_D0_intervall");
+    lbl_befund_ = zeile("lbl_befund");
+    lbl_befund_->setWordWrap(true);
+    // With the surface held at a fixed concentration, that concentration may
+    // be the second unknown.
+    if (parameter.Oberflaeche == Oberflaechenart::konzentration && neu_) {
+        auto* randwert = benannt(new QCheckBox(tr("Randkonzentration c_s mit anpassen"), this), "chk_randwert");
+        randwert->setChecked(a.mit_randwert);
+        spalte->addWidget(randwert);
+        connect(randwert, &QCheckBox::toggled, this, [this](bool an) { zeige(neu_(an)); });
+    }
 
     auto* knoepfe = new QHBoxLayout;
-    auto* uebernehmen = benannt(new QPushButton(tr("D0 übernehmen"), this), "cmd_d0_uebernehmen");
+    uebernehmen_ = benannt(new QPushButton(tr("D0 übernehmen"), this), "cmd_d0_uebernehmen");
     auto* schliessen = benannt(new QPushButton(tr("Schließen"), this), "cmd_schliessen");
-    // Where every D fits alike there is no D0 to take.
-    uebernehmen->setEnabled(a.befund != Anpassungsbefund::ohne_information);
     knoepfe->addStretch();
-    knoepfe->addWidget(uebernehmen);
+    knoepfe->addWidget(uebernehmen_);
     knoepfe->addWidget(schliessen);
     spalte->addLayout(knoepfe);
-    connect(uebernehmen, &QPushButton::clicked, this, [this] {
+    connect(uebernehmen_, &QPushButton::clicked, this, [this] {
         emit d0_uebernehmen(texte_.d0_text);
         accept();
     });
     connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
+    zeige(a);
+}
+
+void frm_anpassung::zeige(const Anpassung& a)
+{
+    texte_ = anpassungstexte(a, parameter_, dateiname_, locale_);
+    lbl_messung_->setText(texte_.messung);
+    lbl_D_->setText(texte_.d);
+    lbl_intervall_->setText(texte_.intervall);
+    lbl_rms_->setText(texte_.rms);
+    lbl_c_s_->setText(texte_.c_s);
+    lbl_c_s_->setVisible(!texte_.c_s.isEmpty());
+    lbl_D0_->setText(texte_.d0);
+    lbl_D0_intervall_->setText(texte_.d0_intervall);
+    lbl_befund_->setText(texte_.befund);
+    lbl_befund_->setVisible(!texte_.befund.isEmpty());
+    // Where every D fits alike there is no D0 to take.
+    uebernehmen_->setEnabled(a.befund != Anpassungsbefund::ohne_information);
 }
 
 }  // namespace kalvion

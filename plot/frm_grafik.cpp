@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <thread>
 
+#include "anfangswahl.h"
+#include "bedingungen.h"
 #include "benannt.h"
 #include "exportbefehle.h"
 #include "parameterbefehle.h"
@@ -183,6 +185,8 @@ void frm_grafik::baue_menues()
     mnu_behaltene_entfernen = eintrag(bearbeiten, "mnu_behaltene_entfernen", tr("Behaltene Ergebnisse ent&fernen"),
                                       &frm_grafik::mnu_behaltene_entfernen_Click);
     mnu_behaltene_entfernen->setEnabled(false);
+    mnu_ergebnis_als_anfang = eintrag(bearbeiten, "mnu_ergebnis_als_anfang", tr("Ergebnis als &Anfangsprofil"),
+                                      &frm_grafik::mnu_ergebnis_als_anfang_Click);
     QMenu* info = menu("mnu_info", tr("&Info"));
     eintrag(info, "mnu_version", tr("&Version"), &frm_grafik::mnu_version_Click);
 }
@@ -306,7 +310,7 @@ void frm_grafik::lauf_fertig(const Ergebniszeiger& ergebnis)
     // Current from here on, also for a save while the message is up; the
     // window stays locked until the message is acknowledged.
     laeuft_ = false;
-    kalvion::melde(this, sprache::fehlermeldung(ergebnis->ausgang.fehlerzahl, ergebnis->ausgang.gesprungen));
+    kalvion::melde(this, laufmeldung(*ergebnis, locale_));
     lbl_cursor_position->setVisible(true);
     flaeche_->setCursor(Qt::CrossCursor);
     startknopf_verbergen();
@@ -320,6 +324,15 @@ void frm_grafik::lauf_beendet(const Laufausgang& ausgang)
     nach_abbruch();
     if (ausgang.ergebnis == Laufergebnis::nicht_zaehlbar)  // refused before the start already; kept for safety
         kalvion::melde(this, schrittzahl_abgelehnt(laufschritte(m_), locale_));
+}
+
+QString laufmeldung(const Ergebnis& ergebnis, const QLocale& locale)
+{
+    const Modell& m = ergebnis.modell;
+    const QString fehler = sprache::fehlermeldung(ergebnis.ausgang.fehlerzahl, ergebnis.ausgang.gesprungen,
+                                                  fehlerart(m) == Fehlerart::bereichsverletzungen);
+    const QString bilanz = bilanztext(m, locale);
+    return bilanz.isEmpty() ? fehler : fehler + QLatin1Char('\n') + bilanz;
 }
 
 Ergebniszeiger frm_grafik::aktuelles_ergebnis() const
@@ -339,7 +352,10 @@ std::optional<Verfahren> frm_grafik::lauf_planen()
     // is stepped as always, also where the jump would be a little faster.
     if (geschaetzt_ <= Frage_ab_Sekunden)
         return Verfahren::schrittweise;
-    switch (kalvion::frage(this, frage_langer_lauf(geschaetzt_, locale_), knoepfe_langer_lauf())) {
+    const bool mit_sprung = sprung_moeglich(m_);
+    switch (antwort_langer_lauf(
+        kalvion::frage(this, frage_langer_lauf(geschaetzt_, locale_, mit_sprung), knoepfe_langer_lauf(mit_sprung)),
+        mit_sprung)) {
     case Schnell_rechnen:
         return Verfahren::sprung;
     case Schrittweise:
@@ -484,6 +500,25 @@ void frm_grafik::mnu_behaltene_entfernen_Click()
     Form_Resize();
 }
 
+void frm_grafik::mnu_ergebnis_als_anfang_Click()
+{
+    if (laeuft_) {
+        kalvion::melde(this, tr("Die Berechnung läuft noch."));
+        return;
+    }
+    const Ergebniszeiger ergebnis = aktuelles_ergebnis();
+    if (!ergebnis) {
+        kalvion::melde(this, kein_ergebnis_als_start());
+        return;
+    }
+    // As the parameter dialog's "ok" with "Letztes Ergebnis" chosen: the
+    // parameters in force start from the result computed with them.
+    Modell kopie = m_;
+    start_aus_ergebnis(kopie, ergebnis->modell);
+    parameter_uebernehmen(kopie, {});
+    parameter_uebernommen(kopie);
+}
+
 void frm_grafik::mnu_beenden_Click()
 {
     // Every window goes at once, without its close handling; a run stops
@@ -546,6 +581,7 @@ void frm_grafik::sperre_waehrend_lauf(bool gesperrt)
     mnu_Eingabe->setEnabled(!gesperrt);
     mnu_parameter_laden->setEnabled(!gesperrt);
     mnu_anpassen->setEnabled(!gesperrt);
+    mnu_ergebnis_als_anfang->setEnabled(!gesperrt);
     mnu_abbrechen->setEnabled(gesperrt);
 }
 
@@ -559,12 +595,8 @@ void frm_grafik::mnu_messprofil_laden_Click()
     // A table of several value columns (the curve table): which one, the
     // final profile offered first where there is one.
     if (lesung.spalten.size() > 1) {
-        QStringList namen;
-        for (const Wertespalte& s : lesung.spalten)
-            namen << spaltentitel(s);
-        const int i = kalvion::auswahl(this, tr("„%1“ hat mehrere Wertespalten. Welche soll geladen werden?")
-                                                 .arg(QFileInfo(pfad).fileName()),
-                                       namen, std::max(lesung.vorgabe, 0));
+        const Spaltenfrage frage = spaltenfrage(lesung, QFileInfo(pfad).fileName());
+        const int i = kalvion::auswahl(this, frage.text, frage.namen, frage.vorgabe);
         if (i < 0)
             return;
         if (i != lesung.gewaehlt) {
@@ -607,15 +639,25 @@ void frm_grafik::mnu_anpassen_Click()
         kalvion::melde(this, fehler);
         return;
     }
+    // A run that steps through its programme has no final profile for any D
+    // in one product.
+    if (durch_programm(m_)) {
+        kalvion::melde(this, tr("Mit Austausch an der Oberfläche wird ein Temperaturprogramm Schritt für Schritt "
+                                "gerechnet; daran lässt sich D nicht anpassen."));
+        return;
+    }
     // A few milliseconds of arithmetic, on a thread that never paints (see
     // gemessene_zellschrittkosten); the window waits for it.
-    Anpassung a;
     const Modell parameter = m_;
     const std::shared_ptr<const Messprofil> messung = messung_;
-    std::thread([&] { a = d_anpassen(parameter, messung->punkte); }).join();
+    auto anpassen = [parameter, messung](bool randwert) {
+        Anpassung a;
+        std::thread([&] { a = d_anpassen(parameter, messung->punkte, randwert); }).join();
+        return a;
+    };
 
     delete anpassung_.data();
-    auto* dialog = new frm_anpassung(a, parameter, messung->dateiname, locale_, this);
+    auto* dialog = new frm_anpassung(anpassen(false), parameter, messung->dateiname, locale_, this, anpassen);
     dialog->setWindowModality(Qt::ApplicationModal);
     connect(dialog, &frm_anpassung::d0_uebernehmen, this, &frm_grafik::d0_uebernehmen);
     oeffne(anpassung_, [dialog] { return dialog; });

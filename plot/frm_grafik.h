@@ -32,6 +32,11 @@ class frm_grafik;
 // supplies them, so that this window needs none of the dialogs' headers.
 using Dialogfabrik = std::function<QWidget*(frm_grafik&)>;
 
+// The message after a run: its error count ("0 Fehler", saying which count it
+// is with an open surface) and, with an open surface, the balance on a line
+// of its own.
+QString laufmeldung(const Ergebnis& ergebnis, const QLocale& locale);
+
 struct Dialogfabriken {
     Dialogfabrik eingabe;
     Dialogfabrik speichern;
@@ -105,6 +110,7 @@ private:
     void mnu_kopieren_Click();
     void mnu_behalten_Click();
     void mnu_behaltene_entfernen_Click();
+    void mnu_ergebnis_als_anfang_Click();
     void mnu_beenden_Click();
     void mnu_messprofil_laden_Click();
     void mnu_messprofil_entfernen_Click();
@@ -131,6 +137,7 @@ private:
     QAction* mnu_anpassen = nullptr;
     QAction* mnu_messprofil_entfernen = nullptr;
     QAction* mnu_behaltene_entfernen = nullptr;
+    QAction* mnu_ergebnis_als_anfang = nullptr;
     QImage bild_;
     bool skala_gesetzt_ = false;
     Rechenwerk* rechenwerk_ = nullptr;

@@ -10,6 +10,7 @@
 #include <QSvgGenerator>
 
 #include "kurvendatei.h"
+#include "bedingungen.h"
 #include "programmeingabe.h"
 #include "vergleich.h"
 #include "zahlen.h"
@@ -198,6 +199,17 @@ QString bildunterschrift(const Modell& m, const QLocale& locale, const QString& 
            messung;
 }
 
+QStringList unterschriftzeilen(const Modell& m, const QLocale& locale, const QString& messdatei)
+{
+    QStringList zeilen{bildunterschrift(m, locale, messdatei)};
+    // A furnace cycle in a line of its own under the parameters of its equivalent run.
+    if (m.programm)
+        zeilen << programmanzeige(*m.programm);
+    if (const QString bedingungen = bedingungszeile(m, locale, Namenssprache::anzeige); !bedingungen.isEmpty())
+        zeilen << bedingungen;
+    return zeilen;
+}
+
 namespace {
 
 // Where everything goes on the page, in 1/96 inch.
@@ -276,7 +288,8 @@ QList<Legendeneintrag> berichtslegende(const Modell& m, const QLocale& locale, b
 
 QRectF berichtsrahmen(QSizeF seite, const Modell& m, bool mit_messung, const Behaltene& behalten, const QLocale& locale)
 {
-    const Aufteilung a = aufteilen(seite, berichtslegende(m, locale, mit_messung, behalten), m.programm ? 2 : 1);
+    const Aufteilung a = aufteilen(seite, berichtslegende(m, locale, mit_messung, behalten),
+                                   static_cast<int>(unterschriftzeilen(m, locale, {}).size()));
     return {a.rahmen.topLeft() * a.massstab, a.rahmen.size() * a.massstab};
 }
 
@@ -285,7 +298,8 @@ void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& 
 {
     const Grafikstil stil = berichtstil();
     const QList<Legendeneintrag> eintraege = berichtslegende(m, locale, messung != nullptr, behalten);
-    const Aufteilung a = aufteilen(seite, eintraege, m.programm ? 2 : 1);
+    const QStringList unterschrift = unterschriftzeilen(m, locale, messung ? messung->dateiname : QString());
+    const Aufteilung a = aufteilen(seite, eintraege, static_cast<int>(unterschrift.size()));
     std::vector<Vergleichskurve> vergleich;
     for (const Modell* k : modelle(behalten))
         vergleich.push_back({k, vergleichsstift(static_cast<int>(vergleich.size()), stil.vergleichsbreite)});
@@ -308,13 +322,10 @@ void zeichne_bericht(QPainter& p, QSizeF seite, const Modell& m, const QLocale& 
     zeichne_achsentitel(p, a);
     p.setFont(schrift(Schrift_px));
     zeichne_legende(p, a.legende, eintraege, Markengroesse);
-    zeichne_unterschrift(p, QRectF(Rand, Rand, a.flaeche.width() - 2 * Rand, 0),
-                         bildunterschrift(m, locale, messung ? messung->dateiname : QString()));
-    // A furnace cycle in a line of its own under the parameters of its equivalent run.
-    if (m.programm)
-        zeichne_unterschrift(p, QRectF(Rand, Rand + QFontMetricsF(schrift(Unterschrift_px)).height(),
-                                       a.flaeche.width() - 2 * Rand, 0),
-                             programmanzeige(*m.programm));
+    const double zeilenhoehe = QFontMetricsF(schrift(Unterschrift_px)).height();
+    for (qsizetype i = 0; i < unterschrift.size(); ++i)
+        zeichne_unterschrift(p, QRectF(Rand, Rand + i * zeilenhoehe, a.flaeche.width() - 2 * Rand, 0),
+                             unterschrift[i]);
     p.restore();
 }
 

@@ -47,8 +47,12 @@ QList<Legendeneintrag> legende(const Modell& m, const Grafikstil& stil, bool mit
 
 // "Modell linear, T = 1050 °C, t = 2 h, …": the parameters as accepted, and
 // ", Messung: scan.csv" with the measured profile's file name, if one is drawn.
-// A run of a temperature programme has the programme's line below it on the page.
 QString bildunterschrift(const Modell& m, const QLocale& locale, const QString& messdatei = {});
+
+// The caption's lines on the page: that line, then a temperature programme's
+// line ("Programm: 20 °C → …") and the start and surface conditions where they
+// are not the default ("Anfang Grundgehalt 0,2 Mol%"), each in a line of its own.
+QStringList unterschriftzeilen(const Modell& m, const QLocale& locale, const QString& messdatei = {});
 
 // The whole report graph on a white page of the given size in device units,
 // with the measured profile's points if one is given, and kept results.

@@ -40,18 +40,33 @@ QString dauertext(double sekunden, const QLocale& locale)
                 QT_TRANSLATE_N_NOOP("Dauer", "etwa %1 Jahr"), locale);
 }
 
-QString frage_langer_lauf(double sekunden, const QLocale& locale)
+QString frage_langer_lauf(double sekunden, const QLocale& locale, bool mit_sprung)
 {
+    if (!mit_sprung)
+        return QCoreApplication::translate("Laufhinweise",
+                                           "Die Berechnung dauert voraussichtlich %1.\nMit Austausch an der Oberfläche "
+                                           "wird ein Temperaturprogramm Schritt für Schritt gerechnet. Trotzdem "
+                                           "rechnen?")
+            .arg(dauertext(sekunden, locale));
     return QCoreApplication::translate("Laufhinweise", "Die Berechnung dauert voraussichtlich %1.\nSchnell rechnen (nach "
                                                        "Schritt 1000 in einem Sprung, sofort fertig) oder schrittweise?")
         .arg(dauertext(sekunden, locale));
 }
 
-QStringList knoepfe_langer_lauf()
+QStringList knoepfe_langer_lauf(bool mit_sprung)
 {
-    return {QCoreApplication::translate("Laufhinweise", "&Schnell rechnen"),
-            QCoreApplication::translate("Laufhinweise", "Sch&rittweise"),
-            QCoreApplication::translate("Laufhinweise", "&Abbrechen")};
+    QStringList knoepfe{QCoreApplication::translate("Laufhinweise", "&Schnell rechnen"),
+                        QCoreApplication::translate("Laufhinweise", "Sch&rittweise"),
+                        QCoreApplication::translate("Laufhinweise", "&Abbrechen")};
+    if (!mit_sprung)
+        knoepfe.removeFirst();
+    return knoepfe;
+}
+
+Antwort_langer_lauf antwort_langer_lauf(int knopf, bool mit_sprung)
+{
+    const int antwort = mit_sprung ? knopf : knopf + 1;
+    return antwort == Schnell_rechnen ? Schnell_rechnen : antwort == Schrittweise ? Schrittweise : Nicht_starten;
 }
 
 double restzeit(double geschaetzt, double vergangen, int prozent)

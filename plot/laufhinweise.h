@@ -20,10 +20,13 @@ inline constexpr double Restzeit_ab_Sekunden = 2;
 QString dauertext(double sekunden, const QLocale& locale);
 
 // "Die Berechnung dauert voraussichtlich etwa 13 Stunden. ..." with the
-// buttons below, in this order.
-QString frage_langer_lauf(double sekunden, const QLocale& locale);
+// buttons below, in this order. A run that cannot jump (it steps through a
+// programme with exchange at the surface) is offered no jump.
+QString frage_langer_lauf(double sekunden, const QLocale& locale, bool mit_sprung = true);
 enum Antwort_langer_lauf { Schnell_rechnen = 0, Schrittweise = 1, Nicht_starten = 2 };
-QStringList knoepfe_langer_lauf();
+QStringList knoepfe_langer_lauf(bool mit_sprung = true);
+// The answer the button at `knopf` of those buttons stands for.
+Antwort_langer_lauf antwort_langer_lauf(int knopf, bool mit_sprung);
 
 // The remaining seconds: from the pace so far once a percent is done, from the
 // estimate before that.

@@ -14,4 +14,11 @@ QString messdatei_waehlen(QWidget* eltern)
                           QCoreApplication::translate("Befehle", "Alle Dateien (*)")});
 }
 
+QString startdatei_waehlen(QWidget* eltern)
+{
+    return datei_oeffnen(eltern, QCoreApplication::translate("Befehle", "Kalvion - Anfangsprofil laden"), exportordner(),
+                         {QCoreApplication::translate("Befehle", "Profile und Ergebnisdateien (*.csv *.txt *.dat)"),
+                          QCoreApplication::translate("Befehle", "Alle Dateien (*)")});
+}
+
 }  // namespace kalvion

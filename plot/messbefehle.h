@@ -12,4 +12,8 @@ namespace kalvion {
 // The file chosen, empty when cancelled.
 QString messdatei_waehlen(QWidget* eltern);
 
+// The same for a start profile: a measured profile, a curve table or a
+// results file.
+QString startdatei_waehlen(QWidget* eltern);
+
 }  // namespace kalvion

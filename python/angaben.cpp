@@ -9,6 +9,7 @@
 #include "auftrag.h"
 #include "kurzform.h"
 #include "ofenprogramm.h"
+#include "randangaben.h"
 #include "werteliste.h"
 
 namespace kalvion::python {
@@ -112,6 +113,9 @@ cli::Studie studie_aus(const Angaben& a)
     }
     if (s.programm)
         cli::pruefe_programme(s);
+    s.anfaenge = anfaenge_aus(a.start, "start");
+    s.oberflaechen = oberflaechen_aus(a.oberflaeche, "surface");
+    cli::pruefe_anfaenge(s);
     return s;
 }
 

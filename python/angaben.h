@@ -35,6 +35,8 @@ struct Angaben {
     std::array<py::object, Feldzahl> felder{py::none(), py::none(), py::none(), py::none(), py::none(), py::none()};
     py::object programm = py::none();   // a Programme
     py::object halten = py::none(), rate = py::none();
+    py::object start = py::none();      // a Start, a text, or a list of them
+    py::object oberflaeche = py::none();  // a Surface, a text, or a list of them
 };
 
 // The study the keywords describe, checked as the command line checks its

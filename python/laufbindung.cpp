@@ -75,7 +75,7 @@ Rechenergebnis rechnen(const Angaben& angaben, const Randangaben& rand, const st
                        const py::object& fortschritt)
 {
     Rechenergebnis e;
-    e.lauf = lauf_aus(angaben);
+    e.lauf = lauf_mit(lauf_aus(angaben), rand);
     e.rand = rand;
     e.modell = modell_fuer_lauf(e.lauf, rand, rechenlocale());
     const cli::Laufplan plan = cli::laufplan(e.lauf, e.modell, 0, verfahren_aus(verfahren));

@@ -6,10 +6,12 @@
 #include <QDir>
 
 #include "angaben.h"
+#include "auftrag.h"
 #include "ausgabeziele.h"
 #include "einzellauf.h"
 #include "ofenprogramm.h"
 #include "parameterdatei.h"
+#include "randangaben.h"
 #include "umgebung.h"
 
 namespace kalvion::python {
@@ -41,14 +43,21 @@ void binde_parameter(py::module_& modul)
                     werte[wort] = static_cast<int>(m.i_Diff);
             }
             werte["programme"] = m.programm ? py::cast(ofenprogramm_aus(als_eingabe(*m.programm))) : py::none();
+            // The step is the default, as on the command line, where it adds no table columns.
+            werte["start"] = m.Anfang == Anfangsart::stufe ? py::none() : py::cast(Startangabe{m.Anfang, m.c0.wert, m.startprofil});
+            werte["surface"] = m.Oberflaeche == Oberflaechenart::geschlossen
+                                   ? py::none()
+                                   : py::cast(Oberflaechenangabe{m.Oberflaeche, m.c_s.wert, m.beta.wert, m.c_atm.wert});
             return werte;
         },
         py::arg("path"),
         R"(Reads a parameter file (.kalvion, "Parameter speichern …" in the window) as
 kalvion-cli --parameter does, every field check included, and returns the
 keyword arguments of kalvion.run: geometry, temperature_c, time_h,
-length_um, d0, q, filled_cells and programme (with a programme, temperature
-and time come from it and are left out):
+length_um, d0, q, filled_cells, programme (with a programme, temperature
+and time come from it and are left out), start (a kalvion.Start, or None
+for the step, the start of a file without one) and surface (a
+kalvion.Surface, or None for a closed surface):
 
     result = kalvion.run(**kalvion.load_parameters("case.kalvion"))
 
@@ -60,13 +69,21 @@ refuse, a ValueError naming the key.)");
         "save_parameters",
         [](const py::object& pfad_objekt, const py::object& t, const py::object& zeit, const py::object& weg,
            const py::object& d0, const py::object& q, const py::object& zellen, const py::object& geometrie,
-           const py::object& programm, const std::string& dezimal) {
+           const py::object& programm, const py::object& start, const py::object& oberflaeche,
+           const std::string& dezimal) {
             Angaben a;
             a.felder = {t, zeit, weg, d0, q, zellen};
             a.geometrie = geometrie;
             a.programm = programm;
             const QLocale locale = locale_fuer(dezimal);
-            const Modell m = cli::modell_fuer(lauf_aus(a), locale);
+            cli::Lauf lauf = lauf_aus(a);
+            lauf.anfang = startangabe_aus(start);
+            lauf.oberflaeche = oberflaechenangabe_aus(oberflaeche);
+            cli::Studie probe = cli::Studie::startwerte();
+            probe.listen[static_cast<int>(Feld::x_max)] = cli::Werteliste::einzeln(lauf.wert(Feld::x_max));
+            probe.anfaenge.hinzu(lauf.anfang);
+            cli::pruefe_anfaenge(probe);
+            const Modell m = cli::modell_fuer(lauf, locale);
             const QString pfad = pfad_aus(pfad_objekt);
             if (const auto problem = cli::ziel_pruefen(pfad))
                 schreibfehler(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(pfad), problem->text));
@@ -76,11 +93,13 @@ refuse, a ValueError naming the key.)");
         py::arg("path"), feldargument(Feld::Sintertemp), feldargument(Feld::Sinterzeit), feldargument(Feld::x_max),
         feldargument(Feld::D0), feldargument(Feld::Q), feldargument(Feld::i_Diff),
         py::arg_v("geometry", py::none(), "'linear'"), py::kw_only(), py::arg("programme") = py::none(),
-        py::arg("decimal") = ",",
+        py::arg("start") = py::none(), py::arg("surface") = py::none(), py::arg("decimal") = ",",
         R"(Writes a parameter file (.kalvion) that the window's "Parameter laden …"
 and kalvion-cli --parameter read, in one piece or not at all (OSError). The
 values are checked as kalvion.run checks them; decimal is the decimal sign
-they are recorded as typed with.)");
+they are recorded as typed with. A start other than the step (a kalvion.Start)
+or a surface other than closed (a kalvion.Surface) makes a file of format 2,
+which holds a start profile's points themselves.)");
 }
 
 }  // namespace kalvion::python

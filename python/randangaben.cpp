@@ -10,6 +10,8 @@
 #include "einzellauf.h"
 #include "kurzform.h"
 #include "messprofil.h"
+#include "anfangswahl.h"
+#include "startprofil.h"
 #include "umgebung.h"
 
 namespace kalvion::python {
@@ -26,11 +28,6 @@ void im_bereich(const char* name, double wert, double unten, double oben)
     if (!(wert >= unten && wert <= oben))
         throw py::value_error(std::string(name) + ": " + zahl(wert) + " lies outside the allowed range " +
                               zahl(unten) + " ≤ value ≤ " + zahl(oben));
-}
-
-void eintragen(Eingabewert& ziel, double wert, const QLocale& locale)
-{
-    ziel.setze_text(wert, cli::eingabetext(wert, locale).toStdString());
 }
 
 const char* startname(Anfangsart art)
@@ -64,6 +61,26 @@ Startangabe startprofil_aus(std::vector<Messpunkt> punkte, std::string quelle, A
     s.art = art;
     s.profil = std::make_shared<const Startprofil>(Startprofil{std::move(punkte), std::move(quelle)});
     return s;
+}
+
+cli::Anfangsliste anfaenge_aus(const py::handle& objekt, const char* wort)
+{
+    cli::Anfangsliste liste;
+    if (objekt.is_none())
+        return liste;
+    auto eintrag = [&](const py::handle& e) {
+        if (py::isinstance<py::str>(e))
+            liste.hinzu(QString::fromStdString(e.cast<std::string>()), {}, QString::fromLatin1(wort));
+        else
+            liste.hinzu(startangabe_aus(e));
+    };
+    if (py::isinstance<py::str>(objekt) || py::isinstance<Startangabe>(objekt)) {
+        eintrag(objekt);
+        return liste;
+    }
+    for (const py::handle e : py::iter(objekt))
+        eintrag(e);
+    return liste;
 }
 
 Startangabe startangabe_aus(const py::handle& objekt)
@@ -101,26 +118,42 @@ Randangaben randangaben_aus(const py::handle& start, const py::handle& oberflaec
     return rand;
 }
 
+cli::Lauf lauf_mit(const cli::Lauf& lauf, const Randangaben& rand)
+{
+    cli::Lauf l = lauf;
+    l.anfang = rand.start;
+    l.oberflaeche = rand.oberflaeche;
+    // A profile must lie on the run's path, as on the command line.
+    if (rand.start.profil)
+        if (const QString fehler = startpunkte_pruefen(*rand.start.profil, lauf.wert(Feld::x_max), QLocale::c());
+            !fehler.isEmpty())
+            wertfehler(QStringLiteral("start: %1").arg(fehler));
+    return l;
+}
+
 Modell modell_fuer_lauf(const cli::Lauf& lauf, const Randangaben& rand, const QLocale& locale)
 {
-    Modell m = cli::modell_fuer(lauf, locale);
-    if (rand.standard())
-        return m;
-    const Startangabe& s = rand.start;
-    m.Anfang = s.art;
-    if (s.art == Anfangsart::grundgehalt)
-        eintragen(m.c0, s.c0, locale);
-    m.startprofil = s.profil;
-    const Oberflaechenangabe& o = rand.oberflaeche;
-    m.Oberflaeche = o.art;
-    if (o.art == Oberflaechenart::konzentration)
-        eintragen(m.c_s, o.c_s, locale);
-    if (o.art == Oberflaechenart::austausch) {
-        eintragen(m.beta, o.beta, locale);
-        eintragen(m.c_atm, o.c_atm, locale);
+    return cli::modell_fuer(lauf_mit(lauf, rand), locale);
+}
+
+cli::Oberflaechenliste oberflaechen_aus(const py::handle& objekt, const char* wort)
+{
+    cli::Oberflaechenliste liste;
+    if (objekt.is_none())
+        return liste;
+    auto eintrag = [&](const py::handle& e) {
+        if (py::isinstance<py::str>(e))
+            liste.hinzu(QString::fromStdString(e.cast<std::string>()), QString::fromLatin1(wort));
+        else
+            liste.hinzu(oberflaechenangabe_aus(e));
+    };
+    if (py::isinstance<py::str>(objekt) || py::isinstance<Oberflaechenangabe>(objekt)) {
+        eintrag(objekt);
+        return liste;
     }
-    parameter_uebernehmen(m, {});
-    return m;
+    for (const py::handle e : py::iter(objekt))
+        eintrag(e);
+    return liste;
 }
 
 void binde_rand(py::module_& modul)
@@ -134,8 +167,9 @@ void binde_rand(py::module_& modul)
   in µm from the surface where cell 1 lies, mol%, −1 … 101), mapped onto the
   cells: taken cell by cell where the points are the cells' own rows, otherwise
   interpolated linearly at the cell centres;
-- ``Start.file(path)``: such a profile from a text file of two columns, read as
-  read_profile() reads a measured profile;
+- ``Start.file(path)``: such a profile from a file, read as
+  ``kalvion-cli --start datei:`` reads it: a measured profile (from two depths
+  on), a curve table, or the last block of a results file;
 - ``Start.result(result)``: the final profile of an earlier Result (a second
   treatment after a first).)")
         .def_static("step", [] { return Startangabe{}; }, "The step: filled_cells cells at 100 mol%, the rest at 0.")
@@ -167,12 +201,14 @@ void binde_rand(py::module_& modul)
             [](const py::object& pfad_objekt) {
                 const QString pfad = pfad_aus(pfad_objekt);
                 lesbar_pruefen(pfad);
-                const Messlesung l = messprofil_laden(pfad);
+                const Messlesung l = startprofil_laden(pfad);
                 if (!l.ok)
                     wertfehler(QStringLiteral("%1: %2").arg(pfad, l.fehler));
                 return startprofil_aus(l.profil.punkte, l.profil.dateiname.toStdString(), Anfangsart::datei);
             },
-            py::arg("path"), "A start profile from a two-column text file (x in µm, mol%), as read_profile reads it.")
+            py::arg("path"),
+            "A start profile from a file (x in µm, mol%): a measured profile, a curve table or a results file's last "
+            "block, as kalvion-cli --start datei: reads it.")
         .def_static(
             "result",
             [](const py::object& ergebnis) {

@@ -4,10 +4,9 @@
 // crosses the surface, and the one place where a run's model is made with
 // them.
 //
-// The command line does not take a start or a surface yet, so they are put
-// onto the engine's fields here, after the command line has made the model.
-// Once cli::Lauf carries them, modell_fuer_lauf hands them over there and
-// becomes cli::modell_fuer.
+// Both are the command line's (cli::Startangabe, cli::Oberflaechenangabe),
+// handed to cli::Lauf, whose model cli::modell_fuer makes as for the command
+// line.
 
 #include <pybind11/pybind11.h>
 
@@ -23,17 +22,9 @@ namespace kalvion::python {
 
 namespace py = pybind11;
 
-struct Startangabe {
-    Anfangsart art = Anfangsart::stufe;
-    double c0 = 0;  // mol%, for grundgehalt
-    std::shared_ptr<const Startprofil> profil;  // for datei and ergebnis
-};
+using Startangabe = cli::Startangabe;
 
-struct Oberflaechenangabe {
-    Oberflaechenart art = Oberflaechenart::geschlossen;
-    double c_s = 0;             // mol%, for konzentration
-    double beta = 0, c_atm = 0; // cm/s and mol%, for austausch
-};
+using Oberflaechenangabe = cli::Oberflaechenangabe;
 
 struct Randangaben {
     Startangabe start;
@@ -50,13 +41,24 @@ Oberflaechenangabe oberflaechenangabe_aus(const py::handle& objekt);
 // Both at once.
 Randangaben randangaben_aus(const py::handle& start, const py::handle& oberflaeche);
 
-// The run's model as the dialog's "ok" leaves it: the command line's model of
-// the run with the start and the surface, every derived value formed anew.
+// The run with the start and the surface, a start profile checked against
+// its path (ValueError).
+cli::Lauf lauf_mit(const cli::Lauf& lauf, const Randangaben& rand);
+
+// The run's model as the dialog's "ok" leaves it: cli::modell_fuer of lauf_mit.
 Modell modell_fuer_lauf(const cli::Lauf& lauf, const Randangaben& rand, const QLocale& locale);
 
 // A start from the points of a profile (x in µm, mol%), checked; `art` datei
 // or ergebnis. Throws ValueError.
 Startangabe startprofil_aus(std::vector<Messpunkt> punkte, std::string quelle, Anfangsart art);
+
+// The starts of a study: None (the step), a Start, the command line's text
+// ("base:0.1:0.5:0.1", "file:scan.csv") or a list of these, each an entry as
+// --start given once more. Throws Eingabefehler naming `wort`.
+cli::Anfangsliste anfaenge_aus(const py::handle& objekt, const char* wort);
+
+// The surfaces of a study, the same way ("concentration:0,5", "exchange:1e-5,0").
+cli::Oberflaechenliste oberflaechen_aus(const py::handle& objekt, const char* wort);
 
 void binde_rand(py::module_& modul);
 

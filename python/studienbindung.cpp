@@ -53,6 +53,15 @@ constexpr Spalte Spalten[] = {
     {"rate", "programme_rate_k_min", Spaltenart::zahl},
     {"T_ref", "reference_temperature_c", Spaltenart::zahl},
     {"t_eq", "equivalent_time_h", Spaltenart::zahl},
+    {"anfang", "start", Spaltenart::text},
+    {"c0", "c0", Spaltenart::zahl},
+    {"startdatei", "start_file", Spaltenart::text},
+    {"oberflaeche", "surface", Spaltenart::text},
+    {"c_s", "c_s", Spaltenart::zahl},
+    {"beta", "beta_cm_s", Spaltenart::zahl},
+    {"c_atm", "c_atm", Spaltenart::zahl},
+    {"aufgenommen", "taken_up_mol_percent", Spaltenart::zahl},
+    {"Molprozent_Ende", "total_mol_percent_end", Spaltenart::zahl},
 };
 
 // A column the table has and this list does not keeps its own name and is
@@ -72,18 +81,28 @@ Spalte spalte_fuer(const std::string& name)
     return {nullptr, namen.back().c_str(), Spaltenart::unbekannt};
 }
 
-std::vector<std::string_view> felder(std::string_view zeile)
+// RFC 4180: a field in quotes may hold commas and doubled quotes (a start
+// file's name).
+std::vector<std::string> felder(std::string_view zeile)
 {
     if (zeile.size() >= 2 && zeile.substr(zeile.size() - 2) == "\r\n")
         zeile.remove_suffix(2);
-    std::vector<std::string_view> teile;
-    for (;;) {
-        const std::size_t komma = zeile.find(',');
-        teile.push_back(zeile.substr(0, komma));
-        if (komma == std::string_view::npos)
-            return teile;
-        zeile.remove_prefix(komma + 1);
+    std::vector<std::string> teile{std::string()};
+    bool zitiert = false;
+    for (std::size_t i = 0; i < zeile.size(); ++i) {
+        const char c = zeile[i];
+        if (zitiert && c == '"' && i + 1 < zeile.size() && zeile[i + 1] == '"') {
+            teile.back() += '"';
+            ++i;
+        } else if (c == '"') {
+            zitiert = !zitiert;
+        } else if (c == ',' && !zitiert) {
+            teile.emplace_back();
+        } else {
+            teile.back() += c;
+        }
     }
+    return teile;
 }
 
 // Every number of the table is in its shortest form that reads back to the
@@ -135,10 +154,11 @@ std::string tabelle_rechnen(const Studienwunsch& w, const py::object& fortschrit
     cli::Ausgaben ausgaben;
     ausgaben.locale = locale;
     ausgaben.tabellenzeile = true;
+    ausgaben.tabellenform = cli::tabellenform(w.studie);
 
     std::string tabelle;
     if (w.auftrag.teil.k == 1)
-        tabelle = cli::tabellenkopf(w.studie.programm.has_value());
+        tabelle = cli::tabellenkopf(ausgaben.tabellenform);
     std::atomic<int> halt{0};
     std::atomic<double> anteil{0};
     double gemeldet = -1;
@@ -184,9 +204,9 @@ py::object spalten(const std::string& tabelle, bool kopf, const py::object& als_
     };
     std::vector<Spalte> namen;
     if (kopf && !rest.empty())
-        for (std::string_view name : felder(naechste_zeile()))
-            namen.push_back(spalte_fuer(std::string(name)));
-    std::vector<std::vector<std::string_view>> zeilen;
+        for (const std::string& name : felder(naechste_zeile()))
+            namen.push_back(spalte_fuer(name));
+    std::vector<std::vector<std::string>> zeilen;
     while (!rest.empty())
         zeilen.push_back(felder(naechste_zeile()));
 
@@ -203,11 +223,22 @@ py::object spalten(const std::string& tabelle, bool kopf, const py::object& als_
             py::list texte;
             for (const auto& z : zeilen) {
                 const std::string name(z[j]);
-                // The models under their English names, as kalvion.run takes them.
+                // The models and starts under their English names, as kalvion.run takes them.
                 auto g = std::find_if(Geometrien.begin(), Geometrien.end(),
                                       [&](const Geometriebeschreibung& b) { return name == b.name; });
-                const bool modell = s.tabelle && std::string_view(s.tabelle) == cli::Modelloption;
-                texte.append(modell && g != Geometrien.end() ? g->englischer_name : name);
+                auto a = std::find_if(Anfangsarten.begin(), Anfangsarten.end(),
+                                      [&](const Anfangsbeschreibung& b) { return name == b.name; });
+                auto o = std::find_if(Oberflaechenarten.begin(), Oberflaechenarten.end(),
+                                      [&](const Oberflaechenbeschreibung& b) { return name == b.name; });
+                const std::string_view spalte = s.tabelle ? s.tabelle : "";
+                if (spalte == cli::Modelloption && g != Geometrien.end())
+                    texte.append(g->englischer_name);
+                else if (spalte == "anfang" && a != Anfangsarten.end())
+                    texte.append(a->englischer_name);
+                else if (spalte == "oberflaeche" && o != Oberflaechenarten.end())
+                    texte.append(o->englischer_name);
+                else
+                    texte.append(name);
             }
             ergebnis[s.python] = py::module_::import("numpy").attr("array")(texte, "dtype"_a = "O");
             break;
@@ -251,9 +282,12 @@ py::object spalten(const std::string& tabelle, bool kopf, const py::object& als_
 }
 
 Angaben angaben_aus(const py::object& geometrie, const std::array<py::object, Feldzahl>& felder,
-                    const py::object& programm, const py::object& halten, const py::object& rate)
+                    const py::object& programm, const py::object& halten, const py::object& rate,
+                    const py::object& start, const py::object& oberflaeche)
 {
     Angaben a;
+    a.start = start;
+    a.oberflaeche = oberflaeche;
     a.geometrie = geometrie;
     a.felder = felder;
     a.programm = programm;
@@ -270,8 +304,18 @@ Python range, inclusive of its last member; or a text such as
 or None for the start-up value; geometry takes a name or a list of names.
 The runs are every combination, in the order of the parameter dialog
 (geometry, temperature_c, time_h, length_um, d0, q, filled_cells, then
-programme_hold_h and programme_rate_k_min), the last one varying fastest.
+start, surface, programme_hold_h and programme_rate_k_min), the last one
+varying fastest.
 
+start                   a kalvion.Start, the command line's text of --start
+                        ("base:0.1:0.5:0.1", "file:scan.csv"), or a list of
+                        them, each adding its starts (None: the step); the
+                        table then has the columns anfang, c0 and startdatei
+surface                 a kalvion.Surface, the command line's text of
+                        --oberflaeche ("concentration:0,5", "exchange:1e-5,0"),
+                        or a list of them (None: closed); the table then has
+                        the columns oberflaeche, c_s, beta, c_atm, aufgenommen
+                        and Molprozent_Ende
 programme               a kalvion.Programme: each run is its equivalent run
 programme_hold_h        the hold of its segment with the highest target (h)
 programme_rate_k_min    the rate of each of its heating segments (K/min)
@@ -295,18 +339,19 @@ void binde_studie(py::module_& modul)
         "study_csv",
         [](const py::object& t, const py::object& zeit, const py::object& weg, const py::object& d0,
            const py::object& q, const py::object& zellen, const py::object& geometrie, const py::object& programm,
-           const py::object& halten, const py::object& rate, const std::string& verfahren,
+           const py::object& halten, const py::object& rate, const py::object& start, const py::object& oberflaeche,
+           const std::string& verfahren,
            const py::object& threads, const py::object& teil, bool viele, const py::object& fortschritt) {
             const Studienwunsch w =
-                wunsch_aus(angaben_aus(geometrie, {t, zeit, weg, d0, q, zellen}, programm, halten, rate), verfahren,
-                           threads, teil, viele);
+                wunsch_aus(angaben_aus(geometrie, {t, zeit, weg, d0, q, zellen}, programm, halten, rate, start, oberflaeche),
+                           verfahren, threads, teil, viele);
             return py::bytes(tabelle_rechnen(w, fortschritt));
         },
         feldargument(Feld::Sintertemp), feldargument(Feld::Sinterzeit), feldargument(Feld::x_max),
         feldargument(Feld::D0), feldargument(Feld::Q), feldargument(Feld::i_Diff),
         py::arg_v("geometry", py::none(), "'linear'"), py::kw_only(), py::arg("programme") = py::none(),
         py::arg("programme_hold_h") = py::none(), py::arg("programme_rate_k_min") = py::none(),
-        py::arg("method") = "auto", py::arg("threads") = py::none(), py::arg("part") = py::none(),
+        py::arg("start") = py::none(), py::arg("surface") = py::none(), py::arg("method") = "auto", py::arg("threads") = py::none(), py::arg("part") = py::none(),
         py::arg("many") = false, py::arg("progress") = py::none(),
         (std::string(R"(Runs a parameter study and returns its table as bytes, exactly as
 ``kalvion-cli --tabelle`` (with ``--teil k/n`` for part=(k, n)) writes it:
@@ -320,14 +365,15 @@ the slices joined in order are the whole table.)") +
         "study",
         [](const py::object& t, const py::object& zeit, const py::object& weg, const py::object& d0,
            const py::object& q, const py::object& zellen, const py::object& geometrie, const py::object& programm,
-           const py::object& halten, const py::object& rate, const std::string& verfahren,
+           const py::object& halten, const py::object& rate, const py::object& start, const py::object& oberflaeche,
+           const std::string& verfahren,
            const py::object& threads, const py::object& teil, bool viele, const py::object& fortschritt,
            const py::object& als_tabelle) {
             const Studienwunsch w =
-                wunsch_aus(angaben_aus(geometrie, {t, zeit, weg, d0, q, zellen}, programm, halten, rate), verfahren,
-                           threads, teil, viele);
+                wunsch_aus(angaben_aus(geometrie, {t, zeit, weg, d0, q, zellen}, programm, halten, rate, start, oberflaeche),
+                           verfahren, threads, teil, viele);
             // The columns are named from the header, which every slice reads.
-            const std::string kopf = cli::tabellenkopf(w.studie.programm.has_value());
+            const std::string kopf = cli::tabellenkopf(cli::tabellenform(w.studie));
             std::string tabelle = tabelle_rechnen(w, fortschritt);
             if (w.auftrag.teil.k != 1 || w.auftrag.bereich.anzahl() == 0)
                 tabelle.insert(0, kopf);
@@ -337,7 +383,7 @@ the slices joined in order are the whole table.)") +
         feldargument(Feld::D0), feldargument(Feld::Q), feldargument(Feld::i_Diff),
         py::arg_v("geometry", py::none(), "'linear'"), py::kw_only(), py::arg("programme") = py::none(),
         py::arg("programme_hold_h") = py::none(), py::arg("programme_rate_k_min") = py::none(),
-        py::arg("method") = "auto", py::arg("threads") = py::none(), py::arg("part") = py::none(),
+        py::arg("start") = py::none(), py::arg("surface") = py::none(), py::arg("method") = "auto", py::arg("threads") = py::none(), py::arg("part") = py::none(),
         py::arg("many") = false, py::arg("progress") = py::none(), py::arg("as_frame") = py::none(),
         (std::string(R"(Runs a parameter study and returns its table as columns: a pandas
 DataFrame where pandas is installed (as_frame=None) or asked for

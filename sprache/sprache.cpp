@@ -40,11 +40,15 @@ bool einrichten(QCoreApplication& app, const QStringList& oberflaechensprachen)
     return englisch;
 }
 
-QString fehlermeldung(std::int64_t fehlerzahl, bool gesprungen)
+QString fehlermeldung(std::int64_t fehlerzahl, bool gesprungen, bool bereichsverletzungen)
 {
     // The count picks the plural form; it is written in full, however large.
     const int form = static_cast<int>(std::min<std::int64_t>(fehlerzahl, INT_MAX));
-    QString text = QCoreApplication::translate("Lauf", "%1 Fehler", nullptr, form).arg(qlonglong(fehlerzahl));
+    QString text = (bereichsverletzungen
+                        ? QCoreApplication::translate("Lauf", "%1 Fehler (Werte außerhalb des Bereichs ihrer Nachbarn)",
+                                                      nullptr, form)
+                        : QCoreApplication::translate("Lauf", "%1 Fehler", nullptr, form))
+                       .arg(qlonglong(fehlerzahl));
     if (gesprungen)
         text += QCoreApplication::translate("Lauf", " (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)");
     return text;

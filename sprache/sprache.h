@@ -29,8 +29,11 @@ bool englisch_aktiv();
 // command line reads Qt's parser messages in their English form.
 bool qt_texte_einrichten(QCoreApplication& app, const QLocale& locale);
 
-// The message after a run, from the count of negative fluxes and whether the
-// steps after step 1000 were jumped over: "0 Fehler", in every front end.
-QString fehlermeldung(std::int64_t fehlerzahl, bool gesprungen);
+// The message after a run, from its error count and whether the steps after
+// step 1000 were jumped over: "0 Fehler", in every front end. With an open
+// surface the count is of cells that left the range of the values they were
+// mixed from (`bereichsverletzungen`), and the message says so: "0 Fehler
+// (Werte außerhalb des Bereichs ihrer Nachbarn)".
+QString fehlermeldung(std::int64_t fehlerzahl, bool gesprungen, bool bereichsverletzungen = false);
 
 }  // namespace kalvion::sprache

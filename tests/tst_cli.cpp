@@ -704,11 +704,11 @@ private slots:
         zeile("schluessel_doppelt", QStringList{"--parameter", "doppelt.kalvion"} + datei,
               "Parameterdatei: „felder.zeit“ ist mehrfach angegeben.");
         zeile("formatzahl_wie_geschrieben", QStringList{"--parameter", "format.kalvion"} + datei,
-              "Parameterdatei: „format“ = „1.0000000000000002“ ist eine unbekannte Version (erwartet 1).");
+              "Parameterdatei: „format“ = „1.0000000000000002“ ist eine unbekannte Version (erwartet 1 oder 2).");
         zeile("mehrere_wertespalten", {"--anpassen", "tabelle.csv@1000"},
               "Die Datei hat mehrere Wertespalten: „Fe“ (2), „Ni“ (3). Bitte eine davon wählen. (--spalte NAME oder "
               "--spalte NUMMER)");
-        zeile("spalte_ohne_messung", QStringList{"--spalte", "2"} + datei, "--spalte gilt nur mit --messung oder --anpassen");
+        zeile("spalte_ohne_messung", QStringList{"--spalte", "2"} + datei, "--spalte gilt nur mit --messung, --anpassen oder --start datei:PFAD");
         const char* auswege = "; --verfahren schnell rechnet nach Schritt 1000 in einem Sprung (in Sekundenbruchteilen), "
                               "--verfahren schrittweise trotzdem jeden Schritt";
         zeile("wochenlanger_lauf", QStringList{"--temperatur", "1.050", "--q", "238.650"} + datei,
@@ -798,6 +798,16 @@ private slots:
         QTest::newRow("programm") << QStringList{"--programm", "p.kalvion", "--programm-halten", "1,50,2",
                                                  "--programm-rate", "10,0.01,5", "--q", "200000,250000"}
                                   << 0;
+        // An open surface needs 1.5 times the steps of a closed one: only the
+        // open runs go beyond counting (β = 0 is closed).
+        QTest::newRow("offene_oberflaeche_zaehlt_nicht")
+            << QStringList{"--d0", "1e6", "--weg", "0.05", "--zeit", "1400", "--oberflaeche", "geschlossen",
+                           "--oberflaeche", "austausch:0:1:0.5,5"}
+            << 3;
+        QTest::newRow("oberflaechen_ohne_fehler") << QStringList{"--oberflaeche", "konzentration:0,50", "--oberflaeche",
+                                                                 "geschlossen", "--zeit", "1,100", "--start",
+                                                                 "grundgehalt:0:1:0.5"}
+                                                  << 0;
         QTest::newRow("programm_mit_fehler")
             << QStringList{"--programm", "p.kalvion", "--programm-halten", "1,5000", "--programm-rate", "10,0.5",
                            "--q", "100000", "--d0", "1e4", "--weg", "0.5"}

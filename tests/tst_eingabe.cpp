@@ -67,7 +67,8 @@ private slots:
         QCOMPARE(kind<QLabel>(&d, "lbl_molprozent")->text(), QString("10"));
         QCOMPARE(s.aktiviert->count(), 1);  // the main window waits for "ok"
         QCOMPARE(s.uebernommen->count(), 0);
-        QCOMPARE(d.size(), QSize(608, 478 + 40));  // the strip at the bottom holds the temperature programme
+        // The strip at the bottom holds the temperature programme, the column on the right the start.
+        QCOMPARE(d.size(), QSize(608 + 232, 478 + 40));
         QVERIFY(!(d.windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(!(d.windowFlags() & Qt::WindowMinMaxButtonsHint));
     }

@@ -22,6 +22,7 @@
 #include "parameterbefehle.h"
 #include "parameterdatei.h"
 #include "programmeingabe.h"
+#include "zahlen.h"
 #include "testhilfen.h"
 
 using namespace kalvion;
@@ -81,6 +82,8 @@ private slots:
         QCOMPARE(f.value("zeit").toString(), QStringLiteral("1,25"));
         QCOMPARE(f.value("i-diff").toString(), QStringLiteral("15"));
         QVERIFY(!o.contains("programm"));
+        // The step with a closed surface: the file as every file of format 1.
+        QVERIFY(!o.contains("anfang") && !o.contains("oberflaeche"));
     }
 
     void rundweg_data()
@@ -154,8 +157,8 @@ private slots:
         QTest::newRow("kein JSON") << QByteArray("Sintertemp=1050\n") << "Keine Kalvion-Parameterdatei (kein JSON-Objekt).";
         QTest::newRow("leer") << QByteArray() << "Keine Kalvion-Parameterdatei (kein JSON-Objekt).";
         QTest::newRow("JSON-Liste") << QByteArray("[1, 2]") << "Keine Kalvion-Parameterdatei (kein JSON-Objekt).";
-        QTest::newRow("andere Version") << ersetzt("\"format\": 1", "\"format\": 2")
-                                        << "Parameterdatei: „format“ = „2“ ist eine unbekannte Version (erwartet 1).";
+        QTest::newRow("andere Version") << ersetzt("\"format\": 1", "\"format\": 3")
+                                        << "Parameterdatei: „format“ = „3“ ist eine unbekannte Version (erwartet 1 oder 2).";
         QTest::newRow("ohne Version") << ersetzt("\"format\": 1,", "")
                                       << "Parameterdatei: „format“ fehlt oder ist keine Zahl.";
         QTest::newRow("Schlüssel fehlt") << ersetzt("\"zeit\": \"1,5\", ", "") << "Parameterdatei: „zeit“ fehlt oder ist kein Text.";
@@ -173,7 +176,7 @@ private slots:
             << "Parameterdatei: „programm“: Zeile 1, Rate: größer als 0 K/min oder „sofort“.";
         QTest::newRow("Version wie geschrieben") << ersetzt("\"format\": 1", "\"format\": 1.0000000000000002")
                                                  << "Parameterdatei: „format“ = „1.0000000000000002“ ist eine unbekannte "
-                                                    "Version (erwartet 1).";
+                                                    "Version (erwartet 1 oder 2).";
         QTest::newRow("Schlüssel doppelt") << ersetzt("\"modell\": \"linear\"", "\"modell\": \"linear\", \"modell\": \"linear\"")
                                            << "Parameterdatei: „modell“ ist mehrfach angegeben.";
         QTest::newRow("Feld doppelt, als Escape") << ersetzt("\"weg\": \"50\"", "\"weg\": \"50\", \"\\u0077eg\": \"60\"")
@@ -182,6 +185,41 @@ private slots:
             << ersetzt("\"modell\"", "\"programm\": {\"start\": \"20\", \"segmente\": [{\"rate\": \"5\", \"ziel\": \"1050\", "
                                     "\"halten\": \"1\"}, {\"rate\": \"5\", \"ziel\": \"20\", \"ziel\": \"30\", \"halten\": \"0\"}]}, \"modell\"")
             << "Parameterdatei: „programm.segmente[2].ziel“ ist mehrfach angegeben.";
+        const char* profil = "\"anfang\": {\"art\": \"datei\", \"quelle\": \"s.csv\", \"punkte\": %1}, \"modell\"";
+        auto mit_anfang = [](const QString& anfang) {
+            return ersetzt("\"modell\"", (anfang + QStringLiteral(", \"modell\"")).toUtf8().constData());
+        };
+        QTest::newRow("Anfang unbekannt") << mit_anfang("\"anfang\": {\"art\": \"welle\"}")
+                                          << "Parameterdatei: „anfang.art“ = „welle“ ist nicht erlaubt.";
+        QTest::newRow("Anfang kein Objekt") << mit_anfang("\"anfang\": \"stufe\"")
+                                            << "Parameterdatei: „anfang“ = „…“ ist nicht erlaubt.";
+        QTest::newRow("Grundgehalt über 100") << mit_anfang("\"anfang\": {\"art\": \"grundgehalt\", \"c0\": \"100,5\"}")
+                                              << "Parameterdatei: „anfang.c0“ = „100,5“ ist nicht erlaubt.";
+        QTest::newRow("Grundgehalt fehlt") << mit_anfang("\"anfang\": {\"art\": \"grundgehalt\"}")
+                                           << "Parameterdatei: „anfang.c0“ fehlt oder ist kein Text.";
+        QTest::newRow("Punkt über 101") << ersetzt("\"modell\"", QString::fromLatin1(profil).arg("[[0, 50], [10, 150]]").toUtf8().constData())
+                                        << "Parameterdatei: „anfang.punkte[2]“ = „[10,150]“ ist nicht erlaubt.";
+        QTest::newRow("Punkt ohne Zahl") << ersetzt("\"modell\"", QString::fromLatin1(profil).arg("[[0, 50], [10]]").toUtf8().constData())
+                                         << "Parameterdatei: „anfang.punkte[2]“ = „[10]“ ist nicht erlaubt.";
+        QTest::newRow("ein Punkt") << ersetzt("\"modell\"", QString::fromLatin1(profil).arg("[[0, 50]]").toUtf8().constData())
+                                   << "Parameterdatei: „anfang.punkte“ hat 1 Punkte, nötig sind mindestens 2.";
+        QTest::newRow("Punkt hinter x_max") << ersetzt("\"modell\"", QString::fromLatin1(profil).arg("[[0, 50], [60, 1]]").toUtf8().constData())
+                                            << "Parameterdatei: „anfang.punkte[2]“: x = 60 µm liegt hinter x_max = 50 µm.";
+        QTest::newRow("Oberfläche unbekannt") << mit_anfang("\"oberflaeche\": {\"art\": \"offen\"}")
+                                              << "Parameterdatei: „oberflaeche.art“ = „offen“ ist nicht erlaubt.";
+        QTest::newRow("Randkonzentration über 100")
+            << mit_anfang("\"oberflaeche\": {\"art\": \"konzentration\", \"c_s\": \"101\"}")
+            << "Parameterdatei: „oberflaeche.c_s“ = „101“ ist nicht erlaubt.";
+        QTest::newRow("beta negativ")
+            << mit_anfang("\"oberflaeche\": {\"art\": \"austausch\", \"beta\": \"-1E-5\", \"c_atm\": \"5\"}")
+            << "Parameterdatei: „oberflaeche.beta“ = „-1E-5“ ist nicht erlaubt.";
+        QTest::newRow("beta NaN")
+            << mit_anfang("\"oberflaeche\": {\"art\": \"austausch\", \"beta\": \"NaN\", \"c_atm\": \"5\"}")
+            << "Parameterdatei: „oberflaeche.beta“ = „NaN“ ist nicht erlaubt.";
+        QTest::newRow("c_atm fehlt") << mit_anfang("\"oberflaeche\": {\"art\": \"austausch\", \"beta\": \"1\"}")
+                                     << "Parameterdatei: „oberflaeche.c_atm“ fehlt oder ist kein Text.";
+        QTest::newRow("Anfangsschlüssel doppelt") << mit_anfang("\"anfang\": {\"art\": \"grundgehalt\", \"c0\": \"1\", \"c0\": \"2\"}")
+                                                  << "Parameterdatei: „anfang.c0“ ist mehrfach angegeben.";
         QTest::newRow("Programmsegment ohne Ziel")
             << ersetzt("\"modell\"", "\"programm\": {\"start\": \"20\", \"segmente\": [{\"rate\": \"5\", \"halten\": \"1\"}]}, \"modell\"")
             << "Parameterdatei: „programm.segmente[1].ziel“ fehlt oder ist kein Text.";
@@ -195,6 +233,116 @@ private slots:
         const Parameterlesung l = parameter_lesen(daten, basis, Deutsch);
         QVERIFY(!l.modell);
         QCOMPARE(l.fehler, meldung);
+    }
+
+    // Every start kind round the file in both locales: a step on the start-up
+    // kind keeps format 1 and the bytes of a file without starts; any other
+    // start is format 2 and comes back as it was, profile points exactly.
+    void anfang_rundweg_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QString>("c0");
+        for (const QLocale& l : {Deutsch, C_Locale}) {
+            const QString name = l == Deutsch ? QStringLiteral("deutsch") : QStringLiteral("C");
+            for (const Anfangsbeschreibung& b : Anfangsarten)
+                QTest::addRow("%s, %s", qPrintable(name), b.name)
+                    << l << int(b.art) << (l == Deutsch ? QStringLiteral("0,25") : QStringLiteral("0.25"));
+        }
+    }
+    void anfang_rundweg()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(int, art);
+        QFETCH(QString, c0);
+        Modell m;
+        startwerte_setzen(m);
+        const QByteArray ohne_anfang = parameterdaten(m, locale);
+        m.Anfang = static_cast<Anfangsart>(art);
+        Parametersatz satz;
+        satz.eingaben.push_back({&Modell::c0, Eingabewert{0.25, c0.toStdString()}});
+        // 1/3 and 0.1 do not end in decimal digits: exact only as numbers.
+        m.startprofil = std::make_shared<const Startprofil>(
+            Startprofil{{{0, 100}, {1.0 / 3, 0.1}, {50, -0.5}}, "Messung „1“.csv"});
+        parameter_uebernehmen(m, satz);
+        const QByteArray daten = parameterdaten(m, locale);
+        const QJsonObject o = QJsonDocument::fromJson(daten).object();
+        QCOMPARE(o.value("format").toInt(), m.Anfang == Anfangsart::stufe ? 1 : 2);
+        if (m.Anfang == Anfangsart::stufe)
+            QCOMPARE(daten, ohne_anfang);
+
+        Modell basis;
+        startwerte_setzen(basis);
+        const Parameterlesung l = parameter_lesen(daten, basis, locale);
+        QVERIFY2(l.modell, qPrintable(l.fehler));
+        QCOMPARE(l.modell->Anfang, m.Anfang);
+        QCOMPARE(l.modell->Molprozent, m.Molprozent);
+        QCOMPARE(std::vector<double>(l.modell->Konz_Start.begin(), l.modell->Konz_Start.end()),
+                 std::vector<double>(m.Konz_Start.begin(), m.Konz_Start.end()));
+        if (m.Anfang == Anfangsart::grundgehalt)
+            QCOMPARE(feldtext(*l.modell, Feld::c0, locale), c0);
+        if (m.Anfang == Anfangsart::datei || m.Anfang == Anfangsart::ergebnis) {
+            QCOMPARE(l.modell->startprofil->quelle, m.startprofil->quelle);
+            QCOMPARE(l.modell->startprofil->punkte.size(), 3u);
+            QCOMPARE(l.modell->startprofil->punkte[1].x, 1.0 / 3);
+            QCOMPARE(l.modell->startprofil->punkte[1].konz, 0.1);
+        }
+        QCOMPARE(parameterdaten(*l.modell, locale), daten);
+
+        // A file of format 1 starts as the step, whatever the parameters held before.
+        const Parameterlesung alt = parameter_lesen(ohne_anfang, *l.modell, locale);
+        QVERIFY(alt.modell);
+        QCOMPARE(alt.modell->Anfang, Anfangsart::stufe);
+        QVERIFY(!alt.modell->startprofil);
+    }
+
+    // Every surface kind round the file in both locales, its values as typed.
+    void oberflaeche_rundweg_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QStringList>("werte");  // c_s, beta, c_atm as typed
+        for (const Oberflaechenbeschreibung& b : Oberflaechenarten) {
+            QTest::addRow("deutsch, %s", b.name) << Deutsch << int(b.art) << QStringList{"0,5", "2,5E-4", "7"};
+            QTest::addRow("C, %s", b.name) << C_Locale << int(b.art) << QStringList{"0.5", "2.5e-4", "7"};
+        }
+    }
+    void oberflaeche_rundweg()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(int, art);
+        QFETCH(QStringList, werte);
+        Modell m;
+        startwerte_setzen(m);
+        const QByteArray geschlossen = parameterdaten(m, locale);
+        m.Oberflaeche = static_cast<Oberflaechenart>(art);
+        Parametersatz satz;
+        const Feld felder[] = {Feld::c_s, Feld::beta, Feld::c_atm};
+        for (int i = 0; i < 3; ++i)
+            satz.eingaben.push_back({regel(felder[i]).ziel, Eingabewert{*zahlen::lies(werte[i], locale), werte[i].toStdString()}});
+        parameter_uebernehmen(m, satz);
+        const QByteArray daten = parameterdaten(m, locale);
+        QCOMPARE(QJsonDocument::fromJson(daten).object().value("format").toInt(),
+                 m.Oberflaeche == Oberflaechenart::geschlossen ? 1 : 2);
+        if (m.Oberflaeche == Oberflaechenart::geschlossen)
+            QCOMPARE(daten, geschlossen);
+
+        Modell basis;
+        startwerte_setzen(basis);
+        const Parameterlesung l = parameter_lesen(daten, basis, locale);
+        QVERIFY2(l.modell, qPrintable(l.fehler));
+        QCOMPARE(l.modell->Oberflaeche, m.Oberflaeche);
+        if (m.Oberflaeche == Oberflaechenart::konzentration)
+            QCOMPARE(feldtext(*l.modell, Feld::c_s, locale), werte[0]);
+        if (m.Oberflaeche == Oberflaechenart::austausch) {
+            QCOMPARE(feldtext(*l.modell, Feld::beta, locale), werte[1]);
+            QCOMPARE(feldtext(*l.modell, Feld::c_atm, locale), werte[2]);
+            QCOMPARE(l.modell->beta.wert, 2.5e-4);
+        }
+        QCOMPARE(l.modell->Randleitwert, m.Randleitwert);
+        QCOMPARE(parameterdaten(*l.modell, locale), daten);
+        // A file of format 1 has a closed surface, whatever the parameters held before.
+        QCOMPARE(parameter_lesen(geschlossen, *l.modell, locale).modell->Oberflaeche, Oberflaechenart::geschlossen);
     }
 
     void gute_datei_als_gegenprobe()

@@ -55,6 +55,10 @@ double modellwert(const Modell& m, Feld f)
     case Feld::D0: return m.D0.wert;
     case Feld::Q: return m.Q.wert;
     case Feld::i_Diff: return m.i_Diff;
+    case Feld::c0:
+    case Feld::c_s:
+    case Feld::beta:
+    case Feld::c_atm: return (m.*regel(f).ziel).wert;
     }
     return NAN;
 }
@@ -90,6 +94,10 @@ bool erlaubt(Feld f, double v)
     case Feld::D0:
     case Feld::Q: return v >= 0;
     case Feld::i_Diff: return v >= 1 && std::nearbyint(v) <= 199;
+    case Feld::c0:
+    case Feld::c_s:
+    case Feld::c_atm: return v >= 0 && v <= 100;
+    case Feld::beta: return v >= 0 && v <= 1000;
     }
     return false;
 }

@@ -21,6 +21,29 @@
     </message>
 </context>
 <context>
+    <name>Anfangswahl</name>
+    <message>
+        <source>Das Anfangsprofil hat Punkte vor der Oberfläche (x &lt; 0).</source>
+        <translation>The start profile has points before the surface (x &lt; 0).</translation>
+    </message>
+    <message>
+        <source>Das Anfangsprofil reicht bis x = %1 µm, über x_max = %2 µm hinaus.</source>
+        <translation>The start profile reaches x = %1 µm, beyond x_max = %2 µm.</translation>
+    </message>
+    <message>
+        <source>Das letzte Ergebnis ist im Modell %1 gerechnet, gewählt ist %2: es kann nicht der Anfang sein.</source>
+        <translation>The last result was computed in the model %1, %2 is chosen: it cannot be the start.</translation>
+    </message>
+    <message>
+        <source>Das letzte Ergebnis ist für x_max = %1 µm gerechnet, gewählt ist %2 µm: es kann nicht der Anfang sein.</source>
+        <translation>The last result was computed for x_max = %1 µm, %2 µm is chosen: it cannot be the start.</translation>
+    </message>
+    <message>
+        <source>Es gibt kein aktuelles Ergebnis, das der Anfang sein könnte: erst rechnen.</source>
+        <translation>There is no current result that could be the start: compute first.</translation>
+    </message>
+</context>
+<context>
     <name>Anpassung</name>
     <message>
         <source>Das Messprofil begrenzt D nur nach oben: auch jedes kleinere D bis zur unteren Grenze des Suchbereichs passt im Rahmen der Streuung.</source>
@@ -68,6 +91,49 @@
     <message>
         <source>Das Messprofil enthält keine Information über D: jedes D des Suchbereichs passt gleich gut.</source>
         <translation>The measured profile holds no information on D: every D in the search range fits equally well.</translation>
+    </message>
+    <message>
+        <source>c_s = %1 Mol%  (95-%-Intervall: %2 … %3 Mol%%4)</source>
+        <translation>c_s = %1 mol%  (95 % interval: %2 … %3 mol%%4)</translation>
+    </message>
+    <message>
+        <source>, nur auf einer Seite begrenzt</source>
+        <translation>, bounded on one side only</translation>
+    </message>
+</context>
+<context>
+    <name>Bedingungen</name>
+    <message>
+        <source>Anfang Grundgehalt %1 Mol%</source>
+        <translation>start on base content %1 mol%</translation>
+    </message>
+    <message>
+        <source>Anfang vorgegebenes Profil</source>
+        <translation>start from a given profile</translation>
+    </message>
+    <message>
+        <source>letztes Ergebnis</source>
+        <translation>last result</translation>
+    </message>
+    <message>
+        <source>Oberfläche fest %1 Mol%</source>
+        <translation>surface fixed at %1 mol%</translation>
+    </message>
+    <message>
+        <source>Oberfläche Austausch beta %1 cm/s mit c_atm %2 Mol%</source>
+        <translation>surface exchange beta %1 cm/s with c_atm %2 mol%</translation>
+    </message>
+    <message>
+        <source>Oberfläche Austausch β %1 cm/s mit c_atm %2 Mol%</source>
+        <translation>surface exchange β %1 cm/s with c_atm %2 mol%</translation>
+    </message>
+    <message>
+        <source>Durch die Oberfläche abgegeben: %1 Mol% des Volumens; gesamt vorher %2 Mol%, nachher %3 Mol%</source>
+        <translation>Lost through the surface: %1 mol% of the volume; total before %2 mol%, after %3 mol%</translation>
+    </message>
+    <message>
+        <source>Durch die Oberfläche aufgenommen: %1 Mol% des Volumens; gesamt vorher %2 Mol%, nachher %3 Mol%</source>
+        <translation>Taken up through the surface: %1 mol% of the volume; total before %2 mol%, after %3 mol%</translation>
     </message>
 </context>
 <context>
@@ -151,6 +217,14 @@
     <message>
         <source>„%1“: Grafiken werden als PNG (.png), SVG (.svg) oder PDF (.pdf) gespeichert.</source>
         <translation>“%1”: graphs are saved as PNG (.png), SVG (.svg) or PDF (.pdf).</translation>
+    </message>
+    <message>
+        <source>Kalvion - Anfangsprofil laden</source>
+        <translation>Kalvion - Load start profile</translation>
+    </message>
+    <message>
+        <source>Profile und Ergebnisdateien (*.csv *.txt *.dat)</source>
+        <translation>Profiles and results files (*.csv *.txt *.dat)</translation>
     </message>
 </context>
 <context>
@@ -321,6 +395,38 @@
         <source>i_Diff %1</source>
         <translation>i_Diff %1</translation>
     </message>
+    <message>
+        <source>c0 [Mol%]</source>
+        <translation>c0 [mol%]</translation>
+    </message>
+    <message>
+        <source>Grundgehalt in Mol%</source>
+        <translation>base content in mol%</translation>
+    </message>
+    <message>
+        <source>c_s [Mol%]</source>
+        <translation>c_s [mol%]</translation>
+    </message>
+    <message>
+        <source>Randkonzentration in Mol%</source>
+        <translation>surface concentration in mol%</translation>
+    </message>
+    <message>
+        <source>β [cm/s]</source>
+        <translation>β [cm/s]</translation>
+    </message>
+    <message>
+        <source>Stoffübergangskoeffizient β in cm/s</source>
+        <translation>mass transfer coefficient β in cm/s</translation>
+    </message>
+    <message>
+        <source>c_atm [Mol%]</source>
+        <translation>c_atm [mol%]</translation>
+    </message>
+    <message>
+        <source>Gehalt der Atmosphäre in Mol%</source>
+        <translation>atmosphere&apos;s content in mol%</translation>
+    </message>
 </context>
 <context>
     <name>Geometrie</name>
@@ -401,6 +507,13 @@
         <source> (in den ersten 1000 Schritten; danach in einem Sprung gerechnet)</source>
         <translation> in the first 1000 steps (computed in one jump after that)</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 Fehler (Werte außerhalb des Bereichs ihrer Nachbarn)</source>
+        <translation>
+            <numerusform>%1 error (a value outside the range of its neighbours)</numerusform>
+            <numerusform>%1 errors (values outside the range of their neighbours)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Laufhinweise</name>
@@ -441,6 +554,12 @@ Compute fast (one jump after step 1000, done at once) or stepwise?</translation>
     <message>
         <source>&amp;Abbrechen</source>
         <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Die Berechnung dauert voraussichtlich %1.
+Mit Austausch an der Oberfläche wird ein Temperaturprogramm Schritt für Schritt gerechnet. Trotzdem rechnen?</source>
+        <translation>The calculation will probably take %1.
+With exchange at the surface a temperature programme is computed stepwise. Compute all the same?</translation>
     </message>
 </context>
 <context>
@@ -538,6 +657,54 @@ Compute fast (one jump after step 1000, done at once) or stepwise?</translation>
         <source>Nicht gelesen: %1 ist zu groß (mehr als %2).</source>
         <translation>Not read: %1 is too large (more than %2).</translation>
     </message>
+    <message>
+        <source>„%1“ hat mehrere Wertespalten. Welche soll geladen werden?</source>
+        <translation>“%1” has several value columns. Which one shall be loaded?</translation>
+    </message>
+    <message>
+        <source>Zeile %1 ist nicht der Anfang eines Ergebnisblocks:
+%2</source>
+        <translation>Line %1 is not the beginning of a results block:
+%2</translation>
+    </message>
+    <message>
+        <source>Zeile %1 sollte die Spaltenköpfe eines Ergebnisblocks („ort x [µm] … Konzentration“) enthalten:
+%2</source>
+        <translation>Line %1 should hold the column titles of a results block (“ort x [µm] … Konzentration”):
+%2</translation>
+    </message>
+    <message>
+        <source>Zeile %1 ist weder eine Zeile „x Konzentration“ eines Ergebnisblocks noch der Anfang des nächsten:
+%2</source>
+        <translation>Line %1 is neither a row “x concentration” of a results block nor the beginning of the next:
+%2</translation>
+    </message>
+    <message>
+        <source>Zeile %1: eine Konzentration unter %3 oder über %4 Mol% kann kein Ergebnis sein:
+%2</source>
+        <translation>Line %1: a concentration below %3 or above %4 mol% cannot be a result:
+%2</translation>
+    </message>
+    <message>
+        <source>Zeile %1: der Ergebnisblock hat keine Zeilen:
+%2</source>
+        <translation>Line %1: the results block has no rows:
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, Block %2 von %2: %n Punkte</source>
+        <translation>
+            <numerusform>%1, block %2 of %2: %n point</numerusform>
+            <numerusform>%1, block %2 of %2: %n points</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n Punkte</source>
+        <translation>
+            <numerusform>%1: %n point</numerusform>
+            <numerusform>%1: %n points</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Oberflaeche</name>
@@ -577,10 +744,6 @@ Compute fast (one jump after step 1000, done at once) or stepwise?</translation>
         <translation>Parameter file: %1 is missing or not a number.</translation>
     </message>
     <message>
-        <source>Parameterdatei: %1 = %2 ist eine unbekannte Version (erwartet %3).</source>
-        <translation>Parameter file: %1 = %2 is an unknown version (expected %3).</translation>
-    </message>
-    <message>
         <source>Parameterdatei: %1 fehlt oder ist kein Objekt.</source>
         <translation>Parameter file: %1 is missing or not an object.</translation>
     </message>
@@ -607,6 +770,18 @@ Compute fast (one jump after step 1000, done at once) or stepwise?</translation>
     <message>
         <source>Die Parameterdatei %1 ist zu groß (mehr als %2).</source>
         <translation>The parameter file %1 is too large (more than %2).</translation>
+    </message>
+    <message>
+        <source>Parameterdatei: %1 hat %2 Punkte, nötig sind mindestens %3.</source>
+        <translation>Parameter file: %1 has %2 points, at least %3 are needed.</translation>
+    </message>
+    <message>
+        <source>Parameterdatei: %1 = %2 ist eine unbekannte Version (erwartet %3 oder %4).</source>
+        <translation>Parameter file: %1 = %2 is an unknown version (expected %3 or %4).</translation>
+    </message>
+    <message>
+        <source>Parameterdatei: %1: x = %2 µm liegt hinter x_max = %3 µm.</source>
+        <translation>Parameter file: %1: x = %2 µm lies beyond x_max = %3 µm.</translation>
     </message>
 </context>
 <context>
@@ -695,12 +870,16 @@ Compute fast (one jump after step 1000, done at once) or stepwise?</translation>
         <translation>surface %1 mol%</translation>
     </message>
     <message>
-        <source>β %1 cm/s, c_atm %2 Mol%</source>
-        <translation>β %1 cm/s, c_atm %2 mol%</translation>
-    </message>
-    <message>
         <source>gleiche Parameter</source>
         <translation>same parameters</translation>
+    </message>
+    <message>
+        <source>β %1 cm/s</source>
+        <translation>β %1 cm/s</translation>
+    </message>
+    <message>
+        <source>c_atm %1 Mol%</source>
+        <translation>c_atm %1 mol%</translation>
     </message>
 </context>
 <context>
@@ -1477,10 +1656,6 @@ only value column or the final profile</translation>
         <translation>--spalte: &quot;%1&quot; is no column number; the first column is 1</translation>
     </message>
     <message>
-        <source>--spalte gilt nur mit --messung oder --anpassen</source>
-        <translation>--spalte only goes with --messung or --anpassen</translation>
-    </message>
-    <message>
         <source>; --verfahren schnell rechnet nach Schritt 1000 in einem Sprung (in Sekundenbruchteilen), --verfahren schrittweise trotzdem jeden Schritt</source>
         <translation>; --method fast computes the rest in one jump after step 1000 (in fractions of a second), --method stepwise every step all the same</translation>
     </message>
@@ -1589,6 +1764,112 @@ Examples:
               --fit scan_1100.csv@1100 --fit scan_1200.csv@1200
 </translation>
     </message>
+    <message>
+        <source>wie das Profil anfängt: stufe (Vorgabe: i-diff Zellen bei
+100 Mol%, die übrigen bei 0), grundgehalt:C (die Stufe auf
+dem Grundgehalt C in Mol%, 0 ≤ C ≤ 100; auch Liste oder
+Bereich) oder datei:PFAD (ein Profil aus einer Datei:
+Messprofil, Kurventabelle mit --spalte, oder der letzte
+Block einer Ergebnisdatei); mehrfach angegeben jeder
+Anfang ein Wert der Studie</source>
+        <translation>how the profile starts: step (default: i-diff cells at
+100 mol%, the others at 0), base:C (the step on the base
+content C in mol%, 0 ≤ C ≤ 100; also a list or a range)
+or file:PATH (a profile from a file: a measured profile,
+a curve table with --column, or the last block of a
+results file); given several times, each start is a
+value of the study</translation>
+    </message>
+    <message>
+        <source>--spalte gilt nur mit --messung, --anpassen oder --start datei:PFAD</source>
+        <translation>--spalte applies only with --messung, --anpassen or --start file:PATH</translation>
+    </message>
+    <message>
+        <source>ANFANG</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; ist kein Anfang; erlaubt sind %3</source>
+        <translation>%1: &quot;%2&quot; is no start; allowed are %3</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot;: %3 nimmt keinen Wert</source>
+        <translation>%1: &quot;%2&quot;: %3 takes no value</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot;: der Grundgehalt fehlt, etwa %3:0.2</source>
+        <translation>%1: &quot;%2&quot;: the base content is missing, such as %3:0.2</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot;: der Dateiname fehlt</source>
+        <translation>%1: &quot;%2&quot;: the file name is missing</translation>
+    </message>
+    <message>
+        <source>  c_s = %1 mol% (95 %: %2 … %3)%4
+</source>
+        <translation>  c_s = %1 mol% (95 %: %2 … %3)%4
+</translation>
+    </message>
+    <message>
+        <source>, nur auf einer Seite begrenzt</source>
+        <translation>, bounded on one side only</translation>
+    </message>
+    <message>
+        <source>--anpassen: mit Austausch an der Oberfläche wird ein Temperaturprogramm Schritt für Schritt gerechnet; daran lässt sich D nicht anpassen</source>
+        <translation>--anpassen: with exchange at the surface a temperature programme is computed stepwise; D cannot be fitted to it</translation>
+    </message>
+    <message>
+        <source>RAND</source>
+        <translation>SURFACE</translation>
+    </message>
+    <message>
+        <source>was durch die Oberfläche geht: geschlossen (Vorgabe:
+nichts), konzentration:C (die Oberfläche bei C Mol%
+gehalten, 0 ≤ C ≤ 100; auch Liste oder Bereich) oder
+austausch:BETA,C (Austausch mit einer Atmosphäre von C
+Mol% durch β = BETA cm/s, 0 ≤ BETA ≤ 1000; BETA und C je
+ein Wert oder Bereich, weitere Werte durch Wiederholen
+der Option); mehrfach angegeben jede ein Wert der
+Studie; mit --messung oder --anpassen passt
+konzentration ohne Wert auch C an</source>
+        <translation>what crosses the surface: closed (default: nothing),
+concentration:C (the surface held at C mol%,
+0 ≤ C ≤ 100; also a list or a range) or
+exchange:BETA,C (exchange with an atmosphere of C mol%
+through β = BETA cm/s, 0 ≤ BETA ≤ 1000; BETA and C each
+a value or a range, more values by giving the option
+again); given several times, each is a value of the
+study; with --messung or --anpassen, concentration
+without a value fits C too</translation>
+    </message>
+    <message>
+        <source>
+Anfang und Oberfläche:
+</source>
+        <translation>
+Start and surface:
+</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; ist keine Oberfläche; erlaubt sind %3</source>
+        <translation>%1: &quot;%2&quot; is no surface; allowed are %3</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot;: die Randkonzentration fehlt, etwa %3:0</source>
+        <translation>%1: &quot;%2&quot;: the surface concentration is missing, such as %3:0</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot;: %3 braucht BETA,C (β in cm/s und c_atm in Mol%, je ein Wert oder ein Bereich), etwa %3:1e-5,0; mehrere Werte: die Option noch einmal angeben</source>
+        <translation>%1: &quot;%2&quot;: %3 needs BETA,C (β in cm/s and c_atm in mol%, each a value or a range), such as %3:1e-5,0; more values: give the option again</translation>
+    </message>
+    <message>
+        <source>; mit Austausch an der Oberfläche wird ein Temperaturprogramm Schritt für Schritt gerechnet, ohne Sprung; --verfahren schrittweise rechnet es trotzdem</source>
+        <translation>; with exchange at the surface a temperature programme is computed stepwise, without a jump; --method stepwise computes it all the same</translation>
+    </message>
+    <message>
+        <source>Mit offener Oberfläche ist der Zeitschritt kleiner (dx²/(3 D) statt dx²/(2 D)), und Fehler zählt die Zellen, die den Bereich der Werte verlassen, aus denen sie gemischt werden; ein Temperaturprogramm mit Austausch wird Schritt für Schritt gerechnet. Tabellenspalten mit einem Anfang: anfang, c0 und startdatei; mit einer Oberfläche: oberflaeche, c_s, beta, c_atm, aufgenommen (Mol% des Volumens, abgegeben unter 0) und Molprozent_Ende.</source>
+        <translation>With an open surface the time step is smaller (dx²/(3 D) instead of dx²/(2 D)), and Fehler counts the cells that leave the range of the values they are mixed from; a temperature programme with exchange is computed stepwise. Table columns with a start: anfang, c0 and startdatei; with a surface: oberflaeche, c_s, beta, c_atm, aufgenommen (mol% of the volume taken up, lost below 0) and Molprozent_Ende.</translation>
+    </message>
 </context>
 <context>
     <name>kalvion::frm_Eingabe</name>
@@ -1644,6 +1925,26 @@ Examples:
         <source>unendlich</source>
         <translation>infinite</translation>
     </message>
+    <message>
+        <source>Anfangsprofil</source>
+        <translation>Start profile</translation>
+    </message>
+    <message>
+        <source>Datei …</source>
+        <translation>File …</translation>
+    </message>
+    <message>
+        <source>%1, gesamt %2 Mol%</source>
+        <translation>%1, total %2 mol%</translation>
+    </message>
+    <message>
+        <source>–</source>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>Oberfläche</source>
+        <translation>Surface</translation>
+    </message>
 </context>
 <context>
     <name>kalvion::frm_Programm</name>
@@ -1697,6 +1998,10 @@ Examples:
     <message>
         <source>Schließen</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Randkonzentration c_s mit anpassen</source>
+        <translation>Fit the surface concentration c_s too</translation>
     </message>
 </context>
 <context>
@@ -1790,8 +2095,12 @@ Examples:
         <translation>%1 results are kept already, the graph shows no more (Edit → Remove kept results).</translation>
     </message>
     <message>
-        <source>„%1“ hat mehrere Wertespalten. Welche soll geladen werden?</source>
-        <translation>“%1” has several value columns. Which one shall be loaded?</translation>
+        <source>Ergebnis als &amp;Anfangsprofil</source>
+        <translation>Result as &amp;start profile</translation>
+    </message>
+    <message>
+        <source>Mit Austausch an der Oberfläche wird ein Temperaturprogramm Schritt für Schritt gerechnet; daran lässt sich D nicht anpassen.</source>
+        <translation>With exchange at the surface a temperature programme is computed stepwise; D cannot be fitted to it.</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "bedingungen.h"
 #include "feldpruefung.h"
 #include "zahlen.h"
 
@@ -73,6 +74,40 @@ void profilzeile(QByteArray& ziel, double x, double konz, const QByteArray& komm
     ziel.append(zeile, ende - zeile);
 }
 
+// Line 2 is the model's text and the date; the start and surface
+// conditions, where they are not the default, go between the two.
+constexpr char Datumsvorsatz[] = "Daten berechnet am: ";
+
+// The model's part of line 2: "Diffusion im linearen Fall, ".
+QString modelltext(Geometrie g)
+{
+    const QString kopf = QString::fromUtf8(beschreibung(g).kopfzeile);
+    return kopf.left(kopf.lastIndexOf(QLatin1String(Datumsvorsatz)));
+}
+
+QString zeile2(const Modell& m, const QDate& datum, const QLocale& locale)
+{
+    QString bedingungen;
+    for (const QString& teil : bedingungen_ergebnisdatei(m, locale))
+        bedingungen += teil + QStringLiteral(", ");
+    return modelltext(m.Geometrie) + bedingungen + QLatin1String(Datumsvorsatz) +
+           locale.toString(datum, QLocale::ShortFormat);
+}
+
+// Line 16 of a block, over the profile's rows.
+constexpr char Profiltitel[] = "ort x [µm]      Konzentration      ";
+
+// Line 2 of a block begins with the model's text, in Windows-1252.
+bool beginnt_mit_modelltext(QByteArrayView zeile2)
+{
+    for (const Geometriebeschreibung& g : Geometrien) {
+        const std::optional<QByteArray> kopf = in_cp1252(modelltext(g.geometrie));
+        if (kopf && zeile2.startsWith(*kopf))
+            return true;
+    }
+    return false;
+}
+
 // A typed parameter goes out exactly as typed; a start-up value in print form.
 QString wert_wie_gehalten(const Eingabewert& w, const QLocale& locale)
 {
@@ -87,8 +122,9 @@ std::optional<QByteArray> ergebnisblock(const Modell& m, const QString& dateipfa
     const QString strich(35, QLatin1Char('-'));
     QStringList zeilen{
         dateipfad,
-        QString::fromUtf8(beschreibung(m.Geometrie).kopfzeile) + locale.toString(datum, QLocale::ShortFormat),
-        QString(),
+        zeile2(m, datum, locale),
+        // With an open surface the balance, otherwise empty.
+        bilanz_ergebnisdatei(m, locale),
     };
 
     // Lines 4 to 13: the typed parameters where the field table puts them,
@@ -111,7 +147,7 @@ std::optional<QByteArray> ergebnisblock(const Modell& m, const QString& dateipfa
     for (const Zeile& z : werte)
         zeilen << z.text;
 
-    zeilen << QString() << strich << QString::fromUtf8("ort x [µm]      Konzentration      ") << strich;
+    zeilen << QString() << strich << QString::fromUtf8(Profiltitel) << strich;
     std::optional<QByteArray> block = in_cp1252(zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
     const std::optional<QByteArray> komma = in_cp1252(locale.decimalPoint());
     if (!block || !komma)
@@ -171,14 +207,22 @@ bool beginnt_wie_ergebnisdatei(QByteArrayView anfang)
     for (const char c : pfad)
         if (static_cast<unsigned char>(c) < 0x20 || c == '\x7f')
             return false;
-    // Line 2: the model's date line, as the block writes it in Windows-1252.
+    // Line 2: the model's text, the date after the conditions, if any; as
+    // the block writes it in Windows-1252.
+    // A line cut off by the end of what was read is judged by its start.
     const QByteArrayView zeile2 = anfang.sliced(ende1 + zeilenende.size());
-    for (const Geometriebeschreibung& g : Geometrien) {
-        const std::optional<QByteArray> kopf = in_cp1252(QString::fromUtf8(g.kopfzeile));
-        if (kopf && zeile2.startsWith(*kopf))
-            return true;
-    }
-    return false;
+    const qsizetype ende2 = zeile2.indexOf(zeilenende);
+    return ende2 >= 0 ? ist_blockkopf(zeile2.first(ende2)) : beginnt_mit_modelltext(zeile2);
+}
+
+bool ist_blockkopf(QByteArrayView zeile2)
+{
+    return beginnt_mit_modelltext(zeile2) && zeile2.contains(QByteArrayView(Datumsvorsatz));
+}
+
+QByteArray profiltitel()
+{
+    return in_cp1252(QString::fromUtf8(Profiltitel)).value_or(QByteArray());
 }
 
 bool fremde_datei(const QString& dateipfad)

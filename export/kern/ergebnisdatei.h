@@ -15,7 +15,9 @@
 namespace kalvion {
 
 // The block's bytes for the current model; nothing when the encoding is not
-// available (never write UTF-8 in its place).
+// available (never write UTF-8 in its place). Line 2 names a start and a
+// surface other than the default, line 3 holds an open surface's balance
+// (empty otherwise).
 std::optional<QByteArray> ergebnisblock(const Modell& m, const QString& dateipfad, const QDate& datum,
                                         const QLocale& locale);
 
@@ -30,9 +32,17 @@ QString pfad_zusammensetzen(const QString& ordner, const QString& dateiname);
 
 // Whether a file that starts with these bytes takes a block without asking:
 // an empty one, or one that begins as every block does, with a path (line 1
-// names the file itself, wherever it was saved then) and one of the models'
-// date lines.
+// names the file itself, wherever it was saved then) and a line 2 as below.
 bool beginnt_wie_ergebnisdatei(QByteArrayView anfang);
+
+// Line 2 of a block (its bytes without the line end): one of the models'
+// texts, the start and surface conditions if any, then the date.
+bool ist_blockkopf(QByteArrayView zeile2);
+
+// A block's lines before its profile rows, one row per cell after them; line
+// 16 (index 15) titles the rows: profiltitel(), in Windows-1252.
+inline constexpr int Blockkopfzeilen = 17;
+QByteArray profiltitel();
 
 // How much of a file that check reads: line 1 is a path, a few hundred bytes
 // as a rule and never near this.

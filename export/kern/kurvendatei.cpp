@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "bedingungen.h"
 #include "vergleich.h"
 #include "zahlen.h"
 
@@ -38,14 +39,14 @@ Spalte x_spalte(QString kopf, double x_max, int zellen, const QLocale& locale)
 
 // Cells 1 … zeilen, one row each. Written row by row, so that a table of
 // many runs is held once, as its bytes.
-QByteArray tabelle(const QString& vorzeile, const std::vector<Spalte>& spalten, int zeilen, QChar trenner)
+QByteArray tabelle(const QStringList& vorzeilen, const std::vector<Spalte>& spalten, int zeilen, QChar trenner)
 {
     const QString zeilenende = QStringLiteral("\r\n");
     QStringList koepfe;
     for (const Spalte& s : spalten)
         koepfe << als_feld(s.kopf, trenner);
     QByteArray bytes("\xEF\xBB\xBF");
-    if (!vorzeile.isEmpty())
+    for (const QString& vorzeile : vorzeilen)
         bytes += (als_feld(vorzeile, trenner) + zeilenende).toUtf8();
     bytes += (koepfe.join(trenner) + zeilenende).toUtf8();
     for (int i = 1; i <= zeilen && i < Feldgroesse; ++i) {
@@ -82,6 +83,17 @@ int meiste_zellen(int zellen, const std::vector<Profilspalte>& spalten)
 QChar feldtrenner(const QLocale& locale)
 {
     return locale.decimalPoint() == QStringLiteral(",") ? QLatin1Char(';') : QLatin1Char(',');
+}
+
+QStringList vorzeilen(const Modell& m, const QLocale& locale)
+{
+    // Quoted where they hold the field separator.
+    QStringList zeilen;
+    if (m.programm)
+        zeilen << QString::fromStdString(m.programm->zeile);
+    if (const QString bedingungen = bedingungszeile(m, locale, Namenssprache::datei); !bedingungen.isEmpty())
+        zeilen << bedingungen;
+    return zeilen;
 }
 
 QStringList kurvenspalten()
@@ -129,13 +141,11 @@ QByteArray kurventabelle(const Modell& m, const QLocale& locale, const std::vect
     }
     for (const Profilspalte& p : behalten)
         vergleichsspalten_anhaengen(spalten, p, m.x_max.wert, m.Zellen, locale);
-    // A run that stands for a furnace cycle names it in a line before the
-    // column names, quoted where it holds the field separator.
-    const QString vorzeile = m.programm ? QString::fromStdString(m.programm->zeile) : QString();
-    return tabelle(vorzeile, spalten, meiste_zellen(m.Zellen, behalten), feldtrenner(locale));
+    return tabelle(vorzeilen(m, locale), spalten, meiste_zellen(m.Zellen, behalten), feldtrenner(locale));
 }
 
-QByteArray vergleichstabelle(const std::vector<Profilspalte>& spalten, const QLocale& locale, const QString& vorzeile)
+QByteArray vergleichstabelle(const std::vector<Profilspalte>& spalten, const QLocale& locale,
+                             const QStringList& vorzeilen)
 {
     const double x_max = spalten.empty() ? 0 : spalten.front().x_max;
     const int zellen = spalten.empty() ? 0 : spalten.front().zellen;
@@ -144,7 +154,7 @@ QByteArray vergleichstabelle(const std::vector<Profilspalte>& spalten, const QLo
                                         x_spalte(koepfe[1], x_max, zellen, locale)};
     for (const Profilspalte& p : spalten)
         vergleichsspalten_anhaengen(tabellenspalten, p, x_max, zellen, locale);
-    return tabelle(vorzeile, tabellenspalten, meiste_zellen(0, spalten), feldtrenner(locale));
+    return tabelle(vorzeilen, tabellenspalten, meiste_zellen(0, spalten), feldtrenner(locale));
 }
 
 bool kurven_schreiben(const QString& dateipfad, const Modell& m, const QLocale& locale,

@@ -19,6 +19,12 @@ namespace kalvion {
 
 QChar feldtrenner(const QLocale& locale);
 
+// The lines before the column names: a run that stands for a furnace cycle
+// names it ("Programm: 20 °C → …"), a run with another start or surface
+// than the step and the closed surface names them ("Anfang Grundgehalt 0,2
+// Mol%"); a run of the start-up kind has none.
+QStringList vorzeilen(const Modell& m, const QLocale& locale);
+
 // The column names of the header row.
 QStringList kurvenspalten();
 
@@ -41,18 +47,17 @@ Profilspalte profilspalte(const Modell& m, const QString& name);
 std::vector<Profilspalte> vergleichsspalten(const Modell& aktuell, const std::vector<Ergebniszeiger>& behalten,
                                             const QLocale& locale);
 
-// The file's bytes. A run of a temperature programme has the programme's line
-// ("Programm: 20 °C → …") before the column names. The column of the snapshot after step 1000 stays empty
-// where the graph does not draw that curve either. The columns of kept
-// results follow the five curves.
+// The file's bytes, the run's lines (vorzeilen) before the column names. The
+// column of the snapshot after step 1000 stays empty where the graph does not
+// draw that curve either. The columns of kept results follow the five curves.
 QByteArray kurventabelle(const Modell& m, const QLocale& locale, const std::vector<Profilspalte>& behalten = {});
 
 // Runs compared side by side: the cell number, x in µm (of the first run's
-// cells) and one column per run, with `vorzeile` (a programme all runs share)
-// before the column names if it is given. The table's rows are those of the
+// cells) and one column per run, with `vorzeilen` (what all runs share: a
+// programme, a start or surface) before the column names. The table's rows are those of the
 // run with the most cells; a shorter column ends in empty fields.
 QByteArray vergleichstabelle(const std::vector<Profilspalte>& spalten, const QLocale& locale,
-                             const QString& vorzeile = {});
+                             const QStringList& vorzeilen = {});
 
 // Writes the table in one piece: on any failure false comes back and a file
 // that was there keeps its old content.

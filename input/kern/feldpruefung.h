@@ -3,7 +3,8 @@
 // The six parameter fields as one table: how the dialog shows them, their
 // bounds and reset text, where an accepted entry goes and which derived values
 // it brings up to date, their command-line option, table column and line in the
-// results file.
+// results file. A second, small table holds the values of the start and the
+// surface conditions, which only some runs have.
 // Needs QtCore only, so that every front end checks input the same way.
 
 #include <QLocale>
@@ -15,8 +16,11 @@
 
 namespace kalvion {
 
-enum class Feld { Sintertemp, Sinterzeit, x_max, D0, Q, i_Diff };
+// The six fields of every run, then the values of the start and surface
+// conditions (Randfeldtabelle).
+enum class Feld { Sintertemp, Sinterzeit, x_max, D0, Q, i_Diff, c0, c_s, beta, c_atm };
 inline constexpr int Feldzahl = 6;
+inline constexpr int Randfeldzahl = 4;
 
 // Everything about one field, for every place that shows, checks, stores,
 // asks for or writes it.
@@ -113,7 +117,54 @@ constexpr std::array<Feld, Feldzahl> alle_felder()
 // In the dialog's order.
 inline constexpr std::array<Feld, Feldzahl> Alle_Felder = alle_felder();
 
-constexpr const Feldregel& regel(Feld f) { return Feldtabelle[static_cast<int>(f)]; }
+// The value of a start or surface condition. Its place in the dialog is
+// within the box of its condition; its command-line option is the
+// condition's (--start, --oberflaeche), which names the value in its
+// messages; its name is its key in a parameter file and its table column.
+// β reaches the step count: β = 0 closes the surface.
+// clang-format off
+inline constexpr std::array<Feldregel, Randfeldzahl> Randfeldtabelle{{
+    {Feld::c0, "c0",
+     QT_TRANSLATE_NOOP("Feld", "c0 [Mol%]"), 930, 300, 900,
+     Grundgehalt_min, true, Grundgehalt_max, false, "0", &Modell::c0, false, false, true,
+     "start", "Mol%", QT_TRANSLATE_NOOP("Feld", "Grundgehalt in Mol%"), "c0",
+     0, "",
+     QT_TRANSLATE_NOOP("Vergleich", "Grundgehalt %1 Mol%")},
+    {Feld::c_s, "c_s",
+     QT_TRANSLATE_NOOP("Feld", "c_s [Mol%]"), 930, 300, 900,
+     Randkonzentration_min, true, Randkonzentration_max, false, "100", &Modell::c_s, false, false, false,
+     "oberflaeche", "Mol%", QT_TRANSLATE_NOOP("Feld", "Randkonzentration in Mol%"), "c_s",
+     0, "",
+     QT_TRANSLATE_NOOP("Vergleich", "Oberfläche %1 Mol%")},
+    {Feld::beta, "beta",
+     QT_TRANSLATE_NOOP("Feld", "β [cm/s]"), 1710, 300, 1680,
+     Beta_min, true, Beta_max, false, "1E-05", &Modell::beta, false, true, false,
+     "oberflaeche", "cm/s", QT_TRANSLATE_NOOP("Feld", "Stoffübergangskoeffizient β in cm/s"), "beta",
+     0, "",
+     QT_TRANSLATE_NOOP("Vergleich", "β %1 cm/s")},
+    {Feld::c_atm, "c_atm",
+     QT_TRANSLATE_NOOP("Feld", "c_atm [Mol%]"), 2100, 300, 2070,
+     Randkonzentration_min, true, Randkonzentration_max, false, "100", &Modell::c_atm, false, false, false,
+     "oberflaeche", "Mol%", QT_TRANSLATE_NOOP("Feld", "Gehalt der Atmosphäre in Mol%"), "c_atm",
+     0, "",
+     QT_TRANSLATE_NOOP("Vergleich", "c_atm %1 Mol%")},
+}};
+// clang-format on
+
+constexpr bool randfelder_in_reihenfolge()
+{
+    for (int i = 0; i < Randfeldzahl; ++i)
+        if (static_cast<int>(Randfeldtabelle[i].feld) != Feldzahl + i)
+            return false;
+    return true;
+}
+static_assert(randfelder_in_reihenfolge(), "Randfeldtabelle follows Feldtabelle in Feld");
+
+constexpr const Feldregel& regel(Feld f)
+{
+    const int i = static_cast<int>(f);
+    return i < Feldzahl ? Feldtabelle[i] : Randfeldtabelle[i - Feldzahl];
+}
 
 // v is within the field's bounds (the cell count compared once rounded).
 bool im_bereich(const Feldregel& r, double v);

@@ -8,8 +8,12 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QSet>
+#include <algorithm>
+#include <memory>
 #include <vector>
 
+#include "anfangswahl.h"
+#include "bedingungen.h"
 #include "eingabedatei.h"
 #include "feldpruefung.h"
 #include "programmeingabe.h"
@@ -199,6 +203,199 @@ Jsondurchsicht json_durchsehen(const QByteArray& d)
     return ergebnis;
 }
 
+QString art_text(const char* name)
+{
+    return QString::fromLatin1(name);
+}
+
+// "anfang": the start's kind by its command-line name, its base content as
+// typed, or a profile's points ([x in µm, mol%], as numbers, exact) and the
+// name of the file they came from.
+QJsonObject anfangsdaten(const Modell& m, const QLocale& locale)
+{
+    QJsonObject anfang{{QStringLiteral("art"), art_text(beschreibung(m.Anfang).name)}};
+    switch (m.Anfang) {
+    case Anfangsart::stufe: break;
+    case Anfangsart::grundgehalt:
+        anfang.insert(QString::fromLatin1(regel(Feld::c0).name), feldtext(m, Feld::c0, locale));
+        break;
+    case Anfangsart::datei:
+    case Anfangsart::ergebnis: {
+        QJsonArray punkte;
+        if (m.startprofil)
+            for (const Messpunkt& p : m.startprofil->punkte)
+                punkte.append(QJsonArray{p.x, p.konz});
+        anfang.insert(QStringLiteral("quelle"),
+                      m.startprofil ? QString::fromStdString(m.startprofil->quelle) : QString());
+        anfang.insert(QStringLiteral("punkte"), punkte);
+        break;
+    }
+    }
+    return anfang;
+}
+
+// The values a surface of this kind has.
+std::vector<Feld> oberflaechenwerte(Oberflaechenart art)
+{
+    switch (art) {
+    case Oberflaechenart::geschlossen: return {};
+    case Oberflaechenart::konzentration: return {Feld::c_s};
+    case Oberflaechenart::austausch: return {Feld::beta, Feld::c_atm};
+    }
+    return {};
+}
+
+// "oberflaeche": the kind by its command-line name and its values as typed.
+QJsonObject oberflaechendaten(const Modell& m, const QLocale& locale)
+{
+    QJsonObject o{{QStringLiteral("art"), art_text(beschreibung(m.Oberflaeche).name)}};
+    for (Feld f : oberflaechenwerte(m.Oberflaeche))
+        o.insert(QString::fromLatin1(regel(f).name), feldtext(m, f, locale));
+    return o;
+}
+
+// What a file's "oberflaeche" holds, checked: its kind and each value as
+// typed (in the locale's decimal sign), or the message naming the key.
+struct Oberflaechenlesung {
+    Oberflaechenart art = Oberflaechenart::geschlossen;
+    std::vector<Parameterwert> werte;
+    QString fehler;
+};
+
+Oberflaechenlesung oberflaeche_lesen(const QJsonValue& wert, const QString& datei_zeichen, const QLocale& locale)
+{
+    Oberflaechenlesung l;
+    if (wert.isUndefined() || wert.isNull())
+        return l;
+    if (!wert.isObject()) {
+        l.fehler = nicht_erlaubt(QStringLiteral("oberflaeche"), QStringLiteral("…"));
+        return l;
+    }
+    const QJsonObject o = wert.toObject();
+    const QJsonValue art = o.value(QStringLiteral("art"));
+    if (!art.isString()) {
+        l.fehler = fehlt(QStringLiteral("oberflaeche.art"));
+        return l;
+    }
+    const auto b = std::find_if(Oberflaechenarten.begin(), Oberflaechenarten.end(), [&](const Oberflaechenbeschreibung& d) {
+        return art.toString() == QLatin1String(d.name);
+    });
+    if (b == Oberflaechenarten.end()) {
+        l.fehler = nicht_erlaubt(QStringLiteral("oberflaeche.art"), art.toString());
+        return l;
+    }
+    l.art = b->art;
+    for (Feld f : oberflaechenwerte(l.art)) {
+        const Feldregel& r = regel(f);
+        const QString schluessel = QStringLiteral("oberflaeche.") + QString::fromLatin1(r.name);
+        const QJsonValue v = o.value(QString::fromLatin1(r.name));
+        if (!v.isString()) {
+            l.fehler = fehlt(schluessel);
+            return l;
+        }
+        const QString text = umgeschrieben(v.toString().trimmed(), datei_zeichen, locale);
+        const std::optional<double> zahl = gueltiger_wert(f, text, locale);
+        if (!zahl) {
+            l.fehler = nicht_erlaubt(schluessel, v.toString());
+            return l;
+        }
+        l.werte.push_back({r.ziel, Eingabewert{*zahl, text.toStdString()}});
+    }
+    return l;
+}
+
+// What a file's "anfang" holds, checked; the message naming the key when not.
+struct Anfangslesung {
+    Anfangsart art = Anfangsart::stufe;
+    std::optional<QString> c0;  // as typed, in the locale's decimal sign
+    std::shared_ptr<const Startprofil> profil;
+    QString fehler;
+};
+
+Anfangslesung anfang_lesen(const QJsonValue& wert, const QString& datei_zeichen, const QLocale& locale)
+{
+    Anfangslesung l;
+    if (wert.isUndefined() || wert.isNull())
+        return l;
+    if (!wert.isObject()) {
+        l.fehler = nicht_erlaubt(QStringLiteral("anfang"), QStringLiteral("…"));
+        return l;
+    }
+    const QJsonObject a = wert.toObject();
+    const QJsonValue art = a.value(QStringLiteral("art"));
+    if (!art.isString()) {
+        l.fehler = fehlt(QStringLiteral("anfang.art"));
+        return l;
+    }
+    const auto b = std::find_if(Anfangsarten.begin(), Anfangsarten.end(),
+                                [&](const Anfangsbeschreibung& d) { return art.toString() == QLatin1String(d.name); });
+    if (b == Anfangsarten.end()) {
+        l.fehler = nicht_erlaubt(QStringLiteral("anfang.art"), art.toString());
+        return l;
+    }
+    l.art = b->art;
+    switch (l.art) {
+    case Anfangsart::stufe: break;
+    case Anfangsart::grundgehalt: {
+        const QString schluessel = QStringLiteral("anfang.") + QString::fromLatin1(regel(Feld::c0).name);
+        const QJsonValue c0 = a.value(QString::fromLatin1(regel(Feld::c0).name));
+        if (!c0.isString()) {
+            l.fehler = fehlt(schluessel);
+            return l;
+        }
+        const QString text = umgeschrieben(c0.toString().trimmed(), datei_zeichen, locale);
+        if (!gueltiger_wert(Feld::c0, text, locale)) {
+            l.fehler = nicht_erlaubt(schluessel, c0.toString());
+            return l;
+        }
+        l.c0 = text;
+        break;
+    }
+    case Anfangsart::datei:
+    case Anfangsart::ergebnis: {
+        const QJsonValue quelle = a.value(QStringLiteral("quelle"));
+        if (!quelle.isString()) {
+            l.fehler = fehlt(QStringLiteral("anfang.quelle"));
+            return l;
+        }
+        const QJsonValue punkte = a.value(QStringLiteral("punkte"));
+        if (!punkte.isArray()) {
+            l.fehler = QCoreApplication::translate("Parameterdatei", "Parameterdatei: %1 fehlt oder ist keine Liste.")
+                           .arg(zitat(QStringLiteral("anfang.punkte")));
+            return l;
+        }
+        auto profil = std::make_shared<Startprofil>();
+        profil->quelle = quelle.toString().toStdString();
+        const QJsonArray liste = punkte.toArray();
+        for (qsizetype i = 0; i < liste.size(); ++i) {
+            const QString schluessel = QStringLiteral("anfang.punkte[%1]").arg(i + 1);
+            const QJsonArray paar = liste[i].toArray();
+            const bool zahlen = liste[i].isArray() && paar.size() == 2 && paar[0].isDouble() && paar[1].isDouble();
+            const Messpunkt p{paar[0].toDouble(), paar[1].toDouble()};
+            if (!zahlen || !(p.x >= 0) || !(p.konz >= Startwert_min && p.konz <= Startwert_max)) {
+                l.fehler = nicht_erlaubt(schluessel, QString::fromUtf8(QJsonDocument(QJsonArray{liste[i]})
+                                                                           .toJson(QJsonDocument::Compact)
+                                                                           .mid(1)
+                                                                           .chopped(1)));
+                return l;
+            }
+            profil->punkte.push_back(p);
+        }
+        if (profil->punkte.size() < Startpunkte_min) {
+            l.fehler = QCoreApplication::translate("Parameterdatei",
+                                                   "Parameterdatei: %1 hat %2 Punkte, nötig sind mindestens %3.")
+                           .arg(zitat(QStringLiteral("anfang.punkte")))
+                           .arg(profil->punkte.size())
+                           .arg(Startpunkte_min);
+            return l;
+        }
+        l.profil = std::move(profil);
+        break;
+    }
+    }
+    return l;
+}
+
 }  // namespace
 
 QString parameterschluessel(Feld f)
@@ -212,7 +409,7 @@ QByteArray parameterdaten(const Modell& m, const QLocale& locale)
     for (Feld f : Alle_Felder)
         felder.insert(parameterschluessel(f), isotherm_text(m, f, locale));
     QJsonObject wurzel{
-        {QStringLiteral("format"), Parameterformat},
+        {QStringLiteral("format"), standardbedingungen(m) ? Parameterformat : Parameterformat_bedingungen},
         {QStringLiteral("dezimalzeichen"), komma_oder_punkt(locale)},
         {QStringLiteral("modell"), QString::fromLatin1(beschreibung(m.Geometrie).name)},
         {QStringLiteral("felder"), felder},
@@ -227,6 +424,10 @@ QByteArray parameterdaten(const Modell& m, const QLocale& locale)
                       QJsonObject{{QStringLiteral("start"), QString::fromStdString(m.programm->start)},
                                   {QStringLiteral("segmente"), segmente}});
     }
+    if (m.Anfang != Anfangsart::stufe)
+        wurzel.insert(QStringLiteral("anfang"), anfangsdaten(m, locale));
+    if (m.Oberflaeche != Oberflaechenart::geschlossen)
+        wurzel.insert(QStringLiteral("oberflaeche"), oberflaechendaten(m, locale));
     return QJsonDocument(wurzel).toJson(QJsonDocument::Indented);
 }
 
@@ -252,11 +453,12 @@ Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, co
     if (!format.isDouble())
         return abgelehnt(QCoreApplication::translate("Parameterdatei", "Parameterdatei: %1 fehlt oder ist keine Zahl.")
                              .arg(zitat(QStringLiteral("format"))));
-    if (format.toDouble() != Parameterformat)
-        return abgelehnt(QCoreApplication::translate("Parameterdatei",
-                                                     "Parameterdatei: %1 = %2 ist eine unbekannte Version (erwartet %3).")
+    if (format.toDouble() != Parameterformat && format.toDouble() != Parameterformat_bedingungen)
+        return abgelehnt(QCoreApplication::translate("Parameterdatei", "Parameterdatei: %1 = %2 ist eine unbekannte "
+                                                                       "Version (erwartet %3 oder %4).")
                              .arg(zitat(QStringLiteral("format")), zitat(QString::fromUtf8(durchsicht.formattext)))
-                             .arg(Parameterformat));
+                             .arg(Parameterformat)
+                             .arg(Parameterformat_bedingungen));
 
     const QJsonValue zeichen = wurzel.value(QStringLiteral("dezimalzeichen"));
     if (!zeichen.isString())
@@ -329,10 +531,37 @@ Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, co
         programm = e;
     }
 
+    const Anfangslesung anfang = anfang_lesen(wurzel.value(QStringLiteral("anfang")), datei_zeichen, locale);
+    if (!anfang.fehler.isEmpty())
+        return abgelehnt(anfang.fehler);
+    const Oberflaechenlesung oberflaeche =
+        oberflaeche_lesen(wurzel.value(QStringLiteral("oberflaeche")), datei_zeichen, locale);
+    if (!oberflaeche.fehler.isEmpty())
+        return abgelehnt(oberflaeche.fehler);
+
     Modell m = basis;
     m.programm.reset();
     m.Geometrie = geometrie->geometrie;
-    parameter_uebernehmen(m, parametersatz(texte, locale));
+    m.Anfang = anfang.art;
+    m.startprofil = anfang.profil;
+    m.Oberflaeche = oberflaeche.art;
+    Parametersatz satz = parametersatz(texte, locale);
+    satz.eingaben.insert(satz.eingaben.end(), oberflaeche.werte.begin(), oberflaeche.werte.end());
+    if (anfang.c0)
+        satz.eingaben.push_back({regel(Feld::c0).ziel, Eingabewert{*zahlen::lies(*anfang.c0, locale), anfang.c0->toStdString()}});
+    // A profile's points beyond the path the file gives.
+    if (m.startprofil) {
+        const double x_max = zahlen::lies(texte[static_cast<int>(Feld::x_max)], locale).value_or(0);
+        const std::vector<Messpunkt>& punkte = m.startprofil->punkte;
+        for (std::size_t i = 0; i < punkte.size(); ++i)
+            if (punkte[i].x > x_max + Startprofil_rundung)
+                return abgelehnt(
+                    QCoreApplication::translate("Parameterdatei",
+                                                "Parameterdatei: %1: x = %2 µm liegt hinter x_max = %3 µm.")
+                        .arg(zitat(QStringLiteral("anfang.punkte[%1]").arg(i + 1)),
+                             zahlen::allgemein(punkte[i].x, locale), texte[static_cast<int>(Feld::x_max)]));
+    }
+    parameter_uebernehmen(m, satz);
     if (programm) {
         QString grund;
         if (!programm_setzen(m, *programm, locale, &grund))

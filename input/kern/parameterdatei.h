@@ -15,7 +15,12 @@
 
 namespace kalvion {
 
+// A file of the plain step and a closed surface is of format 1, as every
+// file was before starts and surfaces could be chosen; a file with another
+// start or surface is of format 2, so that a program that knows only format 1
+// refuses it instead of computing a step.
 inline constexpr int Parameterformat = 1;
+inline constexpr int Parameterformat_bedingungen = 2;
 inline constexpr char Parameterendung[] = "kalvion";
 // A parameter file is a few hundred bytes; a larger file than this is no such
 // file and is not read.
@@ -26,7 +31,10 @@ inline constexpr qint64 Parametergrenze = 1 << 20;
 QString parameterschluessel(Feld f);
 
 // The file's bytes for the parameters in the record: the isothermal fields as
-// typed (also while a programme is in force), the model and the programme.
+// typed (also while a programme is in force), the model and the programme,
+// and a start or surface other than the default (the base content as typed,
+// a start profile's points themselves with their source's name, the
+// surface's values as typed).
 // The file records the decimal sign its numbers were typed with.
 QByteArray parameterdaten(const Modell& m, const QLocale& locale);
 
@@ -41,7 +49,8 @@ struct Parameterlesung {
 // Every field check runs; a value a field would refuse, a key missing or of
 // the wrong kind, a key given twice in one object, another format version, or
 // no JSON at all refuses the whole file. Numbers typed with the other decimal
-// sign are taken over to the locale's.
+// sign are taken over to the locale's. A file without a start or a surface
+// (every file of format 1) starts as the step with a closed surface.
 Parameterlesung parameter_lesen(const QByteArray& daten, const Modell& basis, const QLocale& locale);
 
 // The same from a file; an unreadable file, one that is no regular file (a

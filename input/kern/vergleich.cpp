@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <functional>
 
+#include "bedingungen.h"
 #include "feldpruefung.h"
 #include "programmeingabe.h"
 #include "zahlen.h"
@@ -15,12 +16,6 @@ namespace {
 QString text(const char* kontext, const char* quelle, Namenssprache sprache)
 {
     return sprache == Namenssprache::anzeige ? QCoreApplication::translate(kontext, quelle) : QString::fromUtf8(quelle);
-}
-
-// A value as the dialog accepted it: the text as typed, a start-up value in its ordinary form.
-QString angenommen(const Eingabewert& w, const QLocale& locale)
-{
-    return w.text ? QString::fromStdString(*w.text) : zahlen::allgemein(w.wert, locale);
 }
 
 // One kind of difference: when two runs agree in it, and how a run is named by it.
@@ -97,20 +92,6 @@ bool gleicher_anfang(const Modell& a, const Modell& b)
     return false;
 }
 
-QString anfangsname(const Modell& m, const QLocale& locale, Namenssprache sprache)
-{
-    switch (m.Anfang) {
-    case Anfangsart::stufe: return text("Anfang", beschreibung(m.Anfang).anzeigename, sprache);
-    case Anfangsart::grundgehalt:
-        return vergleichstext(QT_TRANSLATE_NOOP("Vergleich", "Grundgehalt %1 Mol%"), sprache).arg(angenommen(m.c0, locale));
-    case Anfangsart::datei:
-        return vergleichstext(QT_TRANSLATE_NOOP("Vergleich", "Start aus %1"), sprache)
-            .arg(m.startprofil ? QString::fromStdString(m.startprofil->quelle) : QString());
-    case Anfangsart::ergebnis: return vergleichstext(QT_TRANSLATE_NOOP("Vergleich", "Start aus letztem Ergebnis"), sprache);
-    }
-    return {};
-}
-
 bool gleiche_oberflaeche(const Modell& a, const Modell& b)
 {
     if (a.Oberflaeche != b.Oberflaeche)
@@ -121,19 +102,6 @@ bool gleiche_oberflaeche(const Modell& a, const Modell& b)
     case Oberflaechenart::austausch: return a.beta.wert == b.beta.wert && a.c_atm.wert == b.c_atm.wert;
     }
     return false;
-}
-
-QString oberflaechenname(const Modell& m, const QLocale& locale, Namenssprache sprache)
-{
-    switch (m.Oberflaeche) {
-    case Oberflaechenart::geschlossen: return vergleichstext(QT_TRANSLATE_NOOP("Vergleich", "Oberfläche geschlossen"), sprache);
-    case Oberflaechenart::konzentration:
-        return vergleichstext(QT_TRANSLATE_NOOP("Vergleich", "Oberfläche %1 Mol%"), sprache).arg(angenommen(m.c_s, locale));
-    case Oberflaechenart::austausch:
-        return vergleichstext(QT_TRANSLATE_NOOP("Vergleich", "β %1 cm/s, c_atm %2 Mol%"), sprache)
-            .arg(angenommen(m.beta, locale), angenommen(m.c_atm, locale));
-    }
-    return {};
 }
 
 // In the order in which a name lists them.

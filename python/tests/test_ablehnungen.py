@@ -38,6 +38,11 @@ WERTFEHLER = [
      ["--programm", "PROGRAMM", "--temperatur", "1000"], ("--temperatur", "temperature_c")),
     ("programme hold", lambda: kalvion.study(programme=PROGRAMM, programme_hold_h=20000),
      ["--programm", "PROGRAMM", "--programm-halten", "20000"], ("--programm-halten", "programme_hold_h")),
+    ("base content", lambda: kalvion.study(start=["step", "base:0:150:75"]), ["--start", "base:0:150:75"],
+     ("--start", "start")),
+    ("no start", lambda: kalvion.study(start="result"), ["--start", "result"], ("--start", "start")),
+    ("beta too large", lambda: kalvion.study(surface=["closed", "exchange:2000,5"]),
+     ["--oberflaeche", "exchange:2000,5"], ("--oberflaeche", "surface")),
 ]
 
 

@@ -26,6 +26,14 @@ LAEUFE = [
     ("linear jumped", {"time_h": 10000, "method": "fast"}, ["--zeit", "10000", "--verfahren", "schnell"]),
     ("spherical programme", {"geometry": "spherical", "programme": PROGRAMM, "filled_cells": 30.5},
      ["--modell", "spherical", "--i-diff", "30.5", "--programm", "PROGRAMM"]),
+    ("cylindrical base content", {"geometry": "cylindrical", "start": kalvion.Start.base(0.25)},
+     ["--modell", "cylindrical", "--start", "base:0.25"]),
+    ("linear start file", {"time_h": 3, "start": "STARTDATEI"}, ["--zeit", "3", "--start", "file:STARTDATEI"]),
+    ("spherical exchange on a base", {"geometry": "spherical", "start": kalvion.Start.base(0.2),
+                                      "surface": kalvion.Surface.exchange(1e-5, 5)},
+     ["--modell", "spherical", "--start", "base:0.2", "--surface", "exchange:1e-5,5"]),
+    ("linear fixed surface jumped", {"surface": kalvion.Surface.concentration(0), "time_h": 10000, "method": "fast"},
+     ["--oberflaeche", "konzentration:0", "--zeit", "10000", "--verfahren", "schnell"]),
 ]
 
 
@@ -40,18 +48,26 @@ class GleicheZahlen(unittest.TestCase):
         cls.ordner = cls._ordner.name
         cls.programmdatei = os.path.join(cls.ordner, "programm.kalvion")
         kalvion.save_parameters(cls.programmdatei, programme=PROGRAMM, decimal=",")
+        # The curve table of a first run, the start of a second.
+        cls.startdatei = os.path.join(cls.ordner, "kurven.csv")
+        kalvion.run().save_curves(cls.startdatei)
 
     @classmethod
     def tearDownClass(cls):
         cls._ordner.cleanup()
 
     def optionen(self, optionen):
-        return [self.programmdatei if o == "PROGRAMM" else o for o in optionen]
+        return [self.programmdatei if o == "PROGRAMM" else o.replace("STARTDATEI", self.startdatei) for o in optionen]
+
+    def lauf(self, werte):
+        if werte.get("start") == "STARTDATEI":
+            werte = dict(werte, start=kalvion.Start.file(self.startdatei))
+        return kalvion.run(**werte)
 
     def test_ergebnisblock_wie_datei(self):
         """results_block() is the block kalvion-cli --datei appends, in both locales."""
         for name, werte, optionen in LAEUFE:
-            ergebnis = kalvion.run(**werte)
+            ergebnis = self.lauf(werte)
             for dezimal in (",", "."):
                 with self.subTest(name, dezimal=dezimal):
                     pfad = os.path.join(self.ordner, f"ergebnis {len(name)}{dezimal}.txt")
@@ -71,14 +87,14 @@ class GleicheZahlen(unittest.TestCase):
         """The five arrays are the curve table's numbers to its printed digits,
         and curves_csv() is the table kalvion-cli --kurven writes."""
         for name, werte, optionen in LAEUFE:
-            ergebnis = kalvion.run(**werte)
+            ergebnis = self.lauf(werte)
             for dezimal in (",", "."):
                 with self.subTest(name, dezimal=dezimal):
                     tabelle = cli(*self.optionen(optionen), "--kurven", "-", dezimal=dezimal).stdout
                     self.assertEqual(ergebnis.curves_csv(decimal=dezimal), tabelle)
             with self.subTest(name, spalten=True):
                 zeilen = list(csv.reader(io.StringIO(cli(*self.optionen(optionen), "--kurven", "-").stdout.decode("utf-8-sig"))))
-                kopf = 2 if "programme" in werte else 1
+                kopf = 1 + ("programme" in werte) + ("start" in werte or "surface" in werte)
                 spalten = list(zip(*zeilen[kopf:]))
                 self.assertEqual(len(spalten[0]), 200)
                 for i, feld in enumerate(["x_um", "initial", "after_10", "after_100", "after_1000", "final"]):
@@ -132,6 +148,25 @@ class GleicheZahlen(unittest.TestCase):
         self.assertEqual(spalten["equivalent_time_h"][0], kalvion.Programme([(5, 1050, 1), (10, 20)])
                          .equivalent_time_h(238650))
 
+    def test_anfangsstudie_wie_tabelle(self):
+        """Starts as a study's dimension: the command line's --start given twice."""
+        tabelle = cli("--start", "stufe", "--start", "grundgehalt:0.1:0.3:0.1", "--zeit", "1,2", "--tabelle").stdout
+        self.assertEqual(kalvion.study_csv(start=["step", kalvion.Start.base(0.1), "base:0.2:0.3:0.1"], time_h=[1, 2]),
+                         tabelle)
+        tabelle = cli("--oberflaeche", "geschlossen", "--oberflaeche", "konzentration:0,50", "--surface",
+                      "exchange:1e-5,5", "--tabelle").stdout
+        oberflaechen = ["closed", "concentration:0,50", kalvion.Surface.exchange(1e-5, 5)]
+        self.assertEqual(kalvion.study_csv(surface=oberflaechen), tabelle)
+        spalten = kalvion.study(surface=oberflaechen, as_frame=False)
+        self.assertEqual(list(spalten["surface"]), ["closed", "concentration", "concentration", "exchange"])
+        # Before + taken up = after, to rounding; a closed surface has no balance.
+        np.testing.assert_allclose(spalten["total_mol_percent_end"] - spalten["taken_up_mol_percent"],
+                                   [math.nan, 10, 10, 10], rtol=1e-12)
+        spalten = kalvion.study(start=["step", "base:0.1:0.3:0.1"], time_h=[1, 2], as_frame=False)
+        # The start varies after the time, faster.
+        self.assertEqual(list(spalten["start"]), ["step", "base", "base", "base"] * 2)
+        np.testing.assert_array_equal(spalten["c0"], [math.nan, 0.1, 0.2, 0.3] * 2)
+
     def test_parameterdatei_beide_wege(self):
         """A file the module writes runs the same on the command line, and one it
         reads gives the command line's run."""
@@ -139,8 +174,18 @@ class GleicheZahlen(unittest.TestCase):
         kalvion.save_parameters(pfad, 1100, 1.5, 30, geometry="cylindrical", filled_cells=12, decimal=",")
         werte = kalvion.load_parameters(pfad)
         self.assertEqual(werte, {"geometry": "cylindrical", "temperature_c": 1100, "time_h": 1.5, "length_um": 30,
-                                 "d0": 587, "q": 238650, "filled_cells": 12, "programme": None})
+                                 "d0": 587, "q": 238650, "filled_cells": 12, "programme": None,
+                                 "start": None, "surface": None})
         self.assertEqual(kalvion.study_csv(**werte), cli("--parameter", pfad, "--tabelle").stdout)
+        mit_profil = os.path.join(self.ordner, "profil.kalvion")
+        kalvion.save_parameters(mit_profil, time_h=3, start=kalvion.Start.file(self.startdatei),
+                                surface=kalvion.Surface.exchange(2.5e-4, 7), decimal=",")
+        werte = kalvion.load_parameters(mit_profil)
+        self.assertEqual(werte["start"].kind, "file")
+        self.assertEqual((werte["surface"].kind, werte["surface"].beta_cm_s, werte["surface"].c_atm),
+                         ("exchange", 2.5e-4, 7))
+        self.assertEqual(len(werte["start"].points), 200)
+        self.assertEqual(kalvion.study_csv(**werte), cli("--parameter", mit_profil, "--tabelle").stdout)
         werte = kalvion.load_parameters(self.programmdatei)
         self.assertNotIn("temperature_c", werte)
         self.assertEqual(werte["programme"].segments, PROGRAMM.segments)
