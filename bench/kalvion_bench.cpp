@@ -441,6 +441,19 @@ int main(int argc, char** argv)
             senke += ein_zeitschritt(m);
     });
 
+    // The same run with the surface held at a fixed concentration: its own
+    // step (the surface's flux, each cell checked against its neighbours)
+    // and its smaller step limit.
+    Modell offen = lange;
+    offen.Oberflaeche = Oberflaechenart::konzentration;
+    schritte_vorbereiten(offen);
+    const double offene_schritte = offen.Schritte;
+    const double offen_bare = bestzeit(3, [&] {
+        Modell m = offen;
+        for (double k = 1; k <= offene_schritte; ++k)
+            senke += ein_zeitschritt_offen(m, m.D, m.Randleitwert);
+    });
+
     QtBegleitung umgebung;
     const double engine = bestzeit(3, [&] {
         Modell m = lange;
@@ -468,6 +481,7 @@ int main(int argc, char** argv)
     zeile("bare_ns_per_cell_step", bare * 1e9 / zellschritte, "ns");
     zeile("engine_ns_per_cell_step", engine * 1e9 / zellschritte, "ns");
     zeile("yield_overhead_ratio", engine / bare, "ratio");
+    zeile("open_surface_ns_per_cell_step", offen_bare * 1e9 / (offene_schritte * vorlage.Zellen), "ns");
     zeile("default_run_ms", standardlauf * 1e3, "ms");
     zeile("fast_run_steps", schritte_lang, "steps", std::chars_format::scientific, 3);
     zeile("fast_run_ms_linear", schnell_linear * 1e3, "ms");

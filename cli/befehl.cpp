@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <array>
 #include <cerrno>
+#include <optional>
 #include <new>
 #include <system_error>
 
@@ -41,15 +43,18 @@ void melde(const Umgebung& u, const QString& text)
 // as the window measures it; 0 where even a slow machine (a debugging or
 // sanitizer build) steps them in less than Frage_ab_Sekunden, so that short
 // commands do not measure.
-double dauer_schrittweise(double schritte)
+// `art` is a run whose kind of step (a closed or an open surface) it takes.
+double dauer_schrittweise(double schritte, const Modell& art)
 {
     constexpr double Langsam_je_Zellschritt = 1e-7;  // s
-    Modell m;
-    startwerte_setzen(m);
-    if (geschaetzte_dauer(schritte, m.Zellen, Langsam_je_Zellschritt) <= Frage_ab_Sekunden)
+    if (geschaetzte_dauer(schritte, art.Zellen, Langsam_je_Zellschritt) <= Frage_ab_Sekunden)
         return 0;
-    static const double kosten = miss_zellschrittkosten(m);
-    return geschaetzte_dauer(schritte, m.Zellen, kosten);
+    // The open surface's step costs more: each kind is measured on its own.
+    static std::array<std::optional<double>, 2> kosten;
+    std::optional<double>& k = kosten[oberflaeche_offen(art) ? 1 : 0];
+    if (!k)
+        k = miss_zellschrittkosten(art);
+    return geschaetzte_dauer(schritte, art.Zellen, *k);
 }
 
 // The window asks before it steps a run for longer than Frage_ab_Sekunden.
@@ -59,12 +64,13 @@ void lange_laeufe_ablehnen(const Auftrag& a, const Laufpruefung& p, const QLocal
 {
     if (a.verfahren_gegeben || a.bereich.anzahl() == 0)
         return;
-    const double sekunden = dauer_schrittweise(p.meiste_schritte);
+    const Modell laengster = modell_fuer(a.studie.lauf(p.laengster), locale);
+    const double sekunden = dauer_schrittweise(p.meiste_schritte, laengster);
     if (sekunden <= Frage_ab_Sekunden)
         return;
     // A programme with exchange at the surface is stepped through: no jump.
     const QString auswege =
-        sprung_moeglich(modell_fuer(a.studie.lauf(p.laengster), locale))
+        sprung_moeglich(laengster)
             ? tr("; --verfahren schnell rechnet nach Schritt 1000 in einem Sprung (in "
                  "Sekundenbruchteilen), --verfahren schrittweise trotzdem jeden Schritt")
             : tr("; mit Austausch an der Oberfläche wird ein Temperaturprogramm Schritt für Schritt gerechnet, ohne "
@@ -85,13 +91,13 @@ void lange_laeufe_ablehnen(const Auftrag& a, const Laufpruefung& p, const QLocal
 
 // A study that takes long as a whole is said so before it starts, on
 // standard error only.
-void warne_vor_langer_studie(double gestuft, const Auftrag& a, const Umgebung& u)
+void warne_vor_langer_studie(double gestuft, const Modell& art, const Auftrag& a, const Umgebung& u)
 {
     if (a.threads <= 0)
         return;
     // Runs share the threads; a single run has only one.
     const double parallel = std::min(static_cast<double>(a.threads), static_cast<double>(a.bereich.anzahl()));
-    const double sekunden = dauer_schrittweise(gestuft / std::max(parallel, 1.0));
+    const double sekunden = dauer_schrittweise(gestuft / std::max(parallel, 1.0), art);
     if (sekunden <= Frage_ab_Sekunden)
         return;
     // Jumping already, the study cannot be made shorter that way.
@@ -202,7 +208,7 @@ int rechnen(const Auftrag& a, const Umgebung& u)
         return Exit_schreibfehler;
     }
 
-    warne_vor_langer_studie(pruefung.aufwand, a, u);
+    warne_vor_langer_studie(pruefung.aufwand, modell_fuer(a.studie.lauf(pruefung.laengster), u.locale), a, u);
     Fortschrittsmeldung fortschritt;
     if (u.fortschritt)
         fortschritt = [&u](const Fortschrittsstand& stand) {

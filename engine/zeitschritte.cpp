@@ -154,9 +154,11 @@ double miss_zellschrittkosten(const Modell& m)
         long long zellschritte = 0;
         const auto anfang = Uhr::now();
         std::chrono::duration<double> vergangen{};
+        const bool offen = oberflaeche_offen(probe);
         do {
+            // The step the run will take: an open surface's costs more.
             for (int k = 0; k < 50; ++k)
-                ein_zeitschritt(probe);
+                offen ? ein_zeitschritt_offen(probe, probe.D, probe.Randleitwert) : ein_zeitschritt(probe);
             zellschritte += 50LL * probe.Zellen;
             vergangen = Uhr::now() - anfang;
         } while (vergangen.count() < 1e-3);

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <thread>
 
 #include "anfangswahl.h"
@@ -76,18 +78,21 @@ constexpr qreal Markendurchmesser = 6;
 // The progress label's width at the start, in twips; a longer text widens it.
 constexpr int Fortschritt_breite = 1815;
 
-// Measured once per program run, when the first run asks for it; a few
+// Measured once per program run and kind of step, when the first run asks for it; a few
 // milliseconds of stepping. On a thread of its own, as the run itself: the
 // window's thread paints, and a thread that has painted steps several times
 // slower, so a figure taken there would overstate every estimate.
 double gemessene_zellschrittkosten(const Modell& m)
 {
-    static const double kosten = [&m] {
+    // The open surface's step costs more: each kind is measured on its own.
+    static std::array<std::optional<double>, 2> kosten;
+    std::optional<double>& k = kosten[oberflaeche_offen(m) ? 1 : 0];
+    if (!k) {
         double gemessen = 0;
         std::thread([&] { gemessen = miss_zellschrittkosten(m); }).join();
-        return gemessen;
-    }();
-    return kosten;
+        k = gemessen;
+    }
+    return *k;
 }
 
 }  // namespace
