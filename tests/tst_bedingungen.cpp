@@ -622,6 +622,29 @@ private slots:
         QCOMPARE(zeilen[1], QByteArray("Zelle,x [\xC2\xB5m],Oberfl\xC3\xA4" "che geschlossen [Mol%],Oberfl\xC3\xA4" "che 0 Mol% [Mol%]\r"));
     }
 
+    // A results file prints its rows' depths to four decimals, so a start
+    // may reach half a unit of the fourth beyond x_max, and not further.
+    void startpunkte_am_wegende_data()
+    {
+        QTest::addColumn<double>("x_max");
+        QTest::addColumn<double>("weiteste");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("bis x_max") << 50.0 << 50.0 << "";
+        QTest::newRow("gerundet darüber") << 50.0 << 50.00005 << "";
+        QTest::newRow("gerundet darunter") << 49.99995 << 50.0 << "";
+        QTest::newRow("eine Einheit darüber")
+            << 50.0 << 50.0001 << "Das Anfangsprofil reicht bis x = 50,0001 µm, über x_max = 50 µm hinaus.";
+        QTest::newRow("vor der Oberfläche") << 50.0 << -1e-300 << "Das Anfangsprofil hat Punkte vor der Oberfläche (x < 0).";
+    }
+    void startpunkte_am_wegende()
+    {
+        QFETCH(double, x_max);
+        QFETCH(double, weiteste);
+        QFETCH(QString, meldung);
+        const Startprofil profil{{{0.0, 1.0}, {weiteste, 0.0}}, "p.csv"};
+        QCOMPARE(startpunkte_pruefen(profil, x_max, Deutsch), meldung);
+    }
+
     // The command line refuses a bad start before anything runs: status 2,
     // a message naming the option, nothing written.
     void start_abgelehnt_data()

@@ -76,6 +76,22 @@ class Ablehnungen(unittest.TestCase):
             kalvion.read_profile(pfad)
         self.assertEqual(str(fehler.exception), cli_meldung("--anpassen", f"{pfad}@1000"))
 
+    def test_startprofil_abgelehnt(self):
+        """A start profile given as arrays is checked point by point, and the
+        message names the point (counted from 1) and what is wrong with it."""
+        for name, x, c, meldung in [
+            ("too few points", [0], [1], "a start profile needs at least 2 points, not 1"),
+            ("negative depth", [0, -1, 20], [1, 1, 2], "start profile point 2: x = -1 µm is no depth (0 or more)"),
+            ("depth not a number", [0, 5, float("nan")], [1, 1, 2],
+             "start profile point 3: x = nan µm is no depth (0 or more)"),
+            ("concentration too high", [0, 10, 20], [1, 150, 2],
+             "start profile point 2: 150 mol% lies outside the allowed range -1 ≤ value ≤ 101"),
+        ]:
+            with self.subTest(name):
+                with self.assertRaises(ValueError) as fehler:
+                    kalvion.Start.profile(x, c)
+                self.assertEqual(str(fehler.exception), meldung)
+
     def test_dateifehler(self):
         fehlt = os.path.join(self.ordner, "fehlt", "datei")
         ergebnis = kalvion.run()
