@@ -14,6 +14,16 @@ constexpr double Positionstoleranz = 0.5e-4 * (1 + 1e-9);
 
 }  // namespace
 
+std::size_t verschiedene_tiefen(const std::vector<Messpunkt>& punkte)
+{
+    std::vector<double> tiefen;
+    tiefen.reserve(punkte.size());
+    for (const Messpunkt& p : punkte)
+        tiefen.push_back(p.x);
+    std::sort(tiefen.begin(), tiefen.end());
+    return static_cast<std::size_t>(std::unique(tiefen.begin(), tiefen.end()) - tiefen.begin());
+}
+
 bool auf_zellpositionen(const std::vector<Messpunkt>& punkte, int zellen, double x_max)
 {
     if (punkte.size() != static_cast<std::size_t>(zellen))

@@ -73,6 +73,11 @@ inline constexpr double Grundgehalt_min = 0, Grundgehalt_max = 100;
 inline constexpr double Startwert_min = -1, Startwert_max = 101;
 inline constexpr std::size_t Startpunkte_min = 2;
 
+// How many different depths x the points hold: a depth listed twice adds
+// none, so a start profile needs Startpunkte_min of them, not just as many
+// points.
+std::size_t verschiedene_tiefen(const std::vector<Messpunkt>& punkte);
+
 // Whether the points are the cells' own rows: exactly `zellen` points at the
 // row positions i · x_max / zellen (µm, i = 1 … zellen, as the results file
 // and the curve table write them), to within the four decimals a results file

@@ -57,6 +57,9 @@ Startangabe startprofil_aus(std::vector<Messpunkt> punkte, std::string quelle, A
                                   " mol% lies outside the allowed range " + zahl(Startwert_min) +
                                   " ≤ value ≤ " + zahl(Startwert_max));
     }
+    if (const std::size_t tiefen = verschiedene_tiefen(punkte); tiefen < Startpunkte_min)
+        throw py::value_error("a start profile needs at least " + std::to_string(Startpunkte_min) +
+                              " different depths x, not " + std::to_string(tiefen));
     Startangabe s;
     s.art = art;
     s.profil = std::make_shared<const Startprofil>(Startprofil{std::move(punkte), std::move(quelle)});
@@ -93,6 +96,9 @@ Startangabe startangabe_aus(const py::handle& objekt)
             return {};
         throw py::value_error("start: \"" + name + "\" is no start; give \"step\" or a kalvion.Start");
     }
+    if (!py::isinstance<Startangabe>(objekt))
+        throw py::type_error("start: give \"step\" or a kalvion.Start, not " +
+                             std::string(py::str(py::type::handle_of(objekt).attr("__name__"))));
     return objekt.cast<Startangabe>();
 }
 
@@ -107,6 +113,9 @@ Oberflaechenangabe oberflaechenangabe_aus(const py::handle& objekt)
             return {};
         throw py::value_error("surface: \"" + name + "\" is no surface; give \"closed\" or a kalvion.Surface");
     }
+    if (!py::isinstance<Oberflaechenangabe>(objekt))
+        throw py::type_error("surface: give \"closed\" or a kalvion.Surface, not " +
+                             std::string(py::str(py::type::handle_of(objekt).attr("__name__"))));
     return objekt.cast<Oberflaechenangabe>();
 }
 
@@ -195,7 +204,8 @@ void binde_rand(py::module_& modul)
                 return startprofil_aus(std::move(punkte), quelle, Anfangsart::datei);
             },
             py::arg("x_um"), py::arg("concentration"), py::arg("source") = "",
-            "A start profile point by point: depths (µm) and concentrations (mol%); source names it.")
+            "A start profile point by point: depths (µm), at least two different ones, and concentrations\n"
+            "(mol%, −1 … 101); source names it.")
         .def_static(
             "file",
             [](const py::object& pfad_objekt) {

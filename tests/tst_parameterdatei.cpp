@@ -203,6 +203,9 @@ private slots:
                                          << "Parameterdatei: „anfang.punkte[2]“ = „[10]“ ist nicht erlaubt.";
         QTest::newRow("ein Punkt") << ersetzt("\"modell\"", QString::fromLatin1(profil).arg("[[0, 50]]").toUtf8().constData())
                                    << "Parameterdatei: „anfang.punkte“ hat 1 Punkte, nötig sind mindestens 2.";
+        QTest::newRow("zwei Punkte an einer Tiefe")
+            << ersetzt("\"modell\"", QString::fromLatin1(profil).arg("[[10, 50], [10, 5]]").toUtf8().constData())
+            << "Parameterdatei: „anfang.punkte“ hat 2 Punkte bei nur 1 verschiedenen x, nötig sind mindestens 2.";
         QTest::newRow("Punkt hinter x_max") << ersetzt("\"modell\"", QString::fromLatin1(profil).arg("[[0, 50], [60, 1]]").toUtf8().constData())
                                             << "Parameterdatei: „anfang.punkte[2]“: x = 60 µm liegt hinter x_max = 50 µm.";
         QTest::newRow("Oberfläche unbekannt") << mit_anfang("\"oberflaeche\": {\"art\": \"offen\"}")

@@ -783,6 +783,10 @@ With exchange at the surface a temperature programme is computed stepwise. Compu
         <source>Parameterdatei: %1: x = %2 µm liegt hinter x_max = %3 µm.</source>
         <translation>Parameter file: %1: x = %2 µm lies beyond x_max = %3 µm.</translation>
     </message>
+    <message>
+        <source>Parameterdatei: %1 hat %2 Punkte bei nur %3 verschiedenen x, nötig sind mindestens %4.</source>
+        <translation>Parameter file: %1 has %2 points at only %3 different x, at least %4 are needed.</translation>
+    </message>
 </context>
 <context>
     <name>Programm</name>

@@ -389,6 +389,15 @@ Anfangslesung anfang_lesen(const QJsonValue& wert, const QString& datei_zeichen,
                            .arg(Startpunkte_min);
             return l;
         }
+        if (const std::size_t tiefen = verschiedene_tiefen(profil->punkte); tiefen < Startpunkte_min) {
+            l.fehler = QCoreApplication::translate("Parameterdatei", "Parameterdatei: %1 hat %2 Punkte bei nur %3 "
+                                                                     "verschiedenen x, nötig sind mindestens %4.")
+                           .arg(zitat(QStringLiteral("anfang.punkte")))
+                           .arg(profil->punkte.size())
+                           .arg(tiefen)
+                           .arg(Startpunkte_min);
+            return l;
+        }
         l.profil = std::move(profil);
         break;
     }

@@ -68,6 +68,22 @@ class Ablehnungen(unittest.TestCase):
                     aufruf()
                 self.assertEqual(str(fehler.exception), erwartet)
 
+    def test_falsche_anfaenge_und_oberflaechen(self):
+        """A start or surface of the wrong type is a TypeError naming it; a
+        profile needs two different depths, as a file read as a start does."""
+        for name, aufruf, art, meldung in [
+            ("start of another type", lambda: kalvion.run(start=5), TypeError,
+             'start: give "step" or a kalvion.Start, not int'),
+            ("surface of another type", lambda: kalvion.run(surface=kalvion.Start.base(1)), TypeError,
+             'surface: give "closed" or a kalvion.Surface, not Start'),
+            ("profile at one depth", lambda: kalvion.Start.profile([10, 10], [50, 5]), ValueError,
+             "a start profile needs at least 2 different depths x, not 1"),
+        ]:
+            with self.subTest(name):
+                with self.assertRaises(art) as fehler:
+                    aufruf()
+                self.assertEqual(str(fehler.exception), meldung)
+
     def test_messprofil_abgelehnt(self):
         pfad = os.path.join(self.ordner, "kaputt.csv")
         with open(pfad, "w") as datei:
