@@ -38,6 +38,7 @@
 using namespace kalvion;
 
 Q_DECLARE_METATYPE(kalvion::Geometrie)
+Q_DECLARE_METATYPE(kalvion::Anfangsart)
 
 namespace {
 
@@ -263,6 +264,8 @@ private slots:
         const qsizetype zeile18 = block.indexOf("\r\n0,2500 ") + 2;
         hoch.replace(zeile18, block.indexOf("\r\n", zeile18) - zeile18, "0,2500 150,0000 ");
         QTest::newRow("Konzentration 150") << hoch << "Zeile 18: eine Konzentration unter -1 oder über 101 Mol%";
+        QTest::newRow("Block mit einer Zeile") << block.left(block.indexOf("\r\n", zeile18) + 2)
+                                               << "Zu wenige Messpunkte: 1 (mindestens 2).";
         QTest::newRow("Block ohne Zeilen") << block.left(block.indexOf("0,2500 ")) + block
                                            << "Zeile 18 ist weder eine Zeile „x Konzentration“";
     }
@@ -376,6 +379,39 @@ private slots:
         QCOMPARE(kind<QLabel>(&dlg, "lbl_molprozent")->text(), QString("10"));
         QVERIFY(kind<QLineEdit>(&dlg, "txt_i_Diff")->isEnabled());
         QCOMPARE(uebernommen.count(), 0);
+    }
+
+    // Parameters that hold a start from a file or from a result, opened
+    // again: the dialog shows that start and "ok" hands the same one back.
+    void anfang_der_parameter_wieder_gezeigt_data()
+    {
+        QTest::addColumn<Anfangsart>("art");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("beschreibung");
+        QTest::newRow("aus Datei") << Anfangsart::datei << "datei" << "gut.csv: 3 Punkte, gesamt 40 Mol%";
+        QTest::newRow("letztes Ergebnis") << Anfangsart::ergebnis << "ergebnis" << "";
+    }
+    void anfang_der_parameter_wieder_gezeigt()
+    {
+        QFETCH(Anfangsart, art);
+        QFETCH(QString, option);
+        QFETCH(QString, beschreibung);
+        Modell m;
+        startwerte_setzen(m);
+        m.Anfang = art;
+        m.startprofil = std::make_shared<const Startprofil>(Startprofil{{{0, 80}, {25, 40}, {50, 0}}, "gut.csv"});
+        frm_Eingabe dlg([&m] { return m; }, Deutsch, {});
+        std::optional<Modell> uebernommen;
+        QObject::connect(&dlg, &frm_Eingabe::uebernommen, [&](const Modell& p) { uebernommen = p; });
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        QTRY_COMPARE(kind<QLabel>(&dlg, "lbl_molprozent")->text(), QString("40"));
+        QVERIFY(kind<QRadioButton>(&dlg, qPrintable("opt_anfang_" + option))->isChecked());
+        QCOMPARE(kind<QLabel>(&dlg, "lbl_startdatei")->text(), beschreibung);
+        QTest::mouseClick(kind<QPushButton>(&dlg, "cmd_ok"), Qt::LeftButton);
+        QVERIFY(uebernommen);
+        QCOMPARE(uebernommen->Anfang, art);
+        QCOMPARE(uebernommen->startprofil, m.startprofil);
     }
 
     // "Letztes Ergebnis" chosen, then another x_max: "ok" says why not and
