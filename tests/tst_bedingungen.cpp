@@ -265,6 +265,8 @@ private slots:
         QTest::newRow("Konzentration 150") << hoch << "Zeile 18: eine Konzentration unter -1 oder über 101 Mol%";
         QTest::newRow("Block ohne Zeilen") << block.left(block.indexOf("0,2500 ")) + block
                                            << "Zeile 18 ist weder eine Zeile „x Konzentration“";
+        QTest::newRow("letzter Block mit einer Zeile") << lies_datei(KALVION_TESTDATEN "/ergebnisdatei_ein_punkt.txt")
+                                                       << "Zu wenige Messpunkte: 1 (mindestens 2).";
     }
     void ergebnisdatei_abgelehnt()
     {
