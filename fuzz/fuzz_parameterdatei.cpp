@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter-file reader on any bytes, in the C and the German locale. A
-// refusal names what is wrong and gives no model; an accepted file saved
-// again reads back to the same model, and saving that gives the same bytes.
+// refusal names what is wrong and gives no model; an accepted file holds
+// values within their rules (the start's and the surface's too) and saved
+// again reads back to the same model, start, surface and format, and saving
+// that gives the same bytes.
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <cmath>
 
+#include "anfangswahl.h"
+#include "bedingungen.h"
 #include "feldpruefung.h"
 #include "fuzzhilfen.h"
 #include "parameterdatei.h"
@@ -46,6 +52,57 @@ bool gleiches_programm(const Modell& a, const Modell& b)
     return true;
 }
 
+bool gleicher_start(const Modell& a, const Modell& b)
+{
+    if (a.Anfang != b.Anfang || !gleiche_angabe(a.c0, b.c0) || bool(a.startprofil) != bool(b.startprofil))
+        return false;
+    if (!a.startprofil)
+        return true;
+    const Startprofil &p = *a.startprofil, &q = *b.startprofil;
+    if (p.quelle != q.quelle || p.punkte.size() != q.punkte.size())
+        return false;
+    for (std::size_t i = 0; i < p.punkte.size(); ++i)
+        if (p.punkte[i].x != q.punkte[i].x || p.punkte[i].konz != q.punkte[i].konz)
+            return false;
+    return true;
+}
+
+bool gleiche_oberflaeche(const Modell& a, const Modell& b)
+{
+    return a.Oberflaeche == b.Oberflaeche && gleiche_angabe(a.c_s, b.c_s) && gleiche_angabe(a.beta, b.beta) &&
+           gleiche_angabe(a.c_atm, b.c_atm);
+}
+
+// The start and the surface hold what their kind needs, within its rules.
+void bedingungen_pruefen(const Modell& m)
+{
+    KALVION_PRUEFE((m.startprofil != nullptr) == !beschreibung(m.Anfang).mit_stufe);
+    if (m.Anfang == Anfangsart::grundgehalt)
+        KALVION_PRUEFE(im_bereich(regel(Feld::c0), m.c0.wert) && m.c0.text.has_value());
+    if (m.startprofil) {
+        KALVION_PRUEFE(m.startprofil->punkte.size() >= Startpunkte_min);
+        for (const Messpunkt& p : m.startprofil->punkte)
+            KALVION_PRUEFE(std::isfinite(p.x) && p.x >= 0 && p.x <= m.x_max.wert + Startprofil_rundung &&
+                           p.konz >= Startwert_min && p.konz <= Startwert_max);
+    }
+    if (m.Oberflaeche == Oberflaechenart::konzentration)
+        KALVION_PRUEFE(im_bereich(regel(Feld::c_s), m.c_s.wert) && m.c_s.text.has_value());
+    if (m.Oberflaeche == Oberflaechenart::austausch)
+        KALVION_PRUEFE(im_bereich(regel(Feld::beta), m.beta.wert) && im_bereich(regel(Feld::c_atm), m.c_atm.wert) &&
+                       m.beta.text.has_value() && m.c_atm.text.has_value());
+    // The initial profile the start gives.
+    KALVION_PRUEFE(m.Zellen >= 1 && m.Zellen < Feldgroesse);
+    for (int i = 1; i <= m.Zellen; ++i)
+        KALVION_PRUEFE(std::isfinite(m.Konz[i]) && m.Konz[i] >= Startwert_min && m.Konz[i] <= Startwert_max);
+}
+
+// The format the saved bytes declare: 1 for the plain step and a closed
+// surface, else 2.
+int formatnummer(const QByteArray& gespeichert)
+{
+    return QJsonDocument::fromJson(gespeichert).object().value(QStringLiteral("format")).toInt(-1);
+}
+
 void lesen(const QByteArray& daten, const QLocale& locale)
 {
     const QByteArray basis_vorher = parameterdaten(startmodell(), locale);
@@ -66,8 +123,11 @@ void lesen(const QByteArray& daten, const QLocale& locale)
             KALVION_PRUEFE(im_bereich(r, wert));
     }
     KALVION_PRUEFE(std::isfinite(m.D) && std::isfinite(m.Molprozent));
+    bedingungen_pruefen(m);
 
     const QByteArray gespeichert = parameterdaten(m, locale);
+    KALVION_PRUEFE(formatnummer(gespeichert) ==
+                   (standardbedingungen(m) ? Parameterformat : Parameterformat_bedingungen));
     const Parameterlesung wieder = parameter_lesen(gespeichert, startmodell(), locale);
     KALVION_PRUEFE(wieder.modell.has_value());
     const Modell& n = *wieder.modell;
@@ -80,6 +140,7 @@ void lesen(const QByteArray& daten, const QLocale& locale)
     }
     KALVION_PRUEFE(n.i_Diff == m.i_Diff);
     KALVION_PRUEFE(gleiches_programm(m, n));
+    KALVION_PRUEFE(gleicher_start(m, n) && gleiche_oberflaeche(m, n));
     KALVION_PRUEFE(n.D == m.D && n.Schritte == m.Schritte && n.Molprozent == m.Molprozent);
     KALVION_PRUEFE(parameterdaten(n, locale) == gespeichert);
 }

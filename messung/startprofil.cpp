@@ -156,8 +156,9 @@ Messlesung startprofil_lesen(const QByteArray& inhalt, const Spaltenwahl& wahl)
             lesung.fehler = QCoreApplication::translate("Messprofil", "Zu wenige Messpunkte: %1 (mindestens %2).")
                                 .arg(lesung.profil.punkte.size())
                                 .arg(Startpunkte_min);
-            // Refused as every other reading is: with no points kept.
+            // A refused file gives no points, as every refusal of the readers.
             lesung.profil = {};
+            lesung.gewaehlt = -1;
         }
         return lesung;
     }

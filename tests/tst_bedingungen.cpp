@@ -264,10 +264,10 @@ private slots:
         const qsizetype zeile18 = block.indexOf("\r\n0,2500 ") + 2;
         hoch.replace(zeile18, block.indexOf("\r\n", zeile18) - zeile18, "0,2500 150,0000 ");
         QTest::newRow("Konzentration 150") << hoch << "Zeile 18: eine Konzentration unter -1 oder über 101 Mol%";
-        QTest::newRow("Block mit einer Zeile") << block.left(block.indexOf("\r\n", zeile18) + 2)
-                                               << "Zu wenige Messpunkte: 1 (mindestens 2).";
         QTest::newRow("Block ohne Zeilen") << block.left(block.indexOf("0,2500 ")) + block
                                            << "Zeile 18 ist weder eine Zeile „x Konzentration“";
+        QTest::newRow("letzter Block mit einer Zeile") << lies_datei(KALVION_TESTDATEN "/ergebnisdatei_ein_punkt.txt")
+                                                       << "Zu wenige Messpunkte: 1 (mindestens 2).";
     }
     void ergebnisdatei_abgelehnt()
     {
