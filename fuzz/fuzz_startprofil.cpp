@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The start-profile reader on any bytes: a results file (its last block) or a
 // measured profile or table, its value column chosen by default and by name.
-// An accepted start has at least the fewest points, finite values within the
-// start's range and, from a table, the fewest different depths; mapped onto
+// An accepted start has at least the fewest points at as many different
+// depths, finite values within the start's range; mapped onto
 // the cells it gives finite values between its smallest and largest. A
 // refusal has no points and a message. A results file read directly agrees
 // with the start-profile reader on it.
@@ -56,8 +56,7 @@ void pruefen(const QByteArray& inhalt, const Spaltenwahl& wahl)
         vor_der_oberflaeche = vor_der_oberflaeche || p.x < 0;
         tiefen.insert(p.x);
     }
-    if (!ergebnisdatei)
-        KALVION_PRUEFE(tiefen.size() >= Startpunkte_min);
+    KALVION_PRUEFE(tiefen.size() >= Startpunkte_min);
 
     // On a path as long as its deepest point, unless one lies before the
     // surface; then onto the cells, each value between the profile's extremes.
@@ -80,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     pruefen(inhalt, Spaltenwahl::nach_name(QStringLiteral("Ende")));
 
     // The block reader alone: what it accepts from a results file the start
-    // reader takes over, unless it has too few rows.
+    // reader takes over, unless it has too few rows or depths.
     const Messlesung block = ergebnisdatei_lesen(inhalt);
     KALVION_PRUEFE(block.ok == block.fehler.isEmpty());
     KALVION_PRUEFE(block.ok || block.profil.punkte.empty());
@@ -88,7 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         KALVION_PRUEFE(block.block >= 1 && !block.profil.punkte.empty());
         if (ist_ergebnisdatei(inhalt)) {
             const Messlesung start = startprofil_lesen(inhalt);
-            KALVION_PRUEFE(start.ok == (block.profil.punkte.size() >= Startpunkte_min));
+            KALVION_PRUEFE(start.ok == (block.profil.punkte.size() >= Startpunkte_min &&
+                                        verschiedene_tiefen(block.profil.punkte) >= Startpunkte_min));
             KALVION_PRUEFE(!start.ok || (start.block == block.block && start.profil.punkte.size() ==
                                                                               block.profil.punkte.size()));
         }

@@ -151,11 +151,21 @@ Messlesung startprofil_lesen(const QByteArray& inhalt, const Spaltenwahl& wahl)
     if (!inhalt.isEmpty() && beginnt_wie_ergebnisdatei(QByteArrayView(inhalt).first(
                                  std::min<qsizetype>(inhalt.size(), Ergebnisdatei_pruefbytes)))) {
         Messlesung lesung = ergebnisdatei_lesen(inhalt);
-        if (lesung.ok && lesung.profil.punkte.size() < Startpunkte_min) {
+        const std::size_t punkte = lesung.profil.punkte.size();
+        const std::size_t tiefen = lesung.ok ? verschiedene_tiefen(lesung.profil.punkte) : 0;
+        if (lesung.ok && (punkte < Startpunkte_min || tiefen < Startpunkte_min)) {
             lesung.ok = false;
-            lesung.fehler = QCoreApplication::translate("Messprofil", "Zu wenige Messpunkte: %1 (mindestens %2).")
-                                .arg(lesung.profil.punkte.size())
-                                .arg(Startpunkte_min);
+            // The same words as for any other file a start is read from.
+            lesung.fehler = punkte < Startpunkte_min
+                                ? QCoreApplication::translate("Messprofil", "Zu wenige Messpunkte: %1 (mindestens %2).")
+                                      .arg(punkte)
+                                      .arg(Startpunkte_min)
+                                : QCoreApplication::translate("Messprofil",
+                                                              "Zu wenige verschiedene Tiefen: %1 Messpunkte bei nur %2 "
+                                                              "verschiedenen x (mindestens %3).")
+                                      .arg(punkte)
+                                      .arg(tiefen)
+                                      .arg(Startpunkte_min);
             // A refused file gives no points, as every refusal of the readers.
             lesung.profil = {};
             lesung.gewaehlt = -1;

@@ -266,6 +266,10 @@ private slots:
         QTest::newRow("Konzentration 150") << hoch << "Zeile 18: eine Konzentration unter -1 oder über 101 Mol%";
         QTest::newRow("Block ohne Zeilen") << block.left(block.indexOf("0,2500 ")) + block
                                            << "Zeile 18 ist weder eine Zeile „x Konzentration“";
+        const QByteArray zeile_18 = block.mid(zeile18, block.indexOf("\r\n", zeile18) + 2 - zeile18);
+        QTest::newRow("letzter Block an einer Tiefe") << block.left(zeile18) + zeile_18 + zeile_18
+                                                      << "Zu wenige verschiedene Tiefen: 2 Messpunkte bei nur 1 "
+                                                         "verschiedenen x (mindestens 2).";
         QTest::newRow("letzter Block mit einer Zeile") << lies_datei(KALVION_TESTDATEN "/ergebnisdatei_ein_punkt.txt")
                                                        << "Zu wenige Messpunkte: 1 (mindestens 2).";
     }
