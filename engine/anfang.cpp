@@ -60,8 +60,10 @@ std::vector<double> auf_zellen(const std::vector<Messpunkt>& punkte, int zellen,
             ++j;
         const Messpunkt& a = sortiert[j];
         const Messpunkt& b = sortiert[j + 1];
-        // a.x < mitte <= b.x, so the segment has a width.
-        werte[i] = a.konz + (b.konz - a.konz) * ((mitte - a.x) / (b.x - a.x));
+        // a.x < mitte <= b.x, so the segment has a width. Rounding may carry
+        // a + (b − a) · 1 a unit past b: the value stays between its ends.
+        const double wert = a.konz + (b.konz - a.konz) * ((mitte - a.x) / (b.x - a.x));
+        werte[i] = std::clamp(wert, std::min(a.konz, b.konz), std::max(a.konz, b.konz));
     }
     return werte;
 }

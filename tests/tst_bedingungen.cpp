@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include <QCheckBox>
+#include <algorithm>
 
 #include "anfangswahl.h"
 #include "anpassung.h"
@@ -242,6 +243,21 @@ private slots:
             }
             QCOMPARE(startprofil_beschreibung(l), QStringLiteral(", Block 4 von 4: 200 Punkte"));
         }
+    }
+
+    // Taken onto the cells, a start read from a file keeps every value
+    // between its smallest and largest point, even where a cell's centre
+    // falls on a point at the end of a steep segment (25 → 29.75 µm here).
+    void start_auf_zellen_im_bereich()
+    {
+        const Messlesung l = startprofil_lesen(lies_datei(KALVION_TESTDATEN "/startprofil_ueber_das_ende.txt"));
+        QVERIFY2(l.ok, qPrintable(l.fehler));
+        const auto [kleinster, groesster] = std::minmax_element(
+            l.profil.punkte.begin(), l.profil.punkte.end(), [](const Messpunkt& a, const Messpunkt& b) { return a.konz < b.konz; });
+        const std::vector<double> zellen = auf_zellen(l.profil.punkte, 200, 340);
+        for (int i = 1; i <= 200; ++i)
+            QVERIFY2(zellen[i] >= kleinster->konz && zellen[i] <= groesster->konz, qPrintable(QString::number(i)));
+        QCOMPARE(zellen[18], 1.2078);
     }
 
     void ergebnisdatei_abgelehnt_data()
