@@ -35,3 +35,18 @@ struct Eingabesitzung {
     // The dialog's own copy, as its checks have left it before "ok".
     const kalvion::Modell& p() const { return dlg->parameter(); }
 };
+
+// The main window up to its parameter dialog, filled with the start-up values
+// and active; nullptr when it does not get there.
+template <class Hauptfenster>
+kalvion::frm_Eingabe* bis_zur_eingabe(Hauptfenster& w)
+{
+    w.show();
+    if (!QTest::qWaitFor([&] { return w.eingabe() != nullptr; }))
+        return nullptr;
+    auto* dlg = qobject_cast<kalvion::frm_Eingabe*>(w.eingabe());
+    if (!QTest::qWaitFor([&] { return kind<QLineEdit>(dlg, "txt_Sintertemp")->text() == QStringLiteral("1050"); }))
+        return nullptr;
+    QApplication::setActiveWindow(dlg);
+    return QTest::qWaitFor([&] { return dlg->isActiveWindow(); }) ? dlg : nullptr;
+}

@@ -105,6 +105,15 @@ inline double abweichung_von_geschlossener_loesung(const kalvion::Modell& m)
     return groesste;
 }
 
+// The largest difference of two profiles over cells 1 … n.
+inline double groesste_abweichung(const kalvion::Zellfeld& a, const kalvion::Zellfeld& b, int n)
+{
+    double groesste = 0;
+    for (int i = 1; i <= n; ++i)
+        groesste = std::max(groesste, std::fabs(a[i] - b[i]));
+    return groesste;
+}
+
 // What the stepped run of the start-up values keeps to.
 inline constexpr double Toleranz_stab = 0.01;   // mol%
 inline constexpr double Toleranz_kugel = 0.5;   // mol%

@@ -25,6 +25,7 @@
 #include "meldungsrekorder.h"
 #include "programm.h"
 #include "referenz.h"
+#include "eingabesitzung.h"
 #include "testhilfen.h"
 
 using namespace kalvion;
@@ -46,19 +47,6 @@ void speichere_ueber_menue(frm_grafik& w, const QString& ordner, const QString& 
     QTest::keyClicks(kind<QLineEdit>(speichern, "txt_dateiname"), name);
     QTest::mouseClick(kind<QPushButton>(speichern, "cmd_ok"), Qt::LeftButton);
     QTRY_VERIFY(!w.speichern());
-}
-
-// The program up to its parameter dialog, active and filled with the start-up values.
-frm_Eingabe* bis_zur_eingabe(frm_grafik& w)
-{
-    w.show();
-    if (!QTest::qWaitFor([&] { return w.eingabe() != nullptr; }))
-        return nullptr;
-    auto* dlg = qobject_cast<frm_Eingabe*>(w.eingabe());
-    if (!QTest::qWaitFor([&] { return kind<QLineEdit>(dlg, "txt_Sintertemp")->text() == "1050"; }))
-        return nullptr;
-    QApplication::setActiveWindow(dlg);
-    return QTest::qWaitFor([&] { return dlg->isActiveWindow(); }) ? dlg : nullptr;
 }
 
 // From the start to a finished run with the start-up values: the dialog's

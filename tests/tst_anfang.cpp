@@ -63,14 +63,6 @@ std::vector<Messpunkt> abgetastet(double x_max)
     return punkte;
 }
 
-double groesste_abweichung(const Zellfeld& a, const Zellfeld& b, int n)
-{
-    double groesste = 0;
-    for (int i = 1; i <= n; ++i)
-        groesste = std::max(groesste, std::fabs(a[i] - b[i]));
-    return groesste;
-}
-
 void geometrien_als_zeilen()
 {
     QTest::addColumn<Geometrie>("geometrie");

@@ -33,6 +33,7 @@
 #include "meldungsrekorder.h"
 #include "programm.h"
 #include "startprofil.h"
+#include "eingabesitzung.h"
 #include "testhilfen.h"
 #include "zahlen.h"
 
@@ -70,19 +71,6 @@ Aufruf rufe(const QStringList& argumente, const QString& ordner, const QLocale& 
         p.kill();
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};
-}
-
-// The main window up to its parameter dialog, filled and active.
-frm_Eingabe* eingabe_offen(frm_grafik& w)
-{
-    w.show();
-    if (!QTest::qWaitFor([&] { return w.eingabe() != nullptr; }))
-        return nullptr;
-    auto* dlg = qobject_cast<frm_Eingabe*>(w.eingabe());
-    if (!QTest::qWaitFor([&] { return kind<QLineEdit>(dlg, "txt_Sintertemp")->text() == "1050"; }))
-        return nullptr;
-    QApplication::setActiveWindow(dlg);
-    return QTest::qWaitFor([&] { return dlg->isActiveWindow(); }) ? dlg : nullptr;
 }
 
 // "ok", then "Berechnung Starten", and the run's end.
@@ -156,7 +144,7 @@ private slots:
         const QString ordner = QFileInfo(d.path()).canonicalFilePath();
         Modell m;
         auto w = programm_starten(m, locale);
-        frm_Eingabe* dlg = eingabe_offen(*w);
+        frm_Eingabe* dlg = bis_zur_eingabe(*w);
         QVERIFY(dlg);
         klick_links(kind<QRadioButton>(dlg, g.option));
         QVERIFY(ok_und_rechnen(*w, dlg));
@@ -525,7 +513,7 @@ private slots:
         Modell m;
         auto w = programm_starten(m, Deutsch);
         w->setze_zellschrittkosten(1e-15);
-        frm_Eingabe* dlg = eingabe_offen(*w);
+        frm_Eingabe* dlg = bis_zur_eingabe(*w);
         QVERIFY(dlg);
         klick_links(kind<QRadioButton>(dlg, "opt_oberflaeche_konzentration"));
         verlasse_mit(kind<QLineEdit>(dlg, "txt_c_s"), "0");

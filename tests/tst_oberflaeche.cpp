@@ -75,14 +75,6 @@ double mittel(const Modell& m)
     return menge / m.Volumen_ges;
 }
 
-double groesste_abweichung(const Zellfeld& a, const Zellfeld& b, int n)
-{
-    double groesste = 0;
-    for (int i = 1; i <= n; ++i)
-        groesste = std::max(groesste, std::fabs(a[i] - b[i]));
-    return groesste;
-}
-
 void offene_arten_und_geometrien()
 {
     QTest::addColumn<Geometrie>("geometrie");

@@ -28,6 +28,7 @@
 #include "meldungsrekorder.h"
 #include "programm.h"
 #include "sprache.h"
+#include "eingabesitzung.h"
 #include "testhilfen.h"
 
 using namespace kalvion;
@@ -117,17 +118,6 @@ bool aktiv(QWidget* fenster)
 {
     QApplication::setActiveWindow(fenster);
     return QTest::qWaitFor([&] { return fenster->isActiveWindow(); });
-}
-
-frm_Eingabe* bis_zur_eingabe(frm_grafik& w)
-{
-    w.show();
-    if (!QTest::qWaitFor([&] { return w.eingabe() != nullptr; }))
-        return nullptr;
-    auto* dlg = qobject_cast<frm_Eingabe*>(w.eingabe());
-    if (!QTest::qWaitFor([&] { return kind<QLineEdit>(dlg, "txt_Sintertemp")->text() == QStringLiteral("1050"); }))
-        return nullptr;
-    return aktiv(dlg) ? dlg : nullptr;
 }
 
 // The texts of an SVG picture: its labels, title and description.
